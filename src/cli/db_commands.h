@@ -1,0 +1,29 @@
+// The commands of velmoro-db. Each returns the program's exit code:
+// 0 success, 1 a command that failed, 2 wrong usage.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace velmoro {
+
+int RunDump(const std::string& file);
+int RunBuild(const std::string& jsonFile, const std::string& outFile, bool filter);
+
+int RunImportSeason(const std::string& sourceDir, const std::optional<std::string>& installDir);
+
+struct LahmanOptions {
+    std::string csvDir;
+    std::string outFile;
+    std::optional<int> fromYear;
+    std::optional<int> toYear;
+    // With clubFilesDir: write the season's club files instead of a database.
+    std::optional<std::string> clubFilesDir;
+    std::optional<int> season;
+    bool quiet = false;
+};
+int RunImportLahman(const LahmanOptions& options);
+
+int RunDemo(const std::string& outFile);
+
+}  // namespace velmoro

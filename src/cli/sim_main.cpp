@@ -1,0 +1,4 @@
+// velmoro-sim: placeholder until the engine lands.
+int main() {
+    return 2;
+}

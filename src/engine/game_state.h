@@ -1,0 +1,169 @@
+// The one game in progress: teams, lineups, defences, per-game lines, score and log.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "db/records.h"
+
+namespace velmoro {
+
+// A player's numbers in this game. `positions` holds a FieldPosition; the pitchers'
+// lines (chain 9) carry a BoxPitching block in `pitching`.
+using BoxLine = PlayerRecord;
+using BoxPitching = PitchingLine;
+
+// Every player who held one batting slot in this game, the starter first and the
+// player in the slot now last. Chain 9 holds the side's pitchers in pitching order.
+using BoxChain = std::vector<std::unique_ptr<BoxLine>>;
+
+// Position numbers carried in BoxLines and saved games.
+enum FieldPosition : int {
+    PinchHitter = 0,
+    PitcherPosition = 1,
+    CatcherPosition = 2,
+    FirstBasePosition = 3,
+    SecondBasePosition = 4,
+    ThirdBasePosition = 5,
+    ShortstopPosition = 6,
+    LeftFieldPosition = 7,
+    CenterFieldPosition = 8,
+    RightFieldPosition = 9,
+    DesignatedHitterPosition = 10,
+};
+
+// Defence array slots: shortstop stands before third base.
+enum DefenseSlot : int {
+    PitcherSlot = 0,
+    CatcherSlot = 1,
+    FirstBaseSlot = 2,
+    SecondBaseSlot = 3,
+    ShortstopSlot = 4,
+    ThirdBaseSlot = 5,
+    LeftFieldSlot = 6,
+    CenterFieldSlot = 7,
+    RightFieldSlot = 8,
+    DesignatedHitterSlot = 9,
+};
+
+// "ph", "p", ... "dh"; empty for numbers outside 0..10.
+const char* FieldPositionAbbreviation(int fieldPosition);
+
+// Defence slot of a position number 1..10, or -1.
+int DefenseSlotOfPosition(int fieldPosition);
+
+// Cumulative thresholds on a scale of 0..1000 for one batting slot.
+struct OutcomeTable {
+    std::uint32_t singleLimit = 0;
+    std::uint32_t doubleLimit = 0;
+    std::uint32_t tripleLimit = 0;
+    std::uint32_t homeRunLimit = 0;
+    std::uint32_t walkLimit = 0;
+    std::uint32_t strikeoutLimit = 0;
+    std::uint32_t flyBallLimit = 0;
+
+    bool operator==(const OutcomeTable&) const = default;
+};
+
+inline constexpr int kVisitors = 1;
+inline constexpr int kHome = 2;
+inline constexpr int kStaffSize = 40;
+inline constexpr int kMaxStaffPitchers = 29;
+
+// One side's share of the game.
+struct GameSide {
+    TeamRecord* team = nullptr;
+    // Entries 0..8 the batting order, entry 9 the pitcher on the mound.
+    std::array<PlayerRecord*, 10> lineup{};
+    std::array<OutcomeTable, 9> outcomes{};
+    // Players with a pitching line, at most 29, lowest eraX100 first.
+    std::array<PlayerRecord*, kStaffSize> pitchingStaff{};
+    std::array<BoxChain, 10> boxLines;
+    // P, C, 1B, 2B, SS, 3B, LF, CF, RF, DH.
+    std::array<PlayerRecord*, 10> defense{};
+    int nextBatter = 0;
+    int teamRuns = 0;
+    int hits = 0;
+    int errors = 0;
+    // Runs per inning 1..9; -1 for a half-inning not played yet.
+    std::array<int, 9> lineScore{};
+};
+
+struct GameState {
+    GameSide visitor;
+    GameSide home;
+
+    // The side at bat (1 visitors, 2 home). During set-up it names the side whose
+    // lineup is being filled.
+    int battingSide = kVisitors;
+    // Whether the outcome tables and the BoxLines of this game have been made.
+    bool hasBattingOutcomes = false;
+    bool hasBattingBoxLines = false;
+    // The defence the lineup pages and substitutions work on (1 or 2).
+    int workingDefenseSide = kVisitors;
+
+    int batterIndex = 0;
+    int inning = 1;
+    int outs = 0;
+    int halfInningRuns = 0;
+    int designatedHitter = 0;
+    int pinchHitterMustLeave = 0;
+    int bases = 0;
+    int reserved = 0;
+    std::array<int, 3> runnerQueue{};
+    std::string playLog;
+
+    // Which side the team dialogs work on (1 visitors, 2 home).
+    int dialogSide = kVisitors;
+
+    GameSide& Side(int sideNumber) { return sideNumber == kHome ? home : visitor; }
+    const GameSide& Side(int sideNumber) const { return sideNumber == kHome ? home : visitor; }
+    GameSide& Batting() { return Side(battingSide); }
+    const GameSide& Batting() const { return Side(battingSide); }
+    GameSide& Fielding() { return Side(FieldingSideNumber()); }
+    const GameSide& Fielding() const { return Side(FieldingSideNumber()); }
+    GameSide& WorkingDefenseSide() { return Side(workingDefenseSide); }
+    std::array<PlayerRecord*, 10>& WorkingDefense() { return Side(workingDefenseSide).defense; }
+    int FieldingSideNumber() const { return battingSide == kHome ? kVisitors : kHome; }
+    bool HomeBatting() const { return battingSide == kHome; }
+};
+
+// 1 when the visitors bat, else 2.
+int BattingSideNumber(const GameState& game);
+
+// The player who holds a batting slot now: the last BoxLine of the slot's chain.
+BoxLine& CurrentLine(GameSide& side, int slot);
+
+// The pitcher on the mound of the side in the field: the last BoxLine of its chain 9.
+BoxLine& CurrentPitcherLine(GameState& game);
+
+// Counters of a new game: empty line scores but the visitors' first inning (0),
+// "Top of inning 1\r\n", the visitors at bat, everything else zero.
+void ResetCounters(GameState& game);
+
+// Once at program start.
+void InitGameState(GameState& game);
+
+// Ends the game: counters, no outcome tables, empty lineups and defences, no BoxLines.
+// Teams, pitching staffs and designatedHitter keep their values.
+void ResetGame(GameState& game);
+
+// A new game with the finished game's starters; substitutions are undone.
+void PrepareReplay(GameState& game);
+
+// One fresh BoxLine per slot (slot 9 with a BoxPitching). With players the lines take
+// the lineup's names and the starters' position numbers. Leaves the visitors at bat.
+void MakeBoxLines(GameState& game, bool withPlayers);
+
+void FreeBoxLines(GameState& game);
+
+// Defence entries from the position numbers of each slot's first BoxLine.
+void RebuildDefense(GameState& game);
+
+// First lineup entry 0..9 that is this very player, or -1 (none never matches).
+int LineupIndexOfPlayer(const GameSide& side, const PlayerRecord* player);
+
+}  // namespace velmoro

@@ -1,0 +1,25 @@
+// The play-by-play and the box score file.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace velmoro {
+
+struct Session;
+struct GameState;
+
+// Appends "NAME TEXT" (or "NAME TEXT RUNS SUFFIX") to the play-by-play, writes the
+// half-inning heading after a third out and updates the captions and the log field.
+void LogPlay(Session& session, std::string_view name, std::string_view text, int runs,
+             std::string_view suffix = "runs scored");
+
+// The whole GameLog text: result line and both box scores, CR LF line ends.
+std::string BoxScoreText(const GameState& game);
+
+// Writes BoxScoreText to the session's gameLogPath (nothing when it is empty or
+// cannot be written).
+void WriteGameLog(Session& session);
+
+}  // namespace velmoro

@@ -1,0 +1,50 @@
+// Everything one run of the program keeps: the team lists, the game, the set-up
+// values and the random source. `main` makes one and hands it on by reference.
+#pragma once
+
+#include <filesystem>
+
+#include "db/records.h"
+#include "engine/display.h"
+#include "engine/game_state.h"
+#include "engine/random.h"
+
+namespace velmoro {
+
+// Setup values of the lineup pages.
+inline constexpr int kLeftField = 129;
+inline constexpr int kCenterField = 130;
+inline constexpr int kRightField = 131;
+inline constexpr int kDesignatedHitterPage = 0x80;
+
+struct SetupState {
+    int setupSide = kVisitors;
+    int selectingPosition = Pitcher;
+    int selectingOutfielder = kLeftField;
+};
+
+struct Session {
+    TeamDatabase teams;
+    GameState game;
+    SetupState setup;
+    Random random;
+    // First row of the statistics views, shared by both views and both sides.
+    int statsPageStart = 0;
+    // Where the data files live and where EndGame writes the box score (an empty
+    // path writes none).
+    std::filesystem::path installDirectory{"."};
+    std::filesystem::path gameLogPath{"GameLog"};
+
+    Session() { InitGameState(game); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Display& Screen() { return *display_; }
+    void SetDisplay(Display* display) { display_ = display ? display : &silent_; }
+
+  private:
+    Display silent_;
+    Display* display_ = &silent_;
+};
+
+}  // namespace velmoro

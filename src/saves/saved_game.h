@@ -1,0 +1,29 @@
+// The saved game text file (".gam").
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace velmoro {
+
+struct Session;
+struct GameState;
+
+// The file's bytes as written on every platform (CR LF line ends).
+// False when a name holds a line end and could not be read back.
+bool SavedGameText(const GameState& game, std::string& out);
+
+// Writes through a temporary file renamed over the target. False when nothing was
+// written (no path, a name the file cannot hold, a file that cannot be created).
+bool WriteSavedGame(const GameState& game, const std::filesystem::path& path);
+
+// Reads a saved game into the session (loading LegendDB and CustomDB from the
+// installation directory when needed). On failure the game is left as ResetGame
+// leaves it.
+bool ReadSavedGame(Session& session, const std::filesystem::path& path);
+
+// ReadSavedGame, then the team preparation of both sides (the load command's steps
+// that are not windows).
+bool LoadSavedGame(Session& session, const std::filesystem::path& path);
+
+}  // namespace velmoro

@@ -1,0 +1,22 @@
+// Team preparation: the roster ordered by batting average and the pitching staff.
+#pragma once
+
+#include "db/records.h"
+
+namespace velmoro {
+
+struct Session;
+struct GameState;
+
+// Highest battingAvg first, equal averages keep their order. Moves the records, not
+// their contents, so every reference keeps naming the same player.
+void SortRosterByAverage(TeamRecord& team);
+
+// Refills the staff of `game.dialogSide` with the first 29 players that have a pitching
+// line, lowest eraX100 first. A team without players leaves the staff unchanged.
+void BuildPitchingStaff(GameState& game, TeamRecord& team);
+
+// dialogSide = side, currentTeam = its team, SortRosterByAverage, BuildPitchingStaff.
+void PrepareSide(Session& session, int sideNumber);
+
+}  // namespace velmoro
