@@ -1,0 +1,18 @@
+// What every window of the program works on.
+#pragma once
+
+#include "engine/session.h"
+#include "platform/file_chooser.h"
+#include "platform/prompter.h"
+
+namespace velmoro {
+
+struct UiContext {
+    Session& session;
+    Prompter& prompter;
+    FileChooser& chooser;
+    // `velmoro --maintenance`: the team page shows its "DB Change" button.
+    bool maintenance = false;
+};
+
+}  // namespace velmoro
