@@ -1,0 +1,39 @@
+#include "qt_file_chooser.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+
+namespace velmoro {
+
+void QtFileChooser::Configure(QFileDialog& dialog, bool saving) {
+    dialog.setWindowTitle(kSavedGameChooserTitle);
+    dialog.setNameFilters({kSavedGameFilter, kAllFilesFilter});
+    dialog.selectNameFilter(kSavedGameFilter);
+    dialog.setDefaultSuffix("gam");
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    // Saving over a game replaces it without asking; a name that does not exist is
+    // passed on to the reader, which reports the failed load.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setFileMode(QFileDialog::AnyFile);
+}
+
+std::optional<std::string> QtFileChooser::Choose(bool saving) {
+    QWidget* parent = QApplication::activeModalWidget();
+    if (!parent) parent = QApplication::activeWindow();
+    if (!parent) parent = fallbackParent_;
+    QFileDialog dialog(parent);
+    Configure(dialog, saving);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    // Paths go to the core as the platform's own bytes.
+    return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
+}
+
+std::optional<std::string> QtFileChooser::ChooseOpen() {
+    return Choose(false);
+}
+std::optional<std::string> QtFileChooser::ChooseSave() {
+    return Choose(true);
+}
+
+}  // namespace velmoro
