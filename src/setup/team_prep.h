@@ -19,4 +19,9 @@ void BuildPitchingStaff(GameState& game, TeamRecord& team);
 // dialogSide = side, currentTeam = its team, SortRosterByAverage, BuildPitchingStaff.
 void PrepareSide(Session& session, int sideNumber);
 
+// Next on the team page: both teams stored, designatedHitter set, the visitors' team
+// current and the visitors' lineup and defence the ones the lineup pages fill.
+void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
+                      bool designatedHitter);
+
 }  // namespace velmoro

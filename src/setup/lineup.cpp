@@ -1,0 +1,194 @@
+#include "setup/lineup.h"
+
+#include <array>
+
+#include "engine/session.h"
+
+namespace velmoro {
+
+namespace {
+
+struct SlotText {
+    const char* title;
+    const char* word;
+};
+
+// Indexed by defence slot, P C 1B 2B SS 3B LF CF RF DH. No word is given for the
+// designated hitter anywhere else, so the message names the position in full.
+constexpr std::array<SlotText, 10> kSlotTexts{{
+    {"Select A Starting Pitcher", "pitcher"},
+    {"Select A Starting Catcher", "catcher"},
+    {"Select A Starting First Baseman", "first base"},
+    {"Select A Starting Second Baseman", "second base"},
+    {"Select A Starting Shortstop", "shortstop"},
+    {"Select A Starting Third Baseman", "third base"},
+    {"Select A Starting Left Fielder", "outfield"},
+    {"Select A Starting Center Fielder", "outfield"},
+    {"Select A Starting Right Fielder", "outfield"},
+    {"Select A Designated Hitter", "designated hitter"},
+}};
+
+// The staff's first 30 places are the only ones the pitcher's page looks at.
+constexpr int kStaffPlacesShown = 30;
+constexpr int kInfieldBits = FirstBase | SecondBase | ThirdBase | Shortstop;
+
+int SetupSideNumber(const Session& session) {
+    return session.setup.setupSide == kHome ? kHome : kVisitors;
+}
+
+// A starting pitcher: at least four innings per game on average.
+bool IsStarter(const PlayerRecord& player) {
+    if (!player.HasPosition(Pitcher) || !player.pitching) return false;
+    const PitchingLine& line = *player.pitching;
+    return line.games > 0 && line.inningsPitched / line.games > 3;
+}
+
+std::vector<std::string> StartingPitchers(const GameState& game) {
+    // During set-up the side at bat is the side being set up.
+    const GameSide& side = game.Side(game.battingSide);
+    std::vector<std::string> names;
+    for (int i = 0; i < kStaffPlacesShown; ++i) {
+        const PlayerRecord* player = side.pitchingStaff[i];
+        if (player && IsStarter(*player)) names.push_back(player->name);
+    }
+    return names;
+}
+
+std::vector<std::string> FreePlayersFor(Session& session, int positionMask) {
+    std::vector<std::string> names;
+    TeamRecord* team = session.teams.currentTeam;
+    if (!team) return names;
+    const int selecting = session.setup.selectingPosition;
+    const bool designatedHitterPage =
+        session.game.designatedHitter == 1 && selecting == kDesignatedHitterPage;
+    for (const auto& player : team->players) {
+        session.teams.currentPlayer = player.get();
+        const bool plays = (player->positions & positionMask) != 0 || designatedHitterPage;
+        if (plays && IsPlayerFree(session)) names.push_back(player->name);
+    }
+    return names;
+}
+
+}  // namespace
+
+int SlotBeingChosen(const SetupState& setup) {
+    switch (setup.selectingPosition) {
+        case Pitcher:
+            return PitcherSlot;
+        case Catcher:
+            return CatcherSlot;
+        case FirstBase:
+            return FirstBaseSlot;
+        case SecondBase:
+            return SecondBaseSlot;
+        case Shortstop:
+            return ShortstopSlot;
+        case ThirdBase:
+            return ThirdBaseSlot;
+        case kDesignatedHitterPage:
+            return DesignatedHitterSlot;
+        case Outfield:
+            if (setup.selectingOutfielder == kLeftField) return LeftFieldSlot;
+            if (setup.selectingOutfielder == kCenterField) return CenterFieldSlot;
+            if (setup.selectingOutfielder == kRightField) return RightFieldSlot;
+            return -1;
+        default:
+            return -1;
+    }
+}
+
+std::string LineupPageTitle(const SetupState& setup) {
+    const int slot = SlotBeingChosen(setup);
+    return slot < 0 ? std::string() : kSlotTexts[slot].title;
+}
+
+std::string PositionWord(const SetupState& setup) {
+    const int slot = SlotBeingChosen(setup);
+    return slot < 0 ? std::string() : kSlotTexts[slot].word;
+}
+
+std::string NoPlayersMessage(const SetupState& setup) {
+    return "There are no players left to play " + PositionWord(setup) + ".\nPlease try again.";
+}
+
+bool IsPlayerFree(Session& session) {
+    const PlayerRecord* player = session.teams.currentPlayer;
+    if (!player) return false;
+    const int chosen = SlotBeingChosen(session.setup);
+    const auto& defense = session.game.WorkingDefense();
+    for (int slot = 0; slot < static_cast<int>(defense.size()); ++slot) {
+        if (slot == chosen || !defense[slot]) continue;
+        if (defense[slot]->name == player->name) return false;
+    }
+    return true;
+}
+
+std::vector<std::string> LineupCandidates(Session& session) {
+    const int selecting = session.setup.selectingPosition;
+    std::vector<std::string> names =
+        selecting == Pitcher ? StartingPitchers(session.game) : FreePlayersFor(session, selecting);
+    if (names.empty()) names = FreePlayersFor(session, selecting | kInfieldBits);
+    session.teams.currentPlayer = nullptr;
+    return names;
+}
+
+bool SelectLineupCandidate(Session& session, const std::string& name) {
+    PlayerRecord* player = FindPlayer(session.teams.currentTeam, name);
+    session.teams.currentPlayer = player;
+    const int slot = SlotBeingChosen(session.setup);
+    if (!player || slot < 0) return false;
+    GameState& game = session.game;
+    game.WorkingDefense()[slot] = player;
+    if (slot == PitcherSlot) {
+        if (game.designatedHitter == 1) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
+        game.Side(SetupSideNumber(session)).lineup[9] = player;
+    }
+    return true;
+}
+
+bool AdvanceLineupPage(Session& session) {
+    SetupState& setup = session.setup;
+    switch (setup.selectingPosition) {
+        case Pitcher:
+            setup.selectingPosition = Catcher;
+            setup.selectingOutfielder = kLeftField;
+            return false;
+        case Catcher:
+            setup.selectingPosition = FirstBase;
+            return false;
+        case FirstBase:
+            setup.selectingPosition = SecondBase;
+            return false;
+        case SecondBase:
+            setup.selectingPosition = Shortstop;
+            return false;
+        case Shortstop:
+            setup.selectingPosition = ThirdBase;
+            return false;
+        case ThirdBase:
+            setup.selectingPosition = Outfield;
+            setup.selectingOutfielder = kLeftField;
+            return false;
+        case Outfield:
+            if (setup.selectingOutfielder == kLeftField) {
+                setup.selectingOutfielder = kCenterField;
+                return false;
+            }
+            if (setup.selectingOutfielder == kCenterField) {
+                setup.selectingOutfielder = kRightField;
+                return false;
+            }
+            setup.selectingOutfielder = kLeftField;
+            if (session.game.designatedHitter == 1) {
+                setup.selectingPosition = kDesignatedHitterPage;
+                return false;
+            }
+            setup.selectingPosition = 0;
+            return true;
+        default:
+            setup.selectingPosition = 0;
+            return true;
+    }
+}
+
+}  // namespace velmoro

@@ -1,0 +1,52 @@
+#include "setup/team_prep.h"
+
+#include <algorithm>
+
+#include "engine/session.h"
+
+namespace velmoro {
+
+void SortRosterByAverage(TeamRecord& team) {
+    // A stable sort of the owning pointers gives the order of repeated adjacent
+    // exchanges (equal averages keep their order) while every lineup, defence and staff
+    // entry keeps pointing at the same player.
+    std::stable_sort(team.players.begin(), team.players.end(),
+                     [](const auto& a, const auto& b) { return a->battingAvg > b->battingAvg; });
+}
+
+void BuildPitchingStaff(GameState& game, TeamRecord& team) {
+    if (team.players.empty()) return;
+    auto& staff = (game.dialogSide == kVisitors ? game.visitor : game.home).pitchingStaff;
+    staff.fill(nullptr);
+    int count = 0;
+    for (const auto& player : team.players) {
+        if (count == kMaxStaffPitchers) break;
+        if (player->pitching) staff[count++] = player.get();
+    }
+    std::stable_sort(staff.begin(), staff.begin() + count, [](const auto* a, const auto* b) {
+        return a->pitching->eraX100 < b->pitching->eraX100;
+    });
+}
+
+void PrepareSide(Session& session, int sideNumber) {
+    GameState& game = session.game;
+    game.dialogSide = sideNumber;
+    TeamRecord* team = game.Side(sideNumber).team;
+    session.teams.currentTeam = team;
+    if (!team) return;
+    SortRosterByAverage(*team);
+    BuildPitchingStaff(game, *team);
+}
+
+void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
+                      bool designatedHitter) {
+    GameState& game = session.game;
+    game.visitor.team = visitors;
+    game.home.team = home;
+    session.teams.currentTeam = visitors;
+    game.battingSide = kVisitors;
+    game.workingDefenseSide = kVisitors;
+    game.designatedHitter = designatedHitter ? 1 : 0;
+}
+
+}  // namespace velmoro
