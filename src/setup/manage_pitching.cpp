@@ -1,0 +1,57 @@
+#include "setup/manage_pitching.h"
+
+#include "engine/session.h"
+
+namespace velmoro {
+
+namespace {
+
+// Through the fourth inning only a pitcher who goes deep into games may come in.
+constexpr int kLastInningForStarters = 4;
+constexpr int kStarterInningsPerGame = 3;
+
+bool GoesDeepIntoGames(const PlayerRecord& pitcher) {
+    const PitchingLine* line = pitcher.pitching.get();
+    return line && line->games != 0 && line->inningsPitched / line->games > kStarterInningsPerGame;
+}
+
+}  // namespace
+
+bool IsReliefCandidate(const GameState& game, const PlayerRecord& pitcher) {
+    if (!IsAvailableSubstitute(game, pitcher) || !pitcher.HasPosition(Pitcher)) return false;
+    return game.inning > kLastInningForStarters || GoesDeepIntoGames(pitcher);
+}
+
+std::vector<std::string> PitchingChangeCandidates(const GameState& game) {
+    std::vector<std::string> names;
+    for (const PlayerRecord* pitcher : game.Side(game.dialogSide).pitchingStaff) {
+        if (pitcher && IsReliefCandidate(game, *pitcher)) names.push_back(pitcher->name);
+    }
+    return names;
+}
+
+SubstitutionOutcome ApplyPitchingChange(Session& session, const std::string& name) {
+    GameState& game = session.game;
+    GameSide& side = game.Side(game.dialogSide);
+    PlayerRecord* incoming = FindPlayer(side.team, name);
+    if (!incoming) return SubstitutionOutcome::UnknownPlayer;
+    game.workingDefenseSide = game.dialogSide;
+    const int index = LineupIndexOfPosition(game, PitcherPosition, side.lineup);
+    if (index >= 10) return SubstitutionOutcome::NotInLineup;
+
+    side.defense[PitcherSlot] = incoming;
+    side.lineup[9] = incoming;
+    side.lineup[index] = incoming;
+    if (index < 9) {
+        // He bats where the pitcher he relieves batted, booked at that man's position.
+        BoxChain& chain = side.boxLines[index];
+        const int position = chain.empty() ? int{PitcherPosition} : int{chain.back()->positions};
+        AppendBoxLine(chain, *incoming, position, false);
+    }
+    session.Screen().ShowPitcher(*incoming);
+    // A reliever's pitching line carries no position of its own.
+    AppendBoxLine(side.boxLines[9], *incoming, 0, true);
+    return SubstitutionOutcome::Applied;
+}
+
+}  // namespace velmoro

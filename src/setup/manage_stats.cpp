@@ -1,0 +1,97 @@
+#include "setup/manage_stats.h"
+
+#include <fmt/printf.h>
+
+#include "engine/session.h"
+
+namespace velmoro {
+
+namespace {
+
+std::string Average(int thousandths) {
+    return fmt::sprintf(".%03d", thousandths);
+}
+
+std::string Era(int eraX100) {
+    return fmt::sprintf("%1.2f", eraX100 / 100.0);
+}
+
+std::string Count(int value) {
+    return fmt::sprintf("%d", value);
+}
+
+void SetPageButtons(StatsPage& page, int pageStart, bool moreFollow) {
+    page.showPrevious = pageStart >= kStatsPageRows;
+    page.showNext = moreFollow;
+}
+
+}  // namespace
+
+std::string HittingStatsLine(const PlayerRecord& p) {
+    return fmt::sprintf(".%03d\t%3d\t%3d\t%3d\t%2d\t%2d\t%2d\t%3d\t%3d\t%3d\t%3d\t%3d",
+                        int{p.battingAvg}, int{p.atBats}, int{p.runs}, EffectiveHits(p),
+                        int{p.doubles}, int{p.triples}, int{p.homeRuns}, int{p.rbi}, int{p.walks},
+                        int{p.strikeouts}, int{p.stolenBases}, int{p.caughtStealing});
+}
+
+std::string PitchingStatsLine(const PitchingLine& l) {
+    // The columns run K, BB, ER, IP while the record keeps earned runs before innings.
+    return fmt::sprintf("%1.2f\t%3d\t%3d\t%3d\t%2d\t%2d\t%3d\t%3d\t%3d\t%3d\t.%03d",
+                        l.eraX100 / 100.0, int{l.games}, int{l.wins}, int{l.losses}, int{l.saves},
+                        int{l.shutouts}, int{l.strikeouts}, int{l.walks}, int{l.earnedRuns},
+                        int{l.inningsPitched}, int{l.oppAvgX1000});
+}
+
+StatsPage HittingStatsPage(const TeamRecord& team, int pageStart) {
+    StatsPage page;
+    page.title = team.name;
+    const int size = static_cast<int>(team.players.size());
+    const int start = std::max(pageStart, 0);
+    for (int i = start; i < size && i < start + kStatsPageRows; ++i) {
+        const PlayerRecord& player = *team.players[i];
+        page.rows.push_back({player.name, HittingStatsLine(player)});
+    }
+    SetPageButtons(page, pageStart, start + kStatsPageRows < size);
+    return page;
+}
+
+StatsPage PitchingStatsPage(const GameSide& side, int pageStart) {
+    StatsPage page;
+    if (side.team) page.title = side.team->name;
+    const auto& staff = side.pitchingStaff;
+    const int size = static_cast<int>(staff.size());
+    const int start = std::max(pageStart, 0);
+    auto present = [&](int i) { return i < size && staff[i] && staff[i]->pitching; };
+    for (int i = start; i < start + kStatsPageRows && present(i); ++i) {
+        page.rows.push_back({staff[i]->name, PitchingStatsLine(*staff[i]->pitching)});
+    }
+    SetPageButtons(page, pageStart, present(start + kStatsPageRows));
+    return page;
+}
+
+void StatsNextPage(Session& session) {
+    session.statsPageStart += kStatsPageRows;
+}
+
+void StatsPreviousPage(Session& session) {
+    session.statsPageStart = std::max(session.statsPageStart - kStatsPageRows, 0);
+}
+
+void StatsSwitchView(Session& session) {
+    session.statsPageStart = 0;
+}
+
+std::array<std::string, 12> BattingPanelTexts(const PlayerRecord& p) {
+    return {Average(p.battingAvg),   Count(p.atBats),      Count(p.runs),
+            Count(EffectiveHits(p)), Count(p.doubles),     Count(p.triples),
+            Count(p.homeRuns),       Count(p.rbi),         Count(p.walks),
+            Count(p.strikeouts),     Count(p.stolenBases), Count(p.caughtStealing)};
+}
+
+std::array<std::string, 10> PitchingPanelTexts(const PitchingLine& l) {
+    return {Era(l.eraX100),    Count(l.games),         Count(l.wins),       Count(l.losses),
+            Count(l.saves),    Average(l.oppAvgX1000), Count(l.strikeouts), Count(l.walks),
+            Count(l.shutouts), Count(l.inningsPitched)};
+}
+
+}  // namespace velmoro

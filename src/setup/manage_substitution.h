@@ -1,0 +1,75 @@
+// In-game substitutions of the side at bat: pinch hitters, replacements of the batter
+// due up, and the forced replacement of a pinch hitter who cannot field his position.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "db/records.h"
+#include "engine/game_state.h"
+
+namespace velmoro {
+
+struct Session;
+struct GameState;
+
+inline constexpr const char* kVelmoroErrorCaption = "Velmoro Error";
+inline constexpr const char* kNoReplacementsMessage =
+    "This player or position cannot be substituted for because there are no replacements "
+    "left at that position.";
+inline constexpr const char* kReplacementErrorMessage = "Player replacement error";
+inline constexpr const char* kPinchHitterMustLeaveMessage =
+    "Pinch Hitter must be replaced by position player";
+
+// PositionFlags bit a player must carry to take a FieldPosition: 0 for the pinch
+// hitter (0) and for numbers outside 0..10, 0x80 for the designated hitter.
+int PositionBit(int fieldPosition);
+
+// "Batter", "Pitcher", ... "Designated Hitter": the "Who To Replace" entries.
+std::string ReplaceEntryText(int fieldPosition);
+
+// "Select A Pinch Hitter", "Select A Pitcher", ...: the caption over the candidates.
+std::string ReplaceCaption(int fieldPosition);
+
+// False when somebody of this name has appeared for the dialog side in this game, in
+// any of its ten BoxLine chains: a player who left never comes back.
+bool IsAvailableSubstitute(const GameState& game, const PlayerRecord& player);
+
+// The lineup index (0..9) of the player now at a position of the working defence (for
+// 0, the batter due up), or 10 when he is not in the lineup.
+int LineupIndexOfPosition(const GameState& game, int fieldPosition,
+                          const std::array<PlayerRecord*, 10>& lineup);
+
+// The position of a batting slot's starter, the first BoxLine of the dialog side's
+// chain; 0 when the chain is empty.
+int SlotPosition(const GameState& game, int slot);
+
+// The "Who To Replace" entries as position numbers: in the forced mode only the
+// position the pinch hitter took over; otherwise 0 ("Batter") and, when the batter
+// due up started at a position, that position.
+std::vector<int> ReplaceChoices(const GameState& game);
+
+// Candidates for one choice, in the order they are offered. `count` is how many of
+// them could also take over the position: 0 means nobody may come in.
+struct SubstituteCandidates {
+    std::vector<std::string> names;
+    int count = 0;
+};
+
+SubstituteCandidates SubstitutionCandidates(Session& session, int replacePosition);
+
+enum class SubstitutionOutcome { Applied, NotInLineup, UnknownPlayer };
+
+// OK with a highlighted candidate: lineup, defence, the new BoxLine, the pitcher on the
+// mound when one comes in, `pinchHitterMustLeave`, and the play screen's lineup and
+// batter panels. NotInLineup and UnknownPlayer change nothing.
+SubstitutionOutcome ApplySubstitution(Session& session, int replacePosition,
+                                      const std::string& name);
+
+// Appends a fresh BoxLine to a chain (with a zeroed BoxPitching when asked) and
+// returns it.
+BoxLine& AppendBoxLine(BoxChain& chain, const PlayerRecord& player, int fieldPosition,
+                       bool pitching);
+
+}  // namespace velmoro
