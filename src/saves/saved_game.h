@@ -10,7 +10,8 @@ struct Session;
 struct GameState;
 
 // The file's bytes as written on every platform (CR LF line ends).
-// False when a name holds a line end and could not be read back.
+// False when a name holds a line end and could not be read back, or when the game
+// has no teams or no BoxLines yet (nothing that could be continued).
 bool SavedGameText(const GameState& game, std::string& out);
 
 // Writes through a temporary file renamed over the target. False when nothing was

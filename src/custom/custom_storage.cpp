@@ -1,0 +1,48 @@
+// Saving the custom team list to CustomDB.
+#include "custom/custom_storage.h"
+
+#include <string>
+
+#include "db/records.h"
+#include "db/team_files.h"
+#include "platform/prompter.h"
+
+namespace velmoro {
+
+namespace {
+
+// The name is inserted as it stands: a '%' in it is shown, not interpreted.
+std::string IncompleteTeamText(const std::string& teamName) {
+    return "The team: '" + teamName +
+           "' does not contain \neither enough players (9) or does not contain a \n"
+           "player for each position.  Remember, you need 3 \noutfielders.\n\n"
+           "Until a team is complete it will not be displayed\nas a valid team selection.";
+}
+
+std::string WriteFailedText(const std::filesystem::path& file, const std::string& reason) {
+    std::string text = "The custom teams could not be saved to the file\n" + file.string() + "\n";
+    if (!reason.empty()) text += "(" + reason + ")\n";
+    return text + "\nThe file was not changed; your teams are still as you edited them.";
+}
+
+}  // namespace
+
+bool SaveCustomTeams(const TeamDatabase& db, const std::filesystem::path& directory,
+                     Prompter& prompter) {
+    const std::filesystem::path file = directory / kCustomFileName;
+    // Every player the user put on a team is kept: with the database filter a player
+    // of few games would vanish on the next run and could leave the team incomplete.
+    std::string reason;
+    if (!WriteTeamList(db.customTeams, file, /*filter=*/false, &reason)) {
+        prompter.Inform(WriteFailedText(file, reason), "Velmoro Baseball Error");
+        return false;
+    }
+    for (const auto& team : db.customTeams) {
+        if (!IsTeamPlayable(team.get())) {
+            prompter.Inform(IncompleteTeamText(team->name), "Velmoro Baseball");
+        }
+    }
+    return true;
+}
+
+}  // namespace velmoro

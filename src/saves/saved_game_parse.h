@@ -1,0 +1,47 @@
+// The contents of a ".gam" file as read, before any name is looked up.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmoro {
+
+// One BoxLine as the file holds it. Batting slots use all twelve numbers (the last is
+// the FieldPosition); pitchers use the first five (outs, runs, hits, strikeouts, walks).
+struct SavedBoxLine {
+    std::string name;
+    std::array<int, 12> numbers{};
+};
+
+struct SavedSide {
+    std::string teamName;
+    std::array<std::vector<SavedBoxLine>, 10> chains;
+    int nextBatter = 0;
+    int teamRuns = 0;
+    int hits = 0;
+    int errors = 0;
+    std::array<int, 9> lineScore{};
+};
+
+struct SavedGameData {
+    SavedSide visitor;
+    SavedSide home;
+    bool homeAtBat = false;
+    int bases = 0;
+    int reserved = 0;
+    std::array<int, 3> runnerQueue{};
+    int inning = 1;
+    int outs = 0;
+    int halfInningRuns = 0;
+    // CR LF line ends, as the game keeps it in memory.
+    std::string playLog;
+};
+
+// Parses the file's bytes (lines ending in LF, CR LF or CR CR LF). False for a file
+// that is cut short, holds something other than a number where one belongs, or a
+// number that does not fit its field or leaves the game in a state it cannot be in.
+bool ParseSavedGame(std::string_view bytes, SavedGameData& out);
+
+}  // namespace velmoro

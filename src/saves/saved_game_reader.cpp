@@ -1,0 +1,196 @@
+// Reading a ".gam" file back into the game in progress.
+#include "db/team_files.h"
+#include "engine/game_state.h"
+#include "engine/session.h"
+#include "saves/saved_game.h"
+#include "saves/saved_game_parse.h"
+#include "setup/team_prep.h"
+
+namespace velmoro {
+
+namespace {
+
+// The database players a side's BoxLines name, chain by chain.
+struct ResolvedSide {
+    TeamRecord* team = nullptr;
+    std::array<std::vector<PlayerRecord*>, 10> players;
+};
+
+bool ResolvePlayers(TeamRecord& team, const SavedSide& saved, ResolvedSide& out) {
+    ResolvedSide resolved;
+    resolved.team = &team;
+    for (int slot = 0; slot < 10; ++slot) {
+        for (const SavedBoxLine& line : saved.chains[slot]) {
+            PlayerRecord* player = FindPlayer(&team, line.name);
+            if (!player) return false;
+            resolved.players[slot].push_back(player);
+        }
+    }
+    out = std::move(resolved);
+    return true;
+}
+
+// The file names a team without saying which list it came from. LegendDB is asked
+// first; a custom team of the same name is used when the historical team lacks one
+// of the players, so a game between custom teams loads again.
+bool ResolveSide(const TeamDatabase& db, const SavedSide& saved, ResolvedSide& out) {
+    for (const TeamList* list : {&db.legendTeams, &db.customTeams}) {
+        for (const auto& team : *list) {
+            if (team->name == saved.teamName && ResolvePlayers(*team, saved, out)) return true;
+        }
+    }
+    return false;
+}
+
+void FillBatterLine(BoxLine& line, const std::array<int, 12>& n) {
+    line.atBats = static_cast<std::uint16_t>(n[0]);
+    line.runs = static_cast<std::uint8_t>(n[1]);
+    line.hits = static_cast<std::uint8_t>(n[2]);
+    line.doubles = static_cast<std::uint8_t>(n[3]);
+    line.triples = static_cast<std::uint8_t>(n[4]);
+    line.homeRuns = static_cast<std::uint8_t>(n[5]);
+    line.rbi = static_cast<std::uint8_t>(n[6]);
+    line.stolenBases = static_cast<std::uint8_t>(n[7]);
+    line.caughtStealing = static_cast<std::uint8_t>(n[8]);
+    line.walks = static_cast<std::uint8_t>(n[9]);
+    line.strikeouts = static_cast<std::uint8_t>(n[10]);
+    line.positions = static_cast<std::uint8_t>(n[11]);
+}
+
+void FillPitcherLine(BoxLine& line, const std::array<int, 12>& n) {
+    if (!line.pitching) line.pitching = std::make_unique<BoxPitching>();
+    BoxPitching& p = *line.pitching;
+    p.inningsPitched = static_cast<std::uint16_t>(n[0]);
+    p.earnedRuns = static_cast<std::uint8_t>(n[1]);
+    p.saves = static_cast<std::uint8_t>(n[2]);
+    p.strikeouts = static_cast<std::uint16_t>(n[3]);
+    p.walks = static_cast<std::uint16_t>(n[4]);
+}
+
+void FillChains(GameSide& side, const SavedSide& saved, const ResolvedSide& resolved) {
+    for (int slot = 0; slot < 10; ++slot) {
+        BoxChain& chain = side.boxLines[slot];
+        const auto& lines = saved.chains[slot];
+        chain.resize(1);
+        if (!chain[0]) chain[0] = std::make_unique<BoxLine>();
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            if (i > 0) chain.push_back(std::make_unique<BoxLine>());
+            BoxLine& line = *chain[i];
+            if (slot < 9) {
+                FillBatterLine(line, lines[i].numbers);
+            } else {
+                FillPitcherLine(line, lines[i].numbers);
+            }
+            line.name = resolved.players[slot][i]->name;
+        }
+        side.lineup[slot] = resolved.players[slot].back();
+    }
+}
+
+// The file holds no defence. Every player who took over a batting slot holds that
+// slot's place in the field, a pinch hitter booked as "ph" included (he took the
+// starter's place until he is replaced). The pitcher on the mound, the last of chain
+// 9, stands at P whatever the batting slots say.
+void RebuildDefenseFromChains(GameSide& side) {
+    side.defense.fill(nullptr);
+    for (int slot = 0; slot < 9; ++slot) {
+        const BoxChain& chain = side.boxLines[slot];
+        int position = chain.back()->positions;
+        if (position == PinchHitter) position = chain.front()->positions;
+        const int defenseSlot = DefenseSlotOfPosition(position);
+        if (defenseSlot >= 0) side.defense[defenseSlot] = side.lineup[slot];
+    }
+    side.defense[PitcherSlot] = side.lineup[9];
+}
+
+bool AnyDesignatedHitter(const GameSide& side) {
+    for (int slot = 0; slot < 9; ++slot) {
+        for (const auto& line : side.boxLines[slot]) {
+            if (line->positions == DesignatedHitterPosition) return true;
+        }
+    }
+    return false;
+}
+
+void CopyCounters(GameState& game, const SavedGameData& data) {
+    const std::pair<GameSide*, const SavedSide*> sides[] = {{&game.visitor, &data.visitor},
+                                                            {&game.home, &data.home}};
+    for (const auto& [side, saved] : sides) {
+        side->nextBatter = saved->nextBatter;
+        side->teamRuns = saved->teamRuns;
+        side->hits = saved->hits;
+        side->errors = saved->errors;
+        side->lineScore = saved->lineScore;
+    }
+    game.battingSide = data.homeAtBat ? kHome : kVisitors;
+    game.batterIndex = game.Batting().nextBatter;
+    game.bases = data.bases;
+    game.reserved = data.reserved;
+    game.runnerQueue = data.runnerQueue;
+    game.inning = data.inning;
+    game.outs = data.outs;
+    game.halfInningRuns = data.halfInningRuns;
+    game.playLog = data.playLog;
+    game.pinchHitterMustLeave = 0;
+}
+
+void ApplySavedGame(GameState& game, const SavedGameData& data, const ResolvedSide& visitors,
+                    const ResolvedSide& home) {
+    game.visitor.team = visitors.team;
+    game.home.team = home.team;
+    MakeBoxLines(game, false);
+    FillChains(game.visitor, data.visitor, visitors);
+    FillChains(game.home, data.home, home);
+    RebuildDefenseFromChains(game.visitor);
+    RebuildDefenseFromChains(game.home);
+    game.designatedHitter = AnyDesignatedHitter(game.visitor) || AnyDesignatedHitter(game.home);
+    // A starting pitcher who does not bat is found at lineup entry 9 when the lines of a
+    // game are made, so his chain-9 line carries "p"; a replay rebuilds the defence
+    // from it.
+    if (game.designatedHitter) {
+        game.visitor.boxLines[9].front()->positions = PitcherPosition;
+        game.home.boxLines[9].front()->positions = PitcherPosition;
+    }
+    game.hasBattingBoxLines = true;
+    game.hasBattingOutcomes = false;
+    CopyCounters(game, data);
+}
+
+bool ReadAndResolve(Session& session, const std::filesystem::path& path, SavedGameData& data,
+                    ResolvedSide& visitors, ResolvedSide& home) {
+    if (path.empty()) return false;
+    // As New Game does: a missing CustomDB only means there are no custom teams.
+    LoadCustomDatabase(session.teams, session.installDirectory);
+    if (!LoadLegendDatabase(session.teams, session.installDirectory)) return false;
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes) || !ParseSavedGame(bytes, data)) return false;
+    return ResolveSide(session.teams, data.visitor, visitors) &&
+           ResolveSide(session.teams, data.home, home);
+}
+
+}  // namespace
+
+bool ReadSavedGame(Session& session, const std::filesystem::path& path) {
+    SavedGameData data;
+    ResolvedSide visitors;
+    ResolvedSide home;
+    const bool readable = ReadAndResolve(session, path, data, visitors, home);
+    // Whatever the file held, the previous game is over; a file that cannot be read
+    // leaves nothing half-loaded behind for the next New Game or Load.
+    ResetGame(session.game);
+    if (!readable) return false;
+    ApplySavedGame(session.game, data, visitors, home);
+    session.teams.currentTeam = home.team;
+    return true;
+}
+
+bool LoadSavedGame(Session& session, const std::filesystem::path& path) {
+    if (!ReadSavedGame(session, path)) return false;
+    // Sorting moves the records, so the lineups and the defence keep naming the
+    // players the file named.
+    PrepareSide(session, kVisitors);
+    PrepareSide(session, kHome);
+    return true;
+}
+
+}  // namespace velmoro
