@@ -1,0 +1,150 @@
+#include "engine/game_state.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr const char* kAbbreviations[] = {"ph", "p",  "c",  "1b", "2b", "3b",
+                                          "ss", "lf", "cf", "rf", "dh"};
+// Defence slot per position number 0..10 (third base stands after shortstop).
+constexpr int kDefenseSlots[] = {-1, 0, 1, 2, 3, 5, 4, 6, 7, 8, 9};
+
+void ResetSideCounters(GameSide& side) {
+    side.nextBatter = 0;
+    side.teamRuns = 0;
+    side.hits = 0;
+    side.errors = 0;
+    side.lineScore.fill(-1);
+}
+
+std::unique_ptr<BoxLine> NewBoxLine(bool pitcherChain) {
+    auto line = std::make_unique<BoxLine>();
+    if (pitcherChain) line->pitching = std::make_unique<BoxPitching>();
+    return line;
+}
+
+void MakeSideBoxLines(GameSide& side, bool withPlayers) {
+    for (int slot = 0; slot < 10; ++slot) {
+        BoxChain& chain = side.boxLines[slot];
+        chain.clear();
+        chain.push_back(NewBoxLine(slot == 9));
+        if (withPlayers && side.lineup[slot]) chain.front()->name = side.lineup[slot]->name;
+    }
+    if (!withPlayers) return;
+    for (int position = PitcherPosition; position <= DesignatedHitterPosition; ++position) {
+        int index = LineupIndexOfPlayer(side, side.defense[DefenseSlotOfPosition(position)]);
+        if (index >= 0)
+            side.boxLines[index].front()->positions = static_cast<std::uint8_t>(position);
+    }
+}
+
+void RebuildSideDefense(GameSide& side) {
+    for (const BoxChain& chain : side.boxLines) {
+        if (chain.empty()) continue;
+        int slot = DefenseSlotOfPosition(chain.front()->positions);
+        if (slot >= 0) side.defense[slot] = FindPlayer(side.team, chain.front()->name);
+    }
+}
+
+void ReplayStarters(GameSide& side) {
+    for (int slot = 0; slot < 10; ++slot) {
+        const BoxChain& chain = side.boxLines[slot];
+        side.lineup[slot] = chain.empty() ? nullptr : FindPlayer(side.team, chain.front()->name);
+    }
+}
+
+}  // namespace
+
+const char* FieldPositionAbbreviation(int fieldPosition) {
+    if (fieldPosition < 0 || fieldPosition > 10) return "";
+    return kAbbreviations[fieldPosition];
+}
+
+int DefenseSlotOfPosition(int fieldPosition) {
+    if (fieldPosition < 1 || fieldPosition > 10) return -1;
+    return kDefenseSlots[fieldPosition];
+}
+
+int BattingSideNumber(const GameState& game) {
+    return game.battingSide == kHome ? kHome : kVisitors;
+}
+
+BoxLine& CurrentLine(GameSide& side, int slot) {
+    return *side.boxLines[slot].back();
+}
+
+BoxLine& CurrentPitcherLine(GameState& game) {
+    return CurrentLine(game.Fielding(), 9);
+}
+
+void ResetCounters(GameState& game) {
+    ResetSideCounters(game.visitor);
+    ResetSideCounters(game.home);
+    game.visitor.lineScore[0] = 0;
+    game.hasBattingBoxLines = false;
+    game.playLog = "Top of inning 1\r\n";
+    game.battingSide = kVisitors;
+    game.reserved = 0;
+    game.bases = 0;
+    game.runnerQueue.fill(0);
+    game.halfInningRuns = 0;
+    game.outs = 0;
+    game.batterIndex = 0;
+    game.inning = 1;
+}
+
+void InitGameState(GameState& game) {
+    game = GameState{};
+    ResetCounters(game);
+}
+
+void ResetGame(GameState& game) {
+    ResetCounters(game);
+    game.hasBattingOutcomes = false;
+    for (GameSide* side : {&game.visitor, &game.home}) {
+        side->lineup.fill(nullptr);
+        side->defense.fill(nullptr);
+    }
+    FreeBoxLines(game);
+}
+
+void PrepareReplay(GameState& game) {
+    ResetCounters(game);
+    game.hasBattingOutcomes = false;
+    game.workingDefenseSide = kVisitors;
+    ReplayStarters(game.visitor);
+    ReplayStarters(game.home);
+    RebuildDefense(game);
+    FreeBoxLines(game);
+    MakeBoxLines(game, true);
+}
+
+void MakeBoxLines(GameState& game, bool withPlayers) {
+    MakeSideBoxLines(game.visitor, withPlayers);
+    MakeSideBoxLines(game.home, withPlayers);
+    game.hasBattingBoxLines = true;
+    game.battingSide = kVisitors;
+    game.workingDefenseSide = kVisitors;
+}
+
+void FreeBoxLines(GameState& game) {
+    for (GameSide* side : {&game.visitor, &game.home}) {
+        for (BoxChain& chain : side->boxLines)
+            chain.clear();
+    }
+}
+
+void RebuildDefense(GameState& game) {
+    RebuildSideDefense(game.visitor);
+    RebuildSideDefense(game.home);
+}
+
+int LineupIndexOfPlayer(const GameSide& side, const PlayerRecord* player) {
+    if (!player) return -1;
+    for (int index = 0; index < 10; ++index) {
+        if (side.lineup[index] == player) return index;
+    }
+    return -1;
+}
+
+}  // namespace velmoro

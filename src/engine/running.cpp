@@ -1,0 +1,288 @@
+#include "engine/running.h"
+
+#include <bit>
+#include <string>
+
+#include "engine/display.h"
+#include "engine/plate_appearance.h"
+#include "engine/play_log.h"
+#include "engine/session.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr int kFirst = 1;
+constexpr int kSecond = 2;
+constexpr int kThird = 4;
+
+bool Odd(std::uint32_t draw) {
+    return (draw & 1u) != 0;
+}
+
+std::string_view BatterName(const GameState& game) {
+    const PlayerRecord* batter = game.Batting().lineup[game.batterIndex];
+    return batter ? std::string_view(batter->name) : std::string_view();
+}
+
+BoxLine& BatterLine(GameState& game) {
+    return CurrentLine(game.Batting(), game.batterIndex);
+}
+
+// Scores the runners ahead, then puts the batter on base, keeping the queue in base order.
+void BatterReaches(Session& session, int runs) {
+    ScoreRunners(session, runs);
+    PushRunner(session.game, session.game.batterIndex);
+}
+
+PlayResult HomeRun(Session& session) {
+    GameState& game = session.game;
+    const int runs = RunnersOnBase(game) + 1;
+    game.bases = 0;
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    ++batter.hits;
+    ++batter.homeRuns;
+    ++batter.runs;
+    batter.rbi += runs;
+    CountPitcherEvent(game, HitEvent | RunEvent);
+    ScoreRunners(session, runs - 1);
+    LogPlay(session, BatterName(game), " hit a Home Run.", runs);
+    return {runs, 1, 0};
+}
+
+PlayResult Triple(Session& session) {
+    GameState& game = session.game;
+    const int runs = RunnersOnBase(game);
+    game.bases = kThird;
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    ++batter.hits;
+    ++batter.triples;
+    batter.rbi += runs;
+    CountPitcherEvent(game, HitEvent);
+    BatterReaches(session, runs);
+    LogPlay(session, BatterName(game), " hit a Triple.", runs);
+    return {runs, 1, 0};
+}
+
+PlayResult Double(Session& session, bool odd) {
+    GameState& game = session.game;
+    const int before = game.bases;
+    int runs = ((before & kSecond) ? 1 : 0) + ((before & kThird) ? 1 : 0);
+    if (odd && (before & kFirst)) {
+        ++runs;
+        game.bases = kSecond;
+    } else {
+        game.bases = (before & kFirst) ? kSecond | kThird : kSecond;
+    }
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    ++batter.hits;
+    ++batter.doubles;
+    batter.rbi += runs;
+    CountPitcherEvent(game, HitEvent);
+    BatterReaches(session, runs);
+    LogPlay(session, BatterName(game), " hit a Double.", runs);
+    return {runs, 1, 0};
+}
+
+PlayResult Single(Session& session, bool odd) {
+    GameState& game = session.game;
+    const int before = game.bases;
+    int runs = (before & kThird) ? 1 : 0;
+    if (odd && (before & kSecond)) {
+        ++runs;
+        game.bases = (before & kFirst) ? kFirst | kThird : kFirst;
+    } else {
+        game.bases = kFirst | ((before & kFirst) ? kSecond : 0) | ((before & kSecond) ? kThird : 0);
+    }
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    ++batter.hits;
+    batter.rbi += runs;
+    CountPitcherEvent(game, HitEvent);
+    BatterReaches(session, runs);
+    LogPlay(session, BatterName(game), " hit a Single.", runs);
+    return {runs, 1, 0};
+}
+
+PlayResult Walk(Session& session) {
+    GameState& game = session.game;
+    const int before = game.bases;
+    const int runs = before == 7 ? 1 : 0;
+    const bool firstOrSecond = (before & (kFirst | kSecond)) != 0;
+    const bool firstAndSecond = (before & (kFirst | kSecond)) == (kFirst | kSecond);
+    game.bases = kFirst | (firstOrSecond ? kSecond : 0) |
+                 ((firstAndSecond || (before & kThird)) ? kThird : 0);
+    BoxLine& batter = BatterLine(game);
+    ++batter.walks;
+    batter.rbi += runs;
+    CountPitcherEvent(game, WalkEvent);
+    BatterReaches(session, runs);
+    LogPlay(session, BatterName(game), " Walked.", runs);
+    return {runs, 0, 0};
+}
+
+PlayResult Strikeout(Session& session) {
+    GameState& game = session.game;
+    ++game.outs;
+    ++BatterLine(game).atBats;
+    CountPitcherEvent(game, OutEvent | StrikeoutEvent);
+    LogPlay(session, BatterName(game), " Struckout.", 0, "");
+    return {};
+}
+
+PlayResult FlyBall(Session& session, bool odd) {
+    GameState& game = session.game;
+    const int before = game.bases;
+    int runs = 0;
+    if (game.outs < 2 && odd && (before & kThird)) {
+        runs = 1;
+        game.bases = (before & kFirst) | ((before & kSecond) ? kThird : 0);
+    }
+    ++game.outs;
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    batter.rbi += runs;
+    CountPitcherEvent(game, OutEvent);
+    ScoreRunners(session, runs);
+    LogPlay(session, BatterName(game), odd ? " Flied out." : " Popped out.", runs);
+    return {runs, 0, 0};
+}
+
+PlayResult GroundBall(Session& session, bool odd) {
+    GameState& game = session.game;
+    const int before = game.bases;
+    int runs = 0;
+    bool doublePlay = false;
+    if (game.outs < 2 && (before & kThird) && odd) {
+        runs = 1;
+        game.bases = ((before & kFirst) ? kSecond : 0) | ((before & kSecond) ? kThird : 0);
+    } else if (game.outs < 2 && (before & kFirst) && odd) {
+        doublePlay = true;
+        // The runner forced at second is the last of the queue.
+        game.runnerQueue[RunnersOnBase(game) - 1] = 0;
+        game.bases = (before & kSecond) ? kThird : 0;
+        ++game.outs;
+        CountPitcherEvent(game, OutEvent);
+    }
+    ++game.outs;
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    batter.rbi += runs;
+    CountPitcherEvent(game, OutEvent);
+    ScoreRunners(session, runs);
+    LogPlay(session, BatterName(game),
+            doublePlay ? " Grounded into double play. " : " Grounded out.", runs);
+    return {runs, 0, 0};
+}
+
+void ShowBox(Session& session, int side, int box, int value) {
+    session.Screen().ShowScoreBox(side, box, std::to_string(value));
+}
+
+}  // namespace
+
+void PushRunner(GameState& game, int slot) {
+    for (int& place : game.runnerQueue) {
+        if (place == 0) {
+            place = slot + 1;
+            return;
+        }
+    }
+}
+
+int PopRunner(GameState& game) {
+    auto& queue = game.runnerQueue;
+    const int lead = queue[0] - 1;
+    queue[0] = queue[1];
+    queue[1] = queue[2];
+    queue[2] = 0;
+    return lead;
+}
+
+int RunnerOnBase(const GameState& game, int base) {
+    const auto& queue = game.runnerQueue;
+    const bool second = (game.bases & kSecond) != 0;
+    const bool third = (game.bases & kThird) != 0;
+    if (base == kThird) return queue[0] - 1;
+    if (base == kSecond) return (third ? queue[1] : queue[0]) - 1;
+    if (second && third) return queue[2] - 1;
+    if (second || third) return queue[1] - 1;
+    return queue[0] - 1;
+}
+
+int RunnersOnBase(const GameState& game) {
+    return std::popcount(static_cast<unsigned>(game.bases & 7));
+}
+
+void CountPitcherEvent(GameState& game, int events) {
+    BoxPitching* pitching = CurrentPitcherLine(game).pitching.get();
+    if (!pitching) return;
+    if (events & OutEvent) ++pitching->inningsPitched;
+    if (events & StrikeoutEvent) ++pitching->strikeouts;
+    if (events & WalkEvent) ++pitching->walks;
+    if (events & RunEvent) ++pitching->earnedRuns;
+    if (events & HitEvent) ++pitching->saves;
+}
+
+void ScoreRunners(Session& session, int count) {
+    GameState& game = session.game;
+    for (int run = 0; run < count; ++run) {
+        const int slot = PopRunner(game);
+        CountPitcherEvent(game, RunEvent);
+        // An empty queue would give -1; the bases and the queue agree, so it does not.
+        if (slot < 0 || slot > 8) continue;
+        ++CurrentLine(game.Batting(), slot).runs;
+        session.Screen().ShowLineupRow(slot);
+    }
+}
+
+PlayResult PlayPlateResult(Session& session, PlateResult result, std::uint32_t draw) {
+    const bool odd = Odd(draw);
+    switch (result) {
+        case PlateResult::HomeRun:
+            return HomeRun(session);
+        case PlateResult::Triple:
+            return Triple(session);
+        case PlateResult::Double:
+            return Double(session, odd);
+        case PlateResult::Single:
+            return Single(session, odd);
+        case PlateResult::Walk:
+            return Walk(session);
+        case PlateResult::Strikeout:
+            return Strikeout(session);
+        case PlateResult::FlyBall:
+            return FlyBall(session, odd);
+        case PlateResult::GroundBall:
+            return GroundBall(session, odd);
+    }
+    return {};
+}
+
+void ApplyPlayResult(Session& session, const PlayResult& result) {
+    GameState& game = session.game;
+    GameSide& batting = game.Batting();
+    const int side = BattingSideNumber(game);
+    const bool inLineScore = game.inning >= 1 && game.inning <= 9;
+    batting.teamRuns += result.runs;
+    game.halfInningRuns += result.runs;
+    if (inLineScore) batting.lineScore[game.inning - 1] = game.halfInningRuns;
+    if (result.runs > 0) {
+        if (inLineScore) ShowBox(session, side, game.inning, game.halfInningRuns);
+        ShowBox(session, side, RunsBox, batting.teamRuns);
+    }
+    if (result.hits > 0) {
+        batting.hits += result.hits;
+        ShowBox(session, side, HitsBox, batting.hits);
+    }
+    if (result.errors > 0) {
+        GameSide& fielding = game.Fielding();
+        fielding.errors += result.errors;
+        ShowBox(session, game.FieldingSideNumber(), ErrorsBox, fielding.errors);
+    }
+}
+
+}  // namespace velmoro

@@ -1,0 +1,220 @@
+#include "engine/strategies.h"
+
+#include <string>
+
+#include "engine/play_log.h"
+#include "engine/running.h"
+#include "engine/session.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr int kFirst = 1;
+constexpr int kSecond = 2;
+constexpr int kThird = 4;
+constexpr int kLoaded = 7;
+
+StrategyResult Refuse(Session& session, const char* text) {
+    session.Screen().ShowMessage(text, "Velmoro Baseball");
+    return StrategyResult::Refused;
+}
+
+std::string BatterName(const GameState& game) {
+    const PlayerRecord* batter = game.Batting().lineup[game.batterIndex];
+    return batter ? batter->name : std::string();
+}
+
+BoxLine& BatterLine(GameState& game) {
+    return CurrentLine(game.Batting(), game.batterIndex);
+}
+
+BoxLine& RunnerLine(GameState& game, int slot) {
+    return CurrentLine(game.Batting(), slot);
+}
+
+// The runner of `slot` takes his base: credited, then logged under his game line's name.
+void LogSteal(Session& session, int slot, const char* text) {
+    BoxLine& runner = RunnerLine(session.game, slot);
+    ++runner.stolenBases;
+    LogPlay(session, runner.name, text, 0);
+}
+
+void LogCaught(Session& session, int slot, const char* text) {
+    LogPlay(session, RunnerLine(session.game, slot).name, text, 0);
+}
+
+StrategyResult StealWithFirstAndThird(Session& session, int draw) {
+    GameState& game = session.game;
+    const int onFirst = RunnerOnBase(game, kFirst);
+    const int onThird = RunnerOnBase(game, kThird);
+    const int pick = draw % 6;
+    if (pick == 1 || pick == 3) {
+        LogSteal(session, onFirst, "stole second base.");
+        game.bases = kSecond | kThird;
+        return StrategyResult::Done;
+    }
+    if (pick == 5) {
+        BoxLine& runner = RunnerLine(game, onThird);
+        ++runner.stolenBases;
+        LogPlay(session, runner.name, "stole home.", 1);
+        LogSteal(session, onFirst, "stole second base.");
+        game.bases = kSecond;
+        ScoreRunners(session, 1);
+        return StrategyResult::DoneWithRun;
+    }
+    LogCaught(session, onThird, "was caught stealing home.");
+    // At the third out the runner on first stays; the side change clears the bases.
+    if (game.outs != 3) {
+        LogSteal(session, onFirst, "stole second base.");
+        game.bases = kSecond;
+    }
+    PopRunner(game);
+    return StrategyResult::Done;
+}
+
+void StealOneBase(Session& session, bool success, int base) {
+    GameState& game = session.game;
+    const int runner = RunnerOnBase(game, base);
+    const bool second = base == kFirst;
+    if (success) {
+        game.bases = base << 1;
+        LogSteal(session, runner, second ? "stole second base." : "stole third base.");
+        return;
+    }
+    game.bases = 0;
+    LogCaught(session, runner,
+              second ? "was caught stealing second base." : "was caught stealing third base.");
+    PopRunner(game);
+}
+
+void DoubleSteal(Session& session, bool success) {
+    GameState& game = session.game;
+    const int onSecond = RunnerOnBase(game, kSecond);
+    const int onFirst = RunnerOnBase(game, kFirst);
+    if (success) {
+        LogSteal(session, onSecond, "stole third base.");
+        LogSteal(session, onFirst, "stole second base.");
+        game.bases = kSecond | kThird;
+        return;
+    }
+    LogCaught(session, onSecond, "was caught stealing third base.");
+    LogSteal(session, onFirst, "stole second base.");
+    game.bases = kSecond;
+    PopRunner(game);
+}
+
+void SqueezeBases(GameState& game, bool scored) {
+    const bool first = (game.bases & kFirst) != 0;
+    const bool second = (game.bases & kSecond) != 0;
+    if (scored) {
+        // The runner from third has scored; the batter is out, the others move up.
+        game.bases = (first ? kSecond : 0) | (second ? kThird : 0);
+        return;
+    }
+    // The runner from third is out at the plate and the batter takes first.
+    PopRunner(game);
+    PushRunner(game, game.batterIndex);
+    game.bases = kFirst | (first ? kSecond : 0) | (second ? kThird : 0);
+}
+
+}  // namespace
+
+StrategyResult Sacrifice(Session& session) {
+    GameState& game = session.game;
+    if (game.bases == kLoaded) return Refuse(session, "You can't sacrifice with the bases loaded.");
+    if (game.bases & kThird) return Refuse(session, "You can't sacrifice with a runner on third.");
+    if (game.bases == 0) return Refuse(session, "You can't sacrifice with no runners on base.");
+    if (game.outs == 2) return Refuse(session, "You can't sacrifice with 2 outs.");
+    ++game.outs;
+    game.bases <<= 1;
+    LogPlay(session, BatterName(game), " layed down a sacrifice bunt.", 0);
+    CountPitcherEvent(game, OutEvent);
+    return StrategyResult::Done;
+}
+
+StrategyResult Steal(Session& session) {
+    GameState& game = session.game;
+    switch (game.bases) {
+        case kLoaded:
+            return Refuse(session, "You can't steal with the bases loaded.");
+        case kThird:
+            return Refuse(session, "You can't steal with a runner only on third.");
+        case kSecond | kThird:
+            return Refuse(session, "You can't steal with a runner only on second and third.");
+        case 0:
+            return Refuse(session, "You can't steal with no runners on base.");
+        default:
+            break;
+    }
+    const int draw = session.random.Next();
+    const bool success = (draw & 1) != 0;
+    if (!success) {
+        ++game.outs;
+        CountPitcherEvent(game, OutEvent);
+    }
+    switch (game.bases) {
+        case kFirst:
+            StealOneBase(session, success, kFirst);
+            break;
+        case kSecond:
+            StealOneBase(session, success, kSecond);
+            break;
+        case kFirst | kSecond:
+            DoubleSteal(session, success);
+            break;
+        default:
+            return StealWithFirstAndThird(session, draw);
+    }
+    return StrategyResult::Done;
+}
+
+StrategyResult SqueezePlay(Session& session) {
+    GameState& game = session.game;
+    if (game.bases == kLoaded) {
+        return Refuse(session, "You can't do a squeeze play with the bases loaded.");
+    }
+    if (game.outs == 2) return Refuse(session, "You can't do a squeeze play with 2 outs.");
+    if (game.bases == 0) {
+        return Refuse(session, "You can't do a squeeze play with no runners on base.");
+    }
+    if (!(game.bases & kThird)) {
+        return Refuse(session, "You can't do a squeeze play without a runner on third base.");
+    }
+    const int pick = session.random.Next() % 4;
+    ++game.outs;
+    CountPitcherEvent(game, OutEvent);
+    const std::string name = BatterName(game);
+    if (pick >= 2) {
+        ++BatterLine(game).rbi;
+        ScoreRunners(session, 1);
+        LogPlay(session, name, "did a squeeze play. Hitter is out at first.", 1, "run scored");
+        SqueezeBases(game, true);
+        return StrategyResult::DoneWithRun;
+    }
+    if (pick == 0) {
+        LogPlay(session, name + " missed ball.  Squeeze play failed.",
+                "Runner on third out at the plate.", 0);
+    } else {
+        LogPlay(session, name, "did a squeeze play. Runner on third out at the plate.", 0);
+    }
+    ++BatterLine(game).atBats;
+    SqueezeBases(game, false);
+    return StrategyResult::Done;
+}
+
+StrategyResult IntentionalWalk(Session& session) {
+    GameState& game = session.game;
+    if (game.bases == kLoaded) {
+        return Refuse(session, "You can't intentional walk with the bases loaded.");
+    }
+    static constexpr int kAfterWalk[] = {1, 3, 3, 7, 5, 7, 7};
+    ++BatterLine(game).walks;
+    CountPitcherEvent(game, WalkEvent);
+    game.bases = kAfterWalk[game.bases & 7];
+    PushRunner(game, game.batterIndex);
+    LogPlay(session, BatterName(game), " was intentionally walked.", 0);
+    return StrategyResult::Done;
+}
+
+}  // namespace velmoro
