@@ -1,6 +1,11 @@
-// Season import, the Lahman history and the demo league (placeholders until built).
+// import-season, import-lahman and demo: the three ways to fill LegendDB.
 #include <cstdio>
+#include <string>
 
+#include <fmt/format.h>
+
+#include "db/demo_league.h"
+#include "db/team_files.h"
 #include "db_commands.h"
 
 namespace velmoro {
@@ -15,9 +20,13 @@ int RunImportLahman(const LahmanOptions&) {
     return 1;
 }
 
-int RunDemo(const std::string&) {
-    std::fputs("velmoro-db: demo is not available yet\n", stderr);
-    return 1;
+int RunDemo(const std::string& outFile) {
+    std::string error;
+    if (!WriteTeamList(MakeDemoLeague(), outFile, false, &error)) {
+        fmt::print(stderr, "velmoro-db: cannot write {}: {}\n", outFile, error);
+        return 1;
+    }
+    return 0;
 }
 
 }  // namespace velmoro

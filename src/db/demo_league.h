@@ -1,0 +1,17 @@
+// The program's own fictional league, the LegendDB a fresh installation plays with.
+#pragma once
+
+#include "db/records.h"
+
+namespace velmoro {
+
+inline constexpr int kDemoFirstSeason = 2024;
+inline constexpr int kDemoSeasons = 2;
+inline constexpr int kDemoClubs = 8;
+
+// Every club's seasons side by side, oldest first, named "YEAR Club". The league is
+// drawn from a fixed seed with integer arithmetic only, so every run and every
+// platform yields the same records.
+TeamList MakeDemoLeague();
+
+}  // namespace velmoro
