@@ -1,0 +1,50 @@
+// velmoro-sim: whole games without windows, set up as the new game wizard does when
+// every default is accepted.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmoro {
+
+enum SimExit : int { kSimOk = 0, kSimFailed = 1, kSimUsage = 2 };
+
+struct SimOptions {
+    std::string visitors;
+    std::string home;
+    std::optional<std::filesystem::path> directory;
+    bool designatedHitter = false;
+    std::optional<std::uint32_t> seed;
+    long games = 1;
+    std::optional<std::filesystem::path> script;
+    bool quiet = false;
+    std::optional<int> saveAtTurn;
+    std::filesystem::path saveFile;
+};
+
+// Parses the command line. Returns -1 to go on, otherwise the exit code (usage errors
+// and --help have been reported).
+int ParseSimOptions(int argc, char** argv, SimOptions& options);
+
+struct ScriptTurn {
+    int offensive = 0;
+    int defensive = 0;
+};
+
+// Line k holds "O D" for turn k; a blank line stands for "0 0". Returns kSimOk, or the
+// exit code with `error` set: kSimFailed when the file cannot be read, kSimUsage for a
+// line that is not two choices the play screen offers.
+int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns,
+               std::string& error);
+
+// Plays the games; stdout gets the play-by-play or the result lines.
+int RunSim(const SimOptions& options);
+
+// "Velmoro Baseball: TEXT" on stderr, the way every message box reaches the user here.
+void ShowSimMessage(const std::string& text);
+
+}  // namespace velmoro

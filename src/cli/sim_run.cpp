@@ -1,0 +1,206 @@
+#include <fmt/format.h>
+#include <fmt/printf.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "db/install_dir.h"
+#include "db/team_files.h"
+#include "engine/play_log.h"
+#include "engine/session.h"
+#include "engine/turns.h"
+#include "progress.h"
+#include "saves/saved_game.h"
+#include "setup/default_setup.h"
+#include "setup/team_prep.h"
+#include "sim.h"
+
+namespace velmoro {
+
+void ShowSimMessage(const std::string& text) {
+    const std::string line = "Velmoro Baseball: " + text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+namespace {
+
+// Ties go on without limit, but two teams that can never score would keep the program
+// busy for ever; no game that can end comes anywhere near this many innings.
+constexpr int kInningLimit = 100000;
+constexpr std::size_t kOutputChunk = 1 << 16;
+
+// Rewrites a file without truncating it to nothing first: on ext4 every truncating
+// rewrite of an existing file forces its data to disk on close (milliseconds each),
+// which a run of thousands of games would spend almost entirely waiting. Writing over
+// the old bytes and then cutting the file to its new length gives the same file.
+void RewriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file.is_open()) file.open(path, std::ios::out | std::ios::binary);
+    if (!file.is_open()) return;
+    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    std::error_code ec;
+    if (!file.fail() && std::filesystem::file_size(path, ec) > bytes.size())
+        std::filesystem::resize_file(path, bytes.size(), ec);
+}
+
+class SimDisplay : public Display {
+  public:
+    // EndGame writes the box score and then asks for the game-over window; the box
+    // score is written here instead, at the same moment (see RewriteFile).
+    SimDisplay(Session& session, std::filesystem::path gameLogPath)
+        : session_(session), gameLogPath_(std::move(gameLogPath)) {
+        session_.gameLogPath.clear();
+    }
+    void ShowMessage(const std::string& text, const std::string& /*caption*/) override {
+        ShowSimMessage(text);
+    }
+    void RequestGameOver() override {
+        if (!gameLogPath_.empty()) RewriteFile(gameLogPath_, BoxScoreText(session_.game));
+    }
+
+  private:
+    Session& session_;
+    std::filesystem::path gameLogPath_;
+};
+
+void Report(const std::string& text) {
+    std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
+}
+
+void WriteOut(const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+}
+
+TeamRecord* ResolveTeam(TeamDatabase& db, const std::string& name) {
+    static const std::string kCustomPrefix = "custom:";
+    if (name.rfind(kCustomPrefix, 0) != 0) return LookupTeam(db.legendTeams, name);
+    // The team page offers only custom teams that can be played.
+    TeamRecord* team = LookupTeam(db.customTeams, name.substr(kCustomPrefix.size()));
+    return IsTeamPlayable(team) ? team : nullptr;
+}
+
+struct SimGame {
+    Session& session;
+    const SimOptions& options;
+    const std::vector<ScriptTurn>& script;
+    bool first = true;
+
+    // Right after turn `turn` of the first game: save, forget, load and reopen.
+    int Checkpoint(int turn) {
+        if (!first || options.saveAtTurn != turn || IsGameOver(session.game)) return kSimOk;
+        if (!WriteSavedGame(session.game, options.saveFile)) {
+            Report("cannot write the saved game " + options.saveFile.string());
+            return kSimFailed;
+        }
+        ResetGame(session.game);
+        if (!LoadSavedGame(session, options.saveFile)) {
+            ShowSimMessage("Game Load failed");
+            return kSimFailed;
+        }
+        OpenPlayScreen(session);
+        return kSimOk;
+    }
+
+    int Play() {
+        GameState& game = session.game;
+        OpenPlayScreen(session);
+        int turn = 0;
+        if (int code = Checkpoint(turn); code != kSimOk) return code;
+        while (!IsGameOver(game)) {
+            if (game.inning > kInningLimit) {
+                Report(fmt::format("game abandoned: still tied after {} innings", kInningLimit));
+                return kSimFailed;
+            }
+            const ScriptTurn choice =
+                first && turn < static_cast<int>(script.size()) ? script[turn] : ScriptTurn{};
+            PlayTurn(session, choice.offensive, choice.defensive);
+            ++turn;
+            if (int code = Checkpoint(turn); code != kSimOk) return code;
+        }
+        first = false;
+        return kSimOk;
+    }
+};
+
+// The "Replay Game" choice: the same starters, then both teams prepared again.
+void PrepareNextGame(Session& session) {
+    PrepareReplay(session.game);
+    PrepareSide(session, kVisitors);
+    PrepareSide(session, kHome);
+}
+
+int PlayGames(Session& session, const SimOptions& options, const std::vector<ScriptTurn>& script) {
+    SimGame player{session, options, script};
+    const GameState& game = session.game;
+    if (options.games == 1) {
+        if (int code = player.Play(); code != kSimOk) return code;
+        WriteOut(game.playLog);
+        return kSimOk;
+    }
+    ProgressBar progress("Games", static_cast<std::size_t>(options.games), !options.quiet);
+    long visitorWins = 0;
+    std::string out;
+    for (long number = 0; number < options.games; ++number) {
+        if (number > 0) PrepareNextGame(session);
+        if (int code = player.Play(); code != kSimOk) return code;
+        if (game.visitor.teamRuns > game.home.teamRuns) ++visitorWins;
+        out += fmt::sprintf("%s %d, %s %d\n", game.visitor.team->name, game.visitor.teamRuns,
+                            game.home.team->name, game.home.teamRuns);
+        if (out.size() >= kOutputChunk) {
+            WriteOut(out);
+            out.clear();
+        }
+        progress.Update(static_cast<std::size_t>(number + 1));
+    }
+    progress.Finish();
+    out +=
+        fmt::sprintf("Summary: %s %d wins, %s %d wins, %d games\n", game.visitor.team->name,
+                     visitorWins, game.home.team->name, options.games - visitorWins, options.games);
+    WriteOut(out);
+    return kSimOk;
+}
+
+}  // namespace
+
+int RunSim(const SimOptions& options) {
+    std::vector<ScriptTurn> script;
+    if (options.script) {
+        std::string error;
+        if (int code = ReadScript(*options.script, script, error); code != kSimOk) {
+            Report(error);
+            return code;
+        }
+    }
+    Session session;
+    SimDisplay display(session, session.gameLogPath);
+    session.SetDisplay(&display);
+    session.installDirectory = options.directory ? *options.directory : InstallDirectory();
+    if (options.seed) session.random.SetFixedSeed(*options.seed);
+
+    // As New Game: CustomDB first, and only LegendDB failing stops the program.
+    LoadCustomDatabase(session.teams, session.installDirectory);
+    if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
+        ShowSimMessage("Database Load failed");
+        return kSimFailed;
+    }
+    TeamRecord* visitors = ResolveTeam(session.teams, options.visitors);
+    TeamRecord* home = ResolveTeam(session.teams, options.home);
+    for (const auto& [team, name] :
+         {std::pair{visitors, &options.visitors}, {home, &options.home}}) {
+        if (!team) {
+            Report("no team \"" + *name + "\" to play (custom teams: custom:NAME)");
+            return kSimUsage;
+        }
+    }
+    std::string error;
+    if (!DefaultSetup(session, *visitors, *home, options.designatedHitter, &error)) {
+        ShowSimMessage(error);
+        return kSimFailed;
+    }
+    return PlayGames(session, options, script);
+}
+
+}  // namespace velmoro
