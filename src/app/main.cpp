@@ -1,9 +1,35 @@
-// The desktop program's entry point (placeholder until the main window lands).
+// The desktop program: the main menu over one session.
 #include <QApplication>
-#include <QMessageBox>
+#include <QCommandLineParser>
+
+#include "db/install_dir.h"
+#include "engine/session.h"
+#include "main_window.h"
+#include "pictures.h"
+#include "qt_file_chooser.h"
+#include "qt_prompter.h"
+#include "ui_context.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, "Velmoro Baseball", "Velmoro Baseball");
-    return 0;
+    QApplication::setApplicationName("Velmoro Baseball");
+    QApplication::setWindowIcon(velmoro::ProgramIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Velmoro Baseball, a baseball game simulator.");
+    parser.addHelpOption();
+    const QCommandLineOption maintenance("maintenance",
+                                         "Show the database maintenance button on the team page.");
+    parser.addOption(maintenance);
+    parser.process(app);
+
+    velmoro::Session session;
+    session.installDirectory = velmoro::InstallDirectory();
+    velmoro::QtPrompter prompter;
+    velmoro::QtFileChooser chooser;
+    velmoro::UiContext context{session, prompter, chooser, parser.isSet(maintenance)};
+
+    velmoro::MainWindow window(context);
+    window.show();
+    return QApplication::exec();
 }

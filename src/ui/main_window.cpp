@@ -1,0 +1,69 @@
+#include "main_window.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "db/team_files.h"
+#include "engine/session.h"
+#include "new_game_wizard.h"
+#include "pictures.h"
+#include "play_screen.h"
+#include "readme_window.h"
+#include "saved_game_commands.h"
+#include "setup/batting_order.h"
+#include "ui_context.h"
+
+namespace velmoro {
+
+MainWindow::MainWindow(UiContext& context, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      load_(new QPushButton("&Load", this)),
+      newGame_(new QPushButton("&New Game", this)),
+      quit_(new QPushButton("&Quit", this)),
+      readMe_(new QPushButton("&ReadMe", this)) {
+    setWindowTitle(kMainCaption);
+    setWindowIcon(ProgramIcon());
+    auto* pictures = new QHBoxLayout;
+    pictures->addWidget(new PictureView(PaintBatAndBall, QSize(200, 200), this), 2);
+    pictures->addWidget(new PictureView(PaintBallpark, QSize(360, 200), this), 3);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* button : {load_, newGame_, quit_, readMe_})
+        buttons->addWidget(button);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(pictures, 1);
+    layout->addLayout(buttons);
+
+    connect(load_, &QPushButton::clicked, this, &MainWindow::LoadGame);
+    connect(newGame_, &QPushButton::clicked, this, &MainWindow::NewGame);
+    connect(quit_, &QPushButton::clicked, this, &QWidget::close);
+    connect(readMe_, &QPushButton::clicked, this, [this] { ShowReadme(context_, this); });
+}
+
+void MainWindow::LoadGame() {
+    if (!LoadGameCommand(context_)) {
+        context_.prompter.Inform("Game Load failed", "Velmoro Baseball Error");
+        return;
+    }
+    RunPlayScreen(context_, this);
+    ClearGame();
+}
+
+void MainWindow::NewGame() {
+    Session& session = context_.session;
+    LoadCustomDatabase(session.teams, session.installDirectory);
+    if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
+        context_.prompter.Inform("Database Load failed", "Velmoro Baseball Error");
+        return;
+    }
+    if (RunNewGameWizard(context_, this) > 0) RunPlayScreen(context_, this);
+    ClearGame();
+}
+
+void MainWindow::ClearGame() {
+    ResetGame(context_.session.game);
+    ResetSetup(context_.session);
+}
+
+}  // namespace velmoro

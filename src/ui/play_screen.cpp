@@ -1,0 +1,256 @@
+#include "play_screen.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include "engine/game_state.h"
+#include "engine/session.h"
+#include "engine/turns.h"
+#include "game_over_window.h"
+#include "management_dialogs.h"
+#include "pictures.h"
+#include "saved_game_commands.h"
+#include "setup/batting_order.h"
+#include "setup/team_prep.h"
+#include "ui_context.h"
+
+namespace velmoro {
+namespace {
+
+QString Text(const std::string& bytes) {
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString Number(int value) {
+    return QString::number(value);
+}
+
+}  // namespace
+
+PlayScreen::PlayScreen(UiContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+    BuildWindow();
+    Connect();
+    Session& session = context_.session;
+    for (int side = 0; side < 2; ++side)
+        scoreBoxes_[side][ErrorsBox - 1]->setText(Number(session.game.Side(side + 1).errors));
+    session.SetDisplay(this);
+    OpenPlayScreen(session);
+}
+
+PlayScreen::~PlayScreen() {
+    if (&context_.session.Screen() == this) context_.session.SetDisplay(nullptr);
+}
+
+void PlayScreen::Connect() {
+    connect(pitch_, &QPushButton::clicked, this, &PlayScreen::Pitch);
+    connect(save_, &QPushButton::clicked, this, [this] { SaveGameCommand(context_); });
+    connect(quit_, &QPushButton::clicked, this, &PlayScreen::Quit);
+    connect(manageHitting_, &QPushButton::clicked, this, [this] { OpenTeamDialog(true, true); });
+    connect(statsHitting_, &QPushButton::clicked, this, [this] { OpenTeamDialog(true, false); });
+    connect(managePitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, true); });
+    connect(statsPitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, false); });
+}
+
+QLabel* PlayScreen::ScoreBoxLabel(int side, int box) const {
+    if ((side != kVisitors && side != kHome) || box < 1 || box > ErrorsBox) return nullptr;
+    return scoreBoxes_[side - 1][box - 1];
+}
+
+bool PlayScreen::IsHighlighted(const QLabel* label) {
+    return label->palette().color(QPalette::WindowText) == kHighlightColour;
+}
+
+void PlayScreen::SetHighlight(QLabel* label, bool on) {
+    QPalette colours = palette();
+    if (on) colours.setColor(QPalette::WindowText, kHighlightColour);
+    label->setPalette(colours);
+}
+
+void PlayScreen::ShowTeamNames() {
+    const GameState& game = context_.session.game;
+    visitorName_->setText(game.visitor.team ? Text(game.visitor.team->name) : QString());
+    homeName_->setText(game.home.team ? Text(game.home.team->name) : QString());
+    SetHighlight(visitorName_, !game.HomeBatting());
+    SetHighlight(homeName_, game.HomeBatting());
+}
+
+void PlayScreen::ShowPitcher(const PlayerRecord& pitcher) {
+    pitcherName_->setText(Text(pitcher.name));
+    const PitchingLine none;
+    const PitchingLine& line = pitcher.pitching ? *pitcher.pitching : none;
+    pitcherValues_[0]->setText(Number(line.wins));
+    pitcherValues_[1]->setText(Number(line.losses));
+    pitcherValues_[2]->setText(Number(line.strikeouts));
+    pitcherValues_[3]->setText(QString::asprintf(".%03d", line.oppAvgX1000));
+    pitcherValues_[4]->setText(QString::asprintf("%1.2f", line.eraX100 / 100.0));
+}
+
+void PlayScreen::ShowHitter(const PlayerRecord& hitter) {
+    hitterName_->setText(Text(hitter.name));
+    hitterValues_[0]->setText(QString::asprintf("%3d", hitter.atBats));
+    hitterValues_[1]->setText(QString::asprintf("%3d", hitter.runs));
+    hitterValues_[2]->setText(QString::asprintf("%2d", hitter.homeRuns));
+    hitterValues_[3]->setText(QString::asprintf("%3d", hitter.rbi));
+    hitterValues_[4]->setText(QString::asprintf(".%03d", hitter.battingAvg));
+}
+
+void PlayScreen::ShowLineup() {
+    GameSide& side = context_.session.game.Batting();
+    for (int slot = 0; slot < 9; ++slot) {
+        const bool filled = !side.boxLines[slot].empty();
+        lineupNames_[slot]->setText(filled ? Text(CurrentLine(side, slot).name) : QString());
+        ShowLineupRow(slot);
+    }
+}
+
+void PlayScreen::ShowLineupRow(int slot) {
+    if (slot < 0 || slot > 8) return;
+    GameState& game = context_.session.game;
+    GameSide& side = game.Batting();
+    if (side.boxLines[slot].empty()) {
+        for (QLabel* number : lineupNumbers_[slot])
+            number->clear();
+    } else {
+        const BoxLine& line = CurrentLine(side, slot);
+        lineupNumbers_[slot][AtBatsColumn]->setText(Number(line.atBats));
+        lineupNumbers_[slot][RunsColumn]->setText(Number(line.runs));
+        lineupNumbers_[slot][HitsColumn]->setText(Number(line.hits));
+        lineupNumbers_[slot][RbiColumn]->setText(Number(line.rbi));
+    }
+    // The highlight follows the batter due up; the row he left loses it.
+    for (int row = 0; row < 9; ++row)
+        SetHighlight(lineupNames_[row], row == game.batterIndex);
+}
+
+void PlayScreen::DrawBases() {
+    diamond_->SetBases(context_.session.game.bases);
+}
+
+void PlayScreen::RefreshPlayScreen() {
+    GameState& game = context_.session.game;
+    SyncBattingSide(game);
+    if (const PlayerRecord* pitcher = game.Fielding().lineup[9]) ShowPitcher(*pitcher);
+    inningCaption_->setText(game.HomeBatting()
+                                ? QString::asprintf("Bottom of inning %d", game.inning)
+                                : QString::asprintf("INNING: %d (top)", game.inning));
+    ShowLog(game.playLog);
+    for (int side = kVisitors; side <= kHome; ++side) {
+        const GameSide& row = game.Side(side);
+        for (int inning = 1; inning <= 9; ++inning) {
+            const int runs = row.lineScore[inning - 1];
+            ScoreBoxLabel(side, inning)->setText(runs == -1 ? QString() : Number(runs));
+        }
+        ScoreBoxLabel(side, RunsBox)->setText(Number(row.teamRuns));
+        ScoreBoxLabel(side, HitsBox)->setText(Number(row.hits));
+    }
+    ShowLineup();
+    if (const PlayerRecord* hitter = game.Batting().lineup[game.batterIndex]) ShowHitter(*hitter);
+    outsCaption_->setText(QString::asprintf("Outs: %d", game.outs));
+    ShowTeamNames();
+    DrawBases();
+}
+
+void PlayScreen::ShowInningCaption(const std::string& text) {
+    inningCaption_->setText(Text(text));
+}
+
+void PlayScreen::ShowOutsCaption(const std::string& text) {
+    outsCaption_->setText(Text(text));
+}
+
+void PlayScreen::ShowScoreBox(int side, int box, const std::string& text) {
+    // Innings after the ninth have no box.
+    if (QLabel* label = ScoreBoxLabel(side, box)) label->setText(Text(text));
+}
+
+void PlayScreen::ShowLog(const std::string& playLog) {
+    QString text = Text(playLog);
+    text.replace("\r\n", "\n");
+    log_->setPlainText(text);
+    QScrollBar* bar = log_->verticalScrollBar();
+    bar->setValue(bar->maximum());
+}
+
+void PlayScreen::ResetChoices(bool offensive, bool defensive) {
+    if (offensive) offense_->setCurrentIndex(0);
+    if (defensive) defense_->setCurrentIndex(0);
+}
+
+void PlayScreen::ShowMessage(const std::string& text, const std::string& caption) {
+    context_.prompter.Inform(text, caption);
+}
+
+void PlayScreen::ForcedSubstitution() {
+    context_.session.game.dialogSide = BattingSideNumber(context_.session.game);
+    RunSubstitutionDialog(context_, this, true);
+}
+
+void PlayScreen::RequestGameOver() {
+    // Every Pitch after the end asks again; one window at a time is enough.
+    if (gameOverPending_) return;
+    gameOverPending_ = true;
+    QMetaObject::invokeMethod(this, &PlayScreen::GameOver, Qt::QueuedConnection);
+}
+
+void PlayScreen::Pitch() {
+    PlayTurn(context_.session, std::max(0, offense_->currentIndex()),
+             std::max(0, defense_->currentIndex()));
+}
+
+void PlayScreen::OpenTeamDialog(bool battingSide, bool management) {
+    GameState& game = context_.session.game;
+    const int batting = BattingSideNumber(game);
+    game.dialogSide = battingSide ? batting : (batting == kVisitors ? kHome : kVisitors);
+    int changed = 0;
+    if (management) {
+        changed = battingSide ? RunSubstitutionDialog(context_, this, false)
+                              : RunPitchingChangeDialog(context_, this);
+    } else if (TeamRecord* team = game.Side(game.dialogSide).team) {
+        changed = RunTeamStatsDialog(context_, this, *team);
+    }
+    if (changed != 0) RefreshPlayScreen();
+}
+
+void PlayScreen::Quit() {
+    ResetGame(context_.session.game);
+    ResetSetup(context_.session);
+    done(0);
+}
+
+void PlayScreen::GameOver() {
+    gameOverPending_ = false;
+    GameOverWindow window(context_.session.gameLogPath, this);
+    if (window.exec() == 0) return;
+    Session& session = context_.session;
+    PrepareReplay(session.game);
+    PrepareSide(session, kVisitors);
+    PrepareSide(session, kHome);
+    done(1);
+}
+
+void PlayScreen::reject() {
+    Quit();
+}
+
+void PlayScreen::keyPressEvent(QKeyEvent* event) {
+    // A stray Escape must not end the game; Quit and the window's close button do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void RunPlayScreen(UiContext& context, QWidget* parent) {
+    int result = 0;
+    do {
+        PlayScreen screen(context, parent);
+        result = screen.exec();
+    } while (result != 0);
+}
+
+}  // namespace velmoro

@@ -1,0 +1,129 @@
+// The play screen "Velmoro Baseball Play Ball": the window in which a game is played.
+// It shows the game through the engine's Display operations and holds no game data.
+#pragma once
+
+#include <array>
+
+#include <QDialog>
+
+#include "engine/display.h"
+
+class QComboBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace velmoro {
+
+struct UiContext;
+class DiamondView;
+
+inline constexpr const char* kPlayScreenCaption = "Velmoro Baseball Play Ball";
+// Pure blue: the side at bat and its batter due up.
+inline const QColor kHighlightColour(0, 0, 255);
+
+// Ends with 0 after "&Quit" and 1 after "Replay Game" has prepared the next game.
+class PlayScreen : public QDialog, public Display {
+  public:
+    enum LineupColumn { AtBatsColumn, RunsColumn, HitsColumn, RbiColumn };
+
+    PlayScreen(UiContext& context, QWidget* parent = nullptr);
+    ~PlayScreen() override;
+
+    // Display
+    void ShowTeamNames() override;
+    void ShowPitcher(const PlayerRecord& pitcher) override;
+    void ShowHitter(const PlayerRecord& hitter) override;
+    void ShowLineup() override;
+    void ShowLineupRow(int slot) override;
+    void DrawBases() override;
+    void RefreshPlayScreen() override;
+    void ShowInningCaption(const std::string& text) override;
+    void ShowOutsCaption(const std::string& text) override;
+    void ShowScoreBox(int side, int box, const std::string& text) override;
+    void ShowLog(const std::string& playLog) override;
+    void ResetChoices(bool offensive, bool defensive) override;
+    void ShowMessage(const std::string& text, const std::string& caption) override;
+    void ForcedSubstitution() override;
+    void RequestGameOver() override;
+
+    // The widgets, for the windows that look at them (and the tests).
+    QLabel* TeamName(int side) const { return side == 2 ? homeName_ : visitorName_; }
+    // Inning 1..9 or RunsBox / HitsBox / ErrorsBox.
+    QLabel* ScoreBoxLabel(int side, int box) const;
+    QLabel* LineupName(int slot) const { return lineupNames_[slot]; }
+    QLabel* LineupNumber(int slot, LineupColumn column) const {
+        return lineupNumbers_[slot][column];
+    }
+    QLabel* PitcherName() const { return pitcherName_; }
+    QLabel* PitcherValue(int column) const { return pitcherValues_[column]; }
+    QLabel* HitterName() const { return hitterName_; }
+    QLabel* HitterValue(int column) const { return hitterValues_[column]; }
+    QLabel* InningCaption() const { return inningCaption_; }
+    QLabel* OutsCaption() const { return outsCaption_; }
+    QPlainTextEdit* LogField() const { return log_; }
+    DiamondView* Diamond() const { return diamond_; }
+    QComboBox* OffensiveChoices() const { return offense_; }
+    QComboBox* DefensiveChoices() const { return defense_; }
+    QPushButton* PitchButton() const { return pitch_; }
+    QPushButton* SaveButton() const { return save_; }
+    QPushButton* QuitButton() const { return quit_; }
+    QPushButton* ManageHittingButton() const { return manageHitting_; }
+    QPushButton* StatsHittingButton() const { return statsHitting_; }
+    QPushButton* ManagePitchingButton() const { return managePitching_; }
+    QPushButton* StatsPitchingButton() const { return statsPitching_; }
+
+    static bool IsHighlighted(const QLabel* label);
+
+  public slots:
+    void reject() override;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // Widget building (play_screen_layout.cpp).
+    void BuildWindow();
+    QWidget* BuildScoreboard();
+    QWidget* BuildLineupPanel();
+    QWidget* BuildMatchupPanel();
+    QWidget* BuildChoicePanel();
+    void Connect();
+
+    void SetHighlight(QLabel* label, bool on);
+    void Pitch();
+    void OpenTeamDialog(bool battingSide, bool management);
+    void Quit();
+    void GameOver();
+
+    UiContext& context_;
+    bool gameOverPending_ = false;
+
+    QLabel* visitorName_ = nullptr;
+    QLabel* homeName_ = nullptr;
+    std::array<std::array<QLabel*, 12>, 2> scoreBoxes_{};
+    std::array<QLabel*, 9> lineupNames_{};
+    std::array<std::array<QLabel*, 4>, 9> lineupNumbers_{};
+    QLabel* pitcherName_ = nullptr;
+    std::array<QLabel*, 5> pitcherValues_{};
+    QLabel* hitterName_ = nullptr;
+    std::array<QLabel*, 5> hitterValues_{};
+    QLabel* inningCaption_ = nullptr;
+    QLabel* outsCaption_ = nullptr;
+    QPlainTextEdit* log_ = nullptr;
+    DiamondView* diamond_ = nullptr;
+    QComboBox* offense_ = nullptr;
+    QComboBox* defense_ = nullptr;
+    QPushButton* pitch_ = nullptr;
+    QPushButton* save_ = nullptr;
+    QPushButton* quit_ = nullptr;
+    QPushButton* manageHitting_ = nullptr;
+    QPushButton* statsHitting_ = nullptr;
+    QPushButton* managePitching_ = nullptr;
+    QPushButton* statsPitching_ = nullptr;
+};
+
+// Opens the play screen modally, again for as long as it ends with a replay.
+void RunPlayScreen(UiContext& context, QWidget* parent);
+
+}  // namespace velmoro

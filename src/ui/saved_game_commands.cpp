@@ -1,0 +1,31 @@
+#include "saved_game_commands.h"
+
+#include "saves/saved_game.h"
+#include "ui_context.h"
+
+namespace velmoro {
+
+std::optional<std::string> ChooseSavedGameFile(UiContext& context, ChooserMode mode) {
+    const bool opening = mode == ChooserMode::Open;
+    for (;;) {
+        auto path = opening ? context.chooser.ChooseOpen() : context.chooser.ChooseSave();
+        if (path && !path->empty()) return path;
+        if (!context.prompter.AskYesNo(opening ? kNotLoadedQuestion : kNotSavedQuestion,
+                                       "Velmoro Baseball"))
+            return std::nullopt;
+    }
+}
+
+bool LoadGameCommand(UiContext& context) {
+    const auto path = ChooseSavedGameFile(context, ChooserMode::Open);
+    return path && LoadSavedGame(context.session, *path);
+}
+
+void SaveGameCommand(UiContext& context) {
+    const auto path = ChooseSavedGameFile(context, ChooserMode::Save);
+    if (!path) return;
+    if (!WriteSavedGame(context.session.game, *path))
+        context.prompter.Inform(kSaveFailedMessage, "Velmoro Baseball Error");
+}
+
+}  // namespace velmoro
