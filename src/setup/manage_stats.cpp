@@ -8,18 +8,6 @@ namespace velmoro {
 
 namespace {
 
-std::string Average(int thousandths) {
-    return fmt::sprintf(".%03d", thousandths);
-}
-
-std::string Era(int eraX100) {
-    return fmt::sprintf("%1.2f", eraX100 / 100.0);
-}
-
-std::string Count(int value) {
-    return fmt::sprintf("%d", value);
-}
-
 void SetPageButtons(StatsPage& page, int pageStart, bool moreFollow) {
     page.showPrevious = pageStart >= kStatsPageRows;
     page.showNext = moreFollow;
@@ -79,19 +67,6 @@ void StatsPreviousPage(Session& session) {
 
 void StatsSwitchView(Session& session) {
     session.statsPageStart = 0;
-}
-
-std::array<std::string, 12> BattingPanelTexts(const PlayerRecord& p) {
-    return {Average(p.battingAvg),   Count(p.atBats),      Count(p.runs),
-            Count(EffectiveHits(p)), Count(p.doubles),     Count(p.triples),
-            Count(p.homeRuns),       Count(p.rbi),         Count(p.walks),
-            Count(p.strikeouts),     Count(p.stolenBases), Count(p.caughtStealing)};
-}
-
-std::array<std::string, 10> PitchingPanelTexts(const PitchingLine& l) {
-    return {Era(l.eraX100),    Count(l.games),         Count(l.wins),       Count(l.losses),
-            Count(l.saves),    Average(l.oppAvgX1000), Count(l.strikeouts), Count(l.walks),
-            Count(l.shutouts), Count(l.inningsPitched)};
 }
 
 }  // namespace velmoro

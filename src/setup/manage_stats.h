@@ -1,5 +1,4 @@
-// The season statistics views (hitting and pitching), 25 rows a page, and the season
-// lines shown in the substitution and pitching change windows.
+// The season statistics views (hitting and pitching), 25 rows a page.
 #pragma once
 
 #include <array>
@@ -47,10 +46,5 @@ StatsPage PitchingStatsPage(const GameSide& side, int pageStart);
 void StatsNextPage(Session& session);
 void StatsPreviousPage(Session& session);
 void StatsSwitchView(Session& session);
-
-// Season line texts of the "Batting" panel: AVG, AB, R, H, 2B, 3B, HR, RBI, BB, K,
-// SB, CS; and of the "Pitching" panel: ERA, G, W, L, S, BAVG, K, BB, ShO, IP.
-std::array<std::string, 12> BattingPanelTexts(const PlayerRecord& player);
-std::array<std::string, 10> PitchingPanelTexts(const PitchingLine& line);
 
 }  // namespace velmoro

@@ -1,10 +1,36 @@
 #include "management_dialogs.h"
 
+#include "manage_lineup_dialog.h"
+#include "manage_stats_dialog.h"
+#include "ui_context.h"
+
 namespace velmoro {
 
-// Placeholders until the management windows land.
-int RunSubstitutionDialog(UiContext&, QWidget*, bool) { return 0; }
-int RunPitchingChangeDialog(UiContext&, QWidget*) { return 0; }
-int RunTeamStatsDialog(UiContext&, QWidget*, TeamRecord&) { return 0; }
+namespace {
+
+int RunLineupDialog(UiContext& context, QWidget* parent, ManageLineupDialog::Mode mode) {
+    ManageLineupDialog dialog(context, mode, parent);
+    if (dialog.ClosedAtOpening()) return dialog.Changed() ? 1 : 0;
+    dialog.exec();
+    return dialog.Changed() ? 1 : 0;
+}
+
+}  // namespace
+
+int RunSubstitutionDialog(UiContext& context, QWidget* parent, bool forced) {
+    // A turn asks only while its pinch hitter still has to leave.
+    if (forced && context.session.game.pinchHitterMustLeave == 0) return 0;
+    return RunLineupDialog(context, parent, ManageLineupDialog::Mode::Substitution);
+}
+
+int RunPitchingChangeDialog(UiContext& context, QWidget* parent) {
+    return RunLineupDialog(context, parent, ManageLineupDialog::Mode::PitchingChange);
+}
+
+int RunTeamStatsDialog(UiContext& context, QWidget* parent, TeamRecord& team) {
+    TeamStatsDialog dialog(context, team, parent);
+    dialog.exec();
+    return 0;
+}
 
 }  // namespace velmoro

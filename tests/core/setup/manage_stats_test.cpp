@@ -53,15 +53,6 @@ TEST(ManageStats, LinesUseTheirFormats) {
     line.oppAvgX1000 = 231;
     // Earned runs come before innings in the columns K, BB, ER, IP.
     EXPECT_EQ(PitchingStatsLine(line), "3.45\t 33\t 18\t  9\t 2\t 4\t201\t 70\t 95\t250\t.231");
-
-    const auto batting = BattingPanelTexts(hitter);
-    EXPECT_EQ(batting[0], ".045");
-    EXPECT_EQ(batting[3], "257");
-    EXPECT_EQ(batting[11], "4");
-    const auto pitching = PitchingPanelTexts(line);
-    EXPECT_EQ(pitching[0], "3.45");
-    EXPECT_EQ(pitching[5], ".231");
-    EXPECT_EQ(pitching[9], "250");
 }
 
 TEST(ManageStats, PagesOfTwentyFiveRows) {
