@@ -1,8 +1,12 @@
 #include "new_game_wizard.h"
 
+#include "wizard_window.h"
+
 namespace velmoro {
 
-// Placeholder until the wizard lands.
-int RunNewGameWizard(UiContext&, QWidget*) { return 0; }
+int RunNewGameWizard(UiContext& context, QWidget* parent) {
+    NewGameWizard wizard(context, parent);
+    return wizard.exec() == QDialog::Accepted ? 1 : 0;
+}
 
 }  // namespace velmoro

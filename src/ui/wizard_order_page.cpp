@@ -1,0 +1,158 @@
+#include "wizard_order_page.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "setup/batting_order.h"
+#include "ui_context.h"
+#include "wizard_page_ids.h"
+#include "wizard_panels.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr int kBatters = 9;
+const QStringList kColumns{"Name", "AVG", "AB", "R", "H",  "2B", "3B",
+                           "HR",   "RBI", "BB", "K", "SB", "CS"};
+
+QTableWidget* MakeBattingTable(QWidget* parent) {
+    auto* table = new QTableWidget(kBatters, static_cast<int>(kColumns.size()), parent);
+    table->setObjectName("battingTable");
+    table->setHorizontalHeaderLabels(kColumns);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Tall enough for the whole order: the table never scrolls.
+    int height = table->horizontalHeader()->sizeHint().height() + 2 * table->frameWidth();
+    for (int row = 0; row < kBatters; ++row)
+        height += table->verticalHeader()->sectionSize(row);
+    table->setMinimumHeight(height);
+    return table;
+}
+
+}  // namespace
+
+WizardOrderPage::WizardOrderPage(UiContext& context, int sideNumber, QWidget* parent)
+    : QWizardPage(parent), context_(context), side_(sideNumber) {
+    setWindowTitle("Velmoro Baseball Lineup");
+    title_ = new QLabel("Set Batting Order", this);
+    title_->setObjectName("title");
+    heading_ = new QLabel(this);
+    heading_->setObjectName("heading");
+    heading_->setAlignment(Qt::AlignCenter);
+    QFont headingFont = heading_->font();
+    headingFont.setBold(true);
+    heading_->setFont(headingFont);
+    order_ = new QListWidget(this);
+    order_->setObjectName("order");
+    order_->setMaximumWidth(200);
+    up_ = new QPushButton("Up", this);
+    up_->setObjectName("up");
+    down_ = new QPushButton("Down", this);
+    down_->setObjectName("down");
+    table_ = MakeBattingTable(this);
+    auto* group = new QGroupBox("Batting", this);
+    (new QVBoxLayout(group))->addWidget(table_);
+
+    auto* grid = new QGridLayout;
+    grid->addWidget(order_, 0, 0, 1, 2);
+    grid->addWidget(up_, 1, 0);
+    grid->addWidget(down_, 1, 1);
+    grid->addWidget(group, 0, 2, 2, 1);
+    grid->setColumnStretch(2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
+    layout->addWidget(heading_);
+    layout->addLayout(grid);
+
+    connect(order_, &QListWidget::currentRowChanged, this, [this] { RefreshTable(); });
+    connect(up_, &QPushButton::clicked, this, &WizardOrderPage::MoveUp);
+    connect(down_, &QPushButton::clicked, this, &WizardOrderPage::MoveDown);
+}
+
+void WizardOrderPage::initializePage() {
+    // The page is entered once per side, so the default order is built afresh from the
+    // defence just chosen; the home page never shows the visitors' order.
+    side_ = context_.session.setup.setupSide == kHome ? kHome : kVisitors;
+    FillDefaultOrder();
+}
+
+void WizardOrderPage::FillDefaultOrder() {
+    Session& session = context_.session;
+    title_->setText("Set Batting Order");
+    DefaultBattingOrder(session.game, side_);
+    const auto& lineup = session.game.Side(side_).lineup;
+    {
+        const QSignalBlocker blocker(order_);
+        order_->clear();
+        for (int entry = 0; entry < kBatters; ++entry)
+            AddNameEntry(order_, lineup[entry] ? lineup[entry]->name : std::string());
+    }
+    order_->setCurrentRow(0);
+    RefreshTable();
+    const TeamRecord* team = session.teams.currentTeam;
+    heading_->setText(team ? ShownText(team->name) : QString());
+}
+
+void WizardOrderPage::RefreshTable() {
+    const auto& lineup = context_.session.game.Side(side_).lineup;
+    for (int row = 0; row < kBatters; ++row) {
+        const PlayerRecord* batter = lineup[row];
+        table_->setItem(row, 0, new QTableWidgetItem(batter ? ShownText(batter->name) : ""));
+        if (batter == nullptr) continue;
+        const auto texts = BattingLineTexts(*batter);
+        for (std::size_t column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(QString::fromStdString(texts[column]));
+            item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            table_->setItem(row, static_cast<int>(column) + 1, item);
+        }
+    }
+}
+
+void WizardOrderPage::MoveUp() {
+    const int position = order_->currentRow();
+    if (position >= 0 && MoveBatterUp(context_.session.game, side_, position))
+        MoveEntry(position, position - 1);
+}
+
+void WizardOrderPage::MoveDown() {
+    const int position = order_->currentRow();
+    if (position >= 0 && MoveBatterDown(context_.session.game, side_, position))
+        MoveEntry(position, position + 1);
+}
+
+void WizardOrderPage::MoveEntry(int from, int to) {
+    {
+        const QSignalBlocker blocker(order_);
+        order_->insertItem(to, order_->takeItem(from));
+    }
+    order_->setCurrentRow(to);
+    RefreshTable();
+}
+
+bool WizardOrderPage::validatePage() {
+    if (side_ == kVisitors) {
+        SwitchToHomeSide(context_.session);
+    } else {
+        FinishSetup(context_.session);
+    }
+    return true;
+}
+
+int WizardOrderPage::nextId() const {
+    return side_ == kVisitors ? LineupPageId(kHome, PitcherSlot) : -1;
+}
+
+}  // namespace velmoro

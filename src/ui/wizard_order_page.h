@@ -1,0 +1,44 @@
+// The batting order page: the default order from the side's defence, "Up" and "Down",
+// and the season lines of the whole order.
+#pragma once
+
+#include <QWizardPage>
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace velmoro {
+
+struct UiContext;
+
+class WizardOrderPage : public QWizardPage {
+    Q_OBJECT
+
+  public:
+    // `sideNumber` only until the page becomes active; then `setupSide` decides.
+    WizardOrderPage(UiContext& context, int sideNumber, QWidget* parent = nullptr);
+
+    void initializePage() override;
+    bool validatePage() override;
+    int nextId() const override;
+
+  private:
+    void FillDefaultOrder();
+    void RefreshTable();
+    void MoveUp();
+    void MoveDown();
+    void MoveEntry(int from, int to);
+
+    UiContext& context_;
+    QLabel* title_ = nullptr;
+    QLabel* heading_ = nullptr;
+    QListWidget* order_ = nullptr;
+    QPushButton* up_ = nullptr;
+    QPushButton* down_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    int side_ = 1;
+};
+
+}  // namespace velmoro

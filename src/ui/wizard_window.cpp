@@ -1,0 +1,33 @@
+#include "wizard_window.h"
+
+#include "engine/game_state.h"
+#include "wizard_lineup_page.h"
+#include "wizard_order_page.h"
+#include "wizard_page_ids.h"
+#include "wizard_team_page.h"
+
+namespace velmoro {
+
+NewGameWizard::NewGameWizard(UiContext& context, QWidget* parent) : QWizard(parent) {
+    setObjectName("newGameWizard");
+    setWindowTitle("Velmoro Baseball");
+    setWizardStyle(QWizard::ClassicStyle);
+    setModal(true);
+    // No Back at all: a choice, once accepted with Next, is final for this run.
+    setButtonLayout(
+        {QWizard::Stretch, QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
+    setPage(kTeamPageId, new WizardTeamPage(context, this));
+    for (int side : {kVisitors, kHome}) {
+        for (int slot = 0; slot < kLineupPagesPerSide; ++slot)
+            setPage(LineupPageId(side, slot), new WizardLineupPage(context, this));
+        setPage(BattingOrderPageId(side), new WizardOrderPage(context, side, this));
+    }
+    setStartId(kTeamPageId);
+    connect(this, &QWizard::currentIdChanged, this, &NewGameWizard::ShowPageCaption);
+}
+
+void NewGameWizard::ShowPageCaption(int id) {
+    if (QWizardPage* shown = page(id)) setWindowTitle(shown->windowTitle());
+}
+
+}  // namespace velmoro

@@ -1,0 +1,21 @@
+// The new game wizard's window: the team page, then each side's lineup pages and
+// batting order page, strictly forward.
+#pragma once
+
+#include <QWizard>
+
+namespace velmoro {
+
+struct UiContext;
+
+class NewGameWizard : public QWizard {
+    Q_OBJECT
+
+  public:
+    NewGameWizard(UiContext& context, QWidget* parent = nullptr);
+
+  private:
+    void ShowPageCaption(int id);
+};
+
+}  // namespace velmoro
