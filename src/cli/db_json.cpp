@@ -474,6 +474,7 @@ struct Place {
         if (!teamName.empty()) where += fmt::format(" \"{}\"", Printable(teamName));
         if (player) where += fmt::format(", player {}", player);
         if (!playerName.empty()) where += fmt::format(" \"{}\"", Printable(playerName));
+        if (field.empty()) return where;
         return where + fmt::format(", field \"{}\"", field);
     }
 };
@@ -487,7 +488,7 @@ bool Refuse(const Place& place, std::string_view field, std::string_view problem
 // a misspelt key would otherwise turn a number silently into 0.
 bool CheckKeys(const Json& object, const std::vector<std::string>& keys, const Place& place,
                std::string_view what) {
-    if (!object.is_object()) return Refuse(place, what, "is not an object");
+    if (!object.is_object()) return Refuse(place, "", std::string(what) + " must be an object");
     for (const auto& [key, value] : object.items()) {
         if (std::find(keys.begin(), keys.end(), key) == keys.end())
             return Refuse(place, key, "is not a field of " + std::string(what));
