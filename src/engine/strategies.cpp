@@ -64,10 +64,14 @@ StrategyResult StealWithFirstAndThird(Session& session, int draw) {
         return StrategyResult::DoneWithRun;
     }
     LogCaught(session, onThird, "was caught stealing home.");
-    // At the third out the runner on first stays; the side change clears the bases.
     if (game.outs != 3) {
         LogSteal(session, onFirst, "stole second base.");
         game.bases = kSecond;
+    } else {
+        // The runner on first stays where he is. The side change clears the bases, but
+        // when this out ends the game nothing does, so the bases must already agree
+        // with the queue.
+        game.bases = kFirst;
     }
     PopRunner(game);
     return StrategyResult::Done;
