@@ -1,5 +1,5 @@
 // libFuzzer harness for the team database loader. Not part of the normal build:
-//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc \
+//   clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -Isrc
 //       fuzz/parse_team_list_fuzz.cpp src/db/team_files.cpp src/db/records.cpp -lfmt
 //   ./a.out -max_len=4096
 // The suite's ParseRobustness tests run a deterministic share of the same checks.
