@@ -128,6 +128,7 @@ StartersPanel::StartersPanel(QWidget* parent) : QGroupBox("Starters", parent) {
         grid->addWidget(row, slot, 1);
         rows_[slot] = row;
     }
+    grid->setColumnStretch(1, 1);
     rows_[DesignatedHitterSlot]->setText(kNotApplicable);
 }
 
