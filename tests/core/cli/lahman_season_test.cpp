@@ -1,0 +1,98 @@
+// velmoro-db on the real Lahman tables: the history up to 2005, the 2006 club files,
+// the season import that places them, and a game between two famous teams.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "db/db_fixture.h"
+#include "db/import_season.h"
+#include "db/team_files.h"
+
+namespace velmoro {
+namespace {
+
+using testing::TempDir;
+namespace fs = std::filesystem;
+
+std::string Quote(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+class LahmanSeason : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!fs::exists(fs::path(VELMORO_LAHMAN_DIR) / "Teams.csv"))
+            GTEST_SKIP() << "no Lahman tables in " << VELMORO_LAHMAN_DIR;
+    }
+
+    // Runs a program of the build in `work`; its exit code.
+    int Run(const std::string& program, const std::string& args) {
+        std::string command = "cd " + Quote(work.path().string()) + " && " +
+                              Quote(std::string(VELMORO_BIN_DIR) + "/" + program) + " " + args +
+                              " >out.txt 2>err.txt";
+        int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    std::string Output(const char* name) {
+        std::string text;
+        ReadFileBytes(work / name, text);
+        return text;
+    }
+
+    TempDir install;
+    TempDir work;
+};
+
+TEST_F(LahmanSeason, ClubFilesOf2006ImportRightAfter2005AndFamousTeamsPlay) {
+    const std::string csv = Quote(VELMORO_LAHMAN_DIR);
+    ASSERT_EQ(Run("velmoro-db", "import-lahman " + csv + " --to 2005 --quiet -o " +
+                                    Quote((install / kLegendFileName).string())),
+              0)
+        << Output("err.txt");
+    EXPECT_NE(Output("out.txt").find(" playable"), std::string::npos);
+    ASSERT_EQ(
+        Run("velmoro-db", "import-lahman " + csv + " --season 2006 --quiet --club-files clubs"), 0)
+        << Output("err.txt");
+    for (const char* file : kSeasonClubFiles)
+        EXPECT_TRUE(fs::exists(work / "clubs" / file)) << file;
+
+    ASSERT_EQ(Run("velmoro-db", "import-season clubs --dir " + Quote(install.path().string())), 0)
+        << Output("err.txt");
+    TeamList history, imported;
+    ASSERT_TRUE(ReadTeamFile(install / kLegendFileName, history));
+    ASSERT_TRUE(ReadTeamFile(work / kLegendFileName, imported));
+    ASSERT_EQ(imported.size(), history.size() + 30);
+    int placed = 0;
+    for (std::size_t i = 1; i < imported.size(); ++i) {
+        const std::string& name = imported[i]->name;
+        if (TeamYear(name) != "2006") continue;
+        EXPECT_EQ(imported[i - 1]->name, PreviousSeasonName(name));
+        EXPECT_TRUE(IsTeamPlayable(imported[i].get())) << name;
+        ++placed;
+    }
+    EXPECT_EQ(placed, 30);
+    const PlayerRecord* papi = FindPlayer(LookupTeam(imported, "2006 Red Sox"), "David Ortiz");
+    ASSERT_NE(papi, nullptr);
+    EXPECT_EQ(papi->homeRuns, 54);
+
+    // The history plays: the 1927 Yankees visit the 1975 Reds to the end of the game.
+    if (!fs::exists(fs::path(VELMORO_BIN_DIR) / "velmoro-sim")) GTEST_SKIP() << "no velmoro-sim";
+    EXPECT_EQ(
+        Run("velmoro-sim", "--visitors '1927 Yankees' --home '1975 Reds' --seed 7 --quiet --dir " +
+                               Quote(install.path().string())),
+        0)
+        << Output("err.txt");
+    std::string log = Output("GameLog");
+    EXPECT_NE(log.find("Yankees"), std::string::npos);
+    EXPECT_NE(log.find("Reds"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmoro
