@@ -201,16 +201,11 @@ void PictureView::paintEvent(QPaintEvent*) {
     paint_(painter, area);
 }
 
-DiamondView::DiamondView(QWidget* parent)
-    : PictureView([this](QPainter& p, const QRectF& area) { PaintDiamond(p, area, bases_); },
-                  QSize(174, 139), parent) {
+DiamondView::DiamondView(std::function<int()> bases, QWidget* parent)
+    : PictureView([this](QPainter& p, const QRectF& area) { PaintDiamond(p, area, Bases()); },
+                  QSize(174, 139), parent),
+      bases_(std::move(bases)) {
     setAccessibleName("Bases");
-}
-
-void DiamondView::SetBases(int bases) {
-    if ((bases & 7) == bases_) return;
-    bases_ = bases & 7;
-    update();
 }
 
 }  // namespace velmoro

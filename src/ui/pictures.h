@@ -42,15 +42,15 @@ class PictureView : public QWidget {
     QSize preferred_;
 };
 
-// The play screen's diamond; shows the bases it was last given.
+// The play screen's diamond. It reads the bases when it paints, so a repaint requested
+// in the middle of a turn shows the bases as the turn left them.
 class DiamondView : public PictureView {
   public:
-    explicit DiamondView(QWidget* parent = nullptr);
-    void SetBases(int bases);
-    int Bases() const { return bases_; }
+    explicit DiamondView(std::function<int()> bases, QWidget* parent = nullptr);
+    int Bases() const { return bases_() & 7; }
 
   private:
-    int bases_ = 0;
+    std::function<int()> bases_;
 };
 
 }  // namespace velmoro

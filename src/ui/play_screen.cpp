@@ -127,9 +127,8 @@ void PlayScreen::ShowLineupRow(int slot) {
 }
 
 void PlayScreen::DrawBases() {
-    diamond_->SetBases(context_.session.game.bases);
+    diamond_->update();
 }
-
 void PlayScreen::RefreshPlayScreen() {
     GameState& game = context_.session.game;
     SyncBattingSide(game);

@@ -11,6 +11,7 @@
 
 #include "pictures.h"
 #include "play_screen.h"
+#include "ui_context.h"
 
 namespace velmoro {
 namespace {
@@ -180,7 +181,7 @@ void PlayScreen::BuildWindow() {
     log_->setReadOnly(true);
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setMinimumHeight(fontMetrics().lineSpacing() * 7);
-    diamond_ = new DiamondView(this);
+    diamond_ = new DiamondView([this] { return context_.session.game.bases; }, this);
     auto* picture = new PictureView(PaintBaseballScene, QSize(116, 63), this);
 
     auto* grid = new QGridLayout(this);
