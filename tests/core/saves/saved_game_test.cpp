@@ -4,6 +4,7 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include "engine/turns.h"
 #include "saves/game_fixture.h"
 
 namespace velmoro {
@@ -62,6 +63,29 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundTripCase{"reliefWithDh", true, false, true, true, false},
                       RoundTripCase{"longLog", false, false, false, false, true}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// After every turn of real games the saved game loads into a new run as the very
+// state the game is in: runners, outs, the batter due and every BoxLine.
+TEST(SavedGame, EveryTurnOfPlayedGamesLoadsExactly) {
+    Installation install;
+    for (const bool dh : {false, true}) {
+        Session session;
+        install.Attach(session);
+        session.random.SetFixedSeed(dh ? 99u : 7u);
+        StartGame(session, "2001 Aces", "2001 Dukes", dh);
+        OpenPlayScreen(session);
+        for (int turn = 0; !IsGameOver(session.game); ++turn) {
+            SCOPED_TRACE(fmt::format("dh {} turn {}", dh, turn));
+            const auto file = install.dir / fmt::format("t{}-{}.gam", dh, turn);
+            ASSERT_TRUE(WriteSavedGame(session.game, file));
+            Session loaded;
+            install.Attach(loaded);
+            ASSERT_TRUE(LoadSavedGame(loaded, file));
+            ASSERT_EQ(Describe(loaded.game), Describe(session.game));
+            PlayTurn(session, turn % 9 == 4 ? 2 : 0, turn % 11 == 5 ? 1 : 0);
+        }
+    }
+}
 
 // A replay after loading starts from the file's starters, the designated hitter's
 // starting pitcher included.
