@@ -51,7 +51,8 @@ GameOverWindow::GameOverWindow(const std::filesystem::path& gameLogPath, QWidget
     layout->addWidget(log_, 1);
     layout->addLayout(buttons);
     const QFontMetrics metrics(fixed);
-    resize(metrics.horizontalAdvance('M') * 82, metrics.lineSpacing() * 36);
+    // Wide enough for the box score's name column and eight tabbed columns.
+    resize(metrics.horizontalAdvance('M') * 100, metrics.lineSpacing() * 36);
 }
 
 void GameOverWindow::showEvent(QShowEvent* event) {

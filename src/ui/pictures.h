@@ -16,7 +16,7 @@ namespace velmoro {
 using PictureFunction = std::function<void(QPainter&, const QRectF&)>;
 
 // The diamond on green with the occupied bases of `bases` (1 first, 2 second, 4 third)
-// in red and a runner's cap on each, the empty ones white.
+// in red and drawn larger, the empty ones white.
 void PaintDiamond(QPainter& painter, const QRectF& area, int bases);
 // A baseball in the evening sky over the outfield grass.
 void PaintBaseballScene(QPainter& painter, const QRectF& area);

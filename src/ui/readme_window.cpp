@@ -1,6 +1,7 @@
 #include "readme_window.h"
 
 #include <QDialogButtonBox>
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -21,6 +22,8 @@ ReadmeWindow::ReadmeWindow(const QString& text, QWidget* parent)
     : QDialog(parent), text_(new QPlainTextEdit(this)) {
     setWindowTitle(kReadmeCaption);
     setWindowIcon(ProgramIcon());
+    // The readme is laid out in columns of plain text.
+    text_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     text_->setReadOnly(true);
     text_->setPlainText(text);
     text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -31,9 +34,8 @@ ReadmeWindow::ReadmeWindow(const QString& text, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text_, 1);
     layout->addWidget(buttons);
-    // About 278 by 271 dialog units: roughly 70 characters by 30 lines.
     const QFontMetrics metrics(text_->font());
-    resize(metrics.averageCharWidth() * 74, metrics.lineSpacing() * 32);
+    resize(metrics.horizontalAdvance('M') * 82, metrics.lineSpacing() * 32);
 }
 
 void ShowReadme(UiContext& context, QWidget* parent) {
