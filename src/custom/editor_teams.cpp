@@ -1,0 +1,165 @@
+// The editor's custom team side: team and player commands, saving and closing.
+#include <algorithm>
+
+#include "custom/custom_storage.h"
+#include "custom/editor_state.h"
+#include "platform/prompter.h"
+
+namespace velmoro {
+
+namespace {
+
+// Index of the record in the list, or -1.
+template <typename List, typename Record>
+int IndexOfRecord(const List& list, const Record* record) {
+    const auto at = std::find_if(list.begin(), list.end(),
+                                 [&](const auto& entry) { return entry.get() == record; });
+    return at == list.end() ? -1 : static_cast<int>(at - list.begin());
+}
+
+}  // namespace
+
+void CustomTeamEditor::ForgetPlayer(const PlayerRecord* player) {
+    if (db_.currentPlayer == player) db_.currentPlayer = nullptr;
+}
+
+void CustomTeamEditor::ShowPositionCounts() {
+    if (currentCustomTeam) positionCounts = CountPositions(*currentCustomTeam);
+}
+
+void CustomTeamEditor::NewTeam(const std::string& name) {
+    const std::string teamName = name.substr(0, 255);
+    if (teamName.empty()) {
+        Tell(kEmptyTeamNameMessage);
+        return;
+    }
+    if (LookupTeam(db_.customTeams, teamName)) {
+        Tell(kTeamExistsMessage);
+        return;
+    }
+    currentCustomTeam = &AddTeam(db_.customTeams, teamName);
+    customTeamsChanged = true;
+    selector.Insert(teamName);
+    SelectCustomTeam(selector.IndexOf(teamName));
+}
+
+void CustomTeamEditor::RenameTeam(const std::string& name) {
+    if (!currentCustomTeam) return;
+    const std::string teamName = name.substr(0, 255);
+    if (teamName.empty()) {
+        Tell(kEmptyTeamNameMessage);
+        return;
+    }
+    currentCustomTeam->name = teamName;
+    customTeamsChanged = true;
+    customFrameCaption = teamName;
+    // The selector shows the new name at once, so choosing the team again finds it.
+    if (selector.HasSelection()) selector.Remove(selector.Selected());
+    selector.Select(selector.Insert(teamName));
+}
+
+void CustomTeamEditor::DeleteTeam() {
+    if (!selector.HasSelection()) {
+        Tell(kSelectTeamToDeleteMessage);
+        return;
+    }
+    const int entry = selector.Selected();
+    TeamRecord* team = LookupTeam(db_.customTeams, selector.SelectedText());
+    if (!team) {
+        Tell(kNoSuchTeamMessage);
+        return;
+    }
+    for (const auto& player : team->players)
+        ForgetPlayer(player.get());
+    if (db_.currentTeam == team) db_.currentTeam = nullptr;
+    if (currentCustomTeam == team) currentCustomTeam = nullptr;
+    db_.customTeams.erase(db_.customTeams.begin() + IndexOfRecord(db_.customTeams, team));
+    customTeamsChanged = true;
+    selector.Remove(entry);
+    if (entry == 0) {
+        selector.Select(-1);
+        customFrameCaption = kCustomFrameCaption;
+        customPlayers.Clear();
+        currentCustomTeam = nullptr;
+        return;
+    }
+    SelectCustomTeam(entry - 1);
+}
+
+void CustomTeamEditor::SelectCustomTeam(int row) {
+    selector.Select(row);
+    if (!selector.HasSelection()) return;
+    const std::string name = selector.SelectedText();
+    customFrameCaption = name;
+    currentCustomTeam = LookupTeam(db_.customTeams, name);
+    if (!currentCustomTeam) {
+        Tell(kNoSuchTeamMessage);
+        return;
+    }
+    customPlayers.Clear();
+    for (const auto& player : currentCustomTeam->players)
+        customPlayers.Insert(player->name);
+    ShowPositionCounts();
+}
+
+void CustomTeamEditor::SelectCustomPlayer(int row) {
+    customPlayers.Select(row);
+    if (!customPlayers.HasSelection()) return;
+    const std::string name = customPlayers.SelectedText();
+    card.caption = name;
+    sourcePlayers.Select(-1);
+    db_.currentPlayer = FindPlayer(currentCustomTeam, name);
+    if (db_.currentPlayer) ShowPlayerCard(*db_.currentPlayer);
+}
+
+void CustomTeamEditor::AddPlayer() {
+    if (!sourcePlayers.HasSelection() || !selectedSourcePlayer) {
+        Tell(kNoPlayerSelectedMessage);
+        return;
+    }
+    if (db_.customTeams.empty() || !currentCustomTeam) {
+        Tell(kCreateTeamFirstMessage);
+        return;
+    }
+    if (FindPlayer(currentCustomTeam, sourcePlayers.SelectedText())) {
+        Tell(kPlayerOnTeamMessage);
+        return;
+    }
+    // A copy of its own: the database team is never changed by the editor.
+    currentCustomTeam->AddPlayer(PlayerRecord(*selectedSourcePlayer));
+    customPlayers.Insert(selectedSourcePlayer->name);
+    customTeamsChanged = true;
+    ShowPositionCounts();
+}
+
+void CustomTeamEditor::DeletePlayer() {
+    if (!customPlayers.HasSelection()) {
+        Tell(kSelectPlayerToDeleteMessage);
+        return;
+    }
+    const int entry = customPlayers.Selected();
+    const std::string name = customPlayers.SelectedText();
+    customPlayers.Remove(entry);
+    if (PlayerRecord* player = FindPlayer(currentCustomTeam, name)) {
+        ForgetPlayer(player);
+        auto& players = currentCustomTeam->players;
+        players.erase(players.begin() + IndexOfRecord(players, player));
+    }
+    customTeamsChanged = true;
+    if (entry > 0) customPlayers.Select(entry - 1);
+    ShowPositionCounts();
+}
+
+void CustomTeamEditor::Save() {
+    // A save that failed leaves the changes marked, so "Done" still offers to save.
+    if (SaveCustomTeams(db_, directory_, prompter_)) customTeamsChanged = false;
+}
+
+void CustomTeamEditor::Done() {
+    if (customTeamsChanged && prompter_.AskYesNo(kSaveChangesQuestion, kEditorCaption))
+        SaveCustomTeams(db_, directory_, prompter_);
+    customTeamsChanged = false;
+    playerSearchActive = false;
+}
+
+}  // namespace velmoro
