@@ -1,0 +1,89 @@
+// The database change window's rules over `legendTeams`: the source and destination
+// lists, the fields, and what its buttons do. The window mirrors this object.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "db/db_change_fields.h"
+#include "db/db_change_list.h"
+#include "db/records.h"
+
+namespace velmoro {
+
+class Prompter;
+
+inline constexpr const char* kDbChangeTitle = "Velmoro Baseball  Database Change";
+inline constexpr const char* kDbChangeCaption = "Velmoro Baseball";
+inline constexpr const char* kDbTeamExistsMessage =
+    "The team already exists.  Please choose a unique name.";
+inline constexpr const char* kDbNoSuchTeamMessage =
+    "The team does not exist.  Please choose a valid team name.";
+inline constexpr const char* kCreateTeamQuestion =
+    "The team specified does not exist do you want to create it?";
+inline constexpr const char* kNeedTeamNameMessage =
+    "Please specify a valid team name before adding a new player";
+inline constexpr const char* kPlayerOnDestinationMessage =
+    "Player already exists on destination team";
+inline constexpr const char* kDbNoPlayerSelectedMessage = "No player has been selected";
+inline constexpr const char* kDbEmptyTeamNameMessage = "Please enter a name for the team.";
+
+// The window's text fields and check boxes (`positions` holds the ticked bits).
+struct DbChangeFields {
+    std::string teamName;
+    std::string playerName;
+    BattingFields batting;
+    PitchingFields pitching;
+    std::uint8_t positions = 0;
+};
+
+// The check boxes in window order: Pitcher, Catcher, First, Second, Third, Short,
+// Outfield.
+inline constexpr std::uint8_t kDbChangeCheckBits[7] = {Pitcher,   Catcher,   FirstBase, SecondBase,
+                                                       ThirdBase, Shortstop, Outfield};
+
+class DatabaseChange {
+  public:
+    DatabaseChange(TeamDatabase& db, Prompter& prompter, std::filesystem::path directory);
+
+    void Open();
+    void SelectSourceYear(int row);
+    void SelectSourceClub(int row);
+    void SelectPlayer(int row);
+    void SelectDestinationYear(int row);
+    void SelectDestinationClub(int row);
+
+    void NewTeam();
+    void DeleteTeam();
+    // Adds the player named in the fields, or updates the one of that name.
+    void NewPlayer();
+    void MovePlayer();
+    void DeletePlayer();
+    // LegendDB with only the qualifying players; false, after telling the user, when
+    // the file could not be written.
+    bool Save();
+
+    TeamRecord* SourceTeam() const { return sourceTeam_; }
+    PlayerRecord* SelectedPlayer() const { return selectedPlayer_; }
+
+    NameList sourceYears, sourceClubs, players, destinationYears, destinationClubs;
+    DbChangeFields fields;
+
+  private:
+    void FillYears();
+    void ShowSourceTeam();
+    void ShowPlayer(const PlayerRecord& player);
+    void ForgetTeam(const TeamRecord* team);
+    // The selected player when he is still on the source team, else none.
+    PlayerRecord* SelectedOnSource() const;
+    void Tell(const char* text);
+
+    TeamDatabase& db_;
+    Prompter& prompter_;
+    std::filesystem::path directory_;
+    TeamRecord* sourceTeam_ = nullptr;
+    PlayerRecord* selectedPlayer_ = nullptr;
+};
+
+}  // namespace velmoro
