@@ -127,16 +127,6 @@ TEST_F(FailedRead, EveryTruncation) {
     }
 }
 
-// A failed read after a good one leaves the next New Game as clean as the first.
-TEST_F(FailedRead, NewGameAfterAFailedReadStartsClean) {
-    EXPECT_FALSE(LoadAfterGoodGame(Replace("2001 Bears\r\n", "1999 Nobodies\r\n")));
-    Session fresh;
-    install.Attach(fresh);
-    StartGame(fresh, "2001 Colts", "2001 Dukes", true);
-    StartGame(session, "2001 Colts", "2001 Dukes", true);
-    EXPECT_EQ(Describe(session.game), Describe(fresh.game));
-}
-
 // Custom teams load again: after LegendDB the custom teams are searched, and a
 // custom team that shares a historical team's name is found by its players.
 TEST(SavedGameTeams, CustomTeamsLoadAgain) {
