@@ -1,9 +1,20 @@
 #include "custom_editor.h"
 
+#include "db_change_window.h"
+#include "editor_window.h"
+
 namespace velmoro {
 
-// Placeholders until the editors land.
-void RunCustomTeamEditor(UiContext&, QWidget*) {}
-void RunDatabaseChangeDialog(UiContext&, QWidget*) {}
+// Both windows change the team lists under the team page, which resolves its choices
+// again once they close.
+void RunCustomTeamEditor(UiContext& context, QWidget* parent) {
+    CustomEditorWindow window(context, parent);
+    window.exec();
+}
+
+void RunDatabaseChangeDialog(UiContext& context, QWidget* parent) {
+    DatabaseChangeWindow window(context, parent);
+    window.exec();
+}
 
 }  // namespace velmoro

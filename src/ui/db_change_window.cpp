@@ -1,0 +1,176 @@
+#include "db_change_window.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "editor_lists.h"
+#include "ui_context.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr const char* kBattingLabels[kBattingFieldCount] = {
+    "AVG", "G", "AB", "R", "H", "2B", "3B", "HR", "RBI", "BB", "K", "SB", "CS"};
+constexpr const char* kPitchingLabels[kPitchingFieldCount] = {"ERA", "W",  "L",  "S", "G",   "Sho",
+                                                              "ER",  "IP", "BB", "K", "BAVG"};
+constexpr const char* kCheckLabels[7] = {"Pitcher", "Catcher", "First",   "Second",
+                                         "Third",   "Short",   "Outfield"};
+
+}  // namespace
+
+DatabaseChangeWindow::DatabaseChangeWindow(UiContext& context, QWidget* parent)
+    : QDialog(parent),
+      rules_(context.session.teams, context.prompter, context.session.installDirectory) {
+    setWindowTitle(kDbChangeTitle);
+    setObjectName("databaseChange");
+    sourceYears_ = MakeList("sourceYears", &DatabaseChange::SelectSourceYear);
+    sourceClubs_ = MakeList("sourceClubs", &DatabaseChange::SelectSourceClub);
+    players_ = MakeList("players", &DatabaseChange::SelectPlayer);
+    destinationYears_ = MakeList("destinationYears", &DatabaseChange::SelectDestinationYear);
+    destinationClubs_ = MakeList("destinationClubs", &DatabaseChange::SelectDestinationClub);
+    sourceYears_->setMaximumWidth(70);
+    destinationYears_->setMaximumWidth(70);
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(MakeListGroup("Select Source Team", {sourceYears_, sourceClubs_, players_}),
+                      0, 0);
+    layout->addWidget(
+        MakeListGroup("Select Destination Team", {destinationYears_, destinationClubs_}), 0, 1);
+    layout->addWidget(MakeStatsGroup(), 1, 0, 1, 2);
+    layout->addWidget(MakeButtons(), 2, 0, 1, 2);
+    rules_.Open();
+    Push();
+}
+
+QListWidget* DatabaseChangeWindow::MakeList(const char* name, void (DatabaseChange::*select)(int)) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(name);
+    connect(list, &QListWidget::currentRowChanged, this,
+            [this, select](int row) { Run([&] { (rules_.*select)(row); }); });
+    return list;
+}
+
+QPushButton* DatabaseChangeWindow::MakeButton(const char* text, const char* name,
+                                              std::function<void()> action) {
+    auto* button = new QPushButton(text, this);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
+    return button;
+}
+
+QWidget* DatabaseChangeWindow::MakeListGroup(const char* title,
+                                             std::initializer_list<QListWidget*> lists) {
+    static constexpr const char* kHeadings[3] = {"Year", "Team", "Player"};
+    auto* group = new QGroupBox(title, this);
+    auto* grid = new QGridLayout(group);
+    int column = 0;
+    for (QListWidget* list : lists) {
+        grid->addWidget(new QLabel(kHeadings[column], group), 0, column);
+        grid->addWidget(list, 1, column);
+        ++column;
+    }
+    return group;
+}
+
+QWidget* DatabaseChangeWindow::MakeStatsGroup() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    teamName_ = new QLineEdit(box);
+    teamName_->setObjectName("teamName");
+    teamName_->setMaxLength(255);
+    playerName_ = new QLineEdit(box);
+    playerName_->setObjectName("playerName");
+    playerName_->setMaxLength(255);
+    grid->addWidget(new QLabel("Team Name", box), 0, 0);
+    grid->addWidget(teamName_, 0, 1);
+    grid->addWidget(MakeButton("New Team", "newTeam", [this] { rules_.NewTeam(); }), 0, 2);
+    grid->addWidget(MakeButton("Delete Team", "deleteTeam", [this] { rules_.DeleteTeam(); }), 0, 3);
+    grid->addWidget(new QLabel("Player Name", box), 1, 0);
+    grid->addWidget(playerName_, 1, 1);
+
+    auto* stats = new QGroupBox("Player Stats", box);
+    auto* statsGrid = new QGridLayout(stats);
+    for (int i = 0; i < kBattingFieldCount; ++i) {
+        batting_[i] = new QLineEdit(stats);
+        batting_[i]->setObjectName(QString("batting%1").arg(i));
+        statsGrid->addWidget(LabelledField(kBattingLabels[i], batting_[i], stats), 0, i);
+    }
+    for (int i = 0; i < kPitchingFieldCount; ++i) {
+        pitching_[i] = new QLineEdit(stats);
+        pitching_[i]->setObjectName(QString("pitching%1").arg(i));
+        statsGrid->addWidget(LabelledField(kPitchingLabels[i], pitching_[i], stats), 1, i);
+    }
+    auto* checks = new QHBoxLayout;
+    for (int i = 0; i < 7; ++i) {
+        checks_[i] = new QCheckBox(kCheckLabels[i], stats);
+        checks_[i]->setObjectName(QString("check%1").arg(i));
+        checks->addWidget(checks_[i]);
+    }
+    statsGrid->addLayout(checks, 2, 0, 1, kBattingFieldCount);
+    grid->addWidget(stats, 2, 0, 1, 4);
+    return box;
+}
+
+QWidget* DatabaseChangeWindow::MakeButtons() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->addWidget(MakeButton("Move Player", "movePlayer", [this] { rules_.MovePlayer(); }));
+    row->addWidget(MakeButton("New Player", "newPlayer", [this] { rules_.NewPlayer(); }));
+    row->addWidget(MakeButton("Delete Player", "deletePlayer", [this] { rules_.DeletePlayer(); }));
+    row->addStretch();
+    row->addWidget(MakeButton("Save", "save", [this] { rules_.Save(); }));
+    auto* cancel = new QPushButton("Cancel", box);
+    cancel->setObjectName("cancel");
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    row->addWidget(cancel);
+    return box;
+}
+
+void DatabaseChangeWindow::Run(const std::function<void()>& command) {
+    Pull();
+    command();
+    Push();
+}
+
+void DatabaseChangeWindow::Pull() {
+    DbChangeFields& f = rules_.fields;
+    f.teamName = FromQt(teamName_->text());
+    f.playerName = FromQt(playerName_->text());
+    for (int i = 0; i < kBattingFieldCount; ++i)
+        f.batting[i] = FromQt(batting_[i]->text());
+    for (int i = 0; i < kPitchingFieldCount; ++i)
+        f.pitching[i] = FromQt(pitching_[i]->text());
+    f.positions = 0;
+    for (int i = 0; i < 7; ++i) {
+        if (checks_[i]->isChecked()) f.positions |= kDbChangeCheckBits[i];
+    }
+}
+
+void DatabaseChangeWindow::Push() {
+    MirrorList(rules_.sourceYears, sourceYears_);
+    MirrorList(rules_.sourceClubs, sourceClubs_);
+    MirrorList(rules_.players, players_);
+    MirrorList(rules_.destinationYears, destinationYears_);
+    MirrorList(rules_.destinationClubs, destinationClubs_);
+    const DbChangeFields& f = rules_.fields;
+    teamName_->setText(ToQt(f.teamName));
+    playerName_->setText(ToQt(f.playerName));
+    for (int i = 0; i < kBattingFieldCount; ++i)
+        batting_[i]->setText(ToQt(f.batting[i]));
+    for (int i = 0; i < kPitchingFieldCount; ++i)
+        pitching_[i]->setText(ToQt(f.pitching[i]));
+    for (int i = 0; i < 7; ++i)
+        checks_[i]->setChecked((f.positions & kDbChangeCheckBits[i]) != 0);
+}
+
+}  // namespace velmoro
