@@ -80,22 +80,23 @@ class Importer {
         : options_(options), error_(error) {}
 
     bool Run(const std::filesystem::path& dir, TeamList& out) {
-        const std::pair<const char*, bool (Importer::*)(const CsvTable&)> steps[] = {
-            {"Teams.csv", &Importer::ReadTeams},
-            {"People.csv", &Importer::ReadPeople},
-            {"Batting.csv", &Importer::ReadBatting},
-            {"Pitching.csv", &Importer::ReadPitching},
-            {"Appearances.csv", &Importer::ReadAppearances},
-        };
-        const std::size_t total = std::size(steps) + 1;
-        for (std::size_t i = 0; i < std::size(steps); ++i) {
-            Progress(i, total);
+        // Teams first: the other tables keep only rows of the chosen team-seasons.
+        constexpr std::size_t kSteps = 6;
+        std::size_t done = 0;
+        auto step = [&](const char* file, auto read) {
+            Progress(done++, kSteps);
             CsvTable table;
-            if (!table.Load(dir / steps[i].first, error_) || !(this->*steps[i].second)(table))
-                return false;
-        }
+            return table.Load(dir / file, error_) && read(table);
+        };
+        bool read =
+            step("Teams.csv", [this](const CsvTable& t) { return ReadTeams(t); }) &&
+            step("People.csv", [this](const CsvTable& t) { return ReadPeople(t); }) &&
+            step("Batting.csv", [this](const CsvTable& t) { return ReadBatting(t); }) &&
+            step("Pitching.csv", [this](const CsvTable& t) { return ReadPitching(t); }) &&
+            step("Appearances.csv", [this](const CsvTable& t) { return ReadAppearances(t); });
+        if (!read) return false;
         BuildTeams(out);
-        Progress(total, total);
+        Progress(kSteps, kSteps);
         return true;
     }
 
