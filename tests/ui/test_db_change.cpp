@@ -1,0 +1,166 @@
+// The database change window offscreen: fields typed and read back, player and team
+// commands through the buttons, Save and Cancel, and the maintenance button of the
+// team page that opens it.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "db/db_change_rules.h"
+#include "db/team_files.h"
+#include "db_change_window.h"
+#include "support/ui_harness.h"
+#include "wizard_window.h"
+
+using namespace velmoro;
+using velmoro::testing::ModalWatcher;
+using velmoro::testing::UiHarness;
+
+namespace {
+
+struct DbHarness : UiHarness {
+    QTemporaryDir dir;
+    DbHarness() {
+        velmoro::testing::LoadTestLeague(session);
+        session.installDirectory = dir.path().toStdString();
+    }
+    TeamRecord& Team(int i) { return *session.teams.legendTeams[i]; }
+};
+
+template <typename T>
+T* Child(QWidget* window, const char* name) {
+    T* child = window->findChild<T*>(name);
+    if (!child) qFatal("no child %s", name);
+    return child;
+}
+
+void Click(QWidget* window, const char* name) {
+    QTest::mouseClick(Child<QPushButton>(window, name), Qt::LeftButton);
+}
+
+void Type(QWidget* window, const char* field, const QString& text) {
+    auto* edit = Child<QLineEdit>(window, field);
+    edit->clear();
+    QTest::keyClicks(edit, text);
+}
+
+QString Text(QWidget* window, const char* field) {
+    return Child<QLineEdit>(window, field)->text();
+}
+
+void PickPlayer(QWidget* window, const QString& name) {
+    auto* list = Child<QListWidget>(window, "players");
+    list->setCurrentItem(list->findItems(name, Qt::MatchExactly).value(0));
+}
+
+}  // namespace
+
+class DbChangeTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void typedNumbersKeepTheirWidths();
+    void playerCommandsAndSave();
+    void maintenanceButtonOpensTheWindow();
+};
+
+// 262 hits are stored as 6 and, over 500 at-bats, shown again as 262; letters read 0
+// and 3.45 reads 3.
+void DbChangeTest::typedNumbersKeepTheirWidths() {
+    DbHarness h;
+    DatabaseChangeWindow window(h.context);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString("Velmoro Baseball  Database Change"));
+    QCOMPARE(Text(&window, "teamName"), QString("1950 Harbor Hawks"));
+    PickPlayer(&window, "Jack Tarrant");
+    QCOMPARE(Text(&window, "batting0"), QString("312"));
+    QVERIFY(Child<QCheckBox>(&window, "check6")->isChecked());
+
+    Type(&window, "batting2", "600");
+    Type(&window, "batting4", "262");
+    Type(&window, "batting3", "lots");
+    Child<QCheckBox>(&window, "check0")->setChecked(true);
+    Type(&window, "pitching0", "3.45");
+    Type(&window, "pitching4", "12");
+    Click(&window, "newPlayer");
+    PlayerRecord* tarrant = FindPlayer(&h.Team(0), "Jack Tarrant");
+    QCOMPARE(int(tarrant->hits), 6);
+    QCOMPARE(int(tarrant->runs), 0);
+    QCOMPARE(int(tarrant->positions), Outfield | Pitcher);
+    QVERIFY(tarrant->pitching != nullptr);
+    QCOMPARE(int(tarrant->pitching->eraX100), 3);
+    QCOMPARE(h.Team(0).players.size(), std::size_t{14});
+    PickPlayer(&window, "Jack Tarrant");
+    QCOMPARE(Text(&window, "batting4"), QString("262"));
+    QVERIFY(h.prompter.messages.empty());
+}
+
+void DbChangeTest::playerCommandsAndSave() {
+    DbHarness h;
+    DatabaseChangeWindow window(h.context);
+    window.show();
+    // The first player of the list in file order.
+    PickPlayer(&window, "Sam Whitlock");
+    Click(&window, "deletePlayer");
+    QCOMPARE(h.Team(0).players[0]->name, std::string("Eddie Marsh"));
+    QCOMPARE(Child<QListWidget>(&window, "players")->count(), 13);
+
+    PickPlayer(&window, "Eddie Marsh");
+    Child<QListWidget>(&window, "destinationClubs")->setCurrentRow(1);
+    QCOMPARE(Text(&window, "teamName"), QString("1950 Valley Rams"));
+    Click(&window, "movePlayer");
+    QCOMPARE(h.Team(0).players[0]->name, std::string("Lou Pettigrew"));
+    QCOMPARE(h.Team(1).players.back()->name, std::string("Eddie Marsh"));
+
+    Type(&window, "teamName", "1950 Valley Rams");
+    Click(&window, "newTeam");
+    QCOMPARE(h.prompter.Informs(), std::vector<std::string>{kDbTeamExistsMessage});
+
+    h.Team(1).players[0]->games = 9;
+    h.Team(1).players[0]->pitching->games = 10;
+    Click(&window, "save");
+    TeamList saved;
+    QVERIFY(ReadTeamFile(h.session.installDirectory / kLegendFileName, saved));
+    QCOMPARE(saved[1]->players.size(), std::size_t{14});
+    QCOMPARE(h.Team(1).players.size(), std::size_t{15});
+    QVERIFY(window.isVisible());
+    Click(&window, "cancel");
+    QVERIFY(!window.isVisible());
+}
+
+// Without --maintenance the button stays hidden; with it the window opens, and a
+// team deleted there is gone from the team page afterwards.
+void DbChangeTest::maintenanceButtonOpensTheWindow() {
+    DbHarness h;
+    {
+        NewGameWizard wizard(h.context);
+        wizard.show();
+        QCoreApplication::processEvents();
+        auto* button = Child<QPushButton>(wizard.currentPage(), "databaseChange");
+        QVERIFY(!button->isVisible() && !button->isEnabled());
+    }
+    h.context.maintenance = true;
+    NewGameWizard wizard(h.context);
+    wizard.show();
+    QCoreApplication::processEvents();
+    QWidget* page = wizard.currentPage();
+    QVERIFY(Child<QPushButton>(page, "databaseChange")->isVisible());
+    ModalWatcher<DatabaseChangeWindow> watcher([](DatabaseChangeWindow* window) {
+        Type(window, "teamName", "1950 Harbor Hawks");
+        Click(window, "deleteTeam");
+        Click(window, "cancel");
+    });
+    Click(page, "databaseChange");
+    QVERIFY(watcher.Fired());
+    QCOMPARE(h.session.teams.legendTeams.size(), std::size_t{1});
+    auto* teams = Child<QListWidget>(page, "team1Teams");
+    QCOMPARE(teams->count(), 1);
+    QCOMPARE(teams->item(0)->text(), QString("Valley Rams"));
+    QCOMPARE(h.session.game.visitor.team, h.session.teams.legendTeams[0].get());
+    QVERIFY(!QFile::exists(h.dir.filePath("LegendDB")));
+}
+
+QTEST_MAIN(DbChangeTest)
+#include "test_db_change.moc"
