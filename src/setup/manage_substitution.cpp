@@ -129,10 +129,18 @@ int SlotPosition(const GameState& game, int slot) {
     return chain.empty() ? int{PinchHitter} : int{chain.front()->positions};
 }
 
+bool ForcedReplacementDue(const GameState& game) {
+    const int position = game.pinchHitterMustLeave;
+    const int slot = DefenseSlotOfPosition(position);
+    if (slot < 0) return false;
+    const GameSide& side = game.Side(game.dialogSide);
+    const int index = LineupIndexOfPlayer(side, side.defense[slot]);
+    if (index < 0 || side.boxLines[index].empty()) return false;
+    return side.boxLines[index].back()->positions == PinchHitter;
+}
+
 std::vector<int> ReplaceChoices(const GameState& game) {
-    if (IsFieldPosition(game.pinchHitterMustLeave) && game.pinchHitterMustLeave != 0) {
-        return {game.pinchHitterMustLeave};
-    }
+    if (ForcedReplacementDue(game)) return {game.pinchHitterMustLeave};
     std::vector<int> choices{PinchHitter};
     const int slotPosition = SlotPosition(game, game.batterIndex);
     if (slotPosition >= PitcherPosition && slotPosition <= DesignatedHitterPosition) {

@@ -45,6 +45,11 @@ int LineupIndexOfPosition(const GameState& game, int fieldPosition,
 // chain; 0 when the chain is empty.
 int SlotPosition(const GameState& game, int slot);
 
+// Whether the forced mode applies: `pinchHitterMustLeave` names a position, and the
+// dialog side's player there is still a pinch hitter (booked with position 0). A flag
+// left over from the other side's half-inning never forces out a regular fielder.
+bool ForcedReplacementDue(const GameState& game);
+
 // The "Who To Replace" entries as position numbers: in the forced mode only the
 // position the pinch hitter took over; otherwise 0 ("Batter") and, when the batter
 // due up started at a position, that position.

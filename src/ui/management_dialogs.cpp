@@ -2,6 +2,7 @@
 
 #include "manage_lineup_dialog.h"
 #include "manage_stats_dialog.h"
+#include "setup/manage_substitution.h"
 #include "ui_context.h"
 
 namespace velmoro {
@@ -19,7 +20,7 @@ int RunLineupDialog(UiContext& context, QWidget* parent, ManageLineupDialog::Mod
 
 int RunSubstitutionDialog(UiContext& context, QWidget* parent, bool forced) {
     // A turn asks only while its pinch hitter still has to leave.
-    if (forced && context.session.game.pinchHitterMustLeave == 0) return 0;
+    if (forced && !ForcedReplacementDue(context.session.game)) return 0;
     return RunLineupDialog(context, parent, ManageLineupDialog::Mode::Substitution);
 }
 

@@ -71,9 +71,17 @@ TEST(ManageSubstitution, PitcherIsOfferedOnlyWhenHeIsDueUp) {
     }
     withDh.batterAt(0);
     EXPECT_EQ(ReplaceChoices(withDh.game()), (std::vector<int>{0, DesignatedHitterPosition}));
+}
 
-    withDh.game().pinchHitterMustLeave = CatcherPosition;
-    EXPECT_EQ(ReplaceChoices(withDh.game()), (std::vector<int>{CatcherPosition}));
+TEST(ManageSubstitution, LeftoverFlagNeverForcesOutARegularFielder) {
+    // A pinch hitter's half-inning can end before he bats (caught stealing); the other
+    // side's catcher must not be taken for him.
+    ManagedGame g(false);
+    ASSERT_TRUE(g.ready);
+    g.batterAt(kCatcherSlot);
+    g.game().pinchHitterMustLeave = CatcherPosition;
+    EXPECT_FALSE(ForcedReplacementDue(g.game()));
+    EXPECT_EQ(ReplaceChoices(g.game()), (std::vector<int>{0, CatcherPosition}));
 }
 
 TEST(ManageSubstitution, PinchHitterListShowsEveryoneButCountsOnlyFielders) {
@@ -129,6 +137,7 @@ TEST(ManageSubstitution, PinchHitterWhoCannotFieldIsForcedOutByAFielder) {
     EXPECT_EQ(g.side().defense[LeftFieldSlot], g.player("Slugger"));
 
     // The forced mode offers that position only, and only players carrying its bit.
+    EXPECT_TRUE(ForcedReplacementDue(g.game()));
     EXPECT_EQ(ReplaceChoices(g.game()), std::vector<int>{LeftFieldPosition});
     const SubstituteCandidates forced = SubstitutionCandidates(g.session, LeftFieldPosition);
     EXPECT_EQ(forced.names, (Names{"Bench", "TwoWay"}));
