@@ -10,27 +10,20 @@
 namespace velmoro {
 namespace {
 
-using testing::Batter;
-using testing::Hurler;
-using testing::Image;
-
 TeamList VariedLeague(std::mt19937& rng) {
     TeamList list;
     for (int t = 0; t < 4; ++t) {
         TeamRecord& team = AddTeam(list, "Team " + std::to_string(t));
-        const int players = static_cast<int>(rng() % 6);
-        for (int p = 0; p < players; ++p) {
+        for (int p = static_cast<int>(rng() % 6); p > 0; --p) {
             const auto kind = rng() % 3;
-            PlayerRecord player = kind == 0   ? Hurler("H" + std::to_string(p), 30)
-                                  : kind == 1 ? Batter("B" + std::to_string(p), 100, 400)
-                                              : Batter("Z" + std::to_string(p), 0, 0, 0x80);
-            team.AddPlayer(std::move(player));
+            team.AddPlayer(kind == 0   ? testing::Hurler("H", 30)
+                           : kind == 1 ? testing::Batter("B", 100, 400)
+                                       : testing::Batter("Z", 0, 0, NoPosition));
         }
     }
     return list;
 }
 
-// Checks the one property every input must have; returns whether it parsed.
 bool CheckImage(const std::string& bytes) {
     TeamList out;
     std::string error;
@@ -39,7 +32,7 @@ bool CheckImage(const std::string& bytes) {
         EXPECT_TRUE(out.empty());
         EXPECT_FALSE(error.empty());
     } else {
-        EXPECT_EQ(Image(out), bytes) << "a parsed image must write back unchanged";
+        EXPECT_EQ(testing::Image(out), bytes) << "a parsed image must write back unchanged";
     }
     return parsed;
 }
@@ -47,14 +40,14 @@ bool CheckImage(const std::string& bytes) {
 TEST(ParseRobustness, EveryPrefixParsesExactlyAtTeamBoundaries) {
     std::mt19937 rng(7);
     const TeamList league = VariedLeague(rng);
-    const std::string image = Image(league);
+    const std::string image = testing::Image(league);
     std::vector<std::size_t> boundaries{0};
     for (const auto& team : league) {
         TeamList one;
         TeamRecord& copy = AddTeam(one, team->name);
         for (const auto& player : team->players)
             copy.AddPlayer(PlayerRecord(*player));
-        boundaries.push_back(boundaries.back() + Image(one).size());
+        boundaries.push_back(boundaries.back() + testing::Image(one).size());
     }
     for (std::size_t cut = 0; cut <= image.size(); ++cut) {
         const bool atBoundary =
@@ -67,9 +60,8 @@ TEST(ParseRobustness, MutatedAndRandomImagesNeverHalfLoad) {
     std::mt19937 rng(2024);
     int parsedCount = 0;
     for (int round = 0; round < 3000; ++round) {
-        std::string bytes = Image(VariedLeague(rng));
-        const int edits = 1 + static_cast<int>(rng() % 4);
-        for (int e = 0; e < edits && !bytes.empty(); ++e) {
+        std::string bytes = testing::Image(VariedLeague(rng));
+        for (int e = 1 + static_cast<int>(rng() % 4); e > 0 && !bytes.empty(); --e) {
             const std::size_t at = rng() % bytes.size();
             switch (rng() % 3) {
                 case 0:
@@ -92,23 +84,16 @@ TEST(ParseRobustness, MutatedAndRandomImagesNeverHalfLoad) {
     EXPECT_GT(parsedCount, 0) << "some mutations should still be whole databases";
 }
 
-TEST(ParseRobustness, MaximalLengthsAndCountsAreRead) {
-    // 0xFF everywhere: a 255-byte name, 255 players each with a 255-byte name.
-    std::string bytes(1, '\xFF');
-    bytes += std::string(255, 'n');
-    bytes += '\xFF';
-    for (int p = 0; p < 255; ++p) {
-        bytes += '\xFF' + std::string(255, 'p') + std::string(16, '\xFF');
-        bytes += std::string(16, '\xFF');  // positions 0xFF: a pitching line follows
-    }
+// 0xFF everywhere: a 255-byte name, 255 players of 255-byte names, each a Pitcher.
+TEST(ParseRobustness, LargestLengthsAndCountsAreRead) {
+    std::string bytes = '\xFF' + std::string(255, 'n') + '\xFF';
+    for (int p = 0; p < 255; ++p)
+        bytes += '\xFF' + std::string(255, 'p') + std::string(32, '\xFF');
     TeamList out;
     ASSERT_TRUE(ParseTeamList(bytes, out));
     ASSERT_EQ(out[0]->players.size(), 255u);
-    const PlayerRecord& p = *out[0]->players[254];
-    EXPECT_EQ(p.atBats, 0xFFFF);
-    EXPECT_EQ(p.positions, 0xFF);
-    EXPECT_EQ(p.pitching->oppAvgX1000, 0xFFFF);
-    EXPECT_EQ(Image(out), bytes);
+    EXPECT_EQ(out[0]->players[254]->pitching->oppAvgX1000, 0xFFFF);
+    EXPECT_EQ(testing::Image(out), bytes);
 }
 
 }  // namespace
