@@ -32,7 +32,6 @@ class RecordingScreen : public Display {
         GameState& game = session_.game;
         lineupShows.push_back(CurrentLine(game.Batting(), game.batterIndex).name);
     }
-    void ShowLineupRow(int slot) override { rows.push_back(slot); }
     void ShowHitter(const PlayerRecord& hitter) override { hitters.push_back(hitter.name); }
     void ShowPitcher(const PlayerRecord& pitcher) override { pitchers.push_back(pitcher.name); }
     void ShowMessage(const std::string& text, const std::string&) override {
@@ -44,7 +43,6 @@ class RecordingScreen : public Display {
     }
 
     std::vector<std::string> lineupShows;
-    std::vector<int> rows;
     std::vector<std::string> hitters;
     std::vector<std::string> pitchers;
     std::vector<std::string> messages;
@@ -52,7 +50,6 @@ class RecordingScreen : public Display {
 
     void Clear() {
         lineupShows.clear();
-        rows.clear();
         hitters.clear();
         pitchers.clear();
         messages.clear();

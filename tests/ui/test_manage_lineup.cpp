@@ -54,7 +54,6 @@ class ManageLineupTest : public QObject {
 
   private slots:
     void substitutionWindowBringsInAPitcher();
-    void okWithoutHighlightKeepsTheWindowOpen();
     void noReplacementLeftClosesAtOnce();
     void forcedSubstitutionOpenedByATurn();
     void pitchingChangeWindow();
@@ -103,22 +102,6 @@ void ManageLineupTest::substitutionWindowBringsInAPitcher() {
     // The play screen shows him in the lineup and at the plate at once.
     QCOMPARE(g.screen.lineupShows, std::vector<std::string>{"Lou Pettigrew"});
     QCOMPARE(g.screen.hitters, std::vector<std::string>{"Lou Pettigrew"});
-}
-
-void ManageLineupTest::okWithoutHighlightKeepsTheWindowOpen() {
-    GameInProgress g;
-    QVERIFY(g.ready);
-    bool stayedOpen = false;
-    WhenModal([&](QDialog* window) {
-        Candidates(window)->setCurrentRow(-1);
-        QTest::mouseClick(ButtonNamed(window, "OK"), Qt::LeftButton);
-        stayedOpen = window->isVisible();
-        QTest::mouseClick(ButtonNamed(window, "Cancel"), Qt::LeftButton);
-    });
-    QCOMPARE(RunSubstitutionDialog(g.context, nullptr, false), 0);
-    QVERIFY(stayedOpen);
-    QCOMPARE(Chain(g.side(kVisitors), 0), QStringList{"Sam Whitlock 1"});
-    QVERIFY(g.prompter.messages.empty());
 }
 
 void ManageLineupTest::noReplacementLeftClosesAtOnce() {

@@ -129,21 +129,6 @@ void ManageStatsTest::pagesAndViewsInOneWindow() {
     QCOMPARE(RunTeamStatsDialog(g.context, nullptr, visitors), 0);
     QCOMPARE(steps, 1);
     QCOMPARE(g.session.statsPageStart, kStatsPageRows);
-
-    // The other side opens on the same, here empty, page with only "Previous".
-    g.game().dialogSide = kHome;
-    TeamRecord& home = *g.side(kHome).team;
-    WhenModal([&](QDialog* window) {
-        QVERIFY(Row(window, 0).remove('\t').isEmpty());
-        QVERIFY(Offered(window, "Previous"));
-        QVERIFY(!Offered(window, "Next"));
-        Click(window, "Previous");
-        QCOMPARE(Row(window, 0), Expected(*home.players[0], HittingStatsLine(*home.players[0])));
-        steps = 2;
-        Click(window, "Cancel");
-    });
-    RunTeamStatsDialog(g.context, nullptr, home);
-    QCOMPARE(steps, 2);
 }
 
 QTEST_MAIN(ManageStatsTest)

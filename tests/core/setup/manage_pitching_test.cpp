@@ -4,7 +4,6 @@
 #include "engine/play_log.h"
 #include "manage_test_game.h"
 #include "setup/manage_pitching.h"
-#include "setup/manage_substitution.h"
 
 namespace velmoro {
 namespace {
@@ -38,41 +37,34 @@ TEST(ManagePitching, StaffRuleThroughTheFourthInning) {
     }
 }
 
-TEST(ManagePitching, NewPitcherTakesTheBattingSlotWithoutDesignatedHitter) {
-    ManagedGame g(false);
-    ASSERT_TRUE(g.ready);
-    FieldingHome(g);
-    struct Shown : Display {
-        void ShowPitcher(const PlayerRecord& p) override { names.push_back(p.name); }
-        Names names;
-    } display;
-    g.session.SetDisplay(&display);
+TEST(ManagePitching, NewPitcherTakesTheMoundAndTheBattingSlotWhenThePitcherBats) {
+    using Chain = std::vector<std::pair<std::string, int>>;
+    for (bool designatedHitter : {false, true}) {
+        SCOPED_TRACE(designatedHitter ? "with DH" : "without DH");
+        ManagedGame g(designatedHitter);
+        ASSERT_TRUE(g.ready);
+        FieldingHome(g);
+        struct Shown : Display {
+            void ShowPitcher(const PlayerRecord& p) override { names.push_back(p.name); }
+            Names names;
+        } display;
+        g.session.SetDisplay(&display);
+        const auto before = g.side().lineup;
 
-    ASSERT_EQ(ApplyPitchingChange(g.session, "Deep"), SubstitutionOutcome::Applied);
-    PlayerRecord* deep = g.player("Deep");
-    EXPECT_EQ(g.side().defense[PitcherSlot], deep);
-    EXPECT_EQ(g.side().lineup[0], deep);
-    EXPECT_EQ(g.side().lineup[9], deep);
-    EXPECT_EQ(g.chain(0), (std::vector<std::pair<std::string, int>>{{"Ace", 1}, {"Deep", 1}}));
-    EXPECT_EQ(g.chain(9), (std::vector<std::pair<std::string, int>>{{"Ace", 0}, {"Deep", 0}}));
-    EXPECT_NE(g.side().boxLines[9].back()->pitching, nullptr);
-    EXPECT_EQ(&CurrentPitcherLine(g.game()), g.side().boxLines[9].back().get());
-    EXPECT_EQ(display.names, Names{"Deep"});
-    g.session.SetDisplay(nullptr);
-}
-
-TEST(ManagePitching, WithDesignatedHitterOnlyChainNineGrows) {
-    ManagedGame g(true);
-    ASSERT_TRUE(g.ready);
-    FieldingHome(g);
-    const auto before = g.side().lineup;
-    ASSERT_EQ(ApplyPitchingChange(g.session, "TwoWay"), SubstitutionOutcome::Applied);
-    for (int slot = 0; slot < 9; ++slot) {
-        EXPECT_EQ(g.side().lineup[slot], before[slot]) << slot;
-        EXPECT_EQ(g.side().boxLines[slot].size(), 1u) << slot;
+        ASSERT_EQ(ApplyPitchingChange(g.session, "Deep"), SubstitutionOutcome::Applied);
+        PlayerRecord* deep = g.player("Deep");
+        EXPECT_EQ(g.side().defense[PitcherSlot], deep);
+        EXPECT_EQ(g.side().lineup[9], deep);
+        // Only without the designated hitter does the order change, at the pitcher's slot.
+        EXPECT_EQ(g.side().lineup[0], designatedHitter ? before[0] : deep);
+        EXPECT_EQ(g.chain(0),
+                  designatedHitter ? (Chain{{"Slugger", 10}}) : (Chain{{"Ace", 1}, {"Deep", 1}}));
+        ASSERT_EQ(g.side().boxLines[9].size(), 2u);
+        EXPECT_NE(g.side().boxLines[9].back()->pitching, nullptr);
+        EXPECT_EQ(&CurrentPitcherLine(g.game()), g.side().boxLines[9].back().get());
+        EXPECT_EQ(display.names, Names{"Deep"});
+        g.session.SetDisplay(nullptr);
     }
-    EXPECT_EQ(g.side().lineup[9], g.player("TwoWay"));
-    EXPECT_EQ(g.side().boxLines[9].size(), 2u);
 }
 
 TEST(ManagePitching, PitchersWhoAppearedAreNeverOfferedAgain) {
@@ -127,21 +119,6 @@ TEST(ManagePitching, RelieverIsChargedFromThenOnAndListedInOrder) {
     ASSERT_NE(ace, std::string::npos);
     ASSERT_NE(deep, std::string::npos);
     EXPECT_LT(ace, deep);
-}
-
-TEST(ManagePitching, PitcherBroughtInThroughSubstitutionIsChargedInTheField) {
-    ManagedGame g(false);
-    ASSERT_TRUE(g.ready);
-    g.batterAt(0);
-    ASSERT_EQ(ApplySubstitution(g.session, PitcherPosition, "TwoWay"),
-              SubstitutionOutcome::Applied);
-    const BoxPitching& starter = *g.side().boxLines[9].front()->pitching;
-    const BoxPitching& twoWay = *g.side().boxLines[9].back()->pitching;
-    while (g.game().battingSide != kHome)
-        PlayTurn(g.session, 0, 0);
-    PlayUntilOut(g.session, twoWay);
-    EXPECT_GT(twoWay.inningsPitched, 0);
-    EXPECT_EQ(starter, BoxPitching{});
 }
 
 }  // namespace

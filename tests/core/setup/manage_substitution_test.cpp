@@ -29,31 +29,6 @@ class RecordingDisplay : public Display {
     Names hitters;
 };
 
-TEST(ManageSubstitution, PositionTableKeepsNumberAndSlotOrdersApart) {
-    struct Row {
-        int position;
-        int bit;
-        const char* entry;
-        const char* caption;
-    };
-    const Row rows[] = {
-        {0, 0, "Batter", "Select A Pinch Hitter"},
-        {1, Pitcher, "Pitcher", "Select A Pitcher"},
-        {5, ThirdBase, "Third Base", "Select A Third Baseman"},
-        {6, Shortstop, "Shortstop", "Select A Shortstop"},
-        {8, Outfield, "Center Field", "Select A Center Fielder"},
-        {10, NoPosition, "Designated Hitter", "Select A Designated Hitter"},
-        {11, 0, "", ""},
-        {-1, 0, "", ""},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.position);
-        EXPECT_EQ(PositionBit(row.position), row.bit);
-        EXPECT_EQ(ReplaceEntryText(row.position), row.entry);
-        EXPECT_EQ(ReplaceCaption(row.position), row.caption);
-    }
-}
-
 TEST(ManageSubstitution, PitcherIsOfferedOnlyWhenHeIsDueUp) {
     ManagedGame plain(false);
     ASSERT_TRUE(plain.ready);
@@ -231,20 +206,6 @@ TEST(ManageSubstitution, PlayerMissingFromTheLineupChangesNothing) {
               SubstitutionOutcome::UnknownPlayer);
     EXPECT_EQ(g.chain(kLeftFieldSlot).size(), 1u);
     EXPECT_EQ(g.side().lineup[kLeftFieldSlot], g.player("Left"));
-}
-
-TEST(ManageSubstitution, LineupIndexOfPositionFindsThePlayerNowThere) {
-    ManagedGame g(false);
-    ASSERT_TRUE(g.ready);
-    g.game().workingDefenseSide = kVisitors;
-    const auto& lineup = g.side().lineup;
-    g.batterAt(3);
-    EXPECT_EQ(LineupIndexOfPosition(g.game(), PinchHitter, lineup), 3);
-    // Without a designated hitter the pitcher's batting slot comes before entry 9.
-    EXPECT_EQ(LineupIndexOfPosition(g.game(), PitcherPosition, lineup), 0);
-    EXPECT_EQ(LineupIndexOfPosition(g.game(), ThirdBasePosition, lineup), 5);
-    EXPECT_EQ(LineupIndexOfPosition(g.game(), ShortstopPosition, lineup), 4);
-    EXPECT_EQ(LineupIndexOfPosition(g.game(), DesignatedHitterPosition, lineup), 10);
 }
 
 }  // namespace
