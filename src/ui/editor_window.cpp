@@ -91,9 +91,11 @@ QWidget* CustomEditorWindow::MakeFindGroup() {
     searchText_->setMaxLength(static_cast<int>(kSearchTextLimit));
     grid->addWidget(new QLabel("Search for Player", group), 5, 0, 1, 2);
     grid->addWidget(searchText_, 6, 0, 1, 2);
-    grid->addWidget(MakeButton("Find Player", "findPlayer",
-                               [this] { editor_.SearchPlayer(FromQt(searchText_->text())); }),
-                    7, 0, 1, 2);
+    QPushButton* find = MakeButton("Find Player", "findPlayer",
+                                   [this] { editor_.SearchPlayer(FromQt(searchText_->text())); });
+    grid->addWidget(find, 7, 0, 1, 2);
+    // Enter in the search field searches; the dialog has no default button to take it.
+    connect(searchText_, &QLineEdit::returnPressed, find, &QPushButton::click);
     return group;
 }
 

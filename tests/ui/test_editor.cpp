@@ -99,7 +99,7 @@ void EditorTest::searchAndBuildATeam() {
     QCOMPARE(Entries(&window, "years"), QStringList({"1950", "1951"}));
 
     Type(&window, "searchText", "TARR");
-    Click(&window, "findPlayer");
+    QTest::keyClick(Child<QLineEdit>(&window, "searchText"), Qt::Key_Return);
     QCOMPARE(Entries(&window, "years"), QStringList({"1950", "1951"}));
     QCOMPARE(Entries(&window, "clubs"), QStringList({"Harbor Hawks"}));
     QCOMPARE(Current(&window, "sourcePlayers"), QString("Jack Tarrant"));
