@@ -1,5 +1,5 @@
 // The custom team editor window offscreen: a search and a team built from it through
-// the real widgets, renaming, closing with unsaved changes, the team page afterwards,
+// the real widgets, closing with unsaved changes, the team page afterwards,
 // and a picture of the editor during a search.
 #include <QCheckBox>
 #include <QComboBox>
@@ -85,7 +85,6 @@ class EditorTest : public QObject {
 
   private slots:
     void searchAndBuildATeam();
-    void renamedTeamIsChosenByItsNewName();
     void escapeWithChangesAnsweredNo();
     void teamPageOffersTheNewTeam();
     void screenshot();
@@ -131,26 +130,6 @@ void EditorTest::searchAndBuildATeam() {
     TeamDatabase nextRun;
     QVERIFY(LoadCustomDatabase(nextRun, h.session.installDirectory));
     QVERIFY(AnyPlayableCustomTeam(nextRun));
-}
-
-void EditorTest::renamedTeamIsChosenByItsNewName() {
-    EditorHarness h;
-    AddTeam(h.session.teams.customTeams, "Aces");
-    AddTeam(h.session.teams.customTeams, "Bears");
-    CustomEditorWindow window(h.context);
-    window.show();
-    Type(&window, "newTeamName", "Zebras");
-    Click(&window, "renameTeam");
-    auto* selector = Child<QComboBox>(&window, "teamSelector");
-    QCOMPARE(selector->currentText(), QString("Zebras"));
-    QCOMPARE(selector->count(), 2);
-    selector->setCurrentIndex(0);
-    selector->setCurrentIndex(1);
-    QCOMPARE(Child<QGroupBox>(&window, "customGroup")->title(), QString("Zebras"));
-    QCOMPARE(window.Rules().currentCustomTeam, h.session.teams.customTeams[0].get());
-    QVERIFY(h.prompter.messages.empty());
-    h.prompter.QueueAnswers({false});
-    window.reject();
 }
 
 // Escape is "Done": the question comes, No keeps the teams for this run only.
