@@ -31,39 +31,11 @@ namespace {
 constexpr int kInningLimit = 100000;
 constexpr std::size_t kOutputChunk = 1 << 16;
 
-// Rewrites a file without truncating it to nothing first: on ext4 every truncating
-// rewrite of an existing file forces its data to disk on close (milliseconds each),
-// which a run of thousands of games would spend almost entirely waiting. Writing over
-// the old bytes and then cutting the file to its new length gives the same file.
-void RewriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file.is_open()) file.open(path, std::ios::out | std::ios::binary);
-    if (!file.is_open()) return;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    std::error_code ec;
-    if (!file.fail() && std::filesystem::file_size(path, ec) > bytes.size())
-        std::filesystem::resize_file(path, bytes.size(), ec);
-}
-
 class SimDisplay : public Display {
   public:
-    // EndGame writes the box score and then asks for the game-over window; the box
-    // score is written here instead, at the same moment (see RewriteFile).
-    SimDisplay(Session& session, std::filesystem::path gameLogPath)
-        : session_(session), gameLogPath_(std::move(gameLogPath)) {
-        session_.gameLogPath.clear();
-    }
     void ShowMessage(const std::string& text, const std::string& /*caption*/) override {
         ShowSimMessage(text);
     }
-    void RequestGameOver() override {
-        if (!gameLogPath_.empty()) RewriteFile(gameLogPath_, BoxScoreText(session_.game));
-    }
-
-  private:
-    Session& session_;
-    std::filesystem::path gameLogPath_;
 };
 
 void Report(const std::string& text) {
@@ -175,7 +147,7 @@ int RunSim(const SimOptions& options) {
         }
     }
     Session session;
-    SimDisplay display(session, session.gameLogPath);
+    SimDisplay display;
     session.SetDisplay(&display);
     session.installDirectory = options.directory ? *options.directory : InstallDirectory();
     if (options.seed) session.random.SetFixedSeed(*options.seed);

@@ -1,6 +1,7 @@
 #include "engine/play_log.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 
 #include "engine/game_state.h"
@@ -152,11 +153,20 @@ std::string BoxScoreText(const GameState& game) {
 void WriteGameLog(Session& session) {
     if (session.gameLogPath.empty()) return;
     const std::string text = BoxScoreText(session.game);
-    // Binary, so that the CR LF line ends are the same bytes on every platform. A file
-    // that cannot be written is skipped silently; the game still ends.
-    std::ofstream file(session.gameLogPath, std::ios::binary | std::ios::trunc);
-    if (!file) return;
+    // Binary, so that the CR LF line ends are the same bytes on every platform. The old
+    // file is written over and then cut to length rather than truncated first: on ext4
+    // every truncating rewrite forces the data to disk on close, which a run of
+    // thousands of games would spend almost entirely waiting. A file that cannot be
+    // written is skipped silently; the game still ends.
+    const std::filesystem::path& path = session.gameLogPath;
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    if (!file.is_open()) file.open(path, std::ios::out | std::ios::binary);
+    if (!file.is_open()) return;
     file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.close();
+    std::error_code error;
+    if (!file.fail() && std::filesystem::file_size(path, error) > text.size())
+        std::filesystem::resize_file(path, text.size(), error);
 }
 
 }  // namespace velmoro
