@@ -4,7 +4,4 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
-if [ -x build/bin/velmoro ]; then
-  exec build/bin/velmoro "$@"
-fi
-exec build/bin/velmoro-sim --visitors "${VISITORS:-}" --home "${HOME_TEAM:-}" "$@"
+exec build/bin/velmoro "$@"

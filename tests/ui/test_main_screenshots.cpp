@@ -1,6 +1,6 @@
 // Writes the README's pictures of the real windows to docs/: the main menu, the readme,
 // a game in progress and the game-over window. Runs only with
-// VELMORO_WRITE_SCREENSHOTS=1, so the suite never touches the checkout.
+// VELMORO_SCREENSHOTS=1, so the suite never touches the checkout.
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
@@ -29,8 +29,8 @@ class ScreenshotTest : public QObject {
 };
 
 void ScreenshotTest::init() {
-    if (qgetenv("VELMORO_WRITE_SCREENSHOTS") != "1")
-        QSKIP("set VELMORO_WRITE_SCREENSHOTS=1 to write docs/*.png");
+    if (!qEnvironmentVariableIsSet("VELMORO_SCREENSHOTS"))
+        QSKIP("set VELMORO_SCREENSHOTS=1 to write docs/*.png");
 }
 
 void ScreenshotTest::Save(QWidget& window, const char* name) {
