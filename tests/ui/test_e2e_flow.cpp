@@ -102,6 +102,14 @@ class Autopilot {
         timer_.start();
     }
 
+    // Clicks the button with this text; a button that is missing is recorded and the
+    // window closed, so the test fails on `unexpected` instead of crashing.
+    void Press(QDialog* window, const QString& text) {
+        if (QPushButton* button = ButtonWithText(window, text)) return button->click();
+        unexpected << "no button " + text + " in " + window->windowTitle();
+        window->reject();
+    }
+
   private:
     void Tick() {
         QWidget* modal = QApplication::activeModalWidget();
@@ -209,7 +217,7 @@ void EndToEndTest::newGamePlayedToTheEndThenReplayedThenQuit() {
     pilot.onPlayScreen = [&](PlayScreen* screen) {
         if (int(openings.size()) == gameOvers) {
             openings.push_back(Look(screen, game));
-            if (gameOvers == 1) ButtonWithText(screen, "&Quit")->click();
+            if (gameOvers == 1) pilot.Press(screen, "&Quit");
             return;
         }
         // A change of pitchers in the first inning, which the replay must undo.
@@ -221,7 +229,7 @@ void EndToEndTest::newGamePlayedToTheEndThenReplayedThenQuit() {
             return;
         }
         if (++pitches > kPitchLimit) return screen->reject();
-        ButtonWithText(screen, "&Pitch")->click();
+        pilot.Press(screen, "&Pitch");
     };
     pilot.onLineup = [&](ManageLineupDialog* dialog) {
         auto* candidates = dialog->findChild<QListWidget*>("candidates");
@@ -234,10 +242,10 @@ void EndToEndTest::newGamePlayedToTheEndThenReplayedThenQuit() {
         overTitle = window->windowTitle();
         shownBoxScore = window->LogField()->toPlainText();
         boxScoreFile = ReadWhole(desk.GameLogPath());
-        auto* screen = dynamic_cast<PlayScreen*>(window->parentWidget());
-        finalRuns = {screen->ScoreBoxLabel(kVisitors, RunsBox)->text(),
-                     screen->ScoreBoxLabel(kHome, RunsBox)->text()};
-        ButtonWithText(window, "Replay Game")->click();
+        if (auto* screen = dynamic_cast<PlayScreen*>(window->parentWidget()))
+            finalRuns = {screen->ScoreBoxLabel(kVisitors, RunsBox)->text(),
+                         screen->ScoreBoxLabel(kHome, RunsBox)->text()};
+        pilot.Press(window, "Replay Game");
     };
     desk.Click("&New Game");
 
@@ -295,12 +303,12 @@ void EndToEndTest::gameSavedMidwayLoadsBackAsItWas() {
     pilot.onPlayScreen = [&](PlayScreen* screen) {
         // Well into the game, with somebody on base if the game offers it soon.
         if (++pitches < 30 || (pitches < 45 && game.bases == 0)) {
-            ButtonWithText(screen, "&Pitch")->click();
+            pilot.Press(screen, "&Pitch");
             return;
         }
         saved = Look(screen, game);
-        ButtonWithText(screen, "&Save")->click();
-        ButtonWithText(screen, "&Quit")->click();
+        pilot.Press(screen, "&Save");
+        pilot.Press(screen, "&Quit");
     };
     desk.Click("&New Game");
     QVERIFY(!pilot.timedOut);
@@ -313,7 +321,7 @@ void EndToEndTest::gameSavedMidwayLoadsBackAsItWas() {
     ScreenView loaded;
     pilot.onPlayScreen = [&](PlayScreen* screen) {
         loaded = Look(screen, game);
-        ButtonWithText(screen, "&Quit")->click();
+        pilot.Press(screen, "&Quit");
     };
     desk.Click("&Load");
     QVERIFY(!pilot.timedOut);
