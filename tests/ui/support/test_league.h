@@ -22,13 +22,13 @@ struct TestPlayerSpec {
     std::uint16_t battingAvg;
 };
 
-inline PlayerRecord TestPlayer(const TestPlayerSpec& spec, int variant) {
-    PlayerRecord player(spec.name);
-    player.positions = spec.positions;
-    player.battingAvg = spec.battingAvg;
+inline PlayerRecord TestPlayer(const TestPlayerSpec& traits, int variant) {
+    PlayerRecord player(traits.name);
+    player.positions = traits.positions;
+    player.battingAvg = traits.battingAvg;
     player.games = 140;
     player.atBats = static_cast<std::uint16_t>(480 + variant * 7);
-    player.hits = static_cast<std::uint8_t>(player.atBats * spec.battingAvg / 1000);
+    player.hits = static_cast<std::uint8_t>(player.atBats * traits.battingAvg / 1000);
     player.doubles = static_cast<std::uint8_t>(20 + variant % 9);
     player.triples = static_cast<std::uint8_t>(2 + variant % 4);
     player.homeRuns = static_cast<std::uint8_t>(6 + (variant * 5) % 25);
@@ -37,9 +37,9 @@ inline PlayerRecord TestPlayer(const TestPlayerSpec& spec, int variant) {
     player.walks = static_cast<std::uint8_t>(40 + variant * 2);
     player.strikeouts = static_cast<std::uint8_t>(60 + variant * 3);
     player.stolenBases = static_cast<std::uint8_t>(variant % 12);
-    if (spec.positions & Pitcher) {
+    if (traits.positions & Pitcher) {
         player.atBats = 70;
-        player.hits = static_cast<std::uint8_t>(70 * spec.battingAvg / 1000);
+        player.hits = static_cast<std::uint8_t>(70 * traits.battingAvg / 1000);
         auto line = std::make_unique<PitchingLine>();
         line->eraX100 = static_cast<std::uint16_t>(285 + variant * 23);
         line->wins = static_cast<std::uint8_t>(17 - variant % 8);
@@ -60,8 +60,8 @@ inline void AddTestTeam(TeamList& list, const char* name,
                         const std::array<TestPlayerSpec, 14>& specs) {
     TeamRecord& team = AddTeam(list, name);
     int variant = 0;
-    for (const TestPlayerSpec& spec : specs)
-        team.AddPlayer(TestPlayer(spec, variant++));
+    for (const TestPlayerSpec& traits : specs)
+        team.AddPlayer(TestPlayer(traits, variant++));
 }
 
 inline void FillTestLeague(TeamList& list) {
