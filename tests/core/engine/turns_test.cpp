@@ -111,7 +111,9 @@ TEST_F(Turns, TiedGamesGoToExtraInningsWithoutInningBoxes) {
     EXPECT_FALSE(screen.Has("Box 2 9 x"));
 }
 
-TEST_F(Turns, HomeTakingTheLeadInItsLastHalfWinsAtOnce) {
+TEST_F(Turns, LastHalfInningEndsTheGameWhenTheLeaderIsClear) {
+    // The home side going ahead in the ninth wins at once; visitors ahead after the
+    // bottom of the ninth win without another inning.
     LateInning(9, kHome, 1, 1, 1);
     game.batterIndex = game.home.nextBatter = 5;
     EXPECT_EQ(Turn(PlateResult::HomeRun), "Home F5  hit a Home Run. 1 run scored\r\n");
@@ -121,10 +123,9 @@ TEST_F(Turns, HomeTakingTheLeadInItsLastHalfWinsAtOnce) {
     })) << "the next batter is not shown";
     EXPECT_EQ(game.home.lineScore[8], 1);
     EXPECT_EQ(screen.calls.back(), "ResetChoices 11");
-}
 
-TEST_F(Turns, VisitorsLeadingAfterTheBottomOfTheNinthWin) {
     LateInning(9, kHome, 4, 2, 2);
+    game.batterIndex = game.home.nextBatter = 0;
     EXPECT_EQ(Turn(PlateResult::GroundBall), "Home F0  Grounded out.\r\n");
     EXPECT_EQ(screen.Count("GameOver"), 1);
     EXPECT_FALSE(screen.Has("Box 2 9 x"));

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/session.h"
+#include "manage_test_game.h"
 #include "setup/batting_order.h"
 #include "setup/default_setup.h"
 #include "setup/lineup.h"
@@ -16,37 +17,23 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-PlayerRecord& Add(TeamRecord& team, const std::string& name, int avg, int positions) {
-    PlayerRecord player(name);
-    player.battingAvg = static_cast<std::uint16_t>(avg);
-    player.positions = static_cast<std::uint8_t>(positions);
-    return team.AddPlayer(std::move(player));
-}
-
-PlayerRecord& AddArm(TeamRecord& team, const std::string& name, int avg, int era, int games,
-                     int innings, int positions = Pitcher) {
-    PlayerRecord& p = Add(team, name, avg, positions);
-    p.pitching = std::make_unique<PitchingLine>();
-    p.pitching->eraX100 = static_cast<std::uint16_t>(era);
-    p.pitching->games = static_cast<std::uint8_t>(games);
-    p.pitching->inningsPitched = static_cast<std::uint16_t>(innings);
-    return p;
-}
+using manage_test::AddArm;
+using manage_test::AddPlayer;
 
 // A complete team: two starters, a reliever and one player per position plus a bench.
 void FillTeam(TeamRecord& team) {
     AddArm(team, "Ace", 100, 250, 30, 240);
     AddArm(team, "Second", 120, 300, 30, 200);
     AddArm(team, "Reliever", 90, 200, 60, 80);
-    Add(team, "Catch", 260, Catcher);
-    Add(team, "First", 300, FirstBase);
-    Add(team, "Second Base", 280, SecondBase);
-    Add(team, "Short", 250, Shortstop);
-    Add(team, "Third", 270, ThirdBase);
-    Add(team, "Left", 290, Outfield);
-    Add(team, "Center", 310, Outfield);
-    Add(team, "Right", 240, Outfield);
-    Add(team, "Bench", 230, Outfield | FirstBase);
+    AddPlayer(team, "Catch", 260, Catcher);
+    AddPlayer(team, "First", 300, FirstBase);
+    AddPlayer(team, "Second Base", 280, SecondBase);
+    AddPlayer(team, "Short", 250, Shortstop);
+    AddPlayer(team, "Third", 270, ThirdBase);
+    AddPlayer(team, "Left", 290, Outfield);
+    AddPlayer(team, "Center", 310, Outfield);
+    AddPlayer(team, "Right", 240, Outfield);
+    AddPlayer(team, "Bench", 230, Outfield | FirstBase);
 }
 
 // A session at the visitors' pitcher page for `team`, prepared as the team page does.
@@ -65,36 +52,6 @@ Names TakeFirst(Session& session) {
     if (!names.empty()) SelectLineupCandidate(session, names.front());
     AdvanceLineupPage(session);
     return names;
-}
-
-TEST(LineupPageTexts, TitlesWordsAndMessagePerPage) {
-    struct Case {
-        int position, outfielder, slot;
-        const char* title;
-        const char* word;
-    };
-    const Case cases[] = {
-        {Pitcher, kLeftField, 0, "Select A Starting Pitcher", "pitcher"},
-        {Catcher, kLeftField, 1, "Select A Starting Catcher", "catcher"},
-        {FirstBase, kLeftField, 2, "Select A Starting First Baseman", "first base"},
-        {SecondBase, kLeftField, 3, "Select A Starting Second Baseman", "second base"},
-        {Shortstop, kLeftField, 4, "Select A Starting Shortstop", "shortstop"},
-        {ThirdBase, kLeftField, 5, "Select A Starting Third Baseman", "third base"},
-        {Outfield, kLeftField, 6, "Select A Starting Left Fielder", "outfield"},
-        {Outfield, kCenterField, 7, "Select A Starting Center Fielder", "outfield"},
-        {Outfield, kRightField, 8, "Select A Starting Right Fielder", "outfield"},
-        {kDesignatedHitterPage, kLeftField, 9, "Select A Designated Hitter", "designated hitter"},
-        {0, kLeftField, -1, "", ""},
-    };
-    for (const Case& c : cases) {
-        SetupState setup{kVisitors, c.position, c.outfielder};
-        EXPECT_EQ(SlotBeingChosen(setup), c.slot) << c.title;
-        EXPECT_EQ(LineupPageTitle(setup), c.title);
-        EXPECT_EQ(PositionWord(setup), c.word);
-    }
-    SetupState shortstop{kVisitors, Shortstop, kLeftField};
-    EXPECT_EQ(NoPlayersMessage(shortstop),
-              "There are no players left to play shortstop.\nPlease try again.");
 }
 
 TEST(LineupPages, SequenceWithAndWithoutDesignatedHitter) {
@@ -127,7 +84,7 @@ TEST(PitcherPage, StartersFromTheStaffBestEraFirst) {
     AddArm(team, "FourPerGame", 100, 400, 10, 40);
     AddArm(team, "Starter", 100, 300, 30, 200);
     AddArm(team, "LineNoBit", 100, 200, 30, 200, FirstBase);
-    Add(team, "Infielder", 300, SecondBase);
+    AddPlayer(team, "Infielder", 300, SecondBase);
     Session session;
     BeginSetup(session, team, false);
     EXPECT_EQ(LineupCandidates(session), (Names{"Starter", "FourPerGame"}));
@@ -140,10 +97,10 @@ TEST(PitcherPage, StartersFromTheStaffBestEraFirst) {
 TEST(PitcherPage, FallbackWalksWholeTeamWithInfieldersInAverageOrder) {
     TeamRecord team("1950 Bullpen");
     AddArm(team, "Reliever", 150, 200, 50, 60);
-    Add(team, "Catcher", 400, Catcher);
-    Add(team, "Shortstop", 350, Shortstop);
+    AddPlayer(team, "Catcher", 400, Catcher);
+    AddPlayer(team, "Shortstop", 350, Shortstop);
     AddArm(team, "Unused", 100, 300, 0, 0);
-    Add(team, "Fielder", 380, Outfield);
+    AddPlayer(team, "Fielder", 380, Outfield);
     Session session;
     BeginSetup(session, team, false);
     EXPECT_EQ(LineupCandidates(session), (Names{"Shortstop", "Reliever", "Unused"}));
@@ -196,14 +153,14 @@ TEST(OutfieldPages, OfferedInTurnAndInfieldPlacementsBlocked) {
 TEST(OutfieldPages, ThreeOutfieldersOneCatchingFallsBackToInfield) {
     TeamRecord team("1950 Thin");
     AddArm(team, "Ace", 100, 250, 30, 240);
-    Add(team, "CatchOF", 320, Catcher | Outfield);
-    Add(team, "First", 300, FirstBase);
-    Add(team, "Second", 280, SecondBase);
-    Add(team, "Short", 250, Shortstop);
-    Add(team, "Third", 270, ThirdBase);
-    Add(team, "Utility", 260, ThirdBase | Shortstop);
-    Add(team, "Left", 290, Outfield);
-    Add(team, "Center", 210, Outfield);
+    AddPlayer(team, "CatchOF", 320, Catcher | Outfield);
+    AddPlayer(team, "First", 300, FirstBase);
+    AddPlayer(team, "Second", 280, SecondBase);
+    AddPlayer(team, "Short", 250, Shortstop);
+    AddPlayer(team, "Third", 270, ThirdBase);
+    AddPlayer(team, "Utility", 260, ThirdBase | Shortstop);
+    AddPlayer(team, "Left", 290, Outfield);
+    AddPlayer(team, "Center", 210, Outfield);
     Session session;
     BeginSetup(session, team, false);
     for (int page = 0; page < 8; ++page)
@@ -231,8 +188,8 @@ TEST(DesignatedHitterPage, EveryUnplacedPlayerIncludingOtherPitchers) {
 TEST(LineupPages, DuplicateNamesResolveToTheFirstAndBlockEachOther) {
     TeamRecord team("1950 Twins");
     AddArm(team, "Ace", 100, 250, 30, 240);
-    Add(team, "Smith", 300, Catcher);
-    Add(team, "Smith", 290, Catcher | FirstBase);
+    AddPlayer(team, "Smith", 300, Catcher);
+    AddPlayer(team, "Smith", 290, Catcher | FirstBase);
     Session session;
     BeginSetup(session, team, false);
     TakeFirst(session);

@@ -127,17 +127,6 @@ TEST(TeamPageChoice, ChoosingPreparesTheSideAndTheSameTeamMayPlayBoth) {
     EXPECT_NE(session.game.visitor.pitchingStaff[0], nullptr);
 }
 
-TEST(TeamPageChoice, RosterStoresWithoutPreparing) {
-    Session session;
-    TeamRecord& team = AddSquad(session.teams.legendTeams, "1950 Hawks");
-    ChooseRosterTeam(session, kHome, &team);
-    EXPECT_EQ(session.game.home.team, &team);
-    EXPECT_EQ(session.game.dialogSide, kHome);
-    EXPECT_EQ(session.teams.currentTeam, &team);
-    EXPECT_EQ(team.players.front()->battingAvg, 200);  // not sorted
-    EXPECT_EQ(session.game.home.pitchingStaff[0], nullptr);
-}
-
 TEST(TeamPageChoice, ForgettingDropsEveryReferenceToTheTeams) {
     Session session;
     TeamRecord& team = AddSquad(session.teams.customTeams, "Mine");

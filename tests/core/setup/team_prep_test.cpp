@@ -5,24 +5,17 @@
 #include <vector>
 
 #include "engine/session.h"
+#include "manage_test_game.h"
 #include "setup/batting_order.h"
 #include "setup/team_prep.h"
 
 namespace velmoro {
 namespace {
 
-PlayerRecord& AddHitter(TeamRecord& team, const std::string& name, int avg, int positions) {
-    PlayerRecord player(name);
-    player.battingAvg = static_cast<std::uint16_t>(avg);
-    player.positions = static_cast<std::uint8_t>(positions);
-    return team.AddPlayer(std::move(player));
-}
+using manage_test::AddPlayer;
 
 PlayerRecord& AddPitcher(TeamRecord& team, const std::string& name, int avg, int era) {
-    PlayerRecord& player = AddHitter(team, name, avg, Pitcher);
-    player.pitching = std::make_unique<PitchingLine>();
-    player.pitching->eraX100 = static_cast<std::uint16_t>(era);
-    return player;
+    return manage_test::AddArm(team, name, avg, era, 0, 0);
 }
 
 std::vector<std::string> Names(const TeamRecord& team) {
@@ -34,12 +27,12 @@ std::vector<std::string> Names(const TeamRecord& team) {
 
 TEST(SortRosterByAverage, HighestFirstEqualAveragesKeepOrderRecordsStay) {
     TeamRecord team("1950 Test");
-    PlayerRecord& a = AddHitter(team, "a250", 250, Catcher);
-    AddHitter(team, "b300", 300, Catcher);
-    AddHitter(team, "c250", 250, Catcher);
-    AddHitter(team, "d300", 300, Catcher);
+    PlayerRecord& a = AddPlayer(team, "a250", 250, Catcher);
+    AddPlayer(team, "b300", 300, Catcher);
+    AddPlayer(team, "c250", 250, Catcher);
+    AddPlayer(team, "d300", 300, Catcher);
     // Above 32767: compared without sign.
-    AddHitter(team, "e40000", 40000, Catcher);
+    AddPlayer(team, "e40000", 40000, Catcher);
     SortRosterByAverage(team);
     EXPECT_EQ(Names(team), (std::vector<std::string>{"e40000", "b300", "d300", "a250", "c250"}));
     // A reference taken before the sort still names the same player.
@@ -53,7 +46,7 @@ TEST(SortRosterByAverage, HighestFirstEqualAveragesKeepOrderRecordsStay) {
 
 TEST(BuildPitchingStaff, First29InListOrderThenStableByEra) {
     TeamRecord team("1950 Arms");
-    AddHitter(team, "batter", 300, Outfield);
+    AddPlayer(team, "batter", 300, Outfield);
     // 35 pitchers: eras 500, 400, 500, 400, ... so ties must keep list order.
     for (int i = 0; i < 35; ++i)
         AddPitcher(team, "p" + std::to_string(i), 0, i % 2 ? 400 : 500);
@@ -93,25 +86,11 @@ TEST(BuildPitchingStaff, RefillsAndLeavesStaffAloneForTeamWithoutPlayers) {
     EXPECT_EQ(staff[0], team.players[0].get());
 }
 
-TEST(PrepareSide, SetsCursorsSortsAndBuildsStaffOfThatSide) {
-    TeamRecord team("1950 Side");
-    AddPitcher(team, "weak", 100, 300);
-    AddHitter(team, "strong", 350, Outfield);
-    Session session;
-    session.game.home.team = &team;
-    PrepareSide(session, kHome);
-    EXPECT_EQ(session.game.dialogSide, kHome);
-    EXPECT_EQ(session.teams.currentTeam, &team);
-    EXPECT_EQ(team.players[0]->name, "strong");
-    EXPECT_EQ(session.game.home.pitchingStaff[0]->name, "weak");
-    EXPECT_EQ(session.game.visitor.pitchingStaff[0], nullptr);
-}
-
 class BattingOrderTest : public ::testing::TestWithParam<int> {
   protected:
     void SetUp() override {
         for (int slot = 0; slot < 10; ++slot) {
-            AddHitter(team, "slot" + std::to_string(slot), 200, Catcher);
+            AddPlayer(team, "slot" + std::to_string(slot), 200, Catcher);
             session.game.Side(GetParam()).defense[slot] = team.players[slot].get();
         }
     }
