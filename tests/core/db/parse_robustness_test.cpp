@@ -84,17 +84,5 @@ TEST(ParseRobustness, MutatedAndRandomImagesNeverHalfLoad) {
     EXPECT_GT(parsedCount, 0) << "some mutations should still be whole databases";
 }
 
-// 0xFF everywhere: a 255-byte name, 255 players of 255-byte names, each a Pitcher.
-TEST(ParseRobustness, LargestLengthsAndCountsAreRead) {
-    std::string bytes = '\xFF' + std::string(255, 'n') + '\xFF';
-    for (int p = 0; p < 255; ++p)
-        bytes += '\xFF' + std::string(255, 'p') + std::string(32, '\xFF');
-    TeamList out;
-    ASSERT_TRUE(ParseTeamList(bytes, out));
-    ASSERT_EQ(out[0]->players.size(), 255u);
-    EXPECT_EQ(out[0]->players[254]->pitching->oppAvgX1000, 0xFFFF);
-    EXPECT_EQ(testing::Image(out), bytes);
-}
-
 }  // namespace
 }  // namespace velmoro

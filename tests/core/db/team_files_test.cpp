@@ -72,13 +72,7 @@ TEST(TeamFileLoad, WrittenListReadsBackIdenticalThroughTheLoader) {
     EXPECT_EQ(dir.EntryCount(), 1) << "a temporary file was left behind";
     TeamDatabase db;
     ASSERT_TRUE(LoadLegendDatabase(db, dir.path()));
-    ASSERT_EQ(db.legendTeams.size(), league.size());
-    for (std::size_t t = 0; t < league.size(); ++t) {
-        EXPECT_EQ(db.legendTeams[t]->name, league[t]->name);
-        ASSERT_EQ(db.legendTeams[t]->players.size(), league[t]->players.size());
-        for (std::size_t p = 0; p < league[t]->players.size(); ++p)
-            EXPECT_TRUE(SamePlayer(*db.legendTeams[t]->players[p], *league[t]->players[p]));
-    }
+    EXPECT_EQ(Image(db.legendTeams), Image(league));
     EXPECT_EQ(db.currentTeam, db.legendTeams.back().get());
 }
 
@@ -115,12 +109,6 @@ TEST(TeamFileLoad, FileCutInsideATeamFailsAndLeavesListEmpty) {
         EXPECT_FALSE(LoadLegendDatabase(db, dir.path()));
         EXPECT_TRUE(db.legendTeams.empty());
     }
-    TeamList out;
-    std::string error;
-    EXPECT_FALSE(ParseTeamList(image.substr(0, 60), out, &error));
-    EXPECT_NE(error.find("team 1 \"1927 Yankees\", at player 2 of 2 \"Two Way\""),
-              std::string::npos)
-        << error;
 }
 
 TEST(TeamFileFilter, OnlyQualifyingPlayersAreWrittenAndCounted) {
