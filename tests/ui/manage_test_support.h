@@ -3,7 +3,6 @@
 // the modal window a call opens.
 #pragma once
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
@@ -15,11 +14,7 @@
 #include <vector>
 
 #include "engine/turns.h"
-#include "setup/default_setup.h"
-#include "support/scripted_file_chooser.h"
-#include "support/scripted_prompter.h"
-#include "support/test_league.h"
-#include "ui_context.h"
+#include "support/ui_harness.h"
 
 namespace velmoro::manage_ui_test {
 
@@ -60,20 +55,11 @@ class RecordingScreen : public Display {
 };
 
 // The test league's two teams set up with every default, the play screen opened.
-struct GameInProgress {
-    Session session;
-    testing::ScriptedPrompter prompter;
-    testing::ScriptedFileChooser chooser;
-    UiContext context{session, prompter, chooser};
+struct GameInProgress : testing::UiHarness {
     RecordingScreen screen{session};
-    bool ready = false;
+    bool ready = SetUpGame();
 
-    explicit GameInProgress(bool designatedHitter = false) {
-        testing::LoadTestLeague(session);
-        TeamRecord* visitors = LookupTeam(session.teams.legendTeams, testing::kTestVisitors);
-        TeamRecord* home = LookupTeam(session.teams.legendTeams, testing::kTestHome);
-        ready =
-            visitors && home && DefaultSetup(session, *visitors, *home, designatedHitter, nullptr);
+    GameInProgress() {
         session.SetDisplay(&screen);
         if (ready) OpenPlayScreen(session);
         // As the play screen's "&Manage" under the hitting panel does.

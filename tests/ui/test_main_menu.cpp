@@ -20,22 +20,25 @@ class MainMenuTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void windowHasItsButtonsInOrder();
+    void buttonsInOrderReadMeAndQuit();
     void loadGivenUpEndsInGameLoadFailed_data();
     void loadGivenUpEndsInGameLoadFailed();
     void loadOpensThePlayScreenOnTheSavedGame();
     void newGameWithoutDatabaseStops();
     void newGameResetsTheGameAfterTheWizard();
-    void readMeOpensTheReadme();
-    void quitClosesTheWindow();
 };
 
-void MainMenuTest::windowHasItsButtonsInOrder() {
+// The four buttons in order along the bottom; ReadMe opens the readme, Quit closes.
+void MainMenuTest::buttonsInOrderReadMeAndQuit() {
+    QTemporaryDir dir;
+    QFile readme(dir.filePath("velmoro.txt"));
+    QVERIFY(readme.open(QIODevice::WriteOnly));
+    readme.close();
     UiHarness harness;
+    harness.session.installDirectory = dir.path().toStdString();
     MainWindow window(harness.context);
     window.show();
     QCOMPARE(window.windowTitle(), QString("Velmoro Baseball"));
-    QVERIFY(!window.windowIcon().isNull());
     const QList<QPushButton*> buttons{window.LoadButton(), window.NewGameButton(),
                                       window.QuitButton(), window.ReadMeButton()};
     const QStringList texts{"&Load", "&New Game", "&Quit", "&ReadMe"};
@@ -44,6 +47,11 @@ void MainMenuTest::windowHasItsButtonsInOrder() {
         if (i > 0) QVERIFY(buttons[i]->x() > buttons[i - 1]->x());
         QCOMPARE(buttons[i]->y(), buttons[0]->y());
     }
+    ModalWatcher<ReadmeWindow> reader([](ReadmeWindow* window) { window->accept(); });
+    QTest::mouseClick(window.ReadMeButton(), Qt::LeftButton);
+    QVERIFY(reader.Fired());
+    QTest::mouseClick(window.QuitButton(), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
 }
 
 void MainMenuTest::loadGivenUpEndsInGameLoadFailed_data() {
@@ -133,29 +141,6 @@ void MainMenuTest::newGameResetsTheGameAfterTheWizard() {
     QCOMPARE(session.game.inning, 1);
     QCOMPARE(session.setup.selectingPosition, int(Pitcher));
     QCOMPARE(session.setup.setupSide, kVisitors);
-}
-
-void MainMenuTest::readMeOpensTheReadme() {
-    QTemporaryDir dir;
-    QFile readme(dir.filePath("velmoro.txt"));
-    QVERIFY(readme.open(QIODevice::WriteOnly));
-    readme.write("Velmoro Baseball\n");
-    readme.close();
-    UiHarness harness;
-    harness.session.installDirectory = dir.path().toStdString();
-    MainWindow window(harness.context);
-    ModalWatcher<ReadmeWindow> reader([](ReadmeWindow* window) { window->accept(); });
-    QTest::mouseClick(window.ReadMeButton(), Qt::LeftButton);
-    QVERIFY(reader.Fired());
-}
-
-void MainMenuTest::quitClosesTheWindow() {
-    UiHarness harness;
-    MainWindow window(harness.context);
-    window.show();
-    QVERIFY(window.isVisible());
-    QTest::mouseClick(window.QuitButton(), Qt::LeftButton);
-    QVERIFY(!window.isVisible());
 }
 
 QTEST_MAIN(MainMenuTest)

@@ -18,20 +18,17 @@ class ScriptedPrompter : public Prompter {
         std::string caption;
     };
 
-    // Answers for the coming questions, in order; true is Yes.
+    // Answers for the coming questions, in order; true is Yes (No once they run out).
     void QueueAnswers(std::initializer_list<bool> answers) {
         answers_.insert(answers_.end(), answers.begin(), answers.end());
     }
-    // What a question gets once the script has run out.
-    void SetDefaultAnswer(bool answer) { defaultAnswer_ = answer; }
-
     void Inform(const std::string& text, const std::string& caption) override {
         messages.push_back({false, text, caption});
     }
 
     bool AskYesNo(const std::string& text, const std::string& caption) override {
         messages.push_back({true, text, caption});
-        if (answers_.empty()) return defaultAnswer_;
+        if (answers_.empty()) return false;
         const bool answer = answers_.front();
         answers_.pop_front();
         return answer;
@@ -50,13 +47,11 @@ class ScriptedPrompter : public Prompter {
             count += m.question ? 1 : 0;
         return count;
     }
-    int UnusedAnswers() const { return static_cast<int>(answers_.size()); }
 
     std::vector<Message> messages;
 
   private:
     std::deque<bool> answers_;
-    bool defaultAnswer_ = false;
 };
 
 }  // namespace velmoro::testing
