@@ -16,11 +16,11 @@
 #include "db/team_files.h"
 #include "editor_window.h"
 #include "support/ui_harness.h"
+#include "support/widget_access.h"
 #include "wizard_window.h"
 
 using namespace velmoro;
-using velmoro::testing::ModalWatcher;
-using velmoro::testing::UiHarness;
+using namespace velmoro::testing;
 
 namespace {
 
@@ -34,17 +34,6 @@ struct EditorHarness : UiHarness {
         session.installDirectory = dir.path().toStdString();
     }
 };
-
-template <typename T>
-T* Child(QWidget* window, const char* name) {
-    T* child = window->findChild<T*>(name);
-    if (!child) qFatal("no child %s", name);
-    return child;
-}
-
-void Click(QWidget* window, const char* name) {
-    QTest::mouseClick(Child<QPushButton>(window, name), Qt::LeftButton);
-}
 
 void Pick(QWidget* window, const char* list, int row) {
     Child<QListWidget>(window, list)->setCurrentRow(row);
@@ -61,12 +50,6 @@ QStringList Entries(QWidget* window, const char* name) {
 QString Current(QWidget* window, const char* name) {
     QListWidgetItem* item = Child<QListWidget>(window, name)->currentItem();
     return item ? item->text() : QString();
-}
-
-void Type(QWidget* window, const char* field, const QString& text) {
-    auto* edit = Child<QLineEdit>(window, field);
-    edit->clear();
-    QTest::keyClicks(edit, text);
 }
 
 // Adds every player of the chosen club, as a user would, one click after another.
@@ -156,7 +139,6 @@ void EditorTest::teamPageOffersTheNewTeam() {
     wizard.show();
     QCoreApplication::processEvents();
     QWidget* page = wizard.currentPage();
-    QVERIFY(!Child<QPushButton>(page, "databaseChange")->isVisible());
     ModalWatcher<CustomEditorWindow> watcher([&](CustomEditorWindow* editor) {
         Type(editor, "newTeamName", "Hawks Again");
         Click(editor, "newTeam");
