@@ -29,6 +29,17 @@ BoxLine& BatterLine(GameState& game) {
     return CurrentLine(game.Batting(), game.batterIndex);
 }
 
+// A hit: an at-bat, the hit and the runs batted in for the batter, a hit allowed for
+// the pitcher. Returns the batter's line for the kind of hit.
+BoxLine& CreditHit(GameState& game, int runs) {
+    BoxLine& batter = BatterLine(game);
+    ++batter.atBats;
+    ++batter.hits;
+    batter.rbi += runs;
+    CountPitcherEvent(game, HitEvent);
+    return batter;
+}
+
 // Scores the runners ahead, then puts the batter on base, keeping the queue in base order.
 void BatterReaches(Session& session, int runs) {
     ScoreRunners(session, runs);
@@ -39,13 +50,10 @@ PlayResult HomeRun(Session& session) {
     GameState& game = session.game;
     const int runs = RunnersOnBase(game) + 1;
     game.bases = 0;
-    BoxLine& batter = BatterLine(game);
-    ++batter.atBats;
-    ++batter.hits;
+    BoxLine& batter = CreditHit(game, runs);
     ++batter.homeRuns;
     ++batter.runs;
-    batter.rbi += runs;
-    CountPitcherEvent(game, HitEvent | RunEvent);
+    CountPitcherEvent(game, RunEvent);  // the batter's own run
     ScoreRunners(session, runs - 1);
     LogPlay(session, BatterName(game), " hit a Home Run.", runs);
     return {runs, 1, 0};
@@ -55,12 +63,7 @@ PlayResult Triple(Session& session) {
     GameState& game = session.game;
     const int runs = RunnersOnBase(game);
     game.bases = kThird;
-    BoxLine& batter = BatterLine(game);
-    ++batter.atBats;
-    ++batter.hits;
-    ++batter.triples;
-    batter.rbi += runs;
-    CountPitcherEvent(game, HitEvent);
+    ++CreditHit(game, runs).triples;
     BatterReaches(session, runs);
     LogPlay(session, BatterName(game), " hit a Triple.", runs);
     return {runs, 1, 0};
@@ -76,12 +79,7 @@ PlayResult Double(Session& session, bool odd) {
     } else {
         game.bases = (before & kFirst) ? kSecond | kThird : kSecond;
     }
-    BoxLine& batter = BatterLine(game);
-    ++batter.atBats;
-    ++batter.hits;
-    ++batter.doubles;
-    batter.rbi += runs;
-    CountPitcherEvent(game, HitEvent);
+    ++CreditHit(game, runs).doubles;
     BatterReaches(session, runs);
     LogPlay(session, BatterName(game), " hit a Double.", runs);
     return {runs, 1, 0};
@@ -97,11 +95,7 @@ PlayResult Single(Session& session, bool odd) {
     } else {
         game.bases = kFirst | ((before & kFirst) ? kSecond : 0) | ((before & kSecond) ? kThird : 0);
     }
-    BoxLine& batter = BatterLine(game);
-    ++batter.atBats;
-    ++batter.hits;
-    batter.rbi += runs;
-    CountPitcherEvent(game, HitEvent);
+    CreditHit(game, runs);
     BatterReaches(session, runs);
     LogPlay(session, BatterName(game), " hit a Single.", runs);
     return {runs, 1, 0};
