@@ -51,20 +51,14 @@ DatabaseChangeWindow::DatabaseChangeWindow(UiContext& context, QWidget* parent)
 }
 
 QListWidget* DatabaseChangeWindow::MakeList(const char* name, void (DatabaseChange::*select)(int)) {
-    auto* list = new QListWidget(this);
-    list->setObjectName(name);
-    connect(list, &QListWidget::currentRowChanged, this,
-            [this, select](int row) { Run([&] { (rules_.*select)(row); }); });
-    return list;
+    return MakeCommandList(
+        name, [this, select](int row) { Run([&] { (rules_.*select)(row); }); }, this);
 }
 
 QPushButton* DatabaseChangeWindow::MakeButton(const char* text, const char* name,
                                               std::function<void()> action) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
-    return button;
+    return MakeCommandButton(
+        text, name, [this, action] { Run(action); }, this);
 }
 
 QWidget* DatabaseChangeWindow::MakeListGroup(const char* title,

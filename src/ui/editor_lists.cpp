@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -40,6 +41,22 @@ void MirrorCombo(const NameList& names, QComboBox* combo) {
     for (const std::string& name : names.Entries())
         combo->addItem(ToQt(name));
     combo->setCurrentIndex(names.Selected());
+}
+
+QListWidget* MakeCommandList(const char* name, std::function<void(int)> onRow, QWidget* parent) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    QObject::connect(list, &QListWidget::currentRowChanged, list, std::move(onRow));
+    return list;
+}
+
+QPushButton* MakeCommandButton(const char* text, const char* name, std::function<void()> onClick,
+                               QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    QObject::connect(button, &QPushButton::clicked, button, std::move(onClick));
+    return button;
 }
 
 QWidget* LabelledField(const char* label, QLineEdit* field, QWidget* parent) {

@@ -2,11 +2,13 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 class QWidget;
 
 namespace velmoro {
@@ -19,6 +21,12 @@ std::string FromQt(const QString& text);
 // Shows the list's entries and selection without emitting selection signals.
 void MirrorList(const NameList& names, QListWidget* list);
 void MirrorCombo(const NameList& names, QComboBox* combo);
+
+// A named list that reports the row the user chose, and a named button for a command;
+// neither is a default button, so Enter in a field never presses one by accident.
+QListWidget* MakeCommandList(const char* name, std::function<void(int)> onRow, QWidget* parent);
+QPushButton* MakeCommandButton(const char* text, const char* name, std::function<void()> onClick,
+                               QWidget* parent);
 
 // A one-line field with its label above it, laid out in a small column.
 QWidget* LabelledField(const char* label, QLineEdit* field, QWidget* parent);

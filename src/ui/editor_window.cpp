@@ -55,20 +55,14 @@ CustomEditorWindow::CustomEditorWindow(UiContext& context, QWidget* parent)
 }
 
 QListWidget* CustomEditorWindow::MakeList(const char* name, void (CustomTeamEditor::*select)(int)) {
-    auto* list = new QListWidget(this);
-    list->setObjectName(name);
-    connect(list, &QListWidget::currentRowChanged, this,
-            [this, select](int row) { Run([&] { (editor_.*select)(row); }); });
-    return list;
+    return MakeCommandList(
+        name, [this, select](int row) { Run([&] { (editor_.*select)(row); }); }, this);
 }
 
 QPushButton* CustomEditorWindow::MakeButton(const char* text, const char* name,
                                             std::function<void()> action) {
-    auto* button = new QPushButton(text, this);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, action] { Run(action); });
-    return button;
+    return MakeCommandButton(
+        text, name, [this, action] { Run(action); }, this);
 }
 
 QWidget* CustomEditorWindow::MakeFindGroup() {
