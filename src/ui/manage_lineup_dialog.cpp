@@ -49,11 +49,7 @@ ManageLineupDialog::ManageLineupDialog(UiContext& context, Mode mode, QWidget* p
 }
 
 void ManageLineupDialog::BuildWidgets() {
-    title_ = new QLabel(this);
-    title_->setObjectName("teamName");
-    QFont bold = title_->font();
-    bold.setBold(true);
-    title_->setFont(bold);
+    title_ = MakeBoldLabel("teamName", this);
 
     whoToReplace_ = new QComboBox(this);
     whoToReplace_->setObjectName("whoToReplace");

@@ -49,11 +49,7 @@ TeamStatsDialog::TeamStatsDialog(UiContext& context, TeamRecord& team, QWidget* 
 }
 
 void TeamStatsDialog::BuildWidgets() {
-    title_ = new QLabel(this);
-    title_->setObjectName("teamName");
-    QFont bold = title_->font();
-    bold.setBold(true);
-    title_->setFont(bold);
+    title_ = MakeBoldLabel("teamName", this);
 
     group_ = new QGroupBox(this);
     table_ = new QTableWidget(kStatsPageRows, 0, group_);

@@ -21,12 +21,8 @@ WizardLineupPage::WizardLineupPage(UiContext& context, QWidget* parent)
     setWindowTitle("Velmoro Baseball");
     title_ = new QLabel(this);
     title_->setObjectName("title");
-    heading_ = new QLabel(this);
-    heading_->setObjectName("heading");
+    heading_ = MakeBoldLabel("heading", this);
     heading_->setAlignment(Qt::AlignCenter);
-    QFont headingFont = heading_->font();
-    headingFont.setBold(true);
-    heading_->setFont(headingFont);
     candidates_ = new QListWidget(this);
     candidates_->setObjectName("candidates");
     batting_ = MakeBattingPanel(this);

@@ -49,12 +49,8 @@ WizardOrderPage::WizardOrderPage(UiContext& context, int sideNumber, QWidget* pa
     setWindowTitle("Velmoro Baseball Lineup");
     title_ = new QLabel("Set Batting Order", this);
     title_->setObjectName("title");
-    heading_ = new QLabel(this);
-    heading_->setObjectName("heading");
+    heading_ = MakeBoldLabel("heading", this);
     heading_->setAlignment(Qt::AlignCenter);
-    QFont headingFont = heading_->font();
-    headingFont.setBold(true);
-    heading_->setFont(headingFont);
     order_ = new QListWidget(this);
     order_->setObjectName("order");
     order_->setMaximumWidth(200);

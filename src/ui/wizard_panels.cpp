@@ -104,6 +104,15 @@ void StatsPanel::SetValue(std::size_t index, const std::string& text) {
     values_[index]->setText(QString::fromStdString(text));
 }
 
+QLabel* MakeBoldLabel(const char* objectName, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
 StatsPanel* MakeBattingPanel(QWidget* parent) {
     const QStringList labels{"AVG", "AB", "R", "H", "2B", "3B", "HR", "RBI", "BB", "K", "SB", "CS"};
     QStringList initial(labels.size(), "0");

@@ -50,6 +50,9 @@ class StatsPanel : public QGroupBox {
     std::vector<QLabel*> values_;
 };
 
+// A bold label, named for tests: the team name heading of the lineup windows.
+QLabel* MakeBoldLabel(const char* objectName, QWidget* parent);
+
 StatsPanel* MakeBattingPanel(QWidget* parent);
 StatsPanel* MakePitchingPanel(QWidget* parent);
 
