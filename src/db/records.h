@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "db/record_pool.h"
+
 namespace velmoro {
 
 // Fielding positions a player may take. The values are stored in database files.
@@ -38,6 +40,12 @@ struct PitchingLine {
     std::uint16_t oppAvgX1000 = 0;
 
     bool operator==(const PitchingLine&) const = default;
+
+    // Taken from a pool of their own: a full history holds tens of thousands.
+    static void* operator new(std::size_t size) { return AllocateRecord<PitchingLine>(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        FreeRecord<PitchingLine>(block, size);
+    }
 };
 
 // One player of one team. Counts keep only the low bits of their field width, so
@@ -69,6 +77,12 @@ struct PlayerRecord {
     PlayerRecord& operator=(PlayerRecord&&) noexcept = default;
 
     bool HasPosition(std::uint8_t bits) const { return (positions & bits) != 0; }
+
+    // Taken from a pool of their own: a full history holds over 100,000.
+    static void* operator new(std::size_t size) { return AllocateRecord<PlayerRecord>(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        FreeRecord<PlayerRecord>(block, size);
+    }
 };
 
 // Same contents, names and numbers and pitching line alike.
