@@ -10,103 +10,7 @@ namespace velmoro {
 
 namespace {
 
-constexpr std::size_t kPitchingBytes = 16;
 constexpr std::size_t kMaxLength = 255;
-
-// Walks a database image. Every read is bounds-checked; the first short read marks
-// the image as cut off and every later read fails too.
-class Reader {
-  public:
-    explicit Reader(std::string_view bytes) : bytes_(bytes) {}
-
-    bool AtEnd() const { return pos_ >= bytes_.size(); }
-    std::size_t Size() const { return bytes_.size(); }
-
-    bool Byte(std::uint8_t& value) {
-        if (pos_ >= bytes_.size()) return false;
-        value = static_cast<std::uint8_t>(bytes_[pos_++]);
-        return true;
-    }
-
-    bool Word(std::uint16_t& value) {
-        if (bytes_.size() - pos_ < 2) return false;
-        value = static_cast<std::uint16_t>(static_cast<std::uint8_t>(bytes_[pos_]) |
-                                           static_cast<std::uint8_t>(bytes_[pos_ + 1]) << 8);
-        pos_ += 2;
-        return true;
-    }
-
-    // A length byte and that many bytes of text.
-    bool Name(std::string& value) {
-        std::uint8_t length = 0;
-        if (!Byte(length) || bytes_.size() - pos_ < length) return false;
-        value.assign(bytes_.data() + pos_, length);
-        pos_ += length;
-        return true;
-    }
-
-  private:
-    std::string_view bytes_;
-    std::size_t pos_ = 0;
-};
-
-bool ReadBattingLine(Reader& in, PlayerRecord& p) {
-    return in.Word(p.battingAvg) && in.Byte(p.games) && in.Byte(p.runs) && in.Byte(p.hits) &&
-           in.Byte(p.doubles) && in.Byte(p.triples) && in.Byte(p.homeRuns) && in.Byte(p.rbi) &&
-           in.Byte(p.stolenBases) && in.Byte(p.caughtStealing) && in.Byte(p.walks) &&
-           in.Byte(p.strikeouts);
-}
-
-bool ReadPitchingLine(Reader& in, PitchingLine& l) {
-    return in.Word(l.eraX100) && in.Byte(l.wins) && in.Byte(l.losses) && in.Byte(l.saves) &&
-           in.Byte(l.games) && in.Byte(l.shutouts) && in.Byte(l.earnedRuns) &&
-           in.Word(l.inningsPitched) && in.Word(l.walks) && in.Word(l.strikeouts) &&
-           in.Word(l.oppAvgX1000);
-}
-
-bool ReadPlayer(Reader& in, PlayerRecord& p) {
-    if (!in.Name(p.name) || !in.Word(p.atBats)) return false;
-    if (p.atBats != 0 && !ReadBattingLine(in, p)) return false;
-    if (!in.Byte(p.positions)) return false;
-    if (!p.HasPosition(Pitcher)) return true;
-    p.pitching = std::make_unique<PitchingLine>();
-    return ReadPitchingLine(in, *p.pitching);
-}
-
-// Names in messages: control bytes would garble the terminal, so they become '?'.
-std::string Printable(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) c = '?';
-    }
-    return out;
-}
-
-std::string CutOffMessage(const Reader& in, std::size_t teamIndex, const TeamRecord& team,
-                          std::size_t playerCount) {
-    std::string where =
-        fmt::format("the data ends after {} bytes, inside team {}", in.Size(), teamIndex + 1);
-    if (!team.name.empty()) where += fmt::format(" \"{}\"", Printable(team.name));
-    if (!team.players.empty()) {
-        const PlayerRecord& last = *team.players.back();
-        where += fmt::format(", at player {} of {}", team.players.size(), playerCount);
-        if (!last.name.empty()) where += fmt::format(" \"{}\"", Printable(last.name));
-    }
-    return where;
-}
-
-// One team block; false when the image ends inside it.
-bool ReadTeam(Reader& in, TeamRecord& team, std::uint8_t& playerCount) {
-    playerCount = 0;
-    if (!in.Name(team.name) || !in.Byte(playerCount)) return false;
-    team.players.reserve(playerCount);
-    for (int i = 0; i < playerCount; ++i) {
-        PlayerRecord& player = team.AddPlayer(PlayerRecord());
-        if (!ReadPlayer(in, player)) return false;
-    }
-    return true;
-}
 
 void SetError(std::string* error, std::string message) {
     if (error) *error = std::move(message);
@@ -158,12 +62,12 @@ void PutPlayer(std::string& out, const PlayerRecord& p) {
 bool CheckTeamFits(const TeamRecord& team, std::size_t written, bool filter, std::string* error) {
     if (team.name.size() > kMaxLength) {
         SetError(error, fmt::format("team name \"{}...\" is {} bytes long; at most 255 fit",
-                                    Printable(team.name.substr(0, 40)), team.name.size()));
+                                    PrintableName(team.name.substr(0, 40)), team.name.size()));
         return false;
     }
     if (written > kMaxLength) {
         SetError(error, fmt::format("team \"{}\" has {} players; at most 255 fit",
-                                    Printable(team.name), written));
+                                    PrintableName(team.name), written));
         return false;
     }
     for (const auto& player : team.players) {
@@ -172,8 +76,8 @@ bool CheckTeamFits(const TeamRecord& team, std::size_t written, bool filter, std
             SetError(error,
                      fmt::format("team \"{}\": player name \"{}...\" is {} bytes long; at most "
                                  "255 fit",
-                                 Printable(team.name), Printable(player->name.substr(0, 40)),
-                                 player->name.size()));
+                                 PrintableName(team.name),
+                                 PrintableName(player->name.substr(0, 40)), player->name.size()));
             return false;
         }
     }
@@ -217,23 +121,6 @@ bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& pat
 
 }  // namespace
 
-bool ParseTeamList(std::string_view bytes, TeamList& out, std::string* error) {
-    Reader in(bytes);
-    TeamList teams;
-    while (!in.AtEnd()) {
-        auto team = std::make_unique<TeamRecord>();
-        std::uint8_t playerCount = 0;
-        if (!ReadTeam(in, *team, playerCount)) {
-            SetError(error, CutOffMessage(in, teams.size(), *team, playerCount));
-            return false;
-        }
-        teams.push_back(std::move(team));
-    }
-    for (auto& team : teams)
-        out.push_back(std::move(team));
-    return true;
-}
-
 bool ReadFileBytes(const std::filesystem::path& path, std::string& out) {
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
     if (!file) return false;
@@ -250,15 +137,6 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& out) {
     if (failed) return false;
     out = std::move(bytes);
     return true;
-}
-
-bool ReadTeamFile(const std::filesystem::path& path, TeamList& out, std::string* error) {
-    std::string bytes;
-    if (!ReadFileBytes(path, bytes)) {
-        SetError(error, fmt::format("cannot read {}", path.string()));
-        return false;
-    }
-    return ParseTeamList(bytes, out, error);
 }
 
 bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory) {

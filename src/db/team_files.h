@@ -43,6 +43,9 @@ bool WriteTeamList(const TeamList& list, const std::filesystem::path& path, bool
 // Writes bytes to a temporary file beside `path` and renames it over `path`.
 bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 
+// A name fit for a message: control bytes, which would garble a terminal, become '?'.
+std::string PrintableName(std::string_view name);
+
 // The whole contents of a file; false when it cannot be read.
 bool ReadFileBytes(const std::filesystem::path& path, std::string& out);
 

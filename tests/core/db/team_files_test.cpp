@@ -111,6 +111,54 @@ TEST(TeamFileLoad, FileCutInsideATeamFailsAndLeavesListEmpty) {
     }
 }
 
+// Over 128 KiB, so the loader reads the file in several pieces and players straddle
+// the seams; names of every length up to 255.
+TeamList BigLeague() {
+    TeamList list;
+    for (int t = 0; t < 40; ++t) {
+        TeamRecord& team = AddTeam(list, std::string(1 + t * 6, 'T'));
+        for (int p = 0; p < 60; ++p) {
+            std::string name(1 + (t * 60 + p) * 7 % 255, static_cast<char>('a' + p % 26));
+            team.AddPlayer(p % 3 == 0   ? Hurler(std::move(name), static_cast<std::uint8_t>(p))
+                           : p % 3 == 1 ? Batter(std::move(name), 120, 450)
+                                        : Batter(std::move(name), 3, 0, NoPosition));
+        }
+    }
+    return list;
+}
+
+TEST(TeamFileLoad, ABigFileReadsAsItsImageDoesWholeOrCutAnywhere) {
+    const std::string image = Image(BigLeague());
+    ASSERT_GT(image.size(), 2u * 128 * 1024 + 1000);
+    TempDir dir;
+    const auto path = dir / "LegendDB";
+    ReplaceFileContents(path, image);
+    TeamList whole;
+    ASSERT_TRUE(ReadTeamFile(path, whole));
+    EXPECT_EQ(Image(whole), image);
+
+    for (std::size_t seam : {std::size_t{128 * 1024}, std::size_t{256 * 1024}}) {
+        for (std::size_t cut = seam - 300; cut <= seam + 300; cut += 37) {
+            ReplaceFileContents(path, image.substr(0, cut));
+            TeamList fromFile, fromMemory;
+            std::string fileError, memoryError;
+            const bool read = ReadTeamFile(path, fromFile, &fileError);
+            EXPECT_EQ(read, ParseTeamList(image.substr(0, cut), fromMemory, &memoryError));
+            EXPECT_EQ(fileError, memoryError) << "cut at " << cut;
+            EXPECT_EQ(fromFile.empty(), !read);
+        }
+    }
+}
+
+TEST(TeamFileLoad, AFileThatCannotBeReadIsReported) {
+    TempDir dir;
+    TeamList list;
+    std::string error;
+    EXPECT_FALSE(ReadTeamFile(dir.path(), list, &error));  // a folder opens but does not read
+    EXPECT_NE(error.find("cannot read"), std::string::npos) << error;
+    EXPECT_TRUE(list.empty());
+}
+
 TEST(TeamFileFilter, OnlyQualifyingPlayersAreWrittenAndCounted) {
     PlayerRecord noLinePitcher("No line");
     noLinePitcher.positions = Pitcher;
