@@ -102,8 +102,8 @@ void BM_WarmLoadLegendDatabase(benchmark::State& state) {
     if (!HaveHistory(state)) return;
     const std::filesystem::path dir = HistoryDirectory();
     std::size_t listBytes = 0, teams = 0, players = 0;
+    std::size_t before = BytesInUse();
     for (auto _ : state) {
-        const std::size_t before = BytesInUse();
         {
             TeamDatabase db;
             LoadLegendDatabase(db, dir);
@@ -114,6 +114,7 @@ void BM_WarmLoadLegendDatabase(benchmark::State& state) {
             for (const auto& t : db.legendTeams)
                 players += t->players.size();
         }
+        before = BytesInUse();
         state.ResumeTiming();
     }
     state.counters["teams"] = static_cast<double>(teams);

@@ -1,7 +1,5 @@
 #include "db/record_pool.h"
 
-#include <algorithm>
-
 namespace velmoro {
 
 namespace {
@@ -9,17 +7,12 @@ namespace {
 constexpr std::size_t kChunkBytes = 256 * 1024;
 }  // namespace
 
-RecordPool::RecordPool(std::size_t blockSize, std::size_t alignment) {
-    // Every block must also hold a free-list link when it is free.
-    const std::size_t align = std::max(alignment, alignof(FreeBlock));
-    blockSize_ = (std::max(blockSize, sizeof(FreeBlock)) + align - 1) / align * align;
-}
-
 void RecordPool::AddChunk() {
-    // Chunks are never given back: the records of the next load reuse their blocks.
-    bump_ = static_cast<char*>(::operator new(kChunkBytes));
-    bumpEnd_ = bump_ + kChunkBytes / blockSize_ * blockSize_;
+    auto* chunk = static_cast<char*>(::operator new(kChunkBytes));
+    lastChunk_ = new (chunk) ChunkHead{lastChunk_};
     ++chunks_;
+    bump_ = chunk + sizeof(ChunkHead);
+    bumpEnd_ = bump_ + (kChunkBytes - sizeof(ChunkHead)) / blockSize_ * blockSize_;
 }
 
 RecordPoolUsage RecordPool::Usage() const {

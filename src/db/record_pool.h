@@ -4,13 +4,15 @@
 // half of them with a pitching line of their own. Taking every one from the general
 // heap made the heap the larger part of loading the file. Each record type draws its
 // blocks from its own pool instead: a block is a pointer bump or a pop from a free
-// list, and a freed block goes back on the list for the next record. The pools keep
-// their memory for the life of the program, ready for the next load.
+// list, and a freed block goes back on the list for the next record.
 //
-// The sanitizer build skips the pools, so that every record is its own heap block and
-// a use after free is caught.
+// A pool never gives its memory back: it keeps it, ready for the next load, for the
+// life of the program. Its chunks stay linked from the pool, so leak checkers see them
+// as in use. The sanitizer build skips the pools, so that every record is its own heap
+// block and a use after free is caught.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <new>
 
@@ -25,7 +27,8 @@ struct RecordPoolUsage {
 
 class RecordPool {
   public:
-    RecordPool(std::size_t blockSize, std::size_t alignment);
+    constexpr RecordPool(std::size_t blockSize, std::size_t alignment)
+        : blockSize_(BlockSize(blockSize, alignment)) {}
     RecordPool(const RecordPool&) = delete;
     RecordPool& operator=(const RecordPool&) = delete;
 
@@ -40,21 +43,33 @@ class RecordPool {
         bump_ += blockSize_;
         return block;
     }
+
     void Free(void* block) noexcept {
         --blocksInUse_;
         auto* freed = static_cast<FreeBlock*>(block);
         freed->next = freeList_;
         freeList_ = freed;
     }
+
     RecordPoolUsage Usage() const;
 
   private:
     struct FreeBlock {
         FreeBlock* next;
     };
+    struct alignas(std::max_align_t) ChunkHead {
+        ChunkHead* previous;
+    };
+
+    // Every block must also hold a free-list link when it is free.
+    static constexpr std::size_t BlockSize(std::size_t size, std::size_t alignment) {
+        const std::size_t align = std::max(alignment, alignof(FreeBlock));
+        return (std::max(size, sizeof(FreeBlock)) + align - 1) / align * align;
+    }
     void AddChunk();
 
-    std::size_t blockSize_ = 0;
+    std::size_t blockSize_;
+    ChunkHead* lastChunk_ = nullptr;
     std::size_t chunks_ = 0;
     char* bump_ = nullptr;
     char* bumpEnd_ = nullptr;
@@ -73,12 +88,12 @@ class RecordPool {
 #define VELMORO_RECORD_POOLS 1
 #endif
 
-// The pool of one record type, made on first use. One per thread: records are freed
-// into the pool of the thread that frees them, and no pool ever gives memory back,
-// so a record may still be handed between threads.
+// The pool of one record type. One per thread, so taking a block needs no lock;
+// records are freed into the pool of the thread that frees them. As no pool gives
+// memory back, a record may be handed between threads and outlive its thread.
 template <typename Record>
 RecordPool& PoolFor() {
-    thread_local RecordPool pool(sizeof(Record), alignof(Record));
+    thread_local constinit RecordPool pool(sizeof(Record), alignof(Record));
     return pool;
 }
 

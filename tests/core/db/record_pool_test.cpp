@@ -18,7 +18,7 @@ namespace {
 constexpr int kBlocks = 20000;
 
 TEST(RecordPool, BlocksAreAlignedAndDisjointAcrossChunksAndFreedOnesAreReused) {
-    RecordPool pool(56, 8);
+    static RecordPool pool(56, 8);  // pools live as long as the program
     std::vector<char*> blocks;
     for (int i = 0; i < kBlocks; ++i) {
         blocks.push_back(static_cast<char*>(pool.Allocate()));
@@ -49,7 +49,7 @@ TEST(RecordPool, BlocksAreAlignedAndDisjointAcrossChunksAndFreedOnesAreReused) {
 
 // A free block holds the link to the next one, so tiny records get room for it.
 TEST(RecordPool, TinyRecordsStillHoldTheFreeListLink) {
-    RecordPool pool(2, 2);
+    static RecordPool pool(2, 2);
     char* a = static_cast<char*>(pool.Allocate());
     char* b = static_cast<char*>(pool.Allocate());
     EXPECT_GE(static_cast<std::size_t>(std::abs(b - a)), sizeof(void*));
