@@ -17,10 +17,6 @@ namespace velmoro {
 
 namespace {
 
-constexpr const char* kBattingLabels[kBattingFieldCount] = {
-    "AVG", "G", "AB", "R", "H", "2B", "3B", "HR", "RBI", "BB", "K", "SB", "CS"};
-constexpr const char* kPitchingLabels[kPitchingFieldCount] = {"ERA", "W",  "L",  "S", "G",   "Sho",
-                                                              "ER",  "IP", "BB", "K", "BAVG"};
 constexpr const char* kCheckLabels[7] = {"Pitcher", "Catcher", "First",   "Second",
                                          "Third",   "Short",   "Outfield"};
 
@@ -96,12 +92,12 @@ QWidget* DatabaseChangeWindow::MakeStatsGroup() {
     for (int i = 0; i < kBattingFieldCount; ++i) {
         batting_[i] = new QLineEdit(stats);
         batting_[i]->setObjectName(QString("batting%1").arg(i));
-        statsGrid->addWidget(LabelledField(kBattingLabels[i], batting_[i], stats), 0, i);
+        statsGrid->addWidget(LabelledField(kBattingFieldLabels[i], batting_[i], stats), 0, i);
     }
     for (int i = 0; i < kPitchingFieldCount; ++i) {
         pitching_[i] = new QLineEdit(stats);
         pitching_[i]->setObjectName(QString("pitching%1").arg(i));
-        statsGrid->addWidget(LabelledField(kPitchingLabels[i], pitching_[i], stats), 1, i);
+        statsGrid->addWidget(LabelledField(kPitchingFieldLabels[i], pitching_[i], stats), 1, i);
     }
     auto* checks = new QHBoxLayout;
     for (int i = 0; i < 7; ++i) {
@@ -159,10 +155,8 @@ void DatabaseChangeWindow::Push() {
     const DbChangeFields& f = rules_.fields;
     teamName_->setText(ToQt(f.teamName));
     playerName_->setText(ToQt(f.playerName));
-    for (int i = 0; i < kBattingFieldCount; ++i)
-        batting_[i]->setText(ToQt(f.batting[i]));
-    for (int i = 0; i < kPitchingFieldCount; ++i)
-        pitching_[i]->setText(ToQt(f.pitching[i]));
+    ShowFieldTexts(batting_, f.batting);
+    ShowFieldTexts(pitching_, f.pitching);
     for (int i = 0; i < 7; ++i)
         checks_[i]->setChecked((f.positions & kDbChangeCheckBits[i]) != 0);
 }

@@ -1,12 +1,16 @@
 // Mirroring the rules' name lists and fields into Qt widgets.
 #pragma once
 
+#include <QLineEdit>
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <string>
 
+#include "db/db_change_fields.h"
+
 class QComboBox;
-class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -30,5 +34,18 @@ QPushButton* MakeCommandButton(const char* text, const char* name, std::function
 
 // A one-line field with its label above it, laid out in a small column.
 QWidget* LabelledField(const char* label, QLineEdit* field, QWidget* parent);
+
+// The labels of a player's number fields, in the order of BattingFields and
+// PitchingFields.
+extern const char* const kBattingFieldLabels[kBattingFieldCount];
+extern const char* const kPitchingFieldLabels[kPitchingFieldCount];
+
+// Puts each text into its field.
+template <std::size_t N>
+void ShowFieldTexts(const std::array<QLineEdit*, N>& fields,
+                    const std::array<std::string, N>& texts) {
+    for (std::size_t i = 0; i < N; ++i)
+        fields[i]->setText(ToQt(texts[i]));
+}
 
 }  // namespace velmoro

@@ -18,10 +18,6 @@ namespace velmoro {
 
 namespace {
 
-constexpr const char* kBattingLabels[kBattingFieldCount] = {
-    "AVG", "G", "AB", "R", "H", "2B", "3B", "HR", "RBI", "BB", "K", "SB", "CS"};
-constexpr const char* kPitchingLabels[kPitchingFieldCount] = {"ERA", "W",  "L",  "S", "G",   "Sho",
-                                                              "ER",  "IP", "BB", "K", "BAVG"};
 // The card's boxes in window order, with the bit each one shows.
 constexpr const char* kCardBoxLabels[7] = {"Pitcher", "Catcher", "First",   "Second",
                                            "Short",   "Third",   "Outfield"};
@@ -124,12 +120,13 @@ QWidget* CustomEditorWindow::MakeCard() {
     for (int i = 0; i < kBattingFieldCount; ++i) {
         batting_[i] = ReadOnlyField(card_);
         batting_[i]->setObjectName(QString("batting%1").arg(i));
-        grid->addWidget(LabelledField(kBattingLabels[i], batting_[i], card_), i / 7, i % 7);
+        grid->addWidget(LabelledField(kBattingFieldLabels[i], batting_[i], card_), i / 7, i % 7);
     }
     for (int i = 0; i < kPitchingFieldCount; ++i) {
         pitching_[i] = ReadOnlyField(card_);
         pitching_[i]->setObjectName(QString("pitching%1").arg(i));
-        grid->addWidget(LabelledField(kPitchingLabels[i], pitching_[i], card_), 2 + i / 7, i % 7);
+        grid->addWidget(LabelledField(kPitchingFieldLabels[i], pitching_[i], card_), 2 + i / 7,
+                        i % 7);
     }
     auto* boxes = new QHBoxLayout;
     for (int i = 0; i < 7; ++i) {
@@ -190,10 +187,8 @@ void CustomEditorWindow::Refresh() {
     MirrorList(editor_.customPlayers, customPlayers_);
     const PlayerCard& card = editor_.card;
     card_->setTitle(ToQt(card.caption));
-    for (int i = 0; i < kBattingFieldCount; ++i)
-        batting_[i]->setText(ToQt(card.batting[i]));
-    for (int i = 0; i < kPitchingFieldCount; ++i)
-        pitching_[i]->setText(ToQt(card.pitching[i]));
+    ShowFieldTexts(batting_, card.batting);
+    ShowFieldTexts(pitching_, card.pitching);
     for (int i = 0; i < 7; ++i)
         positions_[i]->setChecked((card.positions & kCardBoxBits[i]) != 0);
     customGroup_->setTitle(ToQt(editor_.customFrameCaption));
