@@ -502,7 +502,7 @@ bool CheckKeys(const Json& object, const std::vector<std::string>& keys, const P
 bool ReadName(const Json& value, std::string& name, const Place& place) {
     if (!value.is_string()) return Refuse(place, "name", "is not a string");
     name = value.get<std::string>();
-    if (name.size() > 255)
+    if (name.size() > kMaxNameBytes)
         return Refuse(place, "name", fmt::format("is {} bytes long; at most 255 fit", name.size()));
     return true;
 }

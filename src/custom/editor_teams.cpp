@@ -3,6 +3,7 @@
 
 #include "custom/custom_storage.h"
 #include "custom/editor_state.h"
+#include "db/team_files.h"
 #include "platform/prompter.h"
 
 namespace velmoro {
@@ -28,7 +29,7 @@ void CustomTeamEditor::ShowPositionCounts() {
 }
 
 void CustomTeamEditor::NewTeam(const std::string& name) {
-    const std::string teamName = name.substr(0, 255);
+    const std::string teamName = name.substr(0, kMaxNameBytes);
     if (teamName.empty()) {
         Tell(kEmptyTeamNameMessage);
         return;
@@ -45,7 +46,7 @@ void CustomTeamEditor::NewTeam(const std::string& name) {
 
 void CustomTeamEditor::RenameTeam(const std::string& name) {
     if (!currentCustomTeam) return;
-    const std::string teamName = name.substr(0, 255);
+    const std::string teamName = name.substr(0, kMaxNameBytes);
     if (teamName.empty()) {
         Tell(kEmptyTeamNameMessage);
         return;

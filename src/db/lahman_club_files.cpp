@@ -5,6 +5,7 @@
 
 #include <fmt/format.h>
 
+#include "db/error_out.h"
 #include "db/team_files.h"
 
 namespace velmoro {
@@ -69,7 +70,7 @@ bool WriteClubFiles(const TeamList& teams, const std::filesystem::path& dir, std
     for (const auto& team : teams) {
         std::filesystem::path path = dir / ClubFileName(team->name);
         if (!ReplaceFileContents(path, ClubFileText(*team))) {
-            if (error) *error = "cannot write " + path.string();
+            SetError(error, "cannot write " + path.string());
             return false;
         }
     }

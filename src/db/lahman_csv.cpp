@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "db/error_out.h"
 #include "db/team_files.h"
 
 namespace velmoro {
@@ -11,11 +12,11 @@ namespace velmoro {
 bool CsvTable::Load(const std::filesystem::path& path, std::string* error) {
     std::string text;
     if (!ReadFileBytes(path, text)) {
-        if (error) *error = "cannot read " + path.string();
+        SetError(error, "cannot read " + path.string());
         return false;
     }
     if (!Parse(std::move(text))) {
-        if (error) *error = path.string() + " has no header line";
+        SetError(error, path.string() + " has no header line");
         return false;
     }
     return true;

@@ -3,6 +3,7 @@
 
 #include <fmt/format.h>
 
+#include "db/error_out.h"
 #include "db/image_reader.h"
 #include "db/team_files.h"
 
@@ -10,12 +11,11 @@ namespace velmoro {
 
 namespace {
 
-constexpr std::size_t kMaxLength = 255;
 constexpr std::size_t kPitchingBytes = 16;
 constexpr std::size_t kBattingBytes = 13;
 // The longest a team's head (name, player count) and a player can be.
-constexpr std::size_t kMaxTeamHeadBytes = 1 + kMaxLength + 1;
-constexpr std::size_t kMaxPlayerBytes = 1 + kMaxLength + 2 + kBattingBytes + 1 + kPitchingBytes;
+constexpr std::size_t kMaxTeamHeadBytes = 1 + kMaxNameBytes + 1;
+constexpr std::size_t kMaxPlayerBytes = 1 + kMaxNameBytes + 2 + kBattingBytes + 1 + kPitchingBytes;
 
 std::uint16_t WordAt(const unsigned char* bytes) {
     return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
@@ -111,10 +111,6 @@ bool ReadTeam(ImageReader& image, TeamRecord& team, std::uint8_t& playerCount) {
     }
     image.Advance(in);
     return true;
-}
-
-void SetError(std::string* error, std::string message) {
-    if (error) *error = std::move(message);
 }
 
 // Parses the whole image; `out` gets its teams only when all of it reads.

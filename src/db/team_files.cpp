@@ -6,15 +6,11 @@
 
 #include <fmt/format.h>
 
+#include "db/error_out.h"
+
 namespace velmoro {
 
 namespace {
-
-constexpr std::size_t kMaxLength = 255;
-
-void SetError(std::string* error, std::string message) {
-    if (error) *error = std::move(message);
-}
 
 // --- writing ---
 
@@ -60,19 +56,19 @@ void PutPlayer(std::string& out, const PlayerRecord& p) {
 
 // Checks that every length and count of the team fits its byte.
 bool CheckTeamFits(const TeamRecord& team, std::size_t written, bool filter, std::string* error) {
-    if (team.name.size() > kMaxLength) {
+    if (team.name.size() > kMaxNameBytes) {
         SetError(error, fmt::format("team name \"{}...\" is {} bytes long; at most 255 fit",
                                     PrintableName(team.name.substr(0, 40)), team.name.size()));
         return false;
     }
-    if (written > kMaxLength) {
+    if (written > kMaxTeamPlayers) {
         SetError(error, fmt::format("team \"{}\" has {} players; at most 255 fit",
                                     PrintableName(team.name), written));
         return false;
     }
     for (const auto& player : team.players) {
         if (filter && !IsQualifyingPlayer(*player)) continue;
-        if (player->name.size() > kMaxLength) {
+        if (player->name.size() > kMaxNameBytes) {
             SetError(error,
                      fmt::format("team \"{}\": player name \"{}...\" is {} bytes long; at most "
                                  "255 fit",

@@ -13,6 +13,10 @@ namespace velmoro {
 inline constexpr const char* kLegendFileName = "LegendDB";
 inline constexpr const char* kCustomFileName = "CustomDB";
 
+// A name's length and a team's player count are one byte each in the file.
+inline constexpr std::size_t kMaxNameBytes = 255;
+inline constexpr std::size_t kMaxTeamPlayers = 255;
+
 // Parses a whole database image. On success `out` holds its teams; on failure `out`
 // is left empty and `error` (when given) says where the data ends or goes wrong.
 bool ParseTeamList(std::string_view bytes, TeamList& out, std::string* error = nullptr);

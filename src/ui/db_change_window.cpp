@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/team_files.h"
 #include "editor_lists.h"
 #include "ui_context.h"
 
@@ -76,10 +77,10 @@ QWidget* DatabaseChangeWindow::MakeStatsGroup() {
     auto* grid = new QGridLayout(box);
     teamName_ = new QLineEdit(box);
     teamName_->setObjectName("teamName");
-    teamName_->setMaxLength(255);
+    teamName_->setMaxLength(static_cast<int>(kMaxNameBytes));
     playerName_ = new QLineEdit(box);
     playerName_->setObjectName("playerName");
-    playerName_->setMaxLength(255);
+    playerName_->setMaxLength(static_cast<int>(kMaxNameBytes));
     grid->addWidget(new QLabel("Team Name", box), 0, 0);
     grid->addWidget(teamName_, 0, 1);
     grid->addWidget(MakeButton("New Team", "newTeam", [this] { rules_.NewTeam(); }), 0, 2);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/team_files.h"
 #include "editor_lists.h"
 #include "ui_context.h"
 
@@ -98,7 +99,7 @@ QWidget* CustomEditorWindow::MakeSelectorGroup() {
             [this](int row) { Run([&] { editor_.SelectCustomTeam(row); }); });
     newTeamName_ = new QLineEdit(group);
     newTeamName_->setObjectName("newTeamName");
-    newTeamName_->setMaxLength(255);
+    newTeamName_->setMaxLength(static_cast<int>(kMaxNameBytes));
     const auto typedName = [this] { return FromQt(newTeamName_->text()); };
     grid->addWidget(selector_, 0, 0, 1, 3);
     grid->addWidget(new QLabel("New Team Name", group), 1, 0, 1, 3);
