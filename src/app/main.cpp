@@ -4,11 +4,11 @@
 
 #include "db/install_dir.h"
 #include "engine/session.h"
-#include "main_window.h"
-#include "pictures.h"
-#include "qt_file_chooser.h"
-#include "qt_prompter.h"
-#include "ui_context.h"
+#include "ui/main_window.h"
+#include "ui/pictures.h"
+#include "ui/qt_file_chooser.h"
+#include "ui/qt_prompter.h"
+#include "ui/ui_context.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

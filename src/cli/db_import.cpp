@@ -7,11 +7,11 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 
-#include "db/demo_league.h"
-#include "db/import_season.h"
+#include "import/demo_league.h"
+#include "import/import_season.h"
 #include "db/install_dir.h"
-#include "db/lahman_club_files.h"
-#include "db/lahman_import.h"
+#include "import/lahman_club_files.h"
+#include "import/lahman_import.h"
 #include "db/team_files.h"
 #include "db_commands.h"
 #include "progress.h"

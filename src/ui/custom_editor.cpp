@@ -1,7 +1,7 @@
-#include "custom_editor.h"
+#include "ui/custom_editor.h"
 
-#include "db_change_window.h"
-#include "editor_window.h"
+#include "ui/db_change_window.h"
+#include "ui/editor_window.h"
 
 namespace velmoro {
 

@@ -1,4 +1,4 @@
-#include "db_change_window.h"
+#include "ui/db_change_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "db/team_files.h"
-#include "editor_lists.h"
-#include "ui_context.h"
+#include "ui/editor_lists.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <functional>
 
-#include "db/db_change_rules.h"
+#include "editors/db_change_rules.h"
 
 class QCheckBox;
 class QLineEdit;

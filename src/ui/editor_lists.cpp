@@ -1,4 +1,4 @@
-#include "editor_lists.h"
+#include "ui/editor_lists.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "db/db_change_list.h"
+#include "editors/db_change_list.h"
 
 namespace velmoro {
 

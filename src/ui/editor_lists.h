@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "db/db_change_fields.h"
+#include "editors/db_change_fields.h"
 
 class QComboBox;
 class QListWidget;

@@ -1,4 +1,4 @@
-#include "editor_window.h"
+#include "ui/editor_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -12,8 +12,8 @@
 #include <QVBoxLayout>
 
 #include "db/team_files.h"
-#include "editor_lists.h"
-#include "ui_context.h"
+#include "ui/editor_lists.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 

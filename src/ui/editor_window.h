@@ -5,7 +5,7 @@
 #include <array>
 #include <functional>
 
-#include "custom/editor_state.h"
+#include "editors/editor_state.h"
 
 class QCheckBox;
 class QComboBox;

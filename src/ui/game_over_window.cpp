@@ -1,4 +1,4 @@
-#include "game_over_window.h"
+#include "ui/game_over_window.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pictures.h"
-#include "text_view_files.h"
+#include "ui/pictures.h"
+#include "ui/text_view_files.h"
 
 namespace velmoro {
 

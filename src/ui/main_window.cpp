@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "ui/main_window.h"
 
 #include <QHBoxLayout>
 #include <QPushButton>
@@ -6,13 +6,13 @@
 
 #include "db/team_files.h"
 #include "engine/session.h"
-#include "new_game_wizard.h"
-#include "pictures.h"
-#include "play_screen.h"
-#include "readme_window.h"
-#include "saved_game_commands.h"
+#include "ui/new_game_wizard.h"
+#include "ui/pictures.h"
+#include "ui/play_screen.h"
+#include "ui/readme_window.h"
+#include "ui/saved_game_commands.h"
 #include "setup/batting_order.h"
-#include "ui_context.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 

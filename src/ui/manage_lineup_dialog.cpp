@@ -1,4 +1,4 @@
-#include "manage_lineup_dialog.h"
+#include "ui/manage_lineup_dialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,8 +10,8 @@
 
 #include "setup/manage_pitching.h"
 #include "setup/manage_substitution.h"
-#include "ui_context.h"
-#include "wizard_panels.h"
+#include "ui/ui_context.h"
+#include "ui/wizard_panels.h"
 
 namespace velmoro {
 

@@ -1,4 +1,4 @@
-#include "manage_stats_dialog.h"
+#include "ui/manage_stats_dialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "setup/manage_stats.h"
-#include "ui_context.h"
-#include "wizard_panels.h"
+#include "ui/ui_context.h"
+#include "ui/wizard_panels.h"
 
 namespace velmoro {
 

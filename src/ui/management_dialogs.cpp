@@ -1,9 +1,9 @@
-#include "management_dialogs.h"
+#include "ui/management_dialogs.h"
 
-#include "manage_lineup_dialog.h"
-#include "manage_stats_dialog.h"
+#include "ui/manage_lineup_dialog.h"
+#include "ui/manage_stats_dialog.h"
 #include "setup/manage_substitution.h"
-#include "ui_context.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 

@@ -1,6 +1,6 @@
-#include "new_game_wizard.h"
+#include "ui/new_game_wizard.h"
 
-#include "wizard_window.h"
+#include "ui/wizard_window.h"
 
 namespace velmoro {
 

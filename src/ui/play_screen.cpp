@@ -1,4 +1,4 @@
-#include "play_screen.h"
+#include "ui/play_screen.h"
 
 #include <QComboBox>
 #include <QKeyEvent>
@@ -10,13 +10,13 @@
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
-#include "game_over_window.h"
-#include "management_dialogs.h"
-#include "pictures.h"
-#include "saved_game_commands.h"
+#include "ui/game_over_window.h"
+#include "ui/management_dialogs.h"
+#include "ui/pictures.h"
+#include "ui/saved_game_commands.h"
 #include "setup/batting_order.h"
 #include "setup/team_prep.h"
-#include "ui_context.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 namespace {

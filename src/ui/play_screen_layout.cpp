@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pictures.h"
-#include "play_screen.h"
-#include "ui_context.h"
+#include "ui/pictures.h"
+#include "ui/play_screen.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 namespace {

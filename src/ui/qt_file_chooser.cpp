@@ -1,4 +1,4 @@
-#include "qt_file_chooser.h"
+#include "ui/qt_file_chooser.h"
 
 #include <QApplication>
 #include <QFile>

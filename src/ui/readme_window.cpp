@@ -1,4 +1,4 @@
-#include "readme_window.h"
+#include "ui/readme_window.h"
 
 #include <QDialogButtonBox>
 #include <QFontDatabase>
@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "pictures.h"
-#include "text_view_files.h"
-#include "ui_context.h"
+#include "ui/pictures.h"
+#include "ui/text_view_files.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 

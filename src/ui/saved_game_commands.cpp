@@ -1,7 +1,7 @@
-#include "saved_game_commands.h"
+#include "ui/saved_game_commands.h"
 
 #include "saves/saved_game.h"
-#include "ui_context.h"
+#include "ui/ui_context.h"
 
 namespace velmoro {
 

@@ -1,4 +1,4 @@
-#include "text_view_files.h"
+#include "ui/text_view_files.h"
 
 #include <fstream>
 #include <string>

@@ -1,4 +1,4 @@
-#include "wizard_lineup_page.h"
+#include "ui/wizard_lineup_page.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -9,9 +9,9 @@
 #include <QWizard>
 
 #include "setup/lineup.h"
-#include "ui_context.h"
-#include "wizard_page_ids.h"
-#include "wizard_panels.h"
+#include "ui/ui_context.h"
+#include "ui/wizard_page_ids.h"
+#include "ui/wizard_panels.h"
 
 namespace velmoro {
 

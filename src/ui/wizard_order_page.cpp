@@ -1,4 +1,4 @@
-#include "wizard_order_page.h"
+#include "ui/wizard_order_page.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 
 #include "setup/batting_order.h"
-#include "ui_context.h"
-#include "wizard_page_ids.h"
-#include "wizard_panels.h"
+#include "ui/ui_context.h"
+#include "ui/wizard_page_ids.h"
+#include "ui/wizard_panels.h"
 
 namespace velmoro {
 

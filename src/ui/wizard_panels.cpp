@@ -1,4 +1,4 @@
-#include "wizard_panels.h"
+#include "ui/wizard_panels.h"
 
 #include <fmt/printf.h>
 

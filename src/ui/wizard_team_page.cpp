@@ -1,4 +1,4 @@
-#include "wizard_team_page.h"
+#include "ui/wizard_team_page.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,12 +10,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "custom_editor.h"
-#include "management_dialogs.h"
+#include "ui/custom_editor.h"
+#include "ui/management_dialogs.h"
 #include "setup/team_page.h"
-#include "ui_context.h"
-#include "wizard_page_ids.h"
-#include "wizard_panels.h"
+#include "ui/ui_context.h"
+#include "ui/wizard_page_ids.h"
+#include "ui/wizard_panels.h"
 
 namespace velmoro {
 

@@ -1,10 +1,10 @@
-#include "wizard_window.h"
+#include "ui/wizard_window.h"
 
 #include "engine/game_state.h"
-#include "wizard_lineup_page.h"
-#include "wizard_order_page.h"
-#include "wizard_page_ids.h"
-#include "wizard_team_page.h"
+#include "ui/wizard_lineup_page.h"
+#include "ui/wizard_order_page.h"
+#include "ui/wizard_page_ids.h"
+#include "ui/wizard_team_page.h"
 
 namespace velmoro {
 

@@ -8,12 +8,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "db/db_change_rules.h"
+#include "editors/db_change_rules.h"
 #include "db/team_files.h"
-#include "db_change_window.h"
+#include "ui/db_change_window.h"
 #include "support/ui_harness.h"
 #include "support/widget_access.h"
-#include "wizard_window.h"
+#include "ui/wizard_window.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

@@ -17,10 +17,10 @@
 #include <functional>
 
 #include "engine/game_state.h"
-#include "game_over_window.h"
-#include "main_window.h"
-#include "manage_lineup_dialog.h"
-#include "play_screen.h"
+#include "ui/game_over_window.h"
+#include "ui/main_window.h"
+#include "ui/manage_lineup_dialog.h"
+#include "ui/play_screen.h"
 #include "support/ui_harness.h"
 
 using namespace velmoro;

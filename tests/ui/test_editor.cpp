@@ -12,12 +12,12 @@
 #include <QtTest>
 #include <memory>
 
-#include "custom/editor_state.h"
+#include "editors/editor_state.h"
 #include "db/team_files.h"
-#include "editor_window.h"
+#include "ui/editor_window.h"
 #include "support/ui_harness.h"
 #include "support/widget_access.h"
-#include "wizard_window.h"
+#include "ui/wizard_window.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

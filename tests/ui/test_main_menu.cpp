@@ -6,10 +6,10 @@
 #include <QtTest>
 
 #include "engine/turns.h"
-#include "main_window.h"
-#include "play_screen.h"
-#include "readme_window.h"
-#include "saved_game_commands.h"
+#include "ui/main_window.h"
+#include "ui/play_screen.h"
+#include "ui/readme_window.h"
+#include "ui/saved_game_commands.h"
 #include "saves/saved_game.h"
 #include "support/ui_harness.h"
 

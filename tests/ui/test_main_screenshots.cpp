@@ -7,12 +7,12 @@
 #include <QtTest>
 
 #include "engine/turns.h"
-#include "game_over_window.h"
-#include "main_window.h"
-#include "play_screen.h"
-#include "readme_window.h"
+#include "ui/game_over_window.h"
+#include "ui/main_window.h"
+#include "ui/play_screen.h"
+#include "ui/readme_window.h"
 #include "support/ui_harness.h"
-#include "text_view_files.h"
+#include "ui/text_view_files.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "manage_test_support.h"
-#include "management_dialogs.h"
+#include "ui/management_dialogs.h"
 #include "setup/manage_stats.h"
 
 using namespace velmoro;

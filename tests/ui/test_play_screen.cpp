@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "engine/turns.h"
-#include "game_over_window.h"
-#include "pictures.h"
-#include "play_screen.h"
+#include "ui/game_over_window.h"
+#include "ui/pictures.h"
+#include "ui/play_screen.h"
 #include "support/ui_harness.h"
 
 using namespace velmoro;

@@ -7,7 +7,7 @@
 #include <QtTest>
 #include <fstream>
 
-#include "readme_window.h"
+#include "ui/readme_window.h"
 #include "support/ui_harness.h"
 
 using namespace velmoro;

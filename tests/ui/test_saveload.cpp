@@ -8,9 +8,9 @@
 #include <fstream>
 
 #include "engine/turns.h"
-#include "game_over_window.h"
-#include "play_screen.h"
-#include "saved_game_commands.h"
+#include "ui/game_over_window.h"
+#include "ui/play_screen.h"
+#include "ui/saved_game_commands.h"
 #include "support/ui_harness.h"
 
 using namespace velmoro;

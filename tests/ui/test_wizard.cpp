@@ -15,10 +15,10 @@
 #include <memory>
 
 #include "engine/session.h"
-#include "new_game_wizard.h"
+#include "ui/new_game_wizard.h"
 #include "setup/batting_order.h"
 #include "support/ui_harness.h"
-#include "wizard_window.h"
+#include "ui/wizard_window.h"
 
 using namespace velmoro;
 

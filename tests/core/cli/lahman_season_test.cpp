@@ -8,7 +8,7 @@
 #include <string>
 
 #include "db/db_fixture.h"
-#include "db/import_season.h"
+#include "import/import_season.h"
 #include "db/team_files.h"
 
 namespace velmoro {

@@ -15,7 +15,7 @@
 #include "support/scripted_file_chooser.h"
 #include "support/scripted_prompter.h"
 #include "support/test_league.h"
-#include "ui_context.h"
+#include "ui/ui_context.h"
 
 namespace velmoro::testing {
 

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "db/db_change_fields.h"
-#include "db/db_change_list.h"
+#include "editors/db_change_fields.h"
+#include "editors/db_change_list.h"
 #include "db/records.h"
 
 namespace velmoro {

@@ -1,6 +1,6 @@
 // Saving the custom teams: the completeness messages, every player kept, and a
 // CustomDB that cannot be written told to the user.
-#include "custom/custom_storage.h"
+#include "editors/custom_storage.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <set>
 #include <string>
 
-#include "db/demo_league.h"
+#include "import/demo_league.h"
 #include "db/team_files.h"
 #include "engine/session.h"
 #include "setup/default_setup.h"

@@ -1,5 +1,5 @@
 // Saving the custom team list to CustomDB.
-#include "custom/custom_storage.h"
+#include "editors/custom_storage.h"
 
 #include <string>
 

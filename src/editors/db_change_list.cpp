@@ -1,4 +1,4 @@
-#include "db/db_change_list.h"
+#include "editors/db_change_list.h"
 
 #include <algorithm>
 

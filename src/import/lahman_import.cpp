@@ -1,4 +1,4 @@
-#include "db/lahman_import.h"
+#include "import/lahman_import.h"
 
 #include <algorithm>
 #include <cmath>
@@ -8,9 +8,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "db/lahman_csv.h"
-#include "db/lahman_names.h"
-#include "db/lahman_positions.h"
+#include "import/lahman_csv.h"
+#include "import/lahman_names.h"
+#include "import/lahman_positions.h"
 
 namespace velmoro {
 namespace {

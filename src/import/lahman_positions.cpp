@@ -1,4 +1,4 @@
-#include "db/lahman_positions.h"
+#include "import/lahman_positions.h"
 
 #include <array>
 #include <utility>

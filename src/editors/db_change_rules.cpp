@@ -1,4 +1,4 @@
-#include "db/db_change_rules.h"
+#include "editors/db_change_rules.h"
 
 #include <algorithm>
 

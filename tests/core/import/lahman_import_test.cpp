@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "db/db_fixture.h"
-#include "db/import_season.h"
-#include "db/lahman_csv.h"
-#include "db/lahman_import.h"
-#include "db/lahman_names.h"
-#include "db/lahman_positions.h"
+#include "import/import_season.h"
+#include "import/lahman_csv.h"
+#include "import/lahman_import.h"
+#include "import/lahman_names.h"
+#include "import/lahman_positions.h"
 
 namespace velmoro {
 namespace {

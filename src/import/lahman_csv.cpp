@@ -1,4 +1,4 @@
-#include "db/lahman_csv.h"
+#include "import/lahman_csv.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "db/lahman_club_files.h"
+#include "import/lahman_club_files.h"
 
 #include <cctype>
 #include <system_error>

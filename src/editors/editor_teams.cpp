@@ -1,8 +1,8 @@
 // The editor's custom team side: team and player commands, saving and closing.
 #include <algorithm>
 
-#include "custom/custom_storage.h"
-#include "custom/editor_state.h"
+#include "editors/custom_storage.h"
+#include "editors/editor_state.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
 

@@ -1,4 +1,4 @@
-#include "db/lahman_names.h"
+#include "import/lahman_names.h"
 
 #include <array>
 #include <map>

@@ -1,7 +1,7 @@
 // The editor's "Find Player" side: the year, club and player cascade and the search.
 #include <algorithm>
 
-#include "custom/editor_state.h"
+#include "editors/editor_state.h"
 #include "platform/prompter.h"
 
 namespace velmoro {

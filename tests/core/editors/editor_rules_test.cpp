@@ -4,7 +4,7 @@
 
 #include <deque>
 
-#include "custom/editor_state.h"
+#include "editors/editor_state.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
 #include "saves/league_fixture.h"

@@ -1,6 +1,6 @@
 // The database change window's rules without a window: the number fields, team and
 // player commands over `legendTeams`, and Save with the filter on.
-#include "db/db_change_rules.h"
+#include "editors/db_change_rules.h"
 
 #include <gtest/gtest.h>
 

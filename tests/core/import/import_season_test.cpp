@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "db/db_fixture.h"
-#include "db/import_season.h"
+#include "import/import_season.h"
 #include "db/team_files.h"
 
 namespace velmoro {

@@ -1,6 +1,6 @@
 // The fictional league. Each club keeps a roster of 26 whose talents carry from one
 // season to the next; each season draws fresh lines around those talents.
-#include "db/demo_league.h"
+#include "import/demo_league.h"
 
 #include <algorithm>
 #include <array>

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "db/db_change_fields.h"
-#include "db/db_change_list.h"
+#include "editors/db_change_fields.h"
+#include "editors/db_change_list.h"
 #include "db/records.h"
 
 namespace velmoro {

@@ -1,4 +1,4 @@
-#include "db/db_change_fields.h"
+#include "editors/db_change_fields.h"
 
 #include <climits>
 

@@ -1,4 +1,4 @@
-#include "db/import_season.h"
+#include "import/import_season.h"
 
 #include <cctype>
 #include <cmath>
