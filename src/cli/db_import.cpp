@@ -7,13 +7,13 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 
-#include "import/demo_league.h"
-#include "import/import_season.h"
 #include "db/install_dir.h"
-#include "import/lahman_club_files.h"
-#include "import/lahman_import.h"
 #include "db/team_files.h"
 #include "db_commands.h"
+#include "import/demo_league.h"
+#include "import/import_season.h"
+#include "import/lahman_club_files.h"
+#include "import/lahman_import.h"
 #include "progress.h"
 
 namespace velmoro {

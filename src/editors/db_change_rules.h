@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <string>
 
+#include "db/records.h"
 #include "editors/db_change_fields.h"
 #include "editors/db_change_list.h"
-#include "db/records.h"
 
 namespace velmoro {
 

@@ -9,9 +9,9 @@
 #include <string>
 #include <string_view>
 
+#include "db/records.h"
 #include "editors/db_change_fields.h"
 #include "editors/db_change_list.h"
-#include "db/records.h"
 
 namespace velmoro {
 

@@ -1,9 +1,9 @@
 // The editor's custom team side: team and player commands, saving and closing.
 #include <algorithm>
 
+#include "db/team_files.h"
 #include "editors/custom_storage.h"
 #include "editors/editor_state.h"
-#include "db/team_files.h"
 #include "platform/prompter.h"
 
 namespace velmoro {

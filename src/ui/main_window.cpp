@@ -6,12 +6,12 @@
 
 #include "db/team_files.h"
 #include "engine/session.h"
+#include "setup/batting_order.h"
 #include "ui/new_game_wizard.h"
 #include "ui/pictures.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
-#include "setup/batting_order.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {

@@ -1,8 +1,8 @@
 #include "ui/management_dialogs.h"
 
+#include "setup/manage_substitution.h"
 #include "ui/manage_lineup_dialog.h"
 #include "ui/manage_stats_dialog.h"
-#include "setup/manage_substitution.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {

@@ -10,12 +10,12 @@
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
+#include "setup/batting_order.h"
+#include "setup/team_prep.h"
 #include "ui/game_over_window.h"
 #include "ui/management_dialogs.h"
 #include "ui/pictures.h"
 #include "ui/saved_game_commands.h"
-#include "setup/batting_order.h"
-#include "setup/team_prep.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {

@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "setup/team_page.h"
 #include "ui/custom_editor.h"
 #include "ui/management_dialogs.h"
-#include "setup/team_page.h"
 #include "ui/ui_context.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"

@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "editors/db_change_rules.h"
 #include "db/team_files.h"
-#include "ui/db_change_window.h"
+#include "editors/db_change_rules.h"
 #include "support/ui_harness.h"
 #include "support/widget_access.h"
+#include "ui/db_change_window.h"
 #include "ui/wizard_window.h"
 
 using namespace velmoro;

@@ -17,11 +17,11 @@
 #include <functional>
 
 #include "engine/game_state.h"
+#include "support/ui_harness.h"
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
 #include "ui/manage_lineup_dialog.h"
 #include "ui/play_screen.h"
-#include "support/ui_harness.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

@@ -12,11 +12,11 @@
 #include <QtTest>
 #include <memory>
 
-#include "editors/editor_state.h"
 #include "db/team_files.h"
-#include "ui/editor_window.h"
+#include "editors/editor_state.h"
 #include "support/ui_harness.h"
 #include "support/widget_access.h"
+#include "ui/editor_window.h"
 #include "ui/wizard_window.h"
 
 using namespace velmoro;

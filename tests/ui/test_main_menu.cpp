@@ -6,12 +6,12 @@
 #include <QtTest>
 
 #include "engine/turns.h"
+#include "saves/saved_game.h"
+#include "support/ui_harness.h"
 #include "ui/main_window.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
-#include "saves/saved_game.h"
-#include "support/ui_harness.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

@@ -7,11 +7,11 @@
 #include <QtTest>
 
 #include "engine/turns.h"
+#include "support/ui_harness.h"
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
-#include "support/ui_harness.h"
 #include "ui/text_view_files.h"
 
 using namespace velmoro;

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "manage_test_support.h"
-#include "ui/management_dialogs.h"
 #include "setup/manage_substitution.h"
+#include "ui/management_dialogs.h"
 
 using namespace velmoro;
 using namespace velmoro::manage_ui_test;

@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "manage_test_support.h"
-#include "ui/management_dialogs.h"
 #include "setup/manage_stats.h"
+#include "ui/management_dialogs.h"
 
 using namespace velmoro;
 using namespace velmoro::manage_ui_test;

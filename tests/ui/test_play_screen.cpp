@@ -11,10 +11,10 @@
 #include <memory>
 
 #include "engine/turns.h"
+#include "support/ui_harness.h"
 #include "ui/game_over_window.h"
 #include "ui/pictures.h"
 #include "ui/play_screen.h"
-#include "support/ui_harness.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

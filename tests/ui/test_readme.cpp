@@ -7,8 +7,8 @@
 #include <QtTest>
 #include <fstream>
 
-#include "ui/readme_window.h"
 #include "support/ui_harness.h"
+#include "ui/readme_window.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

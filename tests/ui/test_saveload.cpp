@@ -8,10 +8,10 @@
 #include <fstream>
 
 #include "engine/turns.h"
+#include "support/ui_harness.h"
 #include "ui/game_over_window.h"
 #include "ui/play_screen.h"
 #include "ui/saved_game_commands.h"
-#include "support/ui_harness.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

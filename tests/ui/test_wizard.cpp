@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "engine/session.h"
-#include "ui/new_game_wizard.h"
 #include "setup/batting_order.h"
 #include "support/ui_harness.h"
+#include "ui/new_game_wizard.h"
 #include "ui/wizard_window.h"
 
 using namespace velmoro;

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "db/db_fixture.h"
-#include "import/import_season.h"
 #include "db/team_files.h"
+#include "import/import_season.h"
 
 namespace velmoro {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <deque>
 
-#include "editors/editor_state.h"
 #include "db/team_files.h"
+#include "editors/editor_state.h"
 #include "platform/prompter.h"
 #include "saves/league_fixture.h"
 

@@ -4,9 +4,9 @@
 #include <set>
 #include <string>
 
-#include "import/demo_league.h"
 #include "db/team_files.h"
 #include "engine/session.h"
+#include "import/demo_league.h"
 #include "setup/default_setup.h"
 
 namespace velmoro {
