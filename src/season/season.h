@@ -1,0 +1,101 @@
+// A season replayed: the teams of one year, their schedule and every game's result,
+// played on worker threads. Each game is set up as the new game wizard does when every
+// default is accepted, except that each team's starters take turns.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "db/records.h"
+#include "season/schedule.h"
+
+namespace velmoro {
+
+// One team of the season with its real record, as the season index gives it.
+struct SeasonTeam {
+    const TeamRecord* team = nullptr;  // in the shared list: only read
+    std::string league;
+    std::string division;
+    int realGames = 0;
+    int realWins = 0;
+    int realLosses = 0;
+    int realRunsScored = 0;
+    int realRunsAllowed = 0;
+    int realRank = 0;
+};
+
+struct Season {
+    int year = 0;
+    std::vector<SeasonTeam> teams;
+    std::vector<ScheduledGame> schedule;
+    // A designated hitter in this league's games.
+    std::function<bool(const std::string& league)> designatedHitter;
+};
+
+// The real rule: the American League from 1973, every league from 2022.
+bool LeagueUsesDesignatedHitter(int year, const std::string& league);
+
+// Starters in a team's rotation: five, four before 1920.
+int RotationLength(int year);
+
+// The season's leagues in order of first appearance, each with its team indexes.
+std::vector<std::vector<int>> SeasonLeagues(const Season& season);
+
+// The schedule for the season's teams: their real number of games, or `gamesPerTeam`
+// when it is above zero.
+void ScheduleSeason(Season& season, int gamesPerTeam);
+
+struct BattingTotals {
+    int games = 0, atBats = 0, runs = 0, hits = 0, doubles = 0, triples = 0, homeRuns = 0, rbi = 0,
+        stolenBases = 0, caughtStealing = 0, walks = 0, strikeouts = 0;
+};
+
+struct PitchingTotals {
+    int games = 0, starts = 0, outs = 0, runs = 0, hits = 0, walks = 0, strikeouts = 0, wins = 0,
+        losses = 0, saves = 0;
+};
+
+BattingTotals& operator+=(BattingTotals& sum, const BattingTotals& part);
+PitchingTotals& operator+=(PitchingTotals& sum, const PitchingTotals& part);
+
+// A player's season in the replay; `player` indexes the team's roster in the shared list.
+struct PlayerSeason {
+    int team = 0;
+    int player = 0;
+    BattingTotals batting;
+    PitchingTotals pitching;
+};
+
+struct GameResult {
+    bool played = false;
+    int visitorRuns = 0;
+    int homeRuns = 0;
+};
+
+struct SeasonResults {
+    std::vector<GameResult> games;  // by schedule index
+    std::vector<PlayerSeason> players;
+};
+
+struct SeasonRunOptions {
+    std::uint32_t seed = 0;
+    int jobs = 0;  // 0: every core
+    // Set from another thread to stop after the games under way.
+    const std::atomic<bool>* cancel = nullptr;
+    // Called once per finished game, one call at a time, from the worker threads.
+    std::function<void(int gameIndex, const GameResult&)> onGame;
+};
+
+// The seed of game i: the same for any number of workers.
+std::uint32_t GameSeed(std::uint32_t seasonSeed, int gameIndex);
+
+// Plays every scheduled game (or up to a cancel). The shared team lists are never
+// written: each worker plays on its own copies. False, with `error`, when a team
+// cannot be set up.
+bool PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonResults& results,
+                std::string* error);
+
+}  // namespace velmoro
