@@ -139,7 +139,7 @@ TEST(SavedGame, FileBytes) {
         fmt::format("{}\r\n13,2,5,7,3\r\n0\r\n", game.visitor.boxLines[9].front()->name);
     EXPECT_NE(bytes.find(pitcher), std::string::npos);
     const std::string tail =
-        "1\r\n3\r\n7\r\n4\r\n2\r\n9\r\n6\r\n1\r\n0\r\n5\r\n0\r\n3,1,0\r\n6\r\n2\r\n1\r\n"
+        "1\r\n3\r\n7\r\n4\r\n2\r\n2\r\n0\r\n1\r\n0\r\n5\r\n0\r\n3,1,0\r\n6\r\n2\r\n0\r\n"
         "0,1,0,2,0,1,-1,-1,-1\r\n0,0,2,0,0,0,-1,-1,-1\r\n"
         "Top of inning 1\r\r\n\r\r\nBottom of inning 5.\r\r\nSomebody  hit a Single.\r\r\n";
     ASSERT_GE(bytes.size(), tail.size());
