@@ -138,7 +138,7 @@ template <std::size_t N>
 bool ReadCommaList(Cursor& in, const std::array<Field, N>& fields, int* values,
                    std::string_view owner) {
     for (std::size_t i = 0; i < N; ++i) {
-        const std::string what = fmt::format("{} {}", owner, fields[i].name);
+        const std::string what = fmt::format("{} of {}", fields[i].name, owner);
         if (i > 0 && !in.Expect(',', what)) return false;
         if (!in.ReadInt(values[i], fields[i].low, fields[i].high, what)) return false;
     }
@@ -190,17 +190,24 @@ bool ReadCounters(Cursor& in, SavedGameData& game) {
 // Whether the queue agrees with the bases is the game state's own rule, checked once
 // the whole game is read.
 bool ReadRunners(Cursor& in, SavedGameData& game) {
-    constexpr std::array<Field, 3> kQueueFields{{{"1", 0, 9}, {"2", 0, 9}, {"3", 0, 9}}};
-    return ReadCommaList(in, kQueueFields, game.runnerQueue.data(), "runner") &&
+    constexpr std::array<Field, 3> kQueueFields{
+        {{"place 1", 0, 9}, {"place 2", 0, 9}, {"place 3", 0, 9}}};
+    return ReadCommaList(in, kQueueFields, game.runnerQueue.data(), "the runner queue") &&
            in.ReadInt(game.inning, 1, kInningLimit, "the inning") &&
            in.ReadInt(game.outs, 0, 3, "the outs") &&
            in.ReadInt(game.halfInningRuns, 0, kCountLimit, "the runs of the half-inning");
 }
 
 bool ReadLineScore(Cursor& in, std::array<int, 9>& score, std::string_view owner) {
-    constexpr Field kInning{"inning", -1, kCountLimit};
-    constexpr std::array<Field, 9> kInnings{kInning, kInning, kInning, kInning, kInning,
-                                            kInning, kInning, kInning, kInning};
+    constexpr std::array<Field, 9> kInnings{{{"inning 1", -1, kCountLimit},
+                                             {"inning 2", -1, kCountLimit},
+                                             {"inning 3", -1, kCountLimit},
+                                             {"inning 4", -1, kCountLimit},
+                                             {"inning 5", -1, kCountLimit},
+                                             {"inning 6", -1, kCountLimit},
+                                             {"inning 7", -1, kCountLimit},
+                                             {"inning 8", -1, kCountLimit},
+                                             {"inning 9", -1, kCountLimit}}};
     return ReadCommaList(in, kInnings, score.data(), owner);
 }
 
