@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velmoro {
@@ -14,6 +15,8 @@ namespace velmoro {
 enum SimExit : int { kSimOk = 0, kSimFailed = 1, kSimUsage = 2 };
 
 struct SimOptions {
+    // A saved game to go on with instead of a new game between two teams.
+    std::optional<std::filesystem::path> load;
     std::string visitors;
     std::string home;
     std::optional<std::filesystem::path> directory;
@@ -35,9 +38,13 @@ struct ScriptTurn {
     int defensive = 0;
 };
 
-// Line k holds "O D" for turn k; a blank line stands for "0 0". Returns kSimOk, or the
-// exit code with `error` set: kSimFailed when the file cannot be read, kSimUsage for a
-// line that is not two choices the play screen offers.
+// Line k holds "O D" for turn k; a blank line stands for "0 0". Returns kSimOk with the
+// turns appended, or kSimUsage with `error` set ("line N: ...") for a line that is not
+// two choices the play screen offers; `turns` is then left as it was.
+int ParseScript(std::string_view text, std::vector<ScriptTurn>& turns, std::string& error);
+
+// ParseScript on a file's contents. kSimFailed when the file cannot be read (a folder
+// included); the error then names the file.
 int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns,
                std::string& error);
 

@@ -1,92 +1,116 @@
 #include <CLI/CLI.hpp>
 
-#include <fstream>
-#include <sstream>
+#include <charconv>
 #include <utility>
 
+#include "engine/message_text.h"
 #include "sim.h"
 
 namespace velmoro {
 
+namespace {
+
+constexpr std::uint64_t kMostGames = 100000000;
+constexpr std::uint64_t kMostTurns = 100000000;
+
+void UsageError(const std::string& text) {
+    std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
+}
+
+// Digits only, within low..high. The message names the option and its range, never the
+// value, which may be anything up to a whole file.
+bool WholeNumber(const std::string& option, const std::string& text, std::uint64_t low,
+                 std::uint64_t high, std::uint64_t& value) {
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    const bool digitsOnly = !text.empty() && text[0] != '-' && text[0] != '+';
+    if (digitsOnly && ec == std::errc() && ptr == end && value >= low && value <= high) return true;
+    UsageError(option + ": a whole number from " + std::to_string(low) + " to " +
+               std::to_string(high));
+    return false;
+}
+
+// CLI11's own messages quote what was typed: a long argument is cut and control bytes
+// escaped as in every other message.
+std::string ShownCliError(std::string message, int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg.size() <= kShownBytes) continue;
+        for (std::size_t at = message.find(arg); at != std::string::npos;
+             at = message.find(arg, at + 1)) {
+            message.replace(at, arg.size(), ShownValue(arg));
+        }
+    }
+    return ShownValue(message, std::string::npos);
+}
+
+}  // namespace
+
 int ParseSimOptions(int argc, char** argv, SimOptions& options) {
     CLI::App app{"Plays Velmoro Baseball games without windows.", "velmoro-sim"};
-    app.add_option("--visitors", options.visitors, "visiting team: \"1927 Yankees\" or custom:NAME")
-        ->required();
-    app.add_option("--home", options.home, "home team, named the same way")->required();
+    auto* visitorsOption = app.add_option("--visitors", options.visitors,
+                                          "visiting team: \"1927 Yankees\" or custom:NAME");
+    auto* homeOption = app.add_option("--home", options.home, "home team, named the same way");
+    std::string load;
+    auto* loadOption = app.add_option("--load", load, "go on with a saved game (.gam)");
     std::string directory;
     auto* dirOption = app.add_option("--dir", directory, "installation directory");
-    app.add_flag("--dh", options.designatedHitter, "play with a designated hitter");
-    std::uint32_t seed = 0;
+    auto* dhOption =
+        app.add_flag("--dh", options.designatedHitter, "play with a designated hitter");
+    std::string seed;
     auto* seedOption = app.add_option("--seed", seed, "seed of the random source");
-    app.add_option("--games", options.games, "number of games")->check(CLI::PositiveNumber);
+    std::string games;
+    auto* gamesOption = app.add_option("--games", games, "number of games");
     std::string script;
     auto* scriptOption = app.add_option("--script", script, "choices \"O D\" per turn");
     app.add_flag("--quiet", options.quiet, "no progress bar");
-    std::pair<int, std::string> saveAt;
+    std::pair<std::string, std::string> saveAt;
     auto* saveOption =
         app.add_option("--save-at", saveAt, "save after turn K to FILE and load it again")
             ->type_name("K FILE");
+    for (auto* option : {visitorsOption, homeOption, dhOption, gamesOption})
+        loadOption->excludes(option);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
         std::fputs(app.help().c_str(), stdout);
         return kSimOk;
     } catch (const CLI::ParseError& e) {
-        std::fprintf(stderr, "velmoro-sim: %s\n", e.what());
+        UsageError(ShownCliError(e.what(), argc, argv));
         return kSimUsage;
     }
-    if (*dirOption) options.directory = directory;
-    if (*seedOption) options.seed = seed;
-    if (*scriptOption) options.script = script;
-    if (*saveOption) {
-        if (saveAt.first < 0 || saveAt.second.empty()) {
-            std::fprintf(stderr, "velmoro-sim: --save-at needs a turn of 0 or more and a file\n");
+    if (*loadOption) {
+        if (load.empty()) {
+            UsageError("--load: the saved game to go on with");
             return kSimUsage;
         }
-        options.saveAtTurn = saveAt.first;
+        options.load = load;
+    } else if (!*visitorsOption || !*homeOption) {
+        UsageError(
+            "--visitors and --home name the two teams (or --load FILE goes on with a saved game)");
+        return kSimUsage;
+    }
+    std::uint64_t number = 0;
+    if (*gamesOption) {
+        if (!WholeNumber("--games", games, 1, kMostGames, number)) return kSimUsage;
+        options.games = static_cast<long>(number);
+    }
+    if (*seedOption) {
+        if (!WholeNumber("--seed", seed, 0, UINT32_MAX, number)) return kSimUsage;
+        options.seed = static_cast<std::uint32_t>(number);
+    }
+    if (*dirOption) options.directory = directory;
+    if (*scriptOption) options.script = script;
+    if (*saveOption) {
+        if (!WholeNumber("--save-at", saveAt.first, 0, kMostTurns, number)) return kSimUsage;
+        if (saveAt.second.empty()) {
+            UsageError("--save-at: a turn and the file to save to");
+            return kSimUsage;
+        }
+        options.saveAtTurn = static_cast<int>(number);
         options.saveFile = saveAt.second;
     }
     return -1;
-}
-
-namespace {
-
-constexpr int kLastOffensiveChoice = 3;
-constexpr int kLastDefensiveChoice = 2;
-
-bool ParseScriptLine(std::string line, ScriptTurn& turn) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    std::istringstream in(line);
-    std::string rest;
-    if (!(in >> turn.offensive)) {
-        turn = {};
-        return line.find_first_not_of(" \t") == std::string::npos;
-    }
-    if (!(in >> turn.defensive) || (in >> rest)) return false;
-    return turn.offensive >= 0 && turn.offensive <= kLastOffensiveChoice && turn.defensive >= 0 &&
-           turn.defensive <= kLastDefensiveChoice;
-}
-
-}  // namespace
-
-int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns,
-               std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot read the script " + path.string();
-        return kSimFailed;
-    }
-    std::string line;
-    for (int number = 1; std::getline(in, line); ++number) {
-        ScriptTurn turn;
-        if (!ParseScriptLine(line, turn)) {
-            error = path.string() + " line " + std::to_string(number) +
-                    ": expected \"O D\" with O 0..3 and D 0..2";
-            return kSimUsage;
-        }
-        turns.push_back(turn);
-    }
-    return kSimOk;
 }
 
 }  // namespace velmoro

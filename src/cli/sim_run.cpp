@@ -8,6 +8,8 @@
 
 #include "db/install_dir.h"
 #include "db/team_files.h"
+#include "engine/invariants.h"
+#include "engine/message_text.h"
 #include "engine/play_log.h"
 #include "engine/session.h"
 #include "engine/turns.h"
@@ -26,9 +28,6 @@ void ShowSimMessage(const std::string& text) {
 
 namespace {
 
-// Ties go on without limit, but two teams that can never score would keep the program
-// busy for ever; no game that can end comes anywhere near this many innings.
-constexpr int kInningLimit = 100000;
 constexpr std::size_t kOutputChunk = 1 << 16;
 
 class SimDisplay : public Display {
@@ -59,17 +58,21 @@ struct SimGame {
     const SimOptions& options;
     const std::vector<ScriptTurn>& script;
     bool first = true;
+    bool saved = false;
 
     // Right after turn `turn` of the first game: save, forget, load and reopen.
     int Checkpoint(int turn) {
         if (!first || options.saveAtTurn != turn || IsGameOver(session.game)) return kSimOk;
         if (!WriteSavedGame(session.game, options.saveFile)) {
-            Report("cannot write the saved game " + options.saveFile.string());
+            Report("cannot write the saved game " + ShownValue(options.saveFile.string()));
             return kSimFailed;
         }
+        saved = true;
         ResetGame(session.game);
-        if (!LoadSavedGame(session, options.saveFile)) {
-            ShowSimMessage("Game Load failed");
+        std::string reason;
+        if (!LoadSavedGame(session, options.saveFile, &reason)) {
+            ShowSimMessage("Game Load failed: " + ShownValue(options.saveFile.string()) + ": " +
+                           reason);
             return kSimFailed;
         }
         OpenPlayScreen(session);
@@ -81,7 +84,12 @@ struct SimGame {
         OpenPlayScreen(session);
         int turn = 0;
         if (int code = Checkpoint(turn); code != kSimOk) return code;
+        // A saved game that had ended gets the one press of Pitch that writes its box
+        // score again, as on the play screen.
+        if (IsGameOver(game)) PlayTurn(session, 0, 0);
         while (!IsGameOver(game)) {
+            // Ties go on without limit, but two teams that can never score would keep
+            // the program busy for ever.
             if (game.inning > kInningLimit) {
                 Report(fmt::format("game abandoned: still tied after {} innings", kInningLimit));
                 return kSimFailed;
@@ -91,6 +99,10 @@ struct SimGame {
             PlayTurn(session, choice.offensive, choice.defensive);
             ++turn;
             if (int code = Checkpoint(turn); code != kSimOk) return code;
+        }
+        if (first && options.saveAtTurn && !saved) {
+            Report(fmt::format("the game ended after {} turns; nothing saved", turn));
+            return kSimFailed;
         }
         first = false;
         return kSimOk;
@@ -152,6 +164,17 @@ int RunSim(const SimOptions& options) {
     session.installDirectory = options.directory ? *options.directory : InstallDirectory();
     if (options.seed) session.random.SetFixedSeed(*options.seed);
 
+    if (options.load) {
+        // The desktop program's Load: the same reader and the same team preparation.
+        std::string reason;
+        if (!LoadSavedGame(session, *options.load, &reason)) {
+            ShowSimMessage("Game Load failed: " + ShownValue(options.load->string()) + ": " +
+                           reason);
+            return kSimFailed;
+        }
+        return PlayGames(session, options, script);
+    }
+
     // As New Game: CustomDB first, and only LegendDB failing stops the program.
     LoadCustomDatabase(session.teams, session.installDirectory);
     if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
@@ -163,7 +186,7 @@ int RunSim(const SimOptions& options) {
     for (const auto& [team, name] :
          {std::pair{visitors, &options.visitors}, {home, &options.home}}) {
         if (!team) {
-            Report("no team \"" + *name + "\" to play (custom teams: custom:NAME)");
+            Report("no team \"" + ShownValue(*name) + "\" to play (custom teams: custom:NAME)");
             return kSimUsage;
         }
     }

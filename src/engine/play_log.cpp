@@ -112,9 +112,6 @@ void AppendBoxScore(std::string& out, const GameSide& side) {
 void LogPlay(Session& session, std::string_view name, std::string_view text, int runs,
              std::string_view suffix) {
     GameState& game = session.game;
-    // Composed in place at the end of the log, then dropped again when it is the
-    // opening "Top of inning" call, which only refreshes the screen.
-    const std::size_t start = game.playLog.size();
     std::string& log = game.playLog;
     log.append(name).push_back(' ');
     log.append(text);
@@ -125,12 +122,13 @@ void LogPlay(Session& session, std::string_view name, std::string_view text, int
         const bool oneRun = runs == 1 && suffix.find("runs") != std::string_view::npos;
         log.append(oneRun ? std::string_view("run scored") : suffix);
     }
-    if (std::string_view(log).substr(start).find("Top of inning") != std::string_view::npos) {
-        log.resize(start);
-    } else {
-        log.append(kCrLf);
-    }
+    log.append(kCrLf);
     if (game.outs == 3) LogHalfInningChange(session);
+    ShowPlayLog(session);
+}
+
+void ShowPlayLog(Session& session) {
+    GameState& game = session.game;
     session.Screen().ShowOutsCaption(OutsCaption(game.outs));
     session.Screen().ShowLog(game.playLog);
     session.Screen().DrawBases();

@@ -15,6 +15,10 @@ struct GameState;
 void LogPlay(Session& session, std::string_view name, std::string_view text, int runs,
              std::string_view suffix = "runs scored");
 
+// The play screen's refresh of the outs caption and the log field, and a repaint of
+// the diamond; the play-by-play itself does not change.
+void ShowPlayLog(Session& session);
+
 // The whole GameLog text: result line and both box scores, CR LF line ends.
 std::string BoxScoreText(const GameState& game);
 

@@ -1,5 +1,6 @@
 #include "engine/turns.h"
 
+#include "engine/invariants.h"
 #include "engine/plate_appearance.h"
 #include "engine/play_log.h"
 #include "engine/running.h"
@@ -44,9 +45,7 @@ bool HomeWinsBeforeBottomNine(const GameState& game) {
     return !game.HomeBatting() && game.inning >= 9 && game.home.teamRuns > game.visitor.teamRuns;
 }
 
-}  // namespace
-
-void PlayTurn(Session& session, int offensiveChoice, int defensiveChoice) {
+void PlayTurnSteps(Session& session, int offensiveChoice, int defensiveChoice) {
     GameState& game = session.game;
     if (IsGameOverActing(session)) return;
     if (!game.hasBattingOutcomes) BuildAllOutcomeTables(game);
@@ -73,6 +72,13 @@ void PlayTurn(Session& session, int offensiveChoice, int defensiveChoice) {
     if (game.pinchHitterMustLeave != 0) DemandPositionPlayer(session);
     NextBatter(session);
     session.Screen().ResetChoices(true, true);
+}
+
+}  // namespace
+
+void PlayTurn(Session& session, int offensiveChoice, int defensiveChoice) {
+    PlayTurnSteps(session, offensiveChoice, defensiveChoice);
+    CheckGameState(session.game);
 }
 
 void NextBatter(Session& session) {
@@ -159,7 +165,7 @@ void OpenPlayScreen(Session& session) {
     session.Screen().RefreshPlayScreen();
     if (!game.hasBattingOutcomes) {
         BuildAllOutcomeTables(game);
-        LogPlay(session, "\nTop of inning", "", game.inning - 1, "");
+        ShowPlayLog(session);
     }
 }
 

@@ -19,12 +19,17 @@ bool SavedGameText(const GameState& game, std::string& out);
 bool WriteSavedGame(const GameState& game, const std::filesystem::path& path);
 
 // Reads a saved game into the session (loading LegendDB and CustomDB from the
-// installation directory when needed). On failure the game is left as ResetGame
-// leaves it.
-bool ReadSavedGame(Session& session, const std::filesystem::path& path);
+// installation directory when needed). Every number is checked before the game is
+// used: a file the turns could not go on with is refused like one that cannot be read.
+// On failure the game is left as ResetGame leaves it and `error` (when given) says
+// why, without the file's name ("line 76: the outs: 4 is not in 0..3", "the runners
+// (0,0,1) do not match the bases (1)", "No such file or directory").
+bool ReadSavedGame(Session& session, const std::filesystem::path& path,
+                   std::string* error = nullptr);
 
 // ReadSavedGame, then the team preparation of both sides (the load command's steps
 // that are not windows).
-bool LoadSavedGame(Session& session, const std::filesystem::path& path);
+bool LoadSavedGame(Session& session, const std::filesystem::path& path,
+                   std::string* error = nullptr);
 
 }  // namespace velmoro

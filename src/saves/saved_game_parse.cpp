@@ -1,9 +1,14 @@
 // Reading the text of a ".gam" file into plain values.
 #include "saves/saved_game_parse.h"
 
-#include <bit>
+#include <fmt/format.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+
+#include "engine/invariants.h"
+#include "engine/message_text.h"
 
 namespace velmoro {
 
@@ -14,14 +19,15 @@ bool IsBlank(char c) {
 }
 
 // The numbers are read as the format "%d" reads them: white space (line ends included)
-// may stand before a number, but each comma must follow its number directly.
+// may stand before a number, but each comma must follow its number directly. The first
+// failure is kept with the line it happened on.
 class Cursor {
   public:
     explicit Cursor(std::string_view text) : text_(text) {}
 
-    // One line without its line end; false at the end of the text.
-    bool ReadLine(std::string& line) {
-        if (pos_ >= text_.size()) return false;
+    // One line without its line end.
+    bool ReadLine(std::string& line, std::string_view what) {
+        if (pos_ >= text_.size()) return Fail(fmt::format("the file ends before {}", what));
         const std::size_t end = text_.find('\n', pos_);
         std::string_view body =
             text_.substr(pos_, end == std::string_view::npos ? end : end - pos_);
@@ -34,88 +40,121 @@ class Cursor {
         return true;
     }
 
-    bool ReadInt(int& value, int low, int high) {
+    bool ReadInt(int& value, int low, int high, std::string_view what) {
         while (pos_ < text_.size() && (IsBlank(text_[pos_]) || text_[pos_] == '\n'))
             ++pos_;
+        if (pos_ >= text_.size()) return Fail(fmt::format("the file ends before {}", what));
+        const std::size_t numberStart = pos_;
         bool negative = false;
-        if (pos_ < text_.size() && (text_[pos_] == '-' || text_[pos_] == '+')) {
-            negative = text_[pos_++] == '-';
-        }
+        if (text_[pos_] == '-' || text_[pos_] == '+') negative = text_[pos_++] == '-';
         std::int64_t number = 0;
         const std::size_t digitsStart = pos_;
+        bool tooLong = false;
         while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
-            number = number * 10 + (text_[pos_++] - '0');
-            if (number > std::numeric_limits<int>::max()) return false;
+            if (number <= std::numeric_limits<int>::max())
+                number = number * 10 + (text_[pos_] - '0');
+            tooLong = tooLong || number > std::numeric_limits<int>::max();
+            ++pos_;
         }
-        if (pos_ == digitsStart) return false;
+        if (pos_ == digitsStart) return Fail(fmt::format("{}: expected a number", what));
         if (negative) number = -number;
-        if (number < low || number > high) return false;
+        if (tooLong || number < low || number > high) {
+            const std::string_view shown =
+                text_.substr(numberStart, std::min<std::size_t>(pos_ - numberStart, 20));
+            return Fail(fmt::format("{}: {}{} is not in {}..{}", what, shown,
+                                    pos_ - numberStart > 20 ? "..." : "", low, high));
+        }
         value = static_cast<int>(number);
         return true;
     }
 
-    bool Expect(char c) {
-        if (pos_ >= text_.size() || text_[pos_] != c) return false;
+    bool Expect(char c, std::string_view what) {
+        if (pos_ >= text_.size() || text_[pos_] != c)
+            return Fail(fmt::format("{}: expected '{}'", what, c));
         ++pos_;
         return true;
     }
 
     // The rest of the current line must be blank. Only that line is consumed, so a
     // name or log line that follows keeps its leading blanks.
-    bool EndLine() {
+    bool EndLine(std::string_view what) {
         while (pos_ < text_.size() && IsBlank(text_[pos_]))
             ++pos_;
-        return Expect('\n');
+        if (pos_ >= text_.size() || text_[pos_] != '\n')
+            return Fail(fmt::format("{}: more than the line should hold", what));
+        ++pos_;
+        return true;
     }
 
     std::string_view Rest() const { return text_.substr(pos_); }
 
+    // "line N: what went wrong", N counted from 1 where the failure was found.
+    const std::string& Error() const { return error_; }
+
   private:
+    bool Fail(std::string message) {
+        const std::size_t at = std::min(pos_, text_.size());
+        const auto line =
+            std::count(text_.begin(), text_.begin() + static_cast<long>(at), '\n') + 1;
+        error_ = fmt::format("line {}: {}", line, message);
+        return false;
+    }
+
     std::string_view text_;
     std::size_t pos_ = 0;
+    std::string error_;
 };
 
-constexpr int kAny = std::numeric_limits<int>::max();
 constexpr int kByte = 255;
 constexpr int kWord = 65535;
 
-struct Range {
+struct Field {
+    const char* name;
     int low;
     int high;
 };
 
-// Fields of a batting slot's line: atBats, the eleven byte counts, then the position.
-constexpr std::array<Range, 12> kBatterRanges{{{0, kWord},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, kByte},
-                                               {0, 10}}};
-// Outs, runs allowed (8 bits), hits allowed (8 bits), strikeouts, walks.
-constexpr std::array<Range, 5> kPitcherRanges{
-    {{0, kWord}, {0, kByte}, {0, kByte}, {0, kWord}, {0, kWord}}};
+// A batting slot's line: atBats, the eleven byte counts, then the position.
+constexpr std::array<Field, 12> kBatterFields{{{"at-bats", 0, kWord},
+                                               {"runs", 0, kByte},
+                                               {"hits", 0, kByte},
+                                               {"doubles", 0, kByte},
+                                               {"triples", 0, kByte},
+                                               {"home runs", 0, kByte},
+                                               {"runs batted in", 0, kByte},
+                                               {"stolen bases", 0, kByte},
+                                               {"caught stealing", 0, kByte},
+                                               {"walks", 0, kByte},
+                                               {"strikeouts", 0, kByte},
+                                               {"position", 0, 10}}};
+// A pitcher's line; runs and hits allowed are 8-bit fields.
+constexpr std::array<Field, 5> kPitcherFields{{{"outs recorded", 0, kWord},
+                                               {"runs allowed", 0, kByte},
+                                               {"hits allowed", 0, kByte},
+                                               {"strikeouts", 0, kWord},
+                                               {"walks", 0, kWord}}};
 
 template <std::size_t N>
-bool ReadCommaList(Cursor& in, const std::array<Range, N>& ranges, int* values) {
+bool ReadCommaList(Cursor& in, const std::array<Field, N>& fields, int* values,
+                   std::string_view owner) {
     for (std::size_t i = 0; i < N; ++i) {
-        if (i > 0 && !in.Expect(',')) return false;
-        if (!in.ReadInt(values[i], ranges[i].low, ranges[i].high)) return false;
+        const std::string what = fmt::format("{} of {}", fields[i].name, owner);
+        if (i > 0 && !in.Expect(',', what)) return false;
+        if (!in.ReadInt(values[i], fields[i].low, fields[i].high, what)) return false;
     }
     return true;
 }
 
 bool ReadBoxLine(Cursor& in, bool pitcher, SavedBoxLine& line, bool& more) {
-    if (!in.ReadLine(line.name)) return false;
-    const bool numbersRead = pitcher ? ReadCommaList(in, kPitcherRanges, line.numbers.data())
-                                     : ReadCommaList(in, kBatterRanges, line.numbers.data());
+    if (!in.ReadLine(line.name, "a player's name")) return false;
+    const std::string owner = ShownValue(line.name);
+    const bool numbersRead = pitcher ? ReadCommaList(in, kPitcherFields, line.numbers.data(), owner)
+                                     : ReadCommaList(in, kBatterFields, line.numbers.data(), owner);
     int flag = 0;
-    if (!numbersRead || !in.ReadInt(flag, 0, 1) || !in.EndLine()) return false;
+    if (!numbersRead || !in.ReadInt(flag, 0, 1, "the flag after " + owner) ||
+        !in.EndLine("the flag after " + owner)) {
+        return false;
+    }
     more = flag == 1;
     return true;
 }
@@ -133,34 +172,43 @@ bool ReadChains(Cursor& in, SavedSide& side) {
 
 bool ReadCounters(Cursor& in, SavedGameData& game) {
     int homeAtBat = 0;
-    const bool ok =
-        in.ReadInt(homeAtBat, 0, 1) && in.ReadInt(game.visitor.nextBatter, 0, 8) &&
-        in.ReadInt(game.home.nextBatter, 0, 8) && in.ReadInt(game.visitor.teamRuns, 0, kAny) &&
-        in.ReadInt(game.home.teamRuns, 0, kAny) && in.ReadInt(game.visitor.hits, 0, kAny) &&
-        in.ReadInt(game.home.hits, 0, kAny) && in.ReadInt(game.visitor.errors, 0, kAny) &&
-        in.ReadInt(game.home.errors, 0, kAny) && in.ReadInt(game.bases, 0, 7) &&
-        in.ReadInt(game.reserved, -kAny, kAny);
+    const bool ok = in.ReadInt(homeAtBat, 0, 1, "the side at bat") &&
+                    in.ReadInt(game.visitor.nextBatter, 0, 8, "the visitors' next batter") &&
+                    in.ReadInt(game.home.nextBatter, 0, 8, "the home team's next batter") &&
+                    in.ReadInt(game.visitor.teamRuns, 0, kCountLimit, "the visitors' runs") &&
+                    in.ReadInt(game.home.teamRuns, 0, kCountLimit, "the home team's runs") &&
+                    in.ReadInt(game.visitor.hits, 0, kCountLimit, "the visitors' hits") &&
+                    in.ReadInt(game.home.hits, 0, kCountLimit, "the home team's hits") &&
+                    in.ReadInt(game.visitor.errors, 0, kCountLimit, "the visitors' errors") &&
+                    in.ReadInt(game.home.errors, 0, kCountLimit, "the home team's errors") &&
+                    in.ReadInt(game.bases, 0, 7, "the bases") &&
+                    in.ReadInt(game.reserved, 0, 0, "the reserved word");
     game.homeAtBat = homeAtBat == 1;
     return ok;
 }
 
-// The runner queue names a batting slot plus one per runner, as many as `bases` shows.
+// Whether the queue agrees with the bases is the game state's own rule, checked once
+// the whole game is read.
 bool ReadRunners(Cursor& in, SavedGameData& game) {
-    constexpr std::array<Range, 3> kQueueRanges{{{0, 9}, {0, 9}, {0, 9}}};
-    if (!ReadCommaList(in, kQueueRanges, game.runnerQueue.data())) return false;
-    int runners = 0;
-    for (int place : game.runnerQueue)
-        runners += place != 0 ? 1 : 0;
-    if (runners != std::popcount(static_cast<unsigned>(game.bases))) return false;
-    return in.ReadInt(game.inning, 1, kAny) && in.ReadInt(game.outs, 0, 3) &&
-           in.ReadInt(game.halfInningRuns, 0, kAny);
+    constexpr std::array<Field, 3> kQueueFields{
+        {{"place 1", 0, 9}, {"place 2", 0, 9}, {"place 3", 0, 9}}};
+    return ReadCommaList(in, kQueueFields, game.runnerQueue.data(), "the runner queue") &&
+           in.ReadInt(game.inning, 1, kInningLimit, "the inning") &&
+           in.ReadInt(game.outs, 0, 3, "the outs") &&
+           in.ReadInt(game.halfInningRuns, 0, kCountLimit, "the runs of the half-inning");
 }
 
-bool ReadLineScore(Cursor& in, std::array<int, 9>& score) {
-    constexpr Range kInning{-1, kAny};
-    constexpr std::array<Range, 9> kInnings{kInning, kInning, kInning, kInning, kInning,
-                                            kInning, kInning, kInning, kInning};
-    return ReadCommaList(in, kInnings, score.data());
+bool ReadLineScore(Cursor& in, std::array<int, 9>& score, std::string_view owner) {
+    constexpr std::array<Field, 9> kInnings{{{"inning 1", -1, kCountLimit},
+                                             {"inning 2", -1, kCountLimit},
+                                             {"inning 3", -1, kCountLimit},
+                                             {"inning 4", -1, kCountLimit},
+                                             {"inning 5", -1, kCountLimit},
+                                             {"inning 6", -1, kCountLimit},
+                                             {"inning 7", -1, kCountLimit},
+                                             {"inning 8", -1, kCountLimit},
+                                             {"inning 9", -1, kCountLimit}}};
+    return ReadCommaList(in, kInnings, score.data(), owner);
 }
 
 // Every line of the play-by-play ends in CR LF in memory, whichever of the accepted
@@ -186,20 +234,26 @@ std::string PlayLogFromFile(std::string_view rest) {
 
 }  // namespace
 
-bool ParseSavedGame(std::string_view bytes, SavedGameData& out) {
+bool ParseSavedGame(std::string_view bytes, SavedGameData& out, std::string* error) {
     SavedGameData game;
     Cursor in(bytes);
-    if (!in.ReadLine(game.visitor.teamName) || !in.ReadLine(game.home.teamName)) return false;
-    if (!ReadChains(in, game.visitor) || !ReadChains(in, game.home)) return false;
-    if (!ReadCounters(in, game) || !ReadRunners(in, game)) return false;
-    if (!ReadLineScore(in, game.visitor.lineScore) || !ReadLineScore(in, game.home.lineScore)) {
+    auto fail = [&](std::string message) {
+        if (error) *error = std::move(message);
         return false;
-    }
-    if (!in.EndLine()) return false;
+    };
+    const bool read = in.ReadLine(game.visitor.teamName, "the visitors' team") &&
+                      in.ReadLine(game.home.teamName, "the home team") &&
+                      ReadChains(in, game.visitor) && ReadChains(in, game.home) &&
+                      ReadCounters(in, game) && ReadRunners(in, game) &&
+                      ReadLineScore(in, game.visitor.lineScore, "the visitors' line score") &&
+                      ReadLineScore(in, game.home.lineScore, "the home team's line score") &&
+                      in.EndLine("the home team's line score");
+    if (!read) return fail(in.Error());
     // The play-by-play runs to the end of the file and every one of its lines ends in a
     // line end, so a log without one was cut short.
     const std::string_view log = in.Rest();
-    if (log.empty() || log.back() != '\n') return false;
+    if (log.empty()) return fail("the play-by-play is missing");
+    if (log.back() != '\n') return fail("the play-by-play is cut short");
     game.playLog = PlayLogFromFile(log);
     out = std::move(game);
     return true;

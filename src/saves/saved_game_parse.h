@@ -39,9 +39,15 @@ struct SavedGameData {
     std::string playLog;
 };
 
+// No game comes near this many runs, hits or errors; a saved game beyond it was not
+// written by a game, and the counters could overflow when it goes on.
+inline constexpr int kCountLimit = 1000000;
+
 // Parses the file's bytes (lines ending in LF, CR LF or CR CR LF). False for a file
 // that is cut short, holds something other than a number where one belongs, or a
-// number that does not fit its field or leaves the game in a state it cannot be in.
-bool ParseSavedGame(std::string_view bytes, SavedGameData& out);
+// number that does not fit its field or is beyond what a game reaches; `error` then
+// says where ("line 76: the outs: 4 is not in 0..3"). Whether the numbers agree with
+// each other is checked on the game state they make (GameStateProblem).
+bool ParseSavedGame(std::string_view bytes, SavedGameData& out, std::string* error = nullptr);
 
 }  // namespace velmoro

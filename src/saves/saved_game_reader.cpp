@@ -1,6 +1,14 @@
 // Reading a ".gam" file back into the game in progress.
+#include <fmt/format.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "db/error_out.h"
 #include "db/team_files.h"
 #include "engine/game_state.h"
+#include "engine/invariants.h"
+#include "engine/message_text.h"
 #include "engine/session.h"
 #include "saves/saved_game.h"
 #include "saves/saved_game_parse.h"
@@ -16,13 +24,17 @@ struct ResolvedSide {
     std::array<std::vector<PlayerRecord*>, 10> players;
 };
 
-bool ResolvePlayers(TeamRecord& team, const SavedSide& saved, ResolvedSide& out) {
+bool ResolvePlayers(TeamRecord& team, const SavedSide& saved, ResolvedSide& out,
+                    std::string& missing) {
     ResolvedSide resolved;
     resolved.team = &team;
     for (int slot = 0; slot < 10; ++slot) {
         for (const SavedBoxLine& line : saved.chains[slot]) {
             PlayerRecord* player = FindPlayer(&team, line.name);
-            if (!player) return false;
+            if (!player) {
+                missing = line.name;
+                return false;
+            }
             resolved.players[slot].push_back(player);
         }
     }
@@ -33,12 +45,23 @@ bool ResolvePlayers(TeamRecord& team, const SavedSide& saved, ResolvedSide& out)
 // The file names a team without saying which list it came from. LegendDB is asked
 // first; a custom team of the same name is used when the historical team lacks one
 // of the players, so a game between custom teams loads again.
-bool ResolveSide(const TeamDatabase& db, const SavedSide& saved, ResolvedSide& out) {
+bool ResolveSide(const TeamDatabase& db, const SavedSide& saved, ResolvedSide& out,
+                 std::string* error) {
+    bool teamFound = false;
+    std::string firstMissing;
     for (const TeamList* list : {&db.legendTeams, &db.customTeams}) {
         for (const auto& team : *list) {
-            if (team->name == saved.teamName && ResolvePlayers(*team, saved, out)) return true;
+            if (team->name != saved.teamName) continue;
+            std::string missing;
+            if (ResolvePlayers(*team, saved, out, missing)) return true;
+            if (!teamFound) firstMissing = missing;
+            teamFound = true;
         }
     }
+    SetError(error, teamFound ? fmt::format("team \"{}\" has no player \"{}\"",
+                                            ShownValue(saved.teamName), ShownValue(firstMissing))
+                              : fmt::format("no team \"{}\" in LegendDB or CustomDB",
+                                            ShownValue(saved.teamName)));
     return false;
 }
 
@@ -157,35 +180,53 @@ void ApplySavedGame(GameState& game, const SavedGameData& data, const ResolvedSi
 }
 
 bool ReadAndResolve(Session& session, const std::filesystem::path& path, SavedGameData& data,
-                    ResolvedSide& visitors, ResolvedSide& home) {
-    if (path.empty()) return false;
+                    ResolvedSide& visitors, ResolvedSide& home, std::string* error) {
+    if (path.empty()) {
+        SetError(error, "no file was chosen");
+        return false;
+    }
     // As New Game does: a missing CustomDB only means there are no custom teams.
     LoadCustomDatabase(session.teams, session.installDirectory);
-    if (!LoadLegendDatabase(session.teams, session.installDirectory)) return false;
+    if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
+        SetError(error, "Database Load failed");
+        return false;
+    }
     std::string bytes;
-    if (!ReadFileBytes(path, bytes) || !ParseSavedGame(bytes, data)) return false;
-    return ResolveSide(session.teams, data.visitor, visitors) &&
-           ResolveSide(session.teams, data.home, home);
+    errno = 0;
+    if (!ReadFileBytes(path, bytes)) {
+        SetError(error, errno != 0 ? std::strerror(errno) : "the file cannot be read");
+        return false;
+    }
+    return ParseSavedGame(bytes, data, error) &&
+           ResolveSide(session.teams, data.visitor, visitors, error) &&
+           ResolveSide(session.teams, data.home, home, error);
 }
 
 }  // namespace
 
-bool ReadSavedGame(Session& session, const std::filesystem::path& path) {
+bool ReadSavedGame(Session& session, const std::filesystem::path& path, std::string* error) {
     SavedGameData data;
     ResolvedSide visitors;
     ResolvedSide home;
-    const bool readable = ReadAndResolve(session, path, data, visitors, home);
+    const bool readable = ReadAndResolve(session, path, data, visitors, home, error);
     // Whatever the file held, the previous game is over; a file that cannot be read
     // leaves nothing half-loaded behind for the next New Game or Load.
     ResetGame(session.game);
     if (!readable) return false;
     ApplySavedGame(session.game, data, visitors, home);
+    // Every number fits its field; whether they make a game the turns can go on with
+    // (runners on the bases they name, runs that add up) is the game state's rule.
+    if (const std::string problem = GameStateProblem(session.game); !problem.empty()) {
+        SetError(error, problem);
+        ResetGame(session.game);
+        return false;
+    }
     session.teams.currentTeam = home.team;
     return true;
 }
 
-bool LoadSavedGame(Session& session, const std::filesystem::path& path) {
-    if (!ReadSavedGame(session, path)) return false;
+bool LoadSavedGame(Session& session, const std::filesystem::path& path, std::string* error) {
+    if (!ReadSavedGame(session, path, error)) return false;
     // Sorting moves the records, so the lineups and the defence keep naming the
     // players the file named.
     PrepareSide(session, kVisitors);

@@ -42,10 +42,7 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
 }
 
 void MainWindow::LoadGame() {
-    if (!LoadGameCommand(context_)) {
-        context_.prompter.Inform("Game Load failed", "Velmoro Baseball Error");
-        return;
-    }
+    if (!LoadGameCommand(context_)) return;
     RunPlayScreen(context_, this);
     ClearGame();
 }

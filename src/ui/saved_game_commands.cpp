@@ -1,5 +1,6 @@
 #include "ui/saved_game_commands.h"
 
+#include "engine/message_text.h"
 #include "saves/saved_game.h"
 #include "ui/ui_context.h"
 
@@ -18,7 +19,13 @@ std::optional<std::string> ChooseSavedGameFile(UiContext& context, ChooserMode m
 
 bool LoadGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Open);
-    return path && LoadSavedGame(context.session, *path);
+    std::string reason;
+    if (path && LoadSavedGame(context.session, *path, &reason)) return true;
+    // The first line is the message it always was; the second says which file and why.
+    std::string message = kLoadFailedMessage;
+    if (path) message += "\n" + ShownValue(*path) + ": " + reason;
+    context.prompter.Inform(message, "Velmoro Baseball Error");
+    return false;
 }
 
 void SaveGameCommand(UiContext& context) {

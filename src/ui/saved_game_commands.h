@@ -15,12 +15,15 @@ inline constexpr const char* kNotLoadedQuestion =
 inline constexpr const char* kNotSavedQuestion =
     "The game was not saved.  Do you want to save before exiting?";
 inline constexpr const char* kSaveFailedMessage = "Game Save failed";
+inline constexpr const char* kLoadFailedMessage = "Game Load failed";
 
 // The chosen path; when the user gives up, asks whether to try again, and returns none
 // once the answer is No.
 std::optional<std::string> ChooseSavedGameFile(UiContext& context, ChooserMode mode);
 
-// Chooses a file, reads the game and prepares both sides. False when no game came.
+// Chooses a file, reads the game and prepares both sides. False when no game came;
+// the user has then been told "Game Load failed", with the file and the reason on a
+// second line when a file was chosen.
 bool LoadGameCommand(UiContext& context);
 
 // Chooses a file and writes the game. A write that fails is reported; the game goes on.

@@ -123,8 +123,17 @@ TEST_P(SaveAt, EveryTurnPlaysOnAsTheUninterruptedGame) {
         std::vector<std::string> withSave = args;
         withSave.insert(withSave.end(), {"--save-at", std::to_string(k), saved.string()});
         const Outcome resumed = RunSim(work / "saved", withSave);
-        // Past the last turn the game is over and nothing is saved.
-        if (!std::filesystem::exists(saved)) break;
+        // From the last turn on the game is over: nothing is saved, and that is an error.
+        if (!std::filesystem::exists(saved)) {
+            EXPECT_EQ(resumed.exitCode, 1);
+            EXPECT_TRUE(resumed.out.empty());
+            if (c.step == 1) {
+                const std::string last =
+                    fmt::format("velmoro-sim: the game ended after {} turns; nothing saved\n", k);
+                EXPECT_TRUE(resumed.err.ends_with(last)) << resumed.err;
+            }
+            break;
+        }
         ++turnsSaved;
         ASSERT_EQ(resumed.exitCode, 0) << "K=" << k << "\n" << resumed.err;
         ASSERT_EQ(resumed.out, plain.out) << "stdout differs, K=" << k;

@@ -14,6 +14,7 @@
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "saves/league_fixture.h"
+#include "saves/saved_game.h"
 #include "setup/default_setup.h"
 
 namespace velmoro {
@@ -104,11 +105,38 @@ TEST_F(SimProgram, ExitCodesAndErrorLines) {
         std::string errStart;
     };
     const std::string script = (work / "script.txt").string();
+    const std::string missing = (work / "missing.gam").string();
+    const std::string kGames = "velmoro-sim: --games: a whole number from 1 to 100000000\n";
+    std::string huge, shownHuge;
+    for (int i = 0; i < 200; ++i)
+        huge += "x\x01";
+    for (int i = 0; i < 40; ++i)
+        shownHuge += "x\\x01";
     const Case cases[] = {
         {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--seed", "1"}, 0, ""},
         {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--bogus"}, 2, "velmoro-sim: "},
         {{"--visitors", "2001 Aces"}, 2, "velmoro-sim: "},
-        {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--games", "0"}, 2, "velmoro-sim: "},
+        {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--games", "0"}, 2, kGames},
+        {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--games", "x"}, 2, kGames},
+        {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--games", std::string(300, '9')},
+         2,
+         kGames},
+        {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--seed", "-1"},
+         2,
+         "velmoro-sim: --seed: a whole number from 0 to 4294967295\n"},
+        {{"--home", "2001 Bears"}, 2, "velmoro-sim: --visitors and --home name the two teams"},
+        {{"--load", script, "--visitors", "2001 Aces"}, 2, "velmoro-sim: "},
+        {{"--load", missing},
+         1,
+         "Velmoro Baseball: Game Load failed: " + missing + ": No such file"},
+        {{"--load", script},
+         1,
+         "Velmoro Baseball: Game Load failed: " + script +
+             ": line 3: the file ends before a player's name\n"},
+        // A long value is cut to its first 80 bytes, and its control bytes are escaped.
+        {{"--visitors", huge, "--home", "2001 Bears"},
+         2,
+         "velmoro-sim: no team \"" + shownHuge + "...\" to play (custom teams: custom:NAME)\n"},
         {{"--visitors", "2001 Acres", "--home", "2001 Bears"}, 2, "velmoro-sim: no team"},
         {{"--visitors", "custom:Nobody", "--home", "2001 Bears"}, 2, "velmoro-sim: no team"},
         // Not playable, so the team page would never offer it.
@@ -123,7 +151,11 @@ TEST_F(SimProgram, ExitCodesAndErrorLines) {
          "velmoro-sim: "},
         {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--script", script + ".missing"},
          1,
-         "velmoro-sim: "},
+         "velmoro-sim: cannot read the script " + script + ".missing: No such file"},
+        // A folder is not an empty script: nothing would be played as asked.
+        {{"--visitors", "2001 Aces", "--home", "2001 Bears", "--script", work.path().string()},
+         1,
+         "velmoro-sim: the script " + work.path().string() + " is a folder, not a file\n"},
     };
     for (const Case& c : cases) {
         const SimRun run = Sim(c.args);
@@ -186,6 +218,39 @@ TEST_F(SimProgram, OneGameIsThePlayByPlayOfTheDefaultSetup) {
                   0u);
         EXPECT_EQ(run.out.rfind("Top of inning 1\r\n", 0), 0u);
     }
+}
+
+// --load goes on with a saved game as the desktop program's Load does: the same reader
+// and team preparation, then the turns of the script; output as for one game.
+TEST_F(SimProgram, LoadGoesOnWithASavedGame) {
+    const std::string saved = (work / "mid.gam").string();
+    ASSERT_EQ(Sim({"--visitors", "2001 Dukes", "--home", "custom:Night Owls", "--seed", "3",
+                   "--save-at", "40", saved})
+                  .exitCode,
+              0);
+    Script("2 0\n0 1\n2 0\n3 2\n");
+    const std::vector<std::pair<int, int>> choices = {{2, 0}, {0, 1}, {2, 0}, {3, 2}};
+    const SimRun run =
+        Sim({"--load", saved, "--seed", "11", "--script", (work / "script.txt").string()});
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+
+    Session session;
+    MessageLines messages;
+    session.SetDisplay(&messages);
+    session.gameLogPath.clear();
+    session.installDirectory = install.path();
+    session.random.SetFixedSeed(11);
+    ASSERT_TRUE(LoadSavedGame(session, saved));
+    OpenPlayScreen(session);
+    for (std::size_t turn = 0; !IsGameOver(session.game); ++turn) {
+        const auto [o, d] = turn < choices.size() ? choices[turn] : std::pair{0, 0};
+        PlayTurn(session, o, d);
+    }
+    EXPECT_EQ(run.out, session.game.playLog);
+    EXPECT_EQ(run.err, messages.lines);
+    EXPECT_EQ(run.gameLog, BoxScoreText(session.game));
+    EXPECT_NE(run.out.find("\r\nTop of inning 5.\r\n"), std::string::npos)
+        << "the play-by-play goes on from the saved one";
 }
 
 TEST_F(SimProgram, SeriesPrintsOneLinePerGameAndTheSummary) {

@@ -26,17 +26,22 @@ TEST(PlayLog, LinesComposedFromNameTextRunsAndSuffix) {
         {"Ruth", "stole home.", 1, "run scored", "Ruth stole home. 1 run scored\r\n"},
         {"Ruth", "x", 1, "", "Ruth x 1 \r\n"},
         {"Ruth", "x", 3, "total", "Ruth x 3 total\r\n"},
-        // The opening call only refreshes the screen, whatever the inning.
-        {"\nTop of inning", "", 0, "", ""},
-        {"\nTop of inning", "", 6, "", ""},
+        // A name is logged whatever it holds; the screen's refresh is ShowPlayLog.
+        {"Top of inning Jones", " Walked.", 0, "", "Top of inning Jones  Walked.\r\n"},
+        {"", "", 0, "", "ShowPlayLog"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.appended);
         Session session;
         RecordingDisplay screen;
         session.SetDisplay(&screen);
-        LogPlay(session, c.name, c.text, c.runs, c.suffix);
-        EXPECT_EQ(session.game.playLog, "Top of inning 1\r\n" + c.appended);
+        const bool refresh = c.appended == "ShowPlayLog";
+        if (refresh) {
+            ShowPlayLog(session);
+        } else {
+            LogPlay(session, c.name, c.text, c.runs, c.suffix);
+        }
+        EXPECT_EQ(session.game.playLog, "Top of inning 1\r\n" + (refresh ? "" : c.appended));
         EXPECT_EQ(screen.lastLog, session.game.playLog);
         EXPECT_TRUE(screen.Has("Outs Outs: 0"));
     }

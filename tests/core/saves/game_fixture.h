@@ -157,6 +157,7 @@ inline void ChangePitcher(GameSide& side) {
     side.defense[PitcherSlot] = reliever;
 }
 
+// A game in the sixth inning whose numbers agree as a played game's do.
 inline void MidGameCounters(GameState& game, bool homeAtBat) {
     game.battingSide = homeAtBat ? kHome : kVisitors;
     game.visitor.nextBatter = 3;
@@ -164,13 +165,13 @@ inline void MidGameCounters(GameState& game, bool homeAtBat) {
     game.batterIndex = game.Batting().nextBatter;
     game.visitor.teamRuns = 4;
     game.home.teamRuns = 2;
-    game.visitor.hits = 9;
-    game.home.hits = 6;
+    game.visitor.hits = 2;
+    game.home.hits = 0;
     game.bases = 5;
     game.runnerQueue = {3, 1, 0};
     game.inning = 6;
     game.outs = 2;
-    game.halfInningRuns = 1;
+    game.halfInningRuns = homeAtBat ? 0 : 1;
     game.visitor.lineScore = {0, 1, 0, 2, 0, 1, -1, -1, -1};
     game.home.lineScore = {0, 0, 2, 0, 0, homeAtBat ? 0 : -1, -1, -1, -1};
     game.playLog += "\r\nBottom of inning 5.\r\nSomebody  hit a Single.\r\n";

@@ -2,6 +2,8 @@
 #include <fmt/format.h>
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "saves/game_fixture.h"
 #include "saves/saved_game.h"
 
@@ -9,6 +11,9 @@ namespace velmoro {
 namespace {
 
 using namespace velmoro::testing;
+
+const std::filesystem::path kDemoLeague = VELMORO_DATA_DIR;
+const std::filesystem::path kBadSaves = std::filesystem::path(VELMORO_TEST_DATA_DIR) / "saves";
 
 // A saved game of a game in progress and a session that has loaded it, so that every
 // failing read below starts from a game it must clear away.
@@ -21,14 +26,18 @@ class FailedRead : public ::testing::Test {
         PinchHit(original.game.visitor, 1);
         ASSERT_TRUE(SavedGameText(original.game, good));
         install.Attach(session);
+        demo.installDirectory = kDemoLeague;
     }
 
-    // Loads the good file first, then the given bytes.
-    bool LoadAfterGoodGame(const std::string& bytes) {
-        WriteBytes(install.dir / "good.gam", good);
-        EXPECT_TRUE(ReadSavedGame(session, install.dir / "good.gam"));
+    // Loads a good file first, then the given bytes, in the test league's session or
+    // in the demo league's (the files under tests/data/saves belong to it).
+    bool LoadAfterGoodGame(const std::string& bytes, bool inDemo, std::string& reason) {
+        Session& target = inDemo ? demo : session;
+        const std::string first = inDemo ? ReadBytes(kBadSaves / "demo_good.gam") : good;
+        WriteBytes(install.dir / "good.gam", first);
+        EXPECT_TRUE(ReadSavedGame(target, install.dir / "good.gam"));
         WriteBytes(install.dir / "bad.gam", bytes);
-        return ReadSavedGame(session, install.dir / "bad.gam");
+        return ReadSavedGame(target, install.dir / "bad.gam", &reason);
     }
 
     std::string Replace(const std::string& from, const std::string& to) const {
@@ -43,40 +52,97 @@ class FailedRead : public ::testing::Test {
     Installation install;
     Session original;
     Session session;
+    Session demo;
     std::string good;
 };
 
-TEST_F(FailedRead, MalformedFilesGiveFalseAndACleanGame) {
+// Each bad file is refused with its reason, and the game it replaced is cleared.
+TEST_F(FailedRead, MalformedFilesGiveFalseAReasonAndACleanGame) {
     const GameState& g = original.game;
     const std::string pitcher = g.home.boxLines[9].front()->name;
-    const std::string counters = "1\r\n3\r\n7\r\n";
-    const std::pair<const char*, std::string> cases[] = {
-        {"empty file", ""},
-        {"garbage", "this is not a saved game\r\n\x01\x02\xff"},
-        {"unknown visitors", Replace("2001 Aces\r\n", "2001 Aardvarks\r\n")},
-        {"unknown home team", Replace("2001 Bears\r\n", "2001 bears\r\n")},
-        {"unknown player", Replace(pitcher + "\r\n", "Nobody At All\r\n")},
-        {"player of the other team", Replace(pitcher + "\r\n", g.visitor.lineup[9]->name + "\r\n")},
-        {"short numbers", Replace(",0,0,0,0\r\n", ",0,0\r\n")},
-        {"letters for a number", Replace(counters, "1\r\nthree\r\n7\r\n")},
-        {"flag not 0 or 1", Replace("\r\n0\r\n", "\r\n2\r\n")},
-        {"position above 10", Replace(",2\r\n0\r\n", ",11\r\n0\r\n")},
-        {"count that does not fit", Replace("\r\n0,0,", "\r\n0,256,")},
-        {"number too large", Replace(counters, "1\r\n99999999999\r\n7\r\n")},
-        {"next batter past the ninth", Replace(counters, "1\r\n9\r\n7\r\n")},
-        {"bases beyond loaded", Replace("\r\n5\r\n0\r\n3,1,0", "\r\n8\r\n0\r\n3,1,0")},
-        {"runners not on the bases", Replace("3,1,0\r\n", "3,0,0\r\n")},
-        {"four outs", Replace("3,1,0\r\n6\r\n2\r\n", "3,1,0\r\n6\r\n4\r\n")},
-        {"missing comma", Replace("3,1,0\r\n", "3 1,0\r\n")},
-        {"short line score", Replace("0,1,0,2,0,1,-1,-1,-1\r\n", "0,1,0,2\r\n")},
-        {"line score below -1", Replace("0,1,0,2,0,1,-1,-1,-1\r\n", "0,1,0,2,0,1,-2,-1,-1\r\n")},
-        {"log cut inside a line", good.substr(0, good.size() - 3)},
-        {"no log", good.substr(0, LogStart())},
+    const std::string counters = "1\r\n3\r\n7\r\n4\r\n2\r\n2\r\n0\r\n";
+    const std::string queue = "\r\n5\r\n0\r\n3,1,0\r\n6\r\n2\r\n0\r\n";
+    const std::string visitorScore = "0,1,0,2,0,1,-1,-1,-1\r\n";
+    const std::string homeScore = "0,0,2,0,0,0,-1,-1,-1\r\n";
+    const struct {
+        const char* label;
+        std::string bytes;
+        std::string reason;
+        bool demo = false;
+    } cases[] = {
+        {"empty file", "", "line 1: the file ends before the visitors' team"},
+        {"garbage", "this is not a saved game\r\n\x01\x02\xff", "line 2: the file ends"},
+        {"unknown visitors", Replace("2001 Aces\r\n", "2001 Aardvarks\r\n"),
+         "no team \"2001 Aardvarks\" in LegendDB or CustomDB"},
+        {"unknown home team", Replace("2001 Bears\r\n", "2001 bears\r\n"),
+         "no team \"2001 bears\""},
+        {"unknown player",
+         Replace(pitcher + "\r\n",
+                 "Nobody\x01"
+                 "At All\r\n"),
+         "team \"2001 Bears\" has no player \"Nobody\\x01At All\""},
+        {"player of the other team", Replace(pitcher + "\r\n", g.visitor.lineup[9]->name + "\r\n"),
+         "has no player \"" + g.visitor.lineup[9]->name + "\""},
+        {"short numbers", Replace(",0,0,0,0\r\n", ",0,0\r\n"),
+         "strikeouts of 2001 A Slugger: expected ','"},
+        {"letters for a number", Replace(counters, "1\r\nthree\r\n7\r\n"),
+         "the visitors' next batter: expected a number"},
+        {"flag not 0 or 1", Replace("\r\n0\r\n", "\r\n2\r\n"), "line 5: the flag after"},
+        {"position above 10", Replace(",2\r\n0\r\n", ",11\r\n0\r\n"),
+         "position of 2001 B Backstop: 11 is not in 0..10"},
+        {"count that does not fit", Replace("\r\n0,0,", "\r\n0,256,"),
+         "line 4: runs of 2001 A Pitcher 2: 256 is not in 0..255"},
+        {"number too large", Replace(counters, "1\r\n99999999999\r\n7\r\n"),
+         "next batter: 99999999999 is not in 0..8"},
+        {"next batter past the ninth", Replace(counters, "1\r\n9\r\n7\r\n"), "9 is not in 0..8"},
+        {"bases beyond loaded", Replace(queue, "\r\n8\r\n0\r\n3,1,0\r\n6\r\n2\r\n0\r\n"),
+         "the bases: 8 is not in 0..7"},
+        {"runners not on the bases", Replace("3,1,0\r\n", "3,0,0\r\n"),
+         "the runners (3,0,0) do not match the bases (5)"},
+        {"a gap in the runners", Replace("3,1,0\r\n", "3,0,1\r\n"), "the runners (3,0,1)"},
+        {"four outs", Replace(queue, "\r\n5\r\n0\r\n3,1,0\r\n6\r\n4\r\n0\r\n"), "the outs: 4"},
+        {"reserved word", Replace(queue, "\r\n5\r\n1\r\n3,1,0\r\n6\r\n2\r\n0\r\n"),
+         "the reserved word: 1 is not in 0..0"},
+        {"inning past the limit", Replace(queue, "\r\n5\r\n0\r\n3,1,0\r\n100001\r\n2\r\n0\r\n"),
+         "the inning: 100001 is not in 1..100000"},
+        {"missing comma", Replace("3,1,0\r\n", "3 1,0\r\n"), "expected ','"},
+        {"short line score", Replace(visitorScore, "0,1,0,2\r\n"),
+         "line 81: inning 5 of the visitors' line score: expected ','"},
+        {"line score below -1", Replace(visitorScore, "0,1,0,2,0,1,-2,-1,-1\r\n"), "-2 is not in"},
+        {"line score not the runs", Replace(visitorScore, "0,1,0,2,0,2,-1,-1,-1\r\n"),
+         "the visitors' line score (0,1,0,2,0,2,-1,-1,-1) does not add up to their 4 runs"},
+        {"runs in an inning not begun", Replace(homeScore, "0,0,2,0,0,0,0,-1,-1\r\n"),
+         "the home team' line score (0,0,2,0,0,0,0,-1,-1) does not fit inning 6"},
+        {"half-inning runs", Replace(queue, "\r\n5\r\n0\r\n3,1,0\r\n6\r\n2\r\n1\r\n"),
+         "1 runs in this half-inning do not match the line score"},
+        {"hits not in the box score", Replace(counters, "1\r\n3\r\n7\r\n4\r\n2\r\n3\r\n0\r\n"),
+         "the visitors' box score has 2 hits, the scoreboard 3"},
+        {"log cut inside a line", good.substr(0, good.size() - 3), "the play-by-play is cut short"},
+        {"no log", good.substr(0, LogStart()), "the play-by-play is missing"},
+        // Files that crashed, hung or overflowed before their numbers were checked.
+        {"q_first_bad.gam", ReadBytes(kBadSaves / "q_first_bad.gam"),
+         "the runners (0,0,1) do not match the bases (1)", true},
+        {"q_second_bad.gam", ReadBytes(kBadSaves / "q_second_bad.gam"),
+         "the runners (0,5,0) do not match the bases (2)", true},
+        {"double_steal_queue.gam", ReadBytes(kBadSaves / "double_steal_queue.gam"),
+         "the runners (1,0,2) do not match the bases (3)", true},
+        {"hang_outs3.gam", ReadBytes(kBadSaves / "hang_outs3.gam"),
+         "3 outs in a game that is not over", true},
+        {"overflow_hits.gam", ReadBytes(kBadSaves / "overflow_hits.gam"),
+         "line 69: the home team's hits: 2147483647 is not in 0..1000000", true},
+        {"overflow_home_runs.gam", ReadBytes(kBadSaves / "overflow_home_runs.gam"),
+         "line 67: the home team's runs: 2147483646 is not in 0..1000000", true},
     };
-    for (const auto& [label, bytes] : cases) {
-        SCOPED_TRACE(label);
-        EXPECT_FALSE(LoadAfterGoodGame(bytes));
-        ExpectCleanState(session.game);
+    const bool demoBuilt = std::filesystem::exists(kDemoLeague / "LegendDB");
+    if (!demoBuilt)
+        std::cout << "note: no demo league in " << kDemoLeague << "; its files skipped\n";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        if (c.demo && !demoBuilt) continue;
+        std::string reason;
+        EXPECT_FALSE(LoadAfterGoodGame(c.bytes, c.demo, reason));
+        EXPECT_NE(reason.find(c.reason), std::string::npos) << reason;
+        ExpectCleanState(c.demo ? demo.game : session.game);
     }
 }
 
