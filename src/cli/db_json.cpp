@@ -27,7 +27,7 @@ struct NumberField {
     const char* key;
     std::uint8_t Record::*small;
     std::uint16_t Record::*wide;
-    bool batting;  // one of the numbers the file keeps only for a player with at-bats
+    bool batting = false;  // one of the numbers the file keeps only for a player with at-bats
 
     unsigned Get(const Record& r) const { return small ? r.*small : r.*wide; }
     unsigned Max() const { return small ? 0xFFu : 0xFFFFu; }
@@ -44,7 +44,7 @@ using PitchingField = NumberField<PitchingLine>;
 
 // In the order of the file, which is the order the JSON lists them in.
 const PlayerField kPlayerFields[] = {
-    {"atBats", nullptr, &PlayerRecord::atBats, false},
+    {"atBats", nullptr, &PlayerRecord::atBats},
     {"battingAvg", nullptr, &PlayerRecord::battingAvg, true},
     {"games", &PlayerRecord::games, nullptr, true},
     {"runs", &PlayerRecord::runs, nullptr, true},
@@ -57,21 +57,21 @@ const PlayerField kPlayerFields[] = {
     {"caughtStealing", &PlayerRecord::caughtStealing, nullptr, true},
     {"walks", &PlayerRecord::walks, nullptr, true},
     {"strikeouts", &PlayerRecord::strikeouts, nullptr, true},
-    {"positions", &PlayerRecord::positions, nullptr, false},
+    {"positions", &PlayerRecord::positions, nullptr},
 };
 
 const PitchingField kPitchingFields[] = {
-    {"eraX100", nullptr, &PitchingLine::eraX100, false},
-    {"wins", &PitchingLine::wins, nullptr, false},
-    {"losses", &PitchingLine::losses, nullptr, false},
-    {"saves", &PitchingLine::saves, nullptr, false},
-    {"games", &PitchingLine::games, nullptr, false},
-    {"shutouts", &PitchingLine::shutouts, nullptr, false},
-    {"earnedRuns", &PitchingLine::earnedRuns, nullptr, false},
-    {"inningsPitched", nullptr, &PitchingLine::inningsPitched, false},
-    {"walks", nullptr, &PitchingLine::walks, false},
-    {"strikeouts", nullptr, &PitchingLine::strikeouts, false},
-    {"oppAvgX1000", nullptr, &PitchingLine::oppAvgX1000, false},
+    {"eraX100", nullptr, &PitchingLine::eraX100},
+    {"wins", &PitchingLine::wins, nullptr},
+    {"losses", &PitchingLine::losses, nullptr},
+    {"saves", &PitchingLine::saves, nullptr},
+    {"games", &PitchingLine::games, nullptr},
+    {"shutouts", &PitchingLine::shutouts, nullptr},
+    {"earnedRuns", &PitchingLine::earnedRuns, nullptr},
+    {"inningsPitched", nullptr, &PitchingLine::inningsPitched},
+    {"walks", nullptr, &PitchingLine::walks},
+    {"strikeouts", nullptr, &PitchingLine::strikeouts},
+    {"oppAvgX1000", nullptr, &PitchingLine::oppAvgX1000},
 };
 
 // ---------------------------------------------------------------- names
@@ -223,7 +223,7 @@ class DocumentBuilder final : public nlohmann::json_sax<Json> {
 
     std::vector<Json*> open_;  // the containers being filled, innermost last
     std::string key_;
-    bool duplicate_ = false;
+    bool duplicate_{};
     std::deque<Json> spare_;  // the values of keys given twice, read and dropped
 };
 
