@@ -29,9 +29,8 @@ int RunImportSeason(const std::string& sourceDir, const std::optional<std::strin
         return 1;
     }
     SeasonImportResult result = ImportSeasonTeams(db, sourceDir);
-    for (const std::string& file : result.skippedFiles)
-        fmt::print(stderr, "velmoro-db: skipped {}: missing or empty\n",
-                   (std::filesystem::path(sourceDir) / file).string());
+    for (const std::string& warning : result.warnings)
+        fmt::print(stderr, "velmoro-db: {}\n", warning);
     // The season import writes to the working directory, never over the installed file.
     if (!WriteTeamList(db.legendTeams, kLegendFileName, false, &error)) {
         fmt::print(stderr, "velmoro-db: cannot write {}: {}\n", kLegendFileName, error);

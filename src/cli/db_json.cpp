@@ -1,21 +1,19 @@
-// dump and build: a team database as JSON and back.
-//
-// Names are byte strings. Valid UTF-8 is written as it is; every other byte is written
-// as the escape \u00XX of its value, and build reads \u0080 to \u00FF back as that one
-// byte, so a dump builds back into the same file byte for byte.
+// A team list as JSON and back (db_json.h). The library reads and writes the JSON text;
+// this file maps it onto the records and refuses what a database file cannot keep.
+#include "db_json.h"
+
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
-#include <string_view>
+#include <charconv>
+#include <deque>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include <fmt/format.h>
 
 #include "db/team_files.h"
-#include "db_commands.h"
 
 namespace velmoro {
 
@@ -29,6 +27,7 @@ struct NumberField {
     const char* key;
     std::uint8_t Record::*small;
     std::uint16_t Record::*wide;
+    bool batting = false;  // one of the numbers the file keeps only for a player with at-bats
 
     unsigned Get(const Record& r) const { return small ? r.*small : r.*wide; }
     unsigned Max() const { return small ? 0xFFu : 0xFFFFu; }
@@ -43,21 +42,21 @@ struct NumberField {
 using PlayerField = NumberField<PlayerRecord>;
 using PitchingField = NumberField<PitchingLine>;
 
-// In the order the JSON lists them, between "name" and "pitching".
+// In the order of the file, which is the order the JSON lists them in.
 const PlayerField kPlayerFields[] = {
     {"atBats", nullptr, &PlayerRecord::atBats},
-    {"battingAvg", nullptr, &PlayerRecord::battingAvg},
-    {"games", &PlayerRecord::games, nullptr},
-    {"runs", &PlayerRecord::runs, nullptr},
-    {"hits", &PlayerRecord::hits, nullptr},
-    {"doubles", &PlayerRecord::doubles, nullptr},
-    {"triples", &PlayerRecord::triples, nullptr},
-    {"homeRuns", &PlayerRecord::homeRuns, nullptr},
-    {"rbi", &PlayerRecord::rbi, nullptr},
-    {"stolenBases", &PlayerRecord::stolenBases, nullptr},
-    {"caughtStealing", &PlayerRecord::caughtStealing, nullptr},
-    {"walks", &PlayerRecord::walks, nullptr},
-    {"strikeouts", &PlayerRecord::strikeouts, nullptr},
+    {"battingAvg", nullptr, &PlayerRecord::battingAvg, true},
+    {"games", &PlayerRecord::games, nullptr, true},
+    {"runs", &PlayerRecord::runs, nullptr, true},
+    {"hits", &PlayerRecord::hits, nullptr, true},
+    {"doubles", &PlayerRecord::doubles, nullptr, true},
+    {"triples", &PlayerRecord::triples, nullptr, true},
+    {"homeRuns", &PlayerRecord::homeRuns, nullptr, true},
+    {"rbi", &PlayerRecord::rbi, nullptr, true},
+    {"stolenBases", &PlayerRecord::stolenBases, nullptr, true},
+    {"caughtStealing", &PlayerRecord::caughtStealing, nullptr, true},
+    {"walks", &PlayerRecord::walks, nullptr, true},
+    {"strikeouts", &PlayerRecord::strikeouts, nullptr, true},
     {"positions", &PlayerRecord::positions, nullptr},
 };
 
@@ -75,85 +74,41 @@ const PitchingField kPitchingFields[] = {
     {"oppAvgX1000", nullptr, &PitchingLine::oppAvgX1000},
 };
 
-void Fail(const std::string& message) {
-    std::fprintf(stderr, "velmoro-db: %s\n", message.c_str());
+// ---------------------------------------------------------------- names
+
+// A name as a JSON string; bytes that are not UTF-8 show as U+FFFD.
+std::string Quoted(std::string_view bytes) {
+    return Json(std::string(bytes)).dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+std::string Readable(std::string_view bytes) {
+    return Json::parse(Quoted(bytes)).get<std::string>();
+}
+
+std::string Hex(std::string_view bytes) {
+    std::string hex;
+    for (const char byte : bytes)
+        hex += fmt::format("{:02x}", static_cast<unsigned char>(byte));
+    return hex;
+}
+
+bool FromHex(std::string_view hex, std::string& bytes) {
+    if (hex.size() % 2 != 0) return false;
+    bytes.clear();
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        unsigned byte = 0;
+        const char* end = hex.data() + i + 2;
+        if (std::from_chars(hex.data() + i, end, byte, 16).ptr != end) return false;
+        bytes.push_back(static_cast<char>(byte));
+    }
+    return true;
 }
 
 // ---------------------------------------------------------------- dump
 
-bool IsContinuation(std::string_view s, std::size_t i, unsigned char low = 0x80,
-                    unsigned char high = 0xBF) {
-    if (i >= s.size()) return false;
-    const auto b = static_cast<unsigned char>(s[i]);
-    return b >= low && b <= high;
-}
-
-// Length of the well-formed UTF-8 sequence starting at s[i], 0 when there is none
-// (overlong forms, surrogates and code points above U+10FFFF included).
-std::size_t Utf8SequenceLength(std::string_view s, std::size_t i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    if (b < 0x80) return 1;
-    if (b >= 0xC2 && b <= 0xDF) return IsContinuation(s, i + 1) ? 2 : 0;
-    if (b >= 0xE0 && b <= 0xEF) {
-        const unsigned char low = b == 0xE0 ? 0xA0 : 0x80;
-        const unsigned char high = b == 0xED ? 0x9F : 0xBF;
-        return IsContinuation(s, i + 1, low, high) && IsContinuation(s, i + 2) ? 3 : 0;
-    }
-    if (b >= 0xF0 && b <= 0xF4) {
-        const unsigned char low = b == 0xF0 ? 0x90 : 0x80;
-        const unsigned char high = b == 0xF4 ? 0x8F : 0xBF;
-        return IsContinuation(s, i + 1, low, high) && IsContinuation(s, i + 2) &&
-                       IsContinuation(s, i + 3)
-                   ? 4
-                   : 0;
-    }
-    return 0;
-}
-
-void AppendEscapedByte(std::string& out, unsigned char b) {
-    switch (b) {
-        case '"':
-            out += "\\\"";
-            break;
-        case '\\':
-            out += "\\\\";
-            break;
-        case '\b':
-            out += "\\b";
-            break;
-        case '\f':
-            out += "\\f";
-            break;
-        case '\n':
-            out += "\\n";
-            break;
-        case '\r':
-            out += "\\r";
-            break;
-        case '\t':
-            out += "\\t";
-            break;
-        default:
-            if (b < 0x20 || b >= 0x80)
-                out += fmt::format("\\u{:04x}", b);
-            else
-                out.push_back(static_cast<char>(b));
-    }
-}
-
-void AppendJsonString(std::string& out, std::string_view s) {
-    out.push_back('"');
-    for (std::size_t i = 0; i < s.size();) {
-        const std::size_t length = Utf8SequenceLength(s, i);
-        if (length > 1) {
-            out.append(s.substr(i, length));
-            i += length;
-        } else {
-            AppendEscapedByte(out, static_cast<unsigned char>(s[i]));
-            ++i;
-        }
-    }
-    out.push_back('"');
+void AppendName(std::string& out, const std::string& name) {
+    out += "{\"name\": " + Quoted(name);
+    if (Readable(name) != name) out += ", \"nameBytes\": \"" + Hex(name) + "\"";
 }
 
 template <class Record, std::size_t N>
@@ -163,8 +118,8 @@ void AppendNumbers(std::string& out, const Record& r, const NumberField<Record> 
 }
 
 void AppendPlayer(std::string& out, const PlayerRecord& player) {
-    out += "    {\"name\": ";
-    AppendJsonString(out, player.name);
+    out += "    ";
+    AppendName(out, player.name);
     AppendNumbers(out, player, kPlayerFields);
     out += ", \"pitching\": ";
     if (!player.pitching) {
@@ -177,8 +132,8 @@ void AppendPlayer(std::string& out, const PlayerRecord& player) {
 }
 
 void AppendTeam(std::string& out, const TeamRecord& team) {
-    out += "  {\"name\": ";
-    AppendJsonString(out, team.name);
+    out += "  ";
+    AppendName(out, team.name);
     if (team.players.empty()) {
         out += ", \"players\": []}";
         return;
@@ -191,6 +146,261 @@ void AppendTeam(std::string& out, const TeamRecord& team) {
     out += "  ]}";
 }
 
+// ---------------------------------------------------------------- build
+
+// Builds the document from the library's parser events and keeps two things the
+// library's own document loses: a key given twice (its value becomes "discarded",
+// which no JSON text yields) and the text of a number that is not a whole number
+// (held as bytes, which no JSON text yields either), so that a message shows 1e2 as
+// it was written.
+class DocumentBuilder final : public nlohmann::json_sax<Json> {
+  public:
+    Json document;
+    std::string error;
+
+    bool null() override { return Put(nullptr); }
+    bool boolean(bool value) override { return Put(value); }
+    bool number_integer(number_integer_t value) override { return Put(value); }
+    bool number_unsigned(number_unsigned_t value) override { return Put(value); }
+    bool number_float(number_float_t, const string_t& text) override {
+        return Put(Json::binary(std::vector<std::uint8_t>(text.begin(), text.end())));
+    }
+    bool string(string_t& value) override { return Put(std::move(value)); }
+    bool binary(binary_t& value) override { return Put(Json::binary(value)); }
+
+    bool start_object(std::size_t) override { return Open(Json::object()); }
+    bool key(string_t& key) override {
+        Json& object = *open_.back();
+        duplicate_ = object.contains(key);
+        if (duplicate_) object[key] = Json(Json::value_t::discarded);
+        key_ = std::move(key);
+        return true;
+    }
+    bool end_object() override { return Close(); }
+    bool start_array(std::size_t) override { return Open(Json::array()); }
+    bool end_array() override { return Close(); }
+
+    bool parse_error(std::size_t, const std::string&, const Json::exception& e) override {
+        // "[json.exception.parse_error.101] parse error at line 2, column 7: ..."; the
+        // text it quotes may hold the stray bytes themselves.
+        const std::string_view what = e.what();
+        error = Readable(what.substr(what.find("] ") + 2));
+        if (error.find("UTF-8") != std::string::npos)
+            error +=
+                "; a name that is not UTF-8 is written as \"nameBytes\": two hex digits a byte";
+        return false;
+    }
+
+  private:
+    // Deeper than any team list; the limit keeps the messages' dumps off the stack's end.
+    static constexpr std::size_t kMaxDepth = 16;
+
+    Json& Slot() {
+        if (open_.empty()) return document;
+        Json& parent = *open_.back();
+        if (parent.is_array()) return parent.emplace_back();
+        if (std::exchange(duplicate_, false)) return spare_.emplace_back();
+        return parent[key_];
+    }
+    bool Put(Json value) {
+        Slot() = std::move(value);
+        return true;
+    }
+    bool Open(Json container) {
+        if (open_.size() == kMaxDepth) {
+            error = "the JSON is nested too deeply";
+            return false;
+        }
+        Json& slot = Slot();
+        slot = std::move(container);
+        open_.push_back(&slot);
+        return true;
+    }
+    bool Close() {
+        open_.pop_back();
+        return true;
+    }
+
+    std::vector<Json*> open_;  // the containers being filled, innermost last
+    std::string key_;
+    bool duplicate_{};
+    std::deque<Json> spare_;  // the values of keys given twice, read and dropped
+};
+
+// A value or key in a message: the first 80 bytes, control bytes made harmless.
+std::string Shown(std::string_view text) {
+    return PrintableName(text.substr(0, 80));
+}
+
+std::string ShownValue(const Json& value) {
+    if (value.is_binary())
+        return Shown(std::string(value.get_binary().begin(), value.get_binary().end()));
+    return Shown(value.dump(-1, ' ', false, Json::error_handler_t::replace));
+}
+
+template <class Record, std::size_t N>
+std::vector<std::string> KeysOf(const NumberField<Record> (&fields)[N]) {
+    std::vector<std::string> keys;
+    for (const auto& field : fields)
+        keys.emplace_back(field.key);
+    return keys;
+}
+
+const std::vector<std::string>& PlayerKeys() {
+    static const std::vector<std::string> keys = [] {
+        std::vector<std::string> k = KeysOf(kPlayerFields);
+        k.insert(k.begin(), "name");
+        k.emplace_back("pitching");
+        return k;
+    }();
+    return keys;
+}
+
+std::string NameOf(const Json& object) {
+    if (!object.is_object() || !object.contains("name") || !object["name"].is_string()) return {};
+    return object["name"].get<std::string>();
+}
+
+// Reads the document into records, stopping at the first thing it refuses.
+class ListReader {
+  public:
+    explicit ListReader(std::string& error) : error_(error) {}
+
+    bool Teams(const Json& root, TeamList& teams) {
+        if (!root.is_array()) return Refuse("the JSON must be an array of teams");
+        for (const Json& team : root) {
+            team_ = teams.size() + 1;
+            if (!Team(team, AddTeam(teams, ""))) return false;
+        }
+        return true;
+    }
+
+  private:
+    bool Team(const Json& value, TeamRecord& team) {
+        teamName_ = NameOf(value);
+        player_ = 0;
+        if (!Fields(value, {"name", "players"}, "a team", true) || !Name(value, team.name))
+            return false;
+        const Json& players = value.at("players");
+        if (!players.is_array()) return Refuse("players must be an array");
+        if (players.size() > kMaxTeamPlayers)
+            return Refuse(
+                fmt::format("{} players; at most {} fit", players.size(), kMaxTeamPlayers));
+        for (const Json& player : players) {
+            ++player_;
+            if (!Player(player, team.AddPlayer(PlayerRecord()))) return false;
+        }
+        return true;
+    }
+
+    bool Player(const Json& value, PlayerRecord& player) {
+        playerName_ = NameOf(value);
+        if (!Fields(value, PlayerKeys(), "a player", true) || !Name(value, player.name) ||
+            !Numbers(value, player, kPlayerFields, ""))
+            return false;
+        for (const auto& field : kPlayerFields) {
+            if (field.batting && player.atBats == 0 && field.Get(player) != 0)
+                return Refuse(
+                    fmt::format("{} {} cannot be kept: the file holds no batting numbers for a "
+                                "player with 0 atBats",
+                                field.key, field.Get(player)));
+        }
+        return Pitching(value.at("pitching"), player);
+    }
+
+    bool Pitching(const Json& value, PlayerRecord& player) {
+        const bool pitcher = player.HasPosition(Pitcher);
+        if (value.is_null() && pitcher)
+            return Refuse(
+                fmt::format("pitching cannot be null: positions {} include Pitcher, "
+                            "and the file holds a pitching line for every Pitcher",
+                            player.positions));
+        if (value.is_null()) return true;
+        if (!pitcher)
+            return Refuse(fmt::format(
+                "pitching cannot be kept: positions {} do not include Pitcher", player.positions));
+        static const std::vector<std::string> keys = KeysOf(kPitchingFields);
+        if (!Fields(value, keys, "pitching", false)) return false;
+        player.pitching = std::make_unique<PitchingLine>();
+        return Numbers(value, *player.pitching, kPitchingFields, "pitching.");
+    }
+
+    // Every key one of the expected ones, each given once, none missing: a misspelt key
+    // would otherwise turn a number silently into 0.
+    bool Fields(const Json& object, const std::vector<std::string>& keys, std::string_view what,
+                bool named) {
+        if (!object.is_object()) return Refuse(fmt::format("{} must be an object", what));
+        for (const auto& [key, value] : object.items()) {
+            if (value.is_discarded())
+                return Refuse(fmt::format("\"{}\" is given twice", Shown(key)));
+            const bool known = std::find(keys.begin(), keys.end(), key) != keys.end() ||
+                               (named && key == "nameBytes");
+            if (!known) return Refuse(fmt::format("\"{}\" is not a field of {}", Shown(key), what));
+        }
+        for (const auto& key : keys) {
+            if (!object.contains(key)) return Refuse(fmt::format("\"{}\" is missing", key));
+        }
+        return true;
+    }
+
+    // "name" is what a reader sees; "nameBytes", when given, the exact bytes.
+    bool Name(const Json& object, std::string& name) {
+        const Json& readable = object.at("name");
+        if (!readable.is_string()) return Refuse("name must be a string");
+        name = readable.get<std::string>();
+        if (object.contains("nameBytes")) {
+            const Json& bytes = object.at("nameBytes");
+            if (!bytes.is_string() || !FromHex(bytes.get<std::string>(), name))
+                return Refuse("nameBytes must be a string of two hex digits a byte");
+            if (Readable(name) != readable.get<std::string>())
+                return Refuse(fmt::format("name \"{}\" does not match nameBytes",
+                                          Shown(readable.get<std::string>())));
+        }
+        if (name.size() > kMaxNameBytes)
+            return Refuse(
+                fmt::format("name is {} bytes long; at most {} fit", name.size(), kMaxNameBytes));
+        return true;
+    }
+
+    template <class Record, std::size_t N>
+    bool Numbers(const Json& object, Record& r, const NumberField<Record> (&fields)[N],
+                 std::string_view prefix) {
+        for (const auto& field : fields) {
+            const Json& value = object.at(field.key);
+            const bool fits = value.is_number_integer() && value.get<long long>() >= 0 &&
+                              value.get<long long>() <= static_cast<long long>(field.Max());
+            if (!fits)
+                return Refuse(fmt::format("{} does not fit {}{} (0..{})", ShownValue(value), prefix,
+                                          field.key, field.Max()));
+            field.Set(r, value.get<unsigned>());
+        }
+        return true;
+    }
+
+    // "team 2 "1930 Cubs", player 3 "Hack Wilson": PROBLEM"
+    bool Refuse(std::string_view problem) {
+        error_.clear();
+        if (team_) {
+            error_ = fmt::format("team {}", team_);
+            if (!teamName_.empty()) error_ += fmt::format(" \"{}\"", Shown(teamName_));
+        }
+        if (player_) {
+            error_ += fmt::format(", player {}", player_);
+            if (!playerName_.empty()) error_ += fmt::format(" \"{}\"", Shown(playerName_));
+        }
+        error_ += (team_ ? ": " : "") + std::string(problem);
+        return false;
+    }
+
+    std::string& error_;
+    std::size_t team_ = 0;
+    std::string teamName_;
+    std::size_t player_ = 0;
+    std::string playerName_;
+};
+
+}  // namespace
+
 std::string TeamListJson(const TeamList& teams) {
     if (teams.empty()) return "[]\n";
     std::string out = "[\n";
@@ -202,428 +412,16 @@ std::string TeamListJson(const TeamList& teams) {
     return out;
 }
 
-// ---------------------------------------------------------------- JSON reading
-
-// A strict JSON reader. nlohmann's own parser would turn \u00e9 into the two bytes of
-// U+00E9; here it stays the single byte the dump escaped.
-class JsonReader {
-  public:
-    explicit JsonReader(std::string_view text) : text_(text) {}
-
-    bool Parse(Json& out) {
-        if (text_.substr(0, 3) == "\xEF\xBB\xBF") pos_ = 3;  // a byte order mark
-        if (!Value(out, 0)) return false;
-        SkipSpace();
-        return pos_ == text_.size() || Error("unexpected text after the end of the data");
-    }
-
-    const std::string& error() const { return error_; }
-
-  private:
-    // Deeper nesting than any team file needs; the limit keeps the stack safe.
-    static constexpr int kMaxDepth = 64;
-
-    bool Error(std::string_view what) {
-        if (!error_.empty()) return false;
-        std::size_t line = 1;
-        std::size_t column = 1;
-        for (std::size_t i = 0; i < pos_ && i < text_.size(); ++i) {
-            column = text_[i] == '\n' ? 1 : column + 1;
-            line += text_[i] == '\n' ? 1 : 0;
-        }
-        error_ = fmt::format("line {}, column {}: {}", line, column, what);
+bool TeamListFromJson(std::string_view text, TeamList& teams, std::string& error) {
+    teams.clear();
+    DocumentBuilder builder;
+    if (!Json::sax_parse(text, &builder)) {
+        error = builder.error;
         return false;
     }
-
-    void SkipSpace() {
-        while (pos_ < text_.size() && (text_[pos_] == ' ' || text_[pos_] == '\t' ||
-                                       text_[pos_] == '\n' || text_[pos_] == '\r'))
-            ++pos_;
-    }
-
-    bool Consume(char c) {
-        SkipSpace();
-        if (pos_ < text_.size() && text_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
-
-    bool Literal(std::string_view word, Json value, Json& out) {
-        if (text_.substr(pos_, word.size()) != word) return Error("unexpected character");
-        pos_ += word.size();
-        out = std::move(value);
-        return true;
-    }
-
-    bool Value(Json& out, int depth) {
-        if (depth > kMaxDepth) return Error("nested too deeply");
-        SkipSpace();
-        if (pos_ >= text_.size()) return Error("the data ends too early");
-        switch (text_[pos_]) {
-            case '{':
-                return Object(out, depth);
-            case '[':
-                return Array(out, depth);
-            case '"': {
-                std::string s;
-                if (!String(s)) return false;
-                out = std::move(s);
-                return true;
-            }
-            case 't':
-                return Literal("true", true, out);
-            case 'f':
-                return Literal("false", false, out);
-            case 'n':
-                return Literal("null", nullptr, out);
-            default:
-                return Number(out);
-        }
-    }
-
-    bool Object(Json& out, int depth) {
-        ++pos_;
-        out = Json::object();
-        if (Consume('}')) return true;
-        do {
-            SkipSpace();
-            std::string key;
-            if (pos_ >= text_.size() || text_[pos_] != '"') return Error("expected a key");
-            if (!String(key)) return false;
-            if (out.contains(key)) return Error(fmt::format("\"{}\" given twice", key));
-            if (!Consume(':')) return Error("expected ':'");
-            if (!Value(out[key], depth + 1)) return false;
-        } while (Consume(','));
-        return Consume('}') || Error("expected ',' or '}'");
-    }
-
-    bool Array(Json& out, int depth) {
-        ++pos_;
-        out = Json::array();
-        if (Consume(']')) return true;
-        do {
-            Json item;
-            if (!Value(item, depth + 1)) return false;
-            out.push_back(std::move(item));
-        } while (Consume(','));
-        return Consume(']') || Error("expected ',' or ']'");
-    }
-
-    bool Digits() {
-        const std::size_t start = pos_;
-        while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9')
-            ++pos_;
-        return pos_ > start;
-    }
-
-    bool Number(Json& out) {
-        const std::size_t start = pos_;
-        if (text_[pos_] == '-') ++pos_;
-        if (!Digits()) return Error("unexpected character");
-        bool whole = true;
-        if (pos_ < text_.size() && text_[pos_] == '.') {
-            ++pos_;
-            whole = false;
-            if (!Digits()) return Error("expected digits after '.'");
-        }
-        if (pos_ < text_.size() && (text_[pos_] == 'e' || text_[pos_] == 'E')) {
-            ++pos_;
-            whole = false;
-            if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) ++pos_;
-            if (!Digits()) return Error("expected digits in the exponent");
-        }
-        const std::string literal(text_.substr(start, pos_ - start));
-        if (whole && literal.size() <= 18) {
-            out = std::stoll(literal);
-        } else {
-            out = std::strtod(literal.c_str(), nullptr);  // no whole field takes it
-        }
-        return true;
-    }
-
-    bool Hex4(unsigned& value) {
-        if (text_.size() - pos_ < 4) return Error("expected four hex digits");
-        value = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = text_[pos_++];
-            const int digit = c >= '0' && c <= '9'   ? c - '0'
-                              : c >= 'a' && c <= 'f' ? c - 'a' + 10
-                              : c >= 'A' && c <= 'F' ? c - 'A' + 10
-                                                     : -1;
-            if (digit < 0) return Error("expected four hex digits");
-            value = value * 16 + static_cast<unsigned>(digit);
-        }
-        return true;
-    }
-
-    static void AppendUtf8(std::string& out, unsigned cp) {
-        if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | cp >> 6));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | cp >> 12));
-            out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | cp >> 18));
-            out.push_back(static_cast<char>(0x80 | (cp >> 12 & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp >> 6 & 0x3F)));
-        }
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    }
-
-    // \u0000 to \u00FF are single bytes; above that, UTF-8 (surrogate pairs joined).
-    bool UnicodeEscape(std::string& out) {
-        unsigned cp = 0;
-        if (!Hex4(cp)) return false;
-        if (cp <= 0xFF) {
-            out.push_back(static_cast<char>(cp));
-            return true;
-        }
-        if (cp >= 0xDC00 && cp <= 0xDFFF) return Error("a lone low surrogate");
-        if (cp >= 0xD800 && cp <= 0xDBFF) {
-            unsigned low = 0;
-            if (text_.substr(pos_, 2) != "\\u") return Error("a lone high surrogate");
-            pos_ += 2;
-            if (!Hex4(low)) return false;
-            if (low < 0xDC00 || low > 0xDFFF) return Error("a lone high surrogate");
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
-        }
-        AppendUtf8(out, cp);
-        return true;
-    }
-
-    bool Escape(std::string& out) {
-        if (pos_ >= text_.size()) return Error("the data ends inside a string");
-        const char c = text_[pos_++];
-        switch (c) {
-            case '"':
-                out.push_back('"');
-                return true;
-            case '\\':
-                out.push_back('\\');
-                return true;
-            case '/':
-                out.push_back('/');
-                return true;
-            case 'b':
-                out.push_back('\b');
-                return true;
-            case 'f':
-                out.push_back('\f');
-                return true;
-            case 'n':
-                out.push_back('\n');
-                return true;
-            case 'r':
-                out.push_back('\r');
-                return true;
-            case 't':
-                out.push_back('\t');
-                return true;
-            case 'u':
-                return UnicodeEscape(out);
-            default:
-                --pos_;
-                return Error("unknown escape");
-        }
-    }
-
-    bool String(std::string& out) {
-        ++pos_;
-        while (pos_ < text_.size()) {
-            const auto c = static_cast<unsigned char>(text_[pos_++]);
-            if (c == '"') return true;
-            if (c == '\\') {
-                if (!Escape(out)) return false;
-            } else if (c < 0x20) {
-                --pos_;
-                return Error("a control character inside a string");
-            } else {
-                out.push_back(static_cast<char>(c));
-            }
-        }
-        return Error("the data ends inside a string");
-    }
-
-    std::string_view text_;
-    std::size_t pos_ = 0;
-    std::string error_;
-};
-
-// ---------------------------------------------------------------- build
-
-// Names in messages: control bytes would garble the terminal, so they become '?'.
-std::string Printable(std::string name) {
-    for (char& c : name) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) c = '?';
-    }
-    return name;
-}
-
-// Where in the JSON a value belongs, for messages.
-struct Place {
-    std::size_t team = 0;
-    std::string teamName;
-    std::size_t player = 0;  // 0: the team itself
-    std::string playerName;
-
-    std::string Describe(std::string_view field) const {
-        std::string where = fmt::format("team {}", team);
-        if (!teamName.empty()) where += fmt::format(" \"{}\"", Printable(teamName));
-        if (player) where += fmt::format(", player {}", player);
-        if (!playerName.empty()) where += fmt::format(" \"{}\"", Printable(playerName));
-        if (field.empty()) return where;
-        return where + fmt::format(", field \"{}\"", field);
-    }
-};
-
-bool Refuse(const Place& place, std::string_view field, std::string_view problem) {
-    Fail(fmt::format("{}: {}", place.Describe(field), problem));
+    if (ListReader(error).Teams(builder.document, teams)) return true;
+    teams.clear();
     return false;
-}
-
-// Every key of the object must be one of the expected ones and each must be present:
-// a misspelt key would otherwise turn a number silently into 0.
-bool CheckKeys(const Json& object, const std::vector<std::string>& keys, const Place& place,
-               std::string_view what) {
-    if (!object.is_object()) return Refuse(place, "", std::string(what) + " must be an object");
-    for (const auto& [key, value] : object.items()) {
-        if (std::find(keys.begin(), keys.end(), key) == keys.end())
-            return Refuse(place, key, "is not a field of " + std::string(what));
-    }
-    for (const auto& key : keys) {
-        if (!object.contains(key)) return Refuse(place, key, "is missing");
-    }
-    return true;
-}
-
-bool ReadName(const Json& value, std::string& name, const Place& place) {
-    if (!value.is_string()) return Refuse(place, "name", "is not a string");
-    name = value.get<std::string>();
-    if (name.size() > kMaxNameBytes)
-        return Refuse(place, "name", fmt::format("is {} bytes long; at most 255 fit", name.size()));
-    return true;
-}
-
-template <class Record, std::size_t N>
-std::vector<std::string> KeysOf(const NumberField<Record> (&fields)[N]) {
-    std::vector<std::string> keys;
-    for (const auto& field : fields)
-        keys.emplace_back(field.key);
-    return keys;
-}
-
-template <class Record, std::size_t N>
-bool ReadNumbers(const Json& object, Record& r, const NumberField<Record> (&fields)[N],
-                 const Place& place) {
-    for (const auto& field : fields) {
-        const Json& value = object.at(field.key);
-        const bool fits = value.is_number_integer() && value.get<long long>() >= 0 &&
-                          value.get<long long>() <= static_cast<long long>(field.Max());
-        if (!fits)
-            return Refuse(place, field.key,
-                          fmt::format("{} does not fit (a whole number from 0 to {})",
-                                      value.dump(-1, ' ', false, Json::error_handler_t::replace),
-                                      field.Max()));
-        field.Set(r, static_cast<unsigned>(value.get<long long>()));
-    }
-    return true;
-}
-
-bool ReadPitching(const Json& value, PlayerRecord& player, const Place& place) {
-    if (value.is_null()) return true;
-    if (!CheckKeys(value, KeysOf(kPitchingFields), place, "pitching")) return false;
-    player.pitching = std::make_unique<PitchingLine>();
-    return ReadNumbers(value, *player.pitching, kPitchingFields, place);
-}
-
-bool ReadPlayer(const Json& value, TeamRecord& team, Place& place) {
-    if (value.is_object() && value.contains("name") && value["name"].is_string())
-        place.playerName = value["name"].get<std::string>();
-    std::vector<std::string> keys = KeysOf(kPlayerFields);
-    keys.insert(keys.begin(), "name");
-    keys.emplace_back("pitching");
-    if (!CheckKeys(value, keys, place, "a player")) return false;
-    PlayerRecord& player = team.AddPlayer(PlayerRecord());
-    return ReadName(value["name"], player.name, place) &&
-           ReadNumbers(value, player, kPlayerFields, place) &&
-           ReadPitching(value["pitching"], player, place);
-}
-
-bool ReadTeam(const Json& value, TeamList& teams, Place& place) {
-    if (value.is_object() && value.contains("name") && value["name"].is_string())
-        place.teamName = value["name"].get<std::string>();
-    if (!CheckKeys(value, {"name", "players"}, place, "a team")) return false;
-    TeamRecord& team = AddTeam(teams, "");
-    if (!ReadName(value["name"], team.name, place)) return false;
-    const Json& players = value["players"];
-    if (!players.is_array()) return Refuse(place, "players", "is not an array");
-    for (const Json& player : players) {
-        ++place.player;
-        place.playerName.clear();
-        if (!ReadPlayer(player, team, place)) return false;
-    }
-    return true;
-}
-
-bool ReadTeams(const Json& root, TeamList& teams) {
-    if (!root.is_array()) {
-        Fail("the JSON must be an array of teams");
-        return false;
-    }
-    Place place;
-    for (const Json& team : root) {
-        place = Place{place.team + 1, "", 0, ""};
-        if (!ReadTeam(team, teams, place)) return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-int RunDump(const std::string& file) {
-    std::string bytes;
-    if (!ReadFileBytes(file, bytes)) {
-        Fail(fmt::format("cannot read {}", file));
-        return 1;
-    }
-    TeamList teams;
-    std::string error;
-    if (!ParseTeamList(bytes, teams, &error)) {
-        Fail(fmt::format("{} is not a whole team database: {}", file, error));
-        return 1;
-    }
-    const std::string json = TeamListJson(teams);
-    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
-        std::fflush(stdout) != 0) {
-        Fail("cannot write to standard output");
-        return 1;
-    }
-    return 0;
-}
-
-int RunBuild(const std::string& jsonFile, const std::string& outFile, bool filter) {
-    std::string text;
-    if (!ReadFileBytes(jsonFile, text)) {
-        Fail(fmt::format("cannot read {}", jsonFile));
-        return 1;
-    }
-    JsonReader reader(text);
-    Json root;
-    if (!reader.Parse(root)) {
-        Fail(fmt::format("{}: {}", jsonFile, reader.error()));
-        return 1;
-    }
-    TeamList teams;
-    if (!ReadTeams(root, teams)) return 1;
-    std::string error;
-    if (!WriteTeamList(teams, outFile, filter, &error)) {
-        Fail(error);
-        return 1;
-    }
-    return 0;
 }
 
 }  // namespace velmoro

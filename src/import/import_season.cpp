@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <fmt/format.h>
+
 #include "db/team_files.h"
 
 namespace velmoro {
@@ -90,11 +92,6 @@ bool IsBlank(std::string_view line) {
     return true;
 }
 
-std::string Cut(std::string text, std::size_t limit) {
-    if (text.size() > limit) text.resize(limit);
-    return text;
-}
-
 void InsertTeam(TeamList& list, std::unique_ptr<TeamRecord> team) {
     std::string previous = PreviousSeasonName(team->name);
     for (auto it = list.begin(); !previous.empty() && it != list.end(); ++it) {
@@ -176,28 +173,57 @@ std::vector<std::string> SplitLines(std::string_view text) {
     return lines;
 }
 
-bool ReadClubFile(const std::filesystem::path& path, TeamRecord& team) {
+bool ReadClubFile(const std::filesystem::path& path, TeamRecord& team,
+                  std::vector<std::string>* warnings) {
+    auto warn = [&](const std::string& text) {
+        if (warnings) warnings->push_back(text);
+    };
+    auto skip = [&](const std::string& reason) {
+        warn(fmt::format("skipped {}: {}", path.string(), reason));
+        return false;
+    };
     std::string text;
-    if (!ReadFileBytes(path, text)) return false;
-    std::vector<std::string> lines = SplitLines(text);
-    if (lines.empty() || IsBlank(lines[0])) return false;
-    team.name = Cut(lines[0], kClubFileTeamNameMax);
+    if (!ReadFileBytes(path, text)) return skip("missing or unreadable");
+    const std::vector<std::string> lines = SplitLines(text);
+    if (lines.empty() || IsBlank(lines[0])) return skip("empty");
+    // fgets-style reading would cut a long line and read its rest as the next lines; a
+    // name line this long is a file whose lines do not end with line feeds.
+    auto tooLong = [&](std::size_t line, std::size_t max) {
+        if (lines[line].size() <= max) return false;
+        skip(fmt::format("line {} is {} bytes long, longer than a name ({} at most){}", line + 1,
+                         lines[line].size(), max,
+                         Contains(lines[line], "\r") ? "; its lines end with CR only" : ""));
+        return true;
+    };
+    if (tooLong(0, kClubFileTeamNameMax)) return false;
+    team.name = lines[0];
     team.players.clear();
     std::size_t i = 1;
     static const std::string kNoLine;
     auto next = [&]() -> const std::string& { return i < lines.size() ? lines[i++] : kNoLine; };
     while (i < lines.size()) {
-        std::string_view name = next();
         // A stray blank line (often a second separator at the end) is not a player.
-        if (IsBlank(name)) continue;
-        PlayerRecord& p =
-            team.AddPlayer(PlayerRecord(Cut(std::string(name), kClubFilePlayerNameMax)));
+        if (IsBlank(lines[i])) {
+            ++i;
+            continue;
+        }
+        if (tooLong(i, kClubFilePlayerNameMax)) return false;
+        PlayerRecord& p = team.AddPlayer(PlayerRecord(next()));
         ParseBattingLine(next(), p);
         p.pitching = ParsePitchingLine(next());
-        p.positions = ParsePositionsLine(next());
+        const std::string& positions = next();
+        p.positions = ParsePositionsLine(positions);
         next();  // separator
+        if (p.pitching && !p.HasPosition(Pitcher)) {
+            // The database file keeps pitching lines of pitchers only.
+            warn(
+                fmt::format("{}: player \"{}\" has a pitching line but no P among the positions "
+                            "\"{}\"; the pitching line is dropped",
+                            path.string(), PrintableName(p.name), PrintableName(positions)));
+            p.pitching.reset();
+        }
     }
-    return true;
+    return !team.players.empty() || skip("no players");
 }
 
 std::string PreviousSeasonName(std::string_view teamName) {
@@ -215,7 +241,7 @@ SeasonImportResult ImportSeasonTeams(TeamDatabase& db, const std::filesystem::pa
     SeasonImportResult result;
     for (const char* file : kSeasonClubFiles) {
         auto read = std::make_unique<TeamRecord>();
-        if (!ReadClubFile(sourceDir / file, *read)) {
+        if (!ReadClubFile(sourceDir / file, *read, &result.warnings)) {
             result.skippedFiles.emplace_back(file);
             continue;
         }

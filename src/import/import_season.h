@@ -40,14 +40,20 @@ std::unique_ptr<PitchingLine> ParsePitchingLine(std::string_view line);
 // The lines of a club file, line ends (LF or CR LF) removed.
 std::vector<std::string> SplitLines(std::string_view text);
 
-// A club file's team with its players. False when the file cannot be read or has no
-// team name line.
-bool ReadClubFile(const std::filesystem::path& path, TeamRecord& team);
+// A club file's team with its players. False when the file cannot be read, has no
+// team name line or no players, or holds a name line longer than a name (a file whose
+// lines do not end with line feeds reads as one line). `warnings`, when given, gets one
+// line naming the file for a file refused, and one naming the player for each pitching
+// line that is dropped because the player's positions lack P (the database file keeps
+// pitching lines of pitchers only).
+bool ReadClubFile(const std::filesystem::path& path, TeamRecord& team,
+                  std::vector<std::string>* warnings = nullptr);
 
 struct SeasonImportResult {
-    int newTeams = 0;
+    int newTeams = 0;  // counts only teams read from a club file with players
     int replacedTeams = 0;
     std::vector<std::string> skippedFiles;
+    std::vector<std::string> warnings;  // as ReadClubFile gives them, in file order
 };
 
 // Reads the thirty club files from `sourceDir` into `db.legendTeams`: a team already

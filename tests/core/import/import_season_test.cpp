@@ -183,5 +183,43 @@ TEST(ImportSeasonTeams, ReimportReplacesPlayersInPlaceAndSurvivesTheFile) {
     EXPECT_EQ(*noLine->pitching, PitchingLine());
 }
 
+// Club files read in part or not at all are reported by file and player, and only the
+// teams read count as new.
+TEST(ImportSeasonTeams, BadClubFilesAreReportedByName) {
+    TempDir dir;
+    WriteText(dir / "angels", "2006 Angels\n\n\n");
+    WriteText(dir / "astros", ClubFile("2006 Astros", "Cr Only", "\r"));
+    WriteText(dir / "athletics", ClubFile("2006 Athletics", std::string(255, 'x')));
+    std::filesystem::copy_file(VELMORO_TEST_DATA_DIR "/club/club_pitching_without_p.txt",
+                               dir / "braves");
+    WriteText(dir / "reds", ClubFile("2006 Reds", std::string(254, 'x')));  // just fits
+    TeamDatabase db;
+    const SeasonImportResult result = ImportSeasonTeams(db, dir.path());
+    EXPECT_EQ(result.newTeams, 2);
+    EXPECT_EQ(result.skippedFiles.size(), 28u);
+    EXPECT_EQ(Names(db.legendTeams), (std::vector<std::string>{"Tom Gordon", "2006 Reds"}));
+    EXPECT_EQ(db.legendTeams[0]->players[2]->pitching, nullptr);
+
+    const std::string at = dir.path().string() + "/";
+    const std::string dropped =
+        at +
+        "braves: player \"NO_HIT_STATS\" has a pitching line but no P among the positions "
+        "\"\"; the pitching line is dropped";
+    std::vector<std::string> warnings;
+    for (const std::string& warning : result.warnings)
+        if (warning.find("missing or unreadable") == std::string::npos) warnings.push_back(warning);
+    EXPECT_EQ(warnings,
+              (std::vector<std::string>{
+                  "skipped " + at + "angels: no players",
+                  "skipped " + at +
+                      "astros: line 1 is 199 bytes long, longer than a name (198 at most); its "
+                      "lines end with CR only",
+                  "skipped " + at +
+                      "athletics: line 2 is 255 bytes long, longer than a name "
+                      "(254 at most)",
+                  dropped, dropped, dropped}));
+    EXPECT_EQ(result.warnings.size(), 25u + warnings.size());
+}
+
 }  // namespace
 }  // namespace velmoro

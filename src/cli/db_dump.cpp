@@ -1,0 +1,61 @@
+// dump and build: a team database as JSON and back (the JSON of db_json.h).
+#include <cstdio>
+#include <string>
+
+#include <fmt/format.h>
+
+#include "db/team_files.h"
+#include "db_commands.h"
+#include "db_json.h"
+
+namespace velmoro {
+
+namespace {
+
+void Fail(const std::string& message) {
+    std::fprintf(stderr, "velmoro-db: %s\n", message.c_str());
+}
+
+}  // namespace
+
+int RunDump(const std::string& file) {
+    std::string bytes;
+    if (!ReadFileBytes(file, bytes)) {
+        Fail(fmt::format("cannot read {}", file));
+        return 1;
+    }
+    TeamList teams;
+    std::string error;
+    if (!ParseTeamList(bytes, teams, &error)) {
+        Fail(fmt::format("{} is not a whole team database: {}", file, error));
+        return 1;
+    }
+    const std::string json = TeamListJson(teams);
+    if (std::fwrite(json.data(), 1, json.size(), stdout) != json.size() ||
+        std::fflush(stdout) != 0) {
+        Fail("cannot write to standard output");
+        return 1;
+    }
+    return 0;
+}
+
+int RunBuild(const std::string& jsonFile, const std::string& outFile, bool filter) {
+    std::string text;
+    if (!ReadFileBytes(jsonFile, text)) {
+        Fail(fmt::format("cannot read {}", jsonFile));
+        return 1;
+    }
+    TeamList teams;
+    std::string error;
+    if (!TeamListFromJson(text, teams, error)) {
+        Fail(fmt::format("{}: {}", jsonFile, error));
+        return 1;
+    }
+    if (!WriteTeamList(teams, outFile, filter, &error)) {
+        Fail(error);
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace velmoro
