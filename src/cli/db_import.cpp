@@ -9,9 +9,9 @@
 
 #include "db/install_dir.h"
 #include "db/season_index.h"
-#include "db_lineup_figures.h"
 #include "db/team_files.h"
 #include "db_commands.h"
+#include "db_lineup_figures.h"
 #include "import/demo_league.h"
 #include "import/import_season.h"
 #include "import/lahman_club_files.h"
@@ -83,50 +83,49 @@ int RunImportLahman(const LahmanOptions& options) {
         if (options.toYear) import.toYear = *options.toYear;
     }
     ProgressBar bar("Reading the Lahman tables", 100, !options.quiet);
-    import.progress = [&](std::size_t done, std::size_t total) {
-        bar.Update(done * 100 / total);
-    };
-    TeamList teams;
-    LahmanImportResult result;
-    std::string error;
-    const bool imported = ImportLahman(options.csvDir, import, teams, &result, &error);
-    bar.Finish();
-    for (const std::string& warning : result.warnings)
-        fmt::print(stderr, "velmoro-db: {}\n", warning);
-    for (const std::string& season : result.leftOut)
-        fmt::print(stderr, "velmoro-db: {}\n", season);
-    if (!imported) {
-        fmt::print(stderr, "velmoro-db: {}\n", error);
-        return 1;
-    }
-    if (teams.empty()) {
-        std::fputs("velmoro-db: no team-seasons in the chosen years\n", stderr);
-        return 1;
-    }
-    if (options.clubFilesDir) {
-        if (!WriteClubFiles(teams, *options.clubFilesDir, &error)) {
-            fmt::print(stderr, "velmoro-db: {}\n", error);
-            return 1;
-        }
-        ReportPlayable(teams);
-        return 0;
-    }
-    if (!WriteTeamList(teams, options.outFile, false, &error)) {
-        fmt::print(stderr, "velmoro-db: {}\n", error);
-        return 1;
-    }
-    std::vector<SeasonRecord> standings;
-    for (const LahmanSeason& season : result.seasons)
-        standings.push_back(season.standing);
-    const std::filesystem::path index = SeasonIndexBeside(options.outFile);
-    if (!WriteSeasonIndex(index, standings, &error)) {
+    import.progress = [&](std::size_t done, std::size_t total) { bar.Update(done * 100 / total);
+};
+TeamList teams;
+LahmanImportResult result;
+std::string error;
+const bool imported = ImportLahman(options.csvDir, import, teams, &result, &error);
+bar.Finish();
+for (const std::string& warning : result.warnings)
+    fmt::print(stderr, "velmoro-db: {}\n", warning);
+for (const std::string& season : result.leftOut)
+    fmt::print(stderr, "velmoro-db: {}\n", season);
+if (!imported) {
+    fmt::print(stderr, "velmoro-db: {}\n", error);
+    return 1;
+}
+if (teams.empty()) {
+    std::fputs("velmoro-db: no team-seasons in the chosen years\n", stderr);
+    return 1;
+}
+if (options.clubFilesDir) {
+    if (!WriteClubFiles(teams, *options.clubFilesDir, &error)) {
         fmt::print(stderr, "velmoro-db: {}\n", error);
         return 1;
     }
     ReportPlayable(teams);
-    PrintLineupFigures(MeasureDefaultLineups(teams, result.seasons), stdout);
     return 0;
 }
+if (!WriteTeamList(teams, options.outFile, false, &error)) {
+    fmt::print(stderr, "velmoro-db: {}\n", error);
+    return 1;
+}
+std::vector<SeasonRecord> standings;
+for (const LahmanSeason& season : result.seasons)
+    standings.push_back(season.standing);
+const std::filesystem::path index = SeasonIndexBeside(options.outFile);
+if (!WriteSeasonIndex(index, standings, &error)) {
+    fmt::print(stderr, "velmoro-db: {}\n", error);
+    return 1;
+}
+ReportPlayable(teams);
+PrintLineupFigures(MeasureDefaultLineups(teams, result.seasons), stdout);
+return 0;
+}  // namespace velmoro
 
 int RunDemo(const std::string& outFile) {
     std::string error;

@@ -94,7 +94,8 @@ void PrintLineupFigures(const LineupFigures& f, std::FILE* out) {
     fmt::print(out, "Default DH with {}+ at-bats since {}: {:.1f}%  ({} of {})\n",
                kRealHitterAtBats, kFirstDesignatedHitterYear, f.DesignatedHitterPercent(),
                f.realHitters, f.designatedHitters);
-    if (f.notSetUp) fmt::print(out, "Team-seasons whose defaults cannot be set up: {}\n", f.notSetUp);
+    if (f.notSetUp)
+        fmt::print(out, "Team-seasons whose defaults cannot be set up: {}\n", f.notSetUp);
 }
 
 }  // namespace velmoro

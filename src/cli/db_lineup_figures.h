@@ -18,8 +18,8 @@ inline constexpr int kFirstDesignatedHitterYear = 1973;
 inline constexpr int kRealHitterAtBats = 100;
 
 struct LineupFigures {
-    std::size_t teams = 0;       // team-seasons measured
-    std::size_t notSetUp = 0;    // team-seasons whose defaults could not be set up
+    std::size_t teams = 0;     // team-seasons measured
+    std::size_t notSetUp = 0;  // team-seasons whose defaults could not be set up
     std::array<std::size_t, kRegularPages> regulars{};  // default starters who are regulars
     std::array<std::size_t, kRegularPages> starters{};  // default starters measured
     std::size_t designatedHitters = 0;                  // team-seasons with a DH measured
@@ -32,7 +32,8 @@ struct LineupFigures {
 // Sets up every team of `teams` that has a season in `seasons` (matched by name) as
 // the wizard does with every default accepted, and counts. Reorders the rosters, as
 // the team preparation does.
-LineupFigures MeasureDefaultLineups(const TeamList& teams, const std::vector<LahmanSeason>& seasons);
+LineupFigures MeasureDefaultLineups(const TeamList& teams,
+                                    const std::vector<LahmanSeason>& seasons);
 
 // The figures as a small table.
 void PrintLineupFigures(const LineupFigures& figures, std::FILE* out);

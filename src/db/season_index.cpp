@@ -115,7 +115,7 @@ bool ParseSeasonIndex(std::string_view text, std::vector<SeasonRecord>& out, std
         s.league = fields[2];
         s.division = fields[3];
         if (s.team.empty()) return fail("no team name");
-        int* numbers[] = {&s.year, nullptr,  nullptr, &s.games,       &s.wins,
+        int* numbers[] = {&s.year,   nullptr, nullptr,        &s.games, &s.wins,
                           &s.losses, &s.runs, &s.runsAllowed, &s.rank};
         for (std::size_t i = 1; i < kColumns; ++i) {
             int* target = numbers[i - 1];

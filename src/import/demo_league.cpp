@@ -341,7 +341,8 @@ std::vector<SeasonRecord> MakeDemoStandings() {
                 for (int game = 0; game < kMeetings; ++game) {
                     int runsA = rng.Range(0, 6) + rng.Range(0, strength[a] / 10);
                     int runsB = rng.Range(0, 6) + rng.Range(0, strength[b] / 10);
-                    if (runsA == runsB) ++(rng.Chance(strength[a]) ? runsA : runsB);  // extra innings
+                    if (runsA == runsB)
+                        ++(rng.Chance(strength[a]) ? runsA : runsB);  // extra innings
                     SeasonRecord &x = at(a), &y = at(b);
                     ++x.games, ++y.games;
                     x.runs += runsA, x.runsAllowed += runsB;
@@ -353,7 +354,8 @@ std::vector<SeasonRecord> MakeDemoStandings() {
             int rank = 1;
             const int first = club < kPerDivision ? 0 : kPerDivision;
             for (int other = first; other < first + kPerDivision; ++other)
-                if (at(other).wins > at(club).wins || (at(other).wins == at(club).wins && other < club))
+                if (at(other).wins > at(club).wins ||
+                    (at(other).wins == at(club).wins && other < club))
                     ++rank;
             at(club).rank = rank;
         }

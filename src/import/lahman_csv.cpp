@@ -22,9 +22,9 @@ std::size_t FindOverlongLine(std::string_view text, std::size_t& lineStart, std:
                              std::size_t from) {
     for (std::size_t at = from; at < text.size();) {
         const void* found = std::memchr(text.data() + at, '\n', text.size() - at);
-        std::size_t end = found ? static_cast<std::size_t>(static_cast<const char*>(found) -
-                                                           text.data())
-                                : text.size();
+        std::size_t end =
+            found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+                  : text.size();
         if (end - lineStart > kMaxCsvLineBytes) return line;
         if (!found) break;
         lineStart = end + 1;

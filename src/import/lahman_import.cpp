@@ -153,7 +153,8 @@ class Importer {
         for (std::size_t i = 0; i < N; ++i) {
             if (t.Count(r, columns[i], values[i])) continue;
             std::string field(t.Field(r, columns[i]).substr(0, 40));
-            Warn(t.Line(r), names[i], "\"" + PrintableName(field) + "\" is not a count; row left out");
+            Warn(t.Line(r), names[i],
+                 "\"" + PrintableName(field) + "\" is not a count; row left out");
             return false;
         }
         return true;
@@ -227,12 +228,12 @@ class Importer {
         Columns c(t, "Batting.csv");
         int id = c("playerID"), year = c("yearID"), team = c("teamID"), stint = c("stint");
         constexpr std::array<long BattingSums::*, 12> fields = {
-            &BattingSums::games,       &BattingSums::atBats,         &BattingSums::runs,
-            &BattingSums::hits,        &BattingSums::doubles,        &BattingSums::triples,
-            &BattingSums::homeRuns,    &BattingSums::rbi,            &BattingSums::stolenBases,
-            &BattingSums::caughtStealing, &BattingSums::walks,       &BattingSums::strikeouts,
+            &BattingSums::games,          &BattingSums::atBats,  &BattingSums::runs,
+            &BattingSums::hits,           &BattingSums::doubles, &BattingSums::triples,
+            &BattingSums::homeRuns,       &BattingSums::rbi,     &BattingSums::stolenBases,
+            &BattingSums::caughtStealing, &BattingSums::walks,   &BattingSums::strikeouts,
         };
-        const std::array<const char*, 12> names = {"G",   "AB", "R",  "H",  "X2B", "X3B",
+        const std::array<const char*, 12> names = {"G",  "AB",  "R",  "H",  "X2B", "X3B",
                                                    "HR", "RBI", "SB", "CS", "BB",  "SO"};
         std::array<int, 12> columns;
         for (std::size_t i = 0; i < names.size(); ++i)
@@ -262,9 +263,9 @@ class Importer {
         int id = c("playerID"), year = c("yearID"), team = c("teamID"), stint = c("stint"),
             era = c("ERA"), baOpp = c("BAOpp");
         constexpr std::array<long PitchingSums::*, 14> fields = {
-            &PitchingSums::wins,     &PitchingSums::losses,       &PitchingSums::saves,
-            &PitchingSums::games,    &PitchingSums::shutouts,     &PitchingSums::outs,
-            &PitchingSums::hits,     &PitchingSums::earnedRuns,   &PitchingSums::walks,
+            &PitchingSums::wins,       &PitchingSums::losses,       &PitchingSums::saves,
+            &PitchingSums::games,      &PitchingSums::shutouts,     &PitchingSums::outs,
+            &PitchingSums::hits,       &PitchingSums::earnedRuns,   &PitchingSums::walks,
             &PitchingSums::strikeouts, &PitchingSums::battersFaced, &PitchingSums::hitByPitch,
             &PitchingSums::sacrifices, &PitchingSums::sacrifices,
         };
@@ -283,8 +284,8 @@ class Importer {
             if (!RowCounts(t, r, columns, names, v)) continue;
             double eraValue = t.Number(r, era), baOppValue = t.Number(r, baOpp);
             bool junk = false;
-            for (auto [column, value, label] : {std::tuple{era, eraValue, "ERA"},
-                                                std::tuple{baOpp, baOppValue, "BAOpp"}}) {
+            for (auto [column, value, label] :
+                 {std::tuple{era, eraValue, "ERA"}, std::tuple{baOpp, baOppValue, "BAOpp"}}) {
                 if (junk || !std::isnan(value) || t.Field(r, column).empty()) continue;
                 std::string field(t.Field(r, column).substr(0, 40));
                 Warn(t.Line(r), label,
@@ -324,8 +325,8 @@ class Importer {
             if (!s) continue;
             std::array<long, 11> v;
             if (!RowCounts(t, r, columns, names, v)) continue;
-            std::string key = std::string(t.Field(r, id)) + " " + std::to_string(s->year) + " " +
-                              s->teamId;
+            std::string key =
+                std::string(t.Field(r, id)) + " " + std::to_string(s->year) + " " + s->teamId;
             if (!FirstRow(seen, key, t.Line(r), key)) continue;
             Stint& stint = s->StintOf(t.Field(r, id));
             stint.hasAppearances = true;
@@ -390,16 +391,15 @@ bool MainlyPitcher(const Stint& s) {
     if (s.pitching.rows == 0) return false;
     if (!s.hasAppearances) return true;
     const FieldingGames& f = s.fielding;
-    return f.pitcher >= std::max({f.catcher, f.firstBase, f.secondBase, f.thirdBase, f.shortstop,
-                                  f.outfield});
+    return f.pitcher >=
+           std::max({f.catcher, f.firstBase, f.secondBase, f.thirdBase, f.shortstop, f.outfield});
 }
 
 void CapPartTimeAverages(const TeamSeason& t, const std::vector<std::uint8_t>& regular,
                          const std::vector<std::size_t>& keep, std::vector<PlayerRecord>& players) {
     int weakest = -1;
     for (std::size_t j : keep)
-        if (regular[j] && players[j].atBats > 0 &&
-            (weakest < 0 || players[j].battingAvg < weakest))
+        if (regular[j] && players[j].atBats > 0 && (weakest < 0 || players[j].battingAvg < weakest))
             weakest = players[j].battingAvg;
     if (weakest < 0) return;
     for (std::size_t j : keep) {

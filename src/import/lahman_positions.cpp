@@ -33,9 +33,9 @@ std::uint8_t PositionBits(const FieldingGames& g, bool hasPitchingLine, std::uin
 
 bool CoversTheField(const std::vector<std::uint8_t>& positions) {
     // Nine places; a small augmenting-path matching of places to players.
-    constexpr std::array<std::uint8_t, 9> kPlaces = {Pitcher,   Catcher,  FirstBase,
+    constexpr std::array<std::uint8_t, 9> kPlaces = {Pitcher,    Catcher,   FirstBase,
                                                      SecondBase, ThirdBase, Shortstop,
-                                                     Outfield,  Outfield,  Outfield};
+                                                     Outfield,   Outfield,  Outfield};
     std::vector<int> holder(positions.size(), -1);  // place each player holds
     std::vector<bool> seen;
     auto place = [&](auto&& self, std::size_t p) -> bool {

@@ -45,7 +45,8 @@ TEST(SeasonIndex, MissingOrDamagedFilesAreNamedNeverLoadedInPart) {
          "line 2: column wins: \"-110\" is not a whole number"},
         {header + "1927 Yankees,1927,AL,,155,110,44,975,599,99999999999\n",
          "line 2: column rank: \"99999999999\" is not a whole number"},
-        {header + "\"1927 Yankees,1927,AL,,155,110,44,975,599,1\n", "line 2: a quote is never closed"},
+        {header + "\"1927 Yankees,1927,AL,,155,110,44,975,599,1\n",
+         "line 2: a quote is never closed"},
         {header + ",1927,AL,,155,110,44,975,599,1\n", "line 2: no team name"},
     };
     for (const Case& c : cases) {

@@ -26,8 +26,9 @@ using testing::TempDir;
 
 TEST(LahmanCsv, QuotedFieldsCommasDoubledQuotesShortRowsAndLines) {
     CsvTable t;
-    ASSERT_TRUE(t.Parse("\"id\",\"name\",n\r\n\"a1\",\"Smith, \"\"Lefty\"\"\",7\r\nb2,,\n\nc3\n"
-                        "\"d\nd\",x,5x40,9,9,9\ne5,,-3\n"));
+    ASSERT_TRUE(
+        t.Parse("\"id\",\"name\",n\r\n\"a1\",\"Smith, \"\"Lefty\"\"\",7\r\nb2,,\n\nc3\n"
+                "\"d\nd\",x,5x40,9,9,9\ne5,,-3\n"));
     ASSERT_EQ(t.Rows(), 5u);
     EXPECT_EQ(t.Field(0, t.Column("name")), "Smith, \"Lefty\"");
     EXPECT_EQ(t.Int(0, t.Column("n")), 7);
@@ -114,12 +115,12 @@ TEST(LahmanPositions, BitsFromGamesPlayedAndRegularPlaces) {
         int minGames;
         std::uint8_t bits;
     } cases[] = {
-        {{}, false, 0, 20, NoPosition},                                   // pinch hitter
-        {{0, 0, 0, 0, 0, 0, 150}, false, Outfield, 20, Outfield},         // regular outfielder
+        {{}, false, 0, 20, NoPosition},                            // pinch hitter
+        {{0, 0, 0, 0, 0, 0, 150}, false, Outfield, 20, Outfield},  // regular outfielder
         {{0, 0, 120, 0, 0, 0, 20}, false, FirstBase, 20, FirstBase | Outfield},  // 20 games
         {{0, 0, 120, 0, 0, 0, 19}, false, FirstBase, 20, FirstBase},
-        {{0, 0, 0, 19, 0, 0, 0}, false, 0, 20, NoPosition},  // a call-up behind the regular
-        {{0, 0, 0, 19, 0, 0, 0}, false, 0, 1, SecondBase},   // ... in a small club
+        {{0, 0, 0, 19, 0, 0, 0}, false, 0, 20, NoPosition},    // a call-up behind the regular
+        {{0, 0, 0, 19, 0, 0, 0}, false, 0, 1, SecondBase},     // ... in a small club
         {{0, 8, 0, 0, 0, 0, 0}, false, Catcher, 20, Catcher},  // a short season's regular
         {{40, 0, 0, 0, 0, 0, 0}, true, 0, 20, Pitcher},
         {{40, 0, 0, 0, 0, 0, 0}, false, 0, 20, NoPosition},  // no Pitcher without a pitching line
@@ -133,7 +134,7 @@ TEST(LahmanPositions, BitsFromGamesPlayedAndRegularPlaces) {
 
 TEST(LahmanPositions, FieldCoveredByDistinctPlayers) {
     const std::uint8_t infield = FirstBase | SecondBase | ThirdBase | Shortstop;
-    std::vector<std::uint8_t> side = {Pitcher, Catcher, infield, infield, infield,
+    std::vector<std::uint8_t> side = {Pitcher, Catcher,  infield,  infield,           infield,
                                       infield, Outfield, Outfield, Outfield | Catcher};
     EXPECT_TRUE(CoversTheField(side));
     side[1] = Pitcher;  // the catcher must now come from the outfield
@@ -202,10 +203,9 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
     for (const auto& t : teams)
         names.push_back(t->name);
     EXPECT_EQ(names, (std::vector<std::string>{"1900 Birds", "1901 Birds", "1901 Americans"}));
-    EXPECT_EQ(result.leftOut,
-              (std::vector<std::string>{
-                  "1900: 1 team without players in Batting (BBB), left out",
-                  "1902: 1 team without players in Batting (AAA), left out"}));
+    EXPECT_EQ(result.leftOut, (std::vector<std::string>{
+                                  "1900: 1 team without players in Batting (BBB), left out",
+                                  "1902: 1 team without players in Batting (AAA), left out"}));
     EXPECT_TRUE(result.warnings.empty());
     ASSERT_EQ(result.seasons.size(), teams.size());
     EXPECT_EQ(result.seasons[0].standing,
@@ -337,10 +337,18 @@ TEST_F(LahmanHistory, FamousSeasons) {
         std::vector<std::vector<std::string>> slots;  // C, 1B, 2B, SS, 3B, LF, CF, RF
     } sides[] = {
         {"1927 Yankees",
-         {{"Pat Collins"}, {"Lou Gehrig"}, {"Tony Lazzeri"}, {"Mark Koenig"},
-          {"Joe Dugan", "Ray Gazella"}, {"Earle Combs", "Babe Ruth", "Bob Meusel"}}},
+         {{"Pat Collins"},
+          {"Lou Gehrig"},
+          {"Tony Lazzeri"},
+          {"Mark Koenig"},
+          {"Joe Dugan", "Ray Gazella"},
+          {"Earle Combs", "Babe Ruth", "Bob Meusel"}}},
         {"1975 Reds",
-         {{"Johnny Bench"}, {"Tony Perez"}, {"Joe Morgan"}, {"Dave Concepcion"}, {"Pete Rose"},
+         {{"Johnny Bench"},
+          {"Tony Perez"},
+          {"Joe Morgan"},
+          {"Dave Concepcion"},
+          {"Pete Rose"},
           {"Ken Griffey", "George Foster", "Cesar Geronimo"}}},
     };
     for (const Side& side : sides) {
@@ -355,8 +363,7 @@ TEST_F(LahmanHistory, FamousSeasons) {
             ASSERT_NE(defense[slot], nullptr) << side.team << " " << slot;
             if (slot >= LeftFieldSlot) outfield.insert(defense[slot]->name);
             const auto& allowed = side.slots[std::min(slot - CatcherSlot, 5)];
-            EXPECT_NE(std::find(allowed.begin(), allowed.end(), defense[slot]->name),
-                      allowed.end())
+            EXPECT_NE(std::find(allowed.begin(), allowed.end(), defense[slot]->name), allowed.end())
                 << side.team << " slot " << slot << ": " << defense[slot]->name;
         }
         EXPECT_EQ(outfield.size(), 3u);
