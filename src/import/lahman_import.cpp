@@ -537,7 +537,6 @@ void Importer::BuildTeam(TeamSeason& t, const std::string& teamName, TeamList& o
         players.push_back(MakePlayer(s, teamName));
 
     auto assignBits = [&](int minGames) {
-        std::vector<std::uint8_t> bits;
         for (std::size_t j = 0; j < n; ++j) {
             FieldingGames games = t.stints[j].fielding;
             // Without an appearances row the pitching games are all we know of his fielding.
@@ -564,7 +563,8 @@ void Importer::BuildTeam(TeamSeason& t, const std::string& teamName, TeamList& o
     }
     // A small club, or one whose regulars doubled up, cannot always field a side from
     // its regular positions alone: there every position a player took counts, and
-    // when even that leaves a place empty, every player is held.
+    // when even that leaves a place empty, every player is held. A side that can be
+    // fielded is a playable team.
     if (keep.size() < kSmallClub || !CoversTheField(heldBits(keep))) {
         assignBits(1);
         if (!CoversTheField(heldBits(keep))) keep = everyone;
