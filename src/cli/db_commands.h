@@ -26,4 +26,7 @@ int RunImportLahman(const LahmanOptions& options);
 
 int RunDemo(const std::string& outFile);
 
+// How often the wizard's defaults on the teams of LEGENDDB are the clubs' regulars.
+int RunLineupReport(const std::string& legendFile, const std::string& csvDir);
+
 }  // namespace velmoro

@@ -8,8 +8,10 @@
 #include <fmt/ranges.h>
 
 #include "db/install_dir.h"
+#include "db/season_index.h"
 #include "db/team_files.h"
 #include "db_commands.h"
+#include "db_lineup_figures.h"
 #include "import/demo_league.h"
 #include "import/import_season.h"
 #include "import/lahman_club_files.h"
@@ -45,11 +47,20 @@ namespace {
 
 void ReportPlayable(const TeamList& teams) {
     std::vector<std::string> unplayable;
-    for (const auto& team : teams)
+    std::size_t players = 0;
+    for (const auto& team : teams) {
+        players += team->players.size();
         if (!IsTeamPlayable(team.get())) unplayable.push_back(team->name);
-    fmt::print("{} teams, {} playable", teams.size(), teams.size() - unplayable.size());
-    if (!unplayable.empty()) fmt::print("; not playable: {}", fmt::join(unplayable, ", "));
+    }
+    fmt::print("{} teams, {} players, {} unplayable teams", teams.size(), players,
+               unplayable.size());
+    if (!unplayable.empty()) fmt::print(": {}", fmt::join(unplayable, ", "));
     fmt::print("\n");
+}
+
+// Seasons.csv goes in the folder of the database it describes.
+std::filesystem::path SeasonIndexBeside(const std::string& databaseFile) {
+    return std::filesystem::path(databaseFile).parent_path() / kSeasonIndexFileName;
 }
 
 }  // namespace
@@ -74,24 +85,44 @@ int RunImportLahman(const LahmanOptions& options) {
     import.progress = [&](std::size_t done, std::size_t total) { bar.Update(done * 100 / total);
 };
 TeamList teams;
+LahmanImportResult result;
 std::string error;
-if (!ImportLahman(options.csvDir, import, teams, &error)) {
-    bar.Finish();
+const bool imported = ImportLahman(options.csvDir, import, teams, &result, &error);
+bar.Finish();
+for (const std::string& warning : result.warnings)
+    fmt::print(stderr, "velmoro-db: {}\n", warning);
+for (const std::string& season : result.leftOut)
+    fmt::print(stderr, "velmoro-db: {}\n", season);
+if (!imported) {
     fmt::print(stderr, "velmoro-db: {}\n", error);
     return 1;
 }
-bar.Finish();
 if (teams.empty()) {
     std::fputs("velmoro-db: no team-seasons in the chosen years\n", stderr);
     return 1;
 }
-bool written = options.clubFilesDir ? WriteClubFiles(teams, *options.clubFilesDir, &error)
-                                    : WriteTeamList(teams, options.outFile, false, &error);
-if (!written) {
+if (options.clubFilesDir) {
+    if (!WriteClubFiles(teams, *options.clubFilesDir, &error)) {
+        fmt::print(stderr, "velmoro-db: {}\n", error);
+        return 1;
+    }
+    ReportPlayable(teams);
+    return 0;
+}
+if (!WriteTeamList(teams, options.outFile, false, &error)) {
+    fmt::print(stderr, "velmoro-db: {}\n", error);
+    return 1;
+}
+std::vector<SeasonRecord> standings;
+for (const LahmanSeason& season : result.seasons)
+    standings.push_back(season.standing);
+const std::filesystem::path index = SeasonIndexBeside(options.outFile);
+if (!WriteSeasonIndex(index, standings, &error)) {
     fmt::print(stderr, "velmoro-db: {}\n", error);
     return 1;
 }
 ReportPlayable(teams);
+PrintLineupFigures(MeasureDefaultLineups(teams, result.seasons), stdout);
 return 0;
 }  // namespace velmoro
 
@@ -101,6 +132,35 @@ int RunDemo(const std::string& outFile) {
         fmt::print(stderr, "velmoro-db: cannot write {}: {}\n", outFile, error);
         return 1;
     }
+    if (!WriteSeasonIndex(SeasonIndexBeside(outFile), MakeDemoStandings(), &error)) {
+        fmt::print(stderr, "velmoro-db: {}\n", error);
+        return 1;
+    }
+    return 0;
+}
+
+int RunLineupReport(const std::string& legendFile, const std::string& csvDir) {
+    TeamList teams;
+    std::string error;
+    if (!ReadTeamFile(legendFile, teams, &error)) {
+        fmt::print(stderr, "velmoro-db: cannot read {}: {}\n", legendFile, error);
+        return 1;
+    }
+    // The import names its teams and players as the database does, so its regulars
+    // are found in the file by name.
+    TeamList imported;
+    LahmanImportResult result;
+    if (!ImportLahman(csvDir, {}, imported, &result, &error)) {
+        fmt::print(stderr, "velmoro-db: {}\n", error);
+        return 1;
+    }
+    imported.clear();
+    const LineupFigures figures = MeasureDefaultLineups(teams, result.seasons);
+    if (figures.teams == 0) {
+        fmt::print(stderr, "velmoro-db: no team of {} is a season of {}\n", legendFile, csvDir);
+        return 1;
+    }
+    PrintLineupFigures(figures, stdout);
     return 0;
 }
 

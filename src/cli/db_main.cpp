@@ -42,6 +42,12 @@ int main(int argc, char** argv) {
     auto* demo = app.add_subcommand("demo", "Write the program's own fictional league");
     demo->add_option("-o", demoOut, "database file to write")->required();
 
+    std::string reportDb, reportCsv;
+    auto* report = app.add_subcommand(
+        "lineup-report", "How often the default lineups of LEGENDDB are the clubs' regulars");
+    report->add_option("LEGENDDB", reportDb, "database file")->required();
+    report->add_option("LAHMAN_DIR", reportCsv, "folder with the Lahman tables")->required();
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -56,5 +62,6 @@ int main(int argc, char** argv) {
     if (*season) return RunImportSeason(sourceDir, installDir);
     if (*history) return RunImportLahman(lahman);
     if (*demo) return RunDemo(demoOut);
+    if (*report) return RunLineupReport(reportDb, reportCsv);
     return 2;
 }

@@ -316,4 +316,51 @@ TeamList MakeDemoLeague() {
     return league;
 }
 
+std::vector<SeasonRecord> MakeDemoStandings() {
+    // A seed of its own: the standings can change without touching the league's bytes.
+    DemoRandom rng(0x5645'4C4D'5354'4E44ULL);
+    constexpr int kMeetings = 22;
+    constexpr int kPerDivision = kDemoClubs / 2;
+    std::vector<SeasonRecord> standings(kDemoClubs * kDemoSeasons);
+    for (int season = 0; season < kDemoSeasons; ++season) {
+        std::array<int, kDemoClubs> strength;
+        for (int& s : strength)
+            s = rng.Range(35, 65);
+        auto at = [&](int club) -> SeasonRecord& {
+            return standings[static_cast<std::size_t>(club * kDemoSeasons + season)];
+        };
+        for (int club = 0; club < kDemoClubs; ++club) {
+            SeasonRecord& r = at(club);
+            r.team = std::to_string(kDemoFirstSeason + season) + " " + kClubNames[club];
+            r.year = kDemoFirstSeason + season;
+            r.league = "VBL";
+            r.division = club < kPerDivision ? "East" : "West";
+        }
+        for (int a = 0; a < kDemoClubs; ++a)
+            for (int b = a + 1; b < kDemoClubs; ++b)
+                for (int game = 0; game < kMeetings; ++game) {
+                    int runsA = rng.Range(0, 6) + rng.Range(0, strength[a] / 10);
+                    int runsB = rng.Range(0, 6) + rng.Range(0, strength[b] / 10);
+                    if (runsA == runsB)
+                        ++(rng.Chance(strength[a]) ? runsA : runsB);  // extra innings
+                    SeasonRecord &x = at(a), &y = at(b);
+                    ++x.games, ++y.games;
+                    x.runs += runsA, x.runsAllowed += runsB;
+                    y.runs += runsB, y.runsAllowed += runsA;
+                    ++(runsA > runsB ? x.wins : y.wins);
+                    ++(runsA > runsB ? y.losses : x.losses);
+                }
+        for (int club = 0; club < kDemoClubs; ++club) {
+            int rank = 1;
+            const int first = club < kPerDivision ? 0 : kPerDivision;
+            for (int other = first; other < first + kPerDivision; ++other)
+                if (at(other).wins > at(club).wins ||
+                    (at(other).wins == at(club).wins && other < club))
+                    ++rank;
+            at(club).rank = rank;
+        }
+    }
+    return standings;
+}
+
 }  // namespace velmoro

@@ -1,7 +1,10 @@
 // The program's own fictional league, the LegendDB a fresh installation plays with.
 #pragma once
 
+#include <vector>
+
 #include "db/records.h"
+#include "db/season_index.h"
 
 namespace velmoro {
 
@@ -13,5 +16,10 @@ inline constexpr int kDemoClubs = 8;
 // drawn from a fixed seed with integer arithmetic only, so every run and every
 // platform yields the same records.
 TeamList MakeDemoLeague();
+
+// Invented final standings of the league's seasons, one record per team of
+// MakeDemoLeague in its order: one league of two divisions of four, each club
+// meeting every other 22 times. As stable as the league itself.
+std::vector<SeasonRecord> MakeDemoStandings();
 
 }  // namespace velmoro

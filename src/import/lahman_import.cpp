@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <map>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
+#include "db/team_files.h"
 #include "import/lahman_csv.h"
 #include "import/lahman_names.h"
 #include "import/lahman_positions.h"
@@ -36,17 +39,23 @@ struct Stint {
     FieldingGames fielding;
     long gamesAll = 0;
     bool hasAppearances = false;
+    bool hasBatting = false;
+    std::size_t battingLine = 0, pitchingLine = 0;  // last row of each table, for messages
 };
 
 struct TeamSeason {
     int year = 0;
-    std::string league, teamId, franchise, fullName, name;
+    std::string league, teamId, franchise, fullName;
+    SeasonRecord standing;
     std::vector<Stint> stints;
     std::unordered_map<std::string, std::size_t> byPlayer;
 
     Stint& StintOf(std::string_view playerId) {
         auto [it, added] = byPlayer.try_emplace(std::string(playerId), stints.size());
-        if (added) stints.push_back(Stint{std::string(playerId), {}, {}, {}, 0, false});
+        if (added) {
+            stints.emplace_back();
+            stints.back().playerId = playerId;
+        }
         return stints[it->second];
     }
 };
@@ -74,10 +83,29 @@ class Columns {
     std::string missing_;
 };
 
+// Games at a position, indexed like kRegularPageNames.
+int PageGames(const FieldingGames& f, std::size_t page) {
+    const int games[kRegularPages] = {f.catcher,   f.firstBase, f.secondBase,
+                                      f.shortstop, f.thirdBase, f.outfield};
+    return games[page];
+}
+
+constexpr std::uint8_t kPageBits[kRegularPages] = {Catcher,   FirstBase, SecondBase,
+                                                   Shortstop, ThirdBase, Outfield};
+
+// A club of fewer players has so few to choose from that each of them is offered
+// wherever he played.
+constexpr std::size_t kSmallClub = 16;
+
+// The outfield has three regulars, every other position one.
+constexpr std::size_t RegularsAt(std::size_t page) {
+    return page + 1 == kRegularPages ? 3 : 1;
+}
+
 class Importer {
   public:
-    Importer(const LahmanImportOptions& options, std::string* error)
-        : options_(options), error_(error) {}
+    Importer(const LahmanImportOptions& options, LahmanImportResult& result, std::string* error)
+        : options_(options), result_(result), error_(error) {}
 
     bool Run(const std::filesystem::path& dir, TeamList& out) {
         // Teams first: the other tables keep only rows of the chosen team-seasons.
@@ -86,6 +114,7 @@ class Importer {
         auto step = [&](const char* file, auto read) {
             Progress(done++, kSteps);
             CsvTable table;
+            file_ = file;
             return table.Load(dir / file, error_) && read(table);
         };
         bool read =
@@ -110,6 +139,35 @@ class Importer {
         return false;
     }
 
+    void Warn(std::size_t line, std::string_view column, const std::string& what) {
+        std::string where = std::string(file_) + " line " + std::to_string(line);
+        if (!column.empty()) where += ", column " + std::string(column);
+        result_.warnings.push_back(where + ": " + what);
+    }
+
+    // The counts of one row in `values`; false, with a warning, when a field is not a
+    // count: the row is then left out whole.
+    template <std::size_t N>
+    bool RowCounts(const CsvTable& t, std::size_t r, const std::array<int, N>& columns,
+                   const std::array<const char*, N>& names, std::array<long, N>& values) {
+        for (std::size_t i = 0; i < N; ++i) {
+            if (t.Count(r, columns[i], values[i])) continue;
+            std::string field(t.Field(r, columns[i]).substr(0, 40));
+            Warn(t.Line(r), names[i],
+                 "\"" + PrintableName(field) + "\" is not a count; row left out");
+            return false;
+        }
+        return true;
+    }
+
+    // A repeated key: false, with a warning, for the second and later rows.
+    bool FirstRow(std::unordered_set<std::string>& seen, std::string key, std::size_t line,
+                  std::string_view what) {
+        if (seen.insert(std::move(key)).second) return true;
+        Warn(line, {}, "a second row for " + std::string(what) + "; row left out");
+        return false;
+    }
+
     bool InRange(long year) const { return year >= options_.fromYear && year <= options_.toYear; }
 
     TeamSeason* Find(long year, std::string_view teamId) {
@@ -120,17 +178,36 @@ class Importer {
     bool ReadTeams(const CsvTable& t) {
         Columns c(t, "Teams.csv");
         int year = c("yearID"), league = c("lgID"), team = c("teamID"), franchise = c("franchID"),
-            name = c("name");
+            name = c("name"), division = c("divID");
+        const std::array<const char*, 6> names = {"Rank", "G", "W", "L", "R", "RA"};
+        std::array<int, 6> columns;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             if (!InRange(t.Int(r, year))) continue;
+            std::array<long, 6> v;
+            if (!RowCounts(t, r, columns, names, v)) continue;
             TeamSeason s;
             s.year = static_cast<int>(t.Int(r, year));
-            s.league = t.Field(r, league);
             s.teamId = t.Field(r, team);
+            std::string key = std::to_string(s.year) + s.teamId;
+            if (teamIndex_.count(key)) {
+                Warn(t.Line(r), {},
+                     "a second row for " + std::to_string(s.year) + " " + s.teamId +
+                         "; row left out");
+                continue;
+            }
+            s.league = t.Field(r, league);
             s.franchise = t.Field(r, franchise);
             s.fullName = t.Field(r, name);
-            teamIndex_.emplace(std::to_string(s.year) + s.teamId, teams_.size());
+            auto small = [](long value) {
+                return static_cast<int>(std::min<long>(value, std::numeric_limits<int>::max()));
+            };
+            s.standing = {{},          s.year,      s.league,    std::string(t.Field(r, division)),
+                          small(v[1]), small(v[2]), small(v[3]), small(v[4]),
+                          small(v[5]), small(v[0])};
+            teamIndex_.emplace(std::move(key), teams_.size());
             teams_.push_back(std::move(s));
         }
         return true;
@@ -149,52 +226,84 @@ class Importer {
 
     bool ReadBatting(const CsvTable& t) {
         Columns c(t, "Batting.csv");
-        int id = c("playerID"), year = c("yearID"), team = c("teamID");
-        const std::pair<long BattingSums::*, int> fields[] = {
-            {&BattingSums::games, c("G")},        {&BattingSums::atBats, c("AB")},
-            {&BattingSums::runs, c("R")},         {&BattingSums::hits, c("H")},
-            {&BattingSums::doubles, c("X2B")},    {&BattingSums::triples, c("X3B")},
-            {&BattingSums::homeRuns, c("HR")},    {&BattingSums::rbi, c("RBI")},
-            {&BattingSums::stolenBases, c("SB")}, {&BattingSums::caughtStealing, c("CS")},
-            {&BattingSums::walks, c("BB")},       {&BattingSums::strikeouts, c("SO")},
+        int id = c("playerID"), year = c("yearID"), team = c("teamID"), stint = c("stint");
+        constexpr std::array<long BattingSums::*, 12> fields = {
+            &BattingSums::games,          &BattingSums::atBats,  &BattingSums::runs,
+            &BattingSums::hits,           &BattingSums::doubles, &BattingSums::triples,
+            &BattingSums::homeRuns,       &BattingSums::rbi,     &BattingSums::stolenBases,
+            &BattingSums::caughtStealing, &BattingSums::walks,   &BattingSums::strikeouts,
         };
+        const std::array<const char*, 12> names = {"G",  "AB",  "R",  "H",  "X2B", "X3B",
+                                                   "HR", "RBI", "SB", "CS", "BB",  "SO"};
+        std::array<int, 12> columns;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        std::unordered_set<std::string> seen;
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             TeamSeason* s =
                 InRange(t.Int(r, year)) ? Find(t.Int(r, year), t.Field(r, team)) : nullptr;
             if (!s) continue;
-            BattingSums& b = s->StintOf(t.Field(r, id)).batting;
-            for (const auto& [field, column] : fields)
-                b.*field += t.Int(r, column);
+            std::array<long, 12> v;
+            if (!RowCounts(t, r, columns, names, v)) continue;
+            std::string key = std::string(t.Field(r, id)) + " " + std::to_string(s->year) +
+                              " stint " + std::string(t.Field(r, stint));
+            if (!FirstRow(seen, key, t.Line(r), key)) continue;
+            Stint& st = s->StintOf(t.Field(r, id));
+            st.hasBatting = true;
+            st.battingLine = t.Line(r);
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                st.batting.*fields[i] += v[i];
         }
         return true;
     }
 
     bool ReadPitching(const CsvTable& t) {
         Columns c(t, "Pitching.csv");
-        int id = c("playerID"), year = c("yearID"), team = c("teamID"), era = c("ERA"),
-            baOpp = c("BAOpp");
-        const std::pair<long PitchingSums::*, int> fields[] = {
-            {&PitchingSums::wins, c("W")},           {&PitchingSums::losses, c("L")},
-            {&PitchingSums::saves, c("SV")},         {&PitchingSums::games, c("G")},
-            {&PitchingSums::shutouts, c("SHO")},     {&PitchingSums::outs, c("IPouts")},
-            {&PitchingSums::hits, c("H")},           {&PitchingSums::earnedRuns, c("ER")},
-            {&PitchingSums::walks, c("BB")},         {&PitchingSums::strikeouts, c("SO")},
-            {&PitchingSums::battersFaced, c("BFP")}, {&PitchingSums::hitByPitch, c("HBP")},
+        int id = c("playerID"), year = c("yearID"), team = c("teamID"), stint = c("stint"),
+            era = c("ERA"), baOpp = c("BAOpp");
+        constexpr std::array<long PitchingSums::*, 14> fields = {
+            &PitchingSums::wins,       &PitchingSums::losses,       &PitchingSums::saves,
+            &PitchingSums::games,      &PitchingSums::shutouts,     &PitchingSums::outs,
+            &PitchingSums::hits,       &PitchingSums::earnedRuns,   &PitchingSums::walks,
+            &PitchingSums::strikeouts, &PitchingSums::battersFaced, &PitchingSums::hitByPitch,
+            &PitchingSums::sacrifices, &PitchingSums::sacrifices,
         };
-        int sh = c("SH"), sf = c("SF");
+        const std::array<const char*, 14> names = {"W",  "L",  "SV", "G",   "SHO", "IPouts", "H",
+                                                   "ER", "BB", "SO", "BFP", "HBP", "SH",     "SF"};
+        std::array<int, 14> columns;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        std::unordered_set<std::string> seen;
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             TeamSeason* s =
                 InRange(t.Int(r, year)) ? Find(t.Int(r, year), t.Field(r, team)) : nullptr;
             if (!s) continue;
-            PitchingSums& p = s->StintOf(t.Field(r, id)).pitching;
-            for (const auto& [field, column] : fields)
-                p.*field += t.Int(r, column);
-            p.sacrifices += t.Int(r, sh) + t.Int(r, sf);
+            std::array<long, 14> v;
+            if (!RowCounts(t, r, columns, names, v)) continue;
+            double eraValue = t.Number(r, era), baOppValue = t.Number(r, baOpp);
+            bool junk = false;
+            for (auto [column, value, label] :
+                 {std::tuple{era, eraValue, "ERA"}, std::tuple{baOpp, baOppValue, "BAOpp"}}) {
+                if (junk || !std::isnan(value) || t.Field(r, column).empty()) continue;
+                std::string field(t.Field(r, column).substr(0, 40));
+                Warn(t.Line(r), label,
+                     "\"" + PrintableName(field) + "\" is not a number; row left out");
+                junk = true;
+            }
+            if (junk) continue;
+            std::string key = std::string(t.Field(r, id)) + " " + std::to_string(s->year) +
+                              " stint " + std::string(t.Field(r, stint));
+            if (!FirstRow(seen, key, t.Line(r), key)) continue;
+            Stint& st = s->StintOf(t.Field(r, id));
+            st.pitchingLine = t.Line(r);
+            PitchingSums& p = st.pitching;
+            for (std::size_t i = 0; i < fields.size(); ++i)
+                p.*fields[i] += v[i];
             // A second stint for the same club: the rates come from the summed counts.
-            p.era = p.rows == 0 ? t.Number(r, era) : NAN;
-            p.baOpp = p.rows == 0 ? t.Number(r, baOpp) : NAN;
+            p.era = p.rows == 0 ? eraValue : NAN;
+            p.baOpp = p.rows == 0 ? baOppValue : NAN;
             ++p.rows;
         }
         return true;
@@ -202,91 +311,182 @@ class Importer {
 
     bool ReadAppearances(const CsvTable& t) {
         Columns c(t, "Appearances.csv");
-        int id = c("playerID"), year = c("yearID"), team = c("teamID"), all = c("G_all");
-        const std::pair<int FieldingGames::*, int> fields[] = {
-            {&FieldingGames::pitcher, c("G_p")},    {&FieldingGames::catcher, c("G_c")},
-            {&FieldingGames::firstBase, c("G_1b")}, {&FieldingGames::secondBase, c("G_2b")},
-            {&FieldingGames::thirdBase, c("G_3b")}, {&FieldingGames::shortstop, c("G_ss")},
-        };
-        int of = c("G_of"), lf = c("G_lf"), cf = c("G_cf"), rf = c("G_rf");
+        int id = c("playerID"), year = c("yearID"), team = c("teamID");
+        const std::array<const char*, 11> names = {"G_all", "G_p",  "G_c",  "G_1b", "G_2b", "G_3b",
+                                                   "G_ss",  "G_of", "G_lf", "G_cf", "G_rf"};
+        std::array<int, 11> columns;
+        for (std::size_t i = 0; i < names.size(); ++i)
+            columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        std::unordered_set<std::string> seen;
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             TeamSeason* s =
                 InRange(t.Int(r, year)) ? Find(t.Int(r, year), t.Field(r, team)) : nullptr;
             if (!s) continue;
+            std::array<long, 11> v;
+            if (!RowCounts(t, r, columns, names, v)) continue;
+            std::string key =
+                std::string(t.Field(r, id)) + " " + std::to_string(s->year) + " " + s->teamId;
+            if (!FirstRow(seen, key, t.Line(r), key)) continue;
             Stint& stint = s->StintOf(t.Field(r, id));
             stint.hasAppearances = true;
-            stint.gamesAll += t.Int(r, all);
-            for (const auto& [field, column] : fields)
-                stint.fielding.*field += static_cast<int>(t.Int(r, column));
-            long outfield = std::max(t.Int(r, of), t.Int(r, lf) + t.Int(r, cf) + t.Int(r, rf));
-            stint.fielding.outfield += static_cast<int>(outfield);
+            stint.gamesAll = v[0];
+            auto games = [](long value) {
+                return static_cast<int>(std::min<long>(value, std::numeric_limits<int>::max()));
+            };
+            FieldingGames& f = stint.fielding;
+            f.pitcher = games(v[1]);
+            f.catcher = games(v[2]);
+            f.firstBase = games(v[3]);
+            f.secondBase = games(v[4]);
+            f.thirdBase = games(v[5]);
+            f.shortstop = games(v[6]);
+            f.outfield = games(std::max(v[7], v[8] + v[9] + v[10]));
         }
         return true;
     }
 
     void BuildTeams(TeamList& out);
-    PlayerRecord MakePlayer(const Stint& stint, std::string name) const;
+    void BuildTeam(TeamSeason& t, const std::string& teamName, TeamList& out);
+    PlayerRecord MakePlayer(const Stint& stint, const std::string& teamName);
+
+    // `value` cut to what `Field` holds, with a warning when it is more.
+    template <class Field>
+    Field Fit(long value, const char* file, std::size_t line, const char* column,
+              const std::string& who) {
+        constexpr long kMax = std::numeric_limits<Field>::max();
+        if (value <= kMax) return static_cast<Field>(value);
+        result_.warnings.push_back(std::string(file) + " line " + std::to_string(line) +
+                                   ", column " + column + ": " + who + " has " +
+                                   std::to_string(value) + ", past the field's " +
+                                   std::to_string(kMax) + "; kept as " + std::to_string(kMax));
+        return static_cast<Field>(kMax);
+    }
 
     const LahmanImportOptions& options_;
+    LahmanImportResult& result_;
     std::string* error_;
+    const char* file_ = "";
     std::vector<TeamSeason> teams_;
     std::unordered_map<std::string, std::size_t> teamIndex_;
     std::unordered_map<std::string, Person> people_;
 };
 
-template <class Field>
-Field Low(long value) {
-    return static_cast<Field>(static_cast<unsigned long>(value));
-}
-
 std::uint16_t Rounded(double value) {
-    return Low<std::uint16_t>(std::lround(value));
+    return static_cast<std::uint16_t>(std::clamp<long>(std::lround(value), 0, 0xFFFF));
 }
 
-PlayerRecord Importer::MakePlayer(const Stint& s, std::string name) const {
-    PlayerRecord p(std::move(name));
+// The lineup pages list a team's players by batting average, best first, and offer
+// the first who can play the position. A part-timer who hit better than the regular
+// (a backup catcher, a .400 call-up, a pitcher with two hits in three at-bats) would
+// be offered first everywhere, the designated hitter's page included. So a player who
+// was none of the club's regulars carries his average only up to one point below the
+// weakest regular's (a pitcher two points below, after the position players); his
+// counts stay as they were, so he plays as he hit.
+void CapPartTimeAverages(const TeamSeason& t, const std::vector<std::uint8_t>& regular,
+                         const std::vector<std::size_t>& keep, std::vector<PlayerRecord>& players);
+
+// Mainly a pitcher: he pitched in at least as many games as he played anywhere else.
+bool MainlyPitcher(const Stint& s) {
+    if (s.pitching.rows == 0) return false;
+    if (!s.hasAppearances) return true;
+    const FieldingGames& f = s.fielding;
+    return f.pitcher >=
+           std::max({f.catcher, f.firstBase, f.secondBase, f.thirdBase, f.shortstop, f.outfield});
+}
+
+void CapPartTimeAverages(const TeamSeason& t, const std::vector<std::uint8_t>& regular,
+                         const std::vector<std::size_t>& keep, std::vector<PlayerRecord>& players) {
+    int weakest = -1;
+    for (std::size_t j : keep)
+        if (regular[j] && players[j].atBats > 0 && (weakest < 0 || players[j].battingAvg < weakest))
+            weakest = players[j].battingAvg;
+    if (weakest < 0) return;
+    for (std::size_t j : keep) {
+        if (regular[j] || players[j].atBats == 0) continue;
+        const int cap = std::max(0, weakest - (MainlyPitcher(t.stints[j]) ? 2 : 1));
+        if (players[j].battingAvg > cap) players[j].battingAvg = static_cast<std::uint16_t>(cap);
+    }
+}
+
+// The player's season as the tables give it, named by his player code until the
+// team's names are settled; no position bits yet.
+PlayerRecord Importer::MakePlayer(const Stint& s, const std::string& teamName) {
+    const std::string who = teamName + ", player " + s.playerId;
+    PlayerRecord p(s.playerId);
     const BattingSums& b = s.batting;
     if (b.atBats > 0) {
-        p.atBats = Low<std::uint16_t>(b.atBats);
+        const std::size_t at = s.battingLine;
+        auto fit8 = [&](long value, const char* column) {
+            return Fit<std::uint8_t>(value, "Batting.csv", at, column, who);
+        };
+        p.atBats = Fit<std::uint16_t>(b.atBats, "Batting.csv", at, "AB", who);
         p.battingAvg = Rounded(b.hits * 1000.0 / b.atBats);
-        p.games = Low<std::uint8_t>(b.games);
-        p.runs = Low<std::uint8_t>(b.runs);
-        p.hits = Low<std::uint8_t>(b.hits);
-        p.doubles = Low<std::uint8_t>(b.doubles);
-        p.triples = Low<std::uint8_t>(b.triples);
-        p.homeRuns = Low<std::uint8_t>(b.homeRuns);
-        p.rbi = Low<std::uint8_t>(b.rbi);
-        p.stolenBases = Low<std::uint8_t>(b.stolenBases);
-        p.caughtStealing = Low<std::uint8_t>(b.caughtStealing);
-        p.walks = Low<std::uint8_t>(b.walks);
-        p.strikeouts = Low<std::uint8_t>(b.strikeouts);
+        p.games = fit8(b.games, "G");
+        p.runs = fit8(b.runs, "R");
+        // Hits keep their low byte where EffectiveHits gives them back (a 262-hit season
+        // reads right); past that they are cut like any other count.
+        constexpr long kReadBack = 256 + 9;
+        p.hits = b.hits > 0xFF && b.hits <= kReadBack && b.atBats > 500
+                     ? static_cast<std::uint8_t>(b.hits & 0xFF)
+                     : fit8(b.hits, "H");
+        p.doubles = fit8(b.doubles, "X2B");
+        p.triples = fit8(b.triples, "X3B");
+        p.homeRuns = fit8(b.homeRuns, "HR");
+        p.rbi = fit8(b.rbi, "RBI");
+        p.stolenBases = fit8(b.stolenBases, "SB");
+        p.caughtStealing = fit8(b.caughtStealing, "CS");
+        p.walks = fit8(b.walks, "BB");
+        p.strikeouts = fit8(b.strikeouts, "SO");
     }
-    FieldingGames fielding = s.fielding;
     if (s.pitching.rows > 0) {
         const PitchingSums& q = s.pitching;
+        const std::size_t at = s.pitchingLine;
+        auto fit8 = [&](long value, const char* column) {
+            return Fit<std::uint8_t>(value, "Pitching.csv", at, column, who);
+        };
+        auto fit16 = [&](long value, const char* column) {
+            return Fit<std::uint16_t>(value, "Pitching.csv", at, column, who);
+        };
         auto line = std::make_unique<PitchingLine>();
         line->eraX100 = EraX100(q.era, q.earnedRuns, q.outs);
-        line->wins = Low<std::uint8_t>(q.wins);
-        line->losses = Low<std::uint8_t>(q.losses);
-        line->saves = Low<std::uint8_t>(q.saves);
-        line->games = Low<std::uint8_t>(q.games);
-        line->shutouts = Low<std::uint8_t>(q.shutouts);
-        line->earnedRuns = Low<std::uint8_t>(q.earnedRuns);
-        line->inningsPitched = Low<std::uint16_t>(q.outs / 3);
-        line->walks = Low<std::uint16_t>(q.walks);
-        line->strikeouts = Low<std::uint16_t>(q.strikeouts);
+        line->wins = fit8(q.wins, "W");
+        line->losses = fit8(q.losses, "L");
+        line->saves = fit8(q.saves, "SV");
+        line->games = fit8(q.games, "G");
+        line->shutouts = fit8(q.shutouts, "SHO");
+        line->earnedRuns = fit8(q.earnedRuns, "ER");
+        line->inningsPitched = fit16(q.outs / 3, "IPouts");
+        line->walks = fit16(q.walks, "BB");
+        line->strikeouts = fit16(q.strikeouts, "SO");
         line->oppAvgX1000 = OppAvgX1000(q.baOpp, q.hits, q.battersFaced, q.walks, q.hitByPitch,
                                         q.sacrifices, q.outs);
         p.pitching = std::move(line);
-        // Without an appearances row the pitching games are all we know of his fielding.
-        if (!s.hasAppearances) fielding.pitcher = static_cast<int>(q.games);
     }
-    p.positions = PositionBits(fielding, p.pitching != nullptr);
     return p;
 }
 
 void Importer::BuildTeams(TeamList& out) {
+    // A team-season without a single player in Batting is a table cut short, not a club.
+    std::vector<TeamSeason> kept;
+    std::map<int, std::vector<std::string>> empty;
+    for (TeamSeason& t : teams_) {
+        bool batting = std::any_of(t.stints.begin(), t.stints.end(),
+                                   [](const Stint& s) { return s.hasBatting; });
+        if (batting)
+            kept.push_back(std::move(t));
+        else
+            empty[t.year].push_back(t.teamId);
+    }
+    teams_ = std::move(kept);
+    for (const auto& [year, ids] : empty) {
+        std::string line = std::to_string(year) + ": " + std::to_string(ids.size()) +
+                           (ids.size() == 1 ? " team" : " teams") + " without players in Batting (";
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            line += (i ? ", " : "") + ids[i];
+        result_.leftOut.push_back(line + "), left out");
+    }
+
     std::vector<SeasonClub> clubs;
     for (const TeamSeason& t : teams_)
         clubs.push_back(
@@ -306,27 +506,94 @@ void Importer::BuildTeams(TeamList& out) {
         return std::tie(firstSeason[x.franchise], x.franchise, x.year, x.teamId) <
                std::tie(firstSeason[y.franchise], y.franchise, y.year, y.teamId);
     });
-    for (std::size_t i : order) {
-        TeamSeason& t = teams_[i];
-        // Regulars first: most games for the club, then the player code.
-        std::sort(t.stints.begin(), t.stints.end(), [](const Stint& a, const Stint& b) {
-            long ga = std::max({a.gamesAll, a.batting.games, a.pitching.games});
-            long gb = std::max({b.gamesAll, b.batting.games, b.pitching.games});
-            return ga != gb ? ga > gb : a.playerId < b.playerId;
-        });
-        std::vector<PersonName> people;
-        for (const Stint& s : t.stints) {
-            auto it = people_.find(s.playerId);
-            Person p = it == people_.end() ? Person{} : it->second;
-            people.push_back({p.first, p.last, p.birthYear, s.playerId});
-        }
-        std::vector<std::string> playerNames = UniquePlayerNames(people);
-        TeamRecord& team = AddTeam(out, names[i]);
-        for (std::size_t k = 0; k < t.stints.size(); ++k)
-            team.AddPlayer(MakePlayer(t.stints[k], playerNames[k]));
-        t.stints.clear();
-        t.byPlayer.clear();
+    for (std::size_t i : order)
+        BuildTeam(teams_[i], names[i], out);
+}
+
+void Importer::BuildTeam(TeamSeason& t, const std::string& teamName, TeamList& out) {
+    // Regulars first: most games for the club, then the player code.
+    std::sort(t.stints.begin(), t.stints.end(), [](const Stint& a, const Stint& b) {
+        long ga = std::max({a.gamesAll, a.batting.games, a.pitching.games});
+        long gb = std::max({b.gamesAll, b.batting.games, b.pitching.games});
+        return ga != gb ? ga > gb : a.playerId < b.playerId;
+    });
+    const std::size_t n = t.stints.size();
+    // The regulars: the leaders in games at each position, the top three in the outfield.
+    std::vector<std::uint8_t> regular(n, 0);
+    for (std::size_t page = 0; page < kRegularPages; ++page) {
+        std::vector<int> games;
+        for (const Stint& s : t.stints)
+            games.push_back(PageGames(s.fielding, page));
+        std::vector<int> sorted = games;
+        std::sort(sorted.begin(), sorted.end(), std::greater<>());
+        const std::size_t k = std::min(RegularsAt(page), sorted.size());
+        const int least = k ? sorted[k - 1] : 0;
+        for (std::size_t j = 0; j < n; ++j)
+            if (games[j] > 0 && games[j] >= least) regular[j] |= kPageBits[page];
     }
+
+    std::vector<PlayerRecord> players;
+    for (const Stint& s : t.stints)
+        players.push_back(MakePlayer(s, teamName));
+
+    auto assignBits = [&](int minGames) {
+        for (std::size_t j = 0; j < n; ++j) {
+            FieldingGames games = t.stints[j].fielding;
+            // Without an appearances row the pitching games are all we know of his fielding.
+            if (!t.stints[j].hasAppearances)
+                games.pitcher =
+                    static_cast<int>(std::min<long>(t.stints[j].pitching.games, 0xFFFF));
+            players[j].positions =
+                PositionBits(games, players[j].pitching != nullptr, regular[j], minGames);
+        }
+    };
+    auto heldBits = [&](const std::vector<std::size_t>& held) {
+        std::vector<std::uint8_t> bits;
+        for (std::size_t j : held)
+            bits.push_back(players[j].positions);
+        return bits;
+    };
+    assignBits(kPositionBitGames);
+    // The club holds what the database change window's Save keeps of an unedited
+    // history (qualifying players), and its regulars whatever their games.
+    std::vector<std::size_t> keep, everyone;
+    for (std::size_t j = 0; j < n; ++j) {
+        everyone.push_back(j);
+        if (regular[j] || IsQualifyingPlayer(players[j])) keep.push_back(j);
+    }
+    // A small club, or one whose regulars doubled up, cannot always field a side from
+    // its regular positions alone: there every position a player took counts, and
+    // when even that leaves a place empty, every player is held. A side that can be
+    // fielded is a playable team.
+    if (keep.size() < kSmallClub || !CoversTheField(heldBits(keep))) {
+        assignBits(1);
+        if (!CoversTheField(heldBits(keep))) keep = everyone;
+    }
+    CapPartTimeAverages(t, regular, keep, players);
+
+    std::vector<PersonName> people;
+    for (std::size_t j : keep) {
+        auto it = people_.find(t.stints[j].playerId);
+        Person p = it == people_.end() ? Person{} : it->second;
+        people.push_back({p.first, p.last, p.birthYear, t.stints[j].playerId});
+    }
+    std::vector<std::string> playerNames = UniquePlayerNames(people);
+    std::vector<std::string> nameOf(n);
+    TeamRecord& team = AddTeam(out, teamName);
+    for (std::size_t k = 0; k < keep.size(); ++k) {
+        nameOf[keep[k]] = playerNames[k];
+        PlayerRecord& p = team.AddPlayer(std::move(players[keep[k]]));
+        p.name = playerNames[k];
+    }
+    LahmanSeason season;
+    season.standing = t.standing;
+    season.standing.team = teamName;
+    for (std::size_t page = 0; page < kRegularPages; ++page)
+        for (std::size_t j = 0; j < n; ++j)
+            if (regular[j] & kPageBits[page]) season.regulars[page].push_back(nameOf[j]);
+    result_.seasons.push_back(std::move(season));
+    t.stints.clear();
+    t.byPlayer.clear();
 }
 
 }  // namespace
@@ -349,8 +616,9 @@ std::uint16_t OppAvgX1000(double baOpp, long hits, long battersFaced, long walks
 }
 
 bool ImportLahman(const std::filesystem::path& csvDir, const LahmanImportOptions& options,
-                  TeamList& out, std::string* error) {
-    Importer importer(options, error);
+                  TeamList& out, LahmanImportResult* result, std::string* error) {
+    LahmanImportResult local;
+    Importer importer(options, result ? *result : local, error);
     return importer.Run(csvDir, out);
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 namespace velmoro {
 
@@ -15,13 +16,19 @@ struct FieldingGames {
     int outfield = 0;
 };
 
-// A player's fielding share, in percent of his games in the field, that earns a
-// position's bit.
-inline constexpr int kRealSharePercent = 25;
+// Games at a position that earn its bit. Fewer make a part-timer the lineup pages
+// would offer ahead of the regular whenever he hit better.
+inline constexpr int kPositionBitGames = 20;
 
-// A bit for every position where he played at least kRealSharePercent of his games in
-// the field, always one for the position he played most, `Pitcher` only with a
-// pitching line; `NoPosition` for a player who never took the field.
-std::uint8_t PositionBits(const FieldingGames& games, bool hasPitchingLine);
+// The bits of `regularBits` (the positions where he was the club's regular), one for
+// every position where he played at least `minGames` games, and `Pitcher` when he
+// has a pitching line and pitched in his most games or a quarter of them.
+// `NoPosition` for a player left with no bit.
+std::uint8_t PositionBits(const FieldingGames& games, bool hasPitchingLine,
+                          std::uint8_t regularBits, int minGames = kPositionBitGames);
+
+// True when distinct players of these bits can take pitcher, catcher, the four
+// infield positions and three outfield places at once.
+bool CoversTheField(const std::vector<std::uint8_t>& positions);
 
 }  // namespace velmoro

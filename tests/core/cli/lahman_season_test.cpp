@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "db/db_fixture.h"
+#include "db/season_index.h"
 #include "db/team_files.h"
 #include "import/import_season.h"
 
@@ -56,7 +59,35 @@ TEST_F(LahmanSeason, ClubFilesOf2006ImportRightAfter2005AndFamousTeamsPlay) {
                                     Quote((install / kLegendFileName).string())),
               0)
         << Output("err.txt");
-    EXPECT_NE(Output("out.txt").find(" playable"), std::string::npos);
+    EXPECT_NE(Output("out.txt").find(" players, 0 unplayable teams"), std::string::npos)
+        << Output("out.txt");
+    std::vector<SeasonRecord> seasons;
+    std::string error;
+    ASSERT_TRUE(LoadSeasonIndex(install / kSeasonIndexFileName, seasons, &error)) << error;
+
+    // The default lineups meet their marks: every page's regulars at least 85 times in
+    // 100, a designated hitter with 100 at-bats at least 95 times in 100.
+    ASSERT_EQ(Run("velmoro-db",
+                  "lineup-report " + Quote((install / kLegendFileName).string()) + " " + csv),
+              0)
+        << Output("err.txt");
+    std::istringstream report(Output("out.txt"));
+    int pages = 0;
+    for (std::string line; std::getline(report, line);) {
+        double percent = 0;
+        char page[8] = {};
+        if (std::sscanf(line.c_str(), " %7s %lf%%", page, &percent) == 2) {
+            EXPECT_GE(percent, 85.0) << line;
+            ++pages;
+        }
+        if (line.rfind("Default DH", 0) == 0) {
+            ASSERT_EQ(std::sscanf(line.c_str(), "Default DH with 100+ at-bats since 1973: %lf%%",
+                                  &percent),
+                      1);
+            EXPECT_GE(percent, 95.0) << line;
+        }
+    }
+    EXPECT_EQ(pages, 7) << Output("out.txt");
     ASSERT_EQ(
         Run("velmoro-db", "import-lahman " + csv + " --season 2006 --quiet --club-files clubs"), 0)
         << Output("err.txt");
@@ -67,6 +98,7 @@ TEST_F(LahmanSeason, ClubFilesOf2006ImportRightAfter2005AndFamousTeamsPlay) {
         << Output("err.txt");
     TeamList history, imported;
     ASSERT_TRUE(ReadTeamFile(install / kLegendFileName, history));
+    EXPECT_EQ(seasons.size(), history.size());
     ASSERT_TRUE(ReadTeamFile(work / kLegendFileName, imported));
     ASSERT_EQ(imported.size(), history.size() + 30);
     int placed = 0;

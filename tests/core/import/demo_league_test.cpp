@@ -41,6 +41,27 @@ TEST(DemoLeague, ClubsKeepTheirSeasonsTogetherInOrder) {
     }
 }
 
+TEST(DemoLeague, StandingsAddUpForEveryTeamInOrder) {
+    const TeamList league = MakeDemoLeague();
+    const std::vector<SeasonRecord> standings = MakeDemoStandings();
+    ASSERT_EQ(standings.size(), league.size());
+    EXPECT_EQ(SeasonIndexText(standings), SeasonIndexText(MakeDemoStandings()));
+    int wins = 0, losses = 0, runs = 0, allowed = 0;
+    std::set<std::string> firstPlaces;
+    for (std::size_t i = 0; i < league.size(); ++i) {
+        const SeasonRecord& s = standings[i];
+        EXPECT_EQ(s.team, league[i]->name);
+        EXPECT_EQ(std::to_string(s.year), TeamYear(s.team));
+        EXPECT_EQ(s.wins + s.losses, s.games);
+        EXPECT_TRUE(s.rank >= 1 && s.rank <= kDemoClubs / 2) << s.team;
+        if (s.rank == 1) firstPlaces.insert(std::to_string(s.year) + s.division);
+        wins += s.wins, losses += s.losses, runs += s.runs, allowed += s.runsAllowed;
+    }
+    EXPECT_EQ(wins, losses);
+    EXPECT_EQ(runs, allowed);
+    EXPECT_EQ(firstPlaces.size(), 2u * kDemoSeasons);  // one leader per division and season
+}
+
 TEST(DemoLeague, EveryTeamPlayableWithStartersRelieversAndBench) {
     for (const auto& team : MakeDemoLeague()) {
         SCOPED_TRACE(team->name);
