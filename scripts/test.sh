@@ -18,11 +18,13 @@ case "${1:-}" in
   --windows)
     scripts/install-deps.sh windows
     export BUILD_DIR=build-mingw
+    # A wine prefix of the build's own (the build runs velmoro-db.exe for the demo
+    # league too), so a run starts from a known registry.
+    export WINEPREFIX=$PWD/build-mingw/wine WINEDEBUG=-all
+    mkdir -p build-mingw
+    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
     scripts/build.sh -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DVELMORO_BUILD_UI=OFF \
       -DVELMORO_BUILD_BENCH=OFF
-    # A wine prefix of the build's own, so a run starts from a known registry.
-    export WINEPREFIX=$PWD/build-mingw/wine WINEDEBUG=-all
-    [ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1
     ;;
   "")
     scripts/install-deps.sh
