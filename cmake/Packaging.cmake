@@ -59,5 +59,10 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+if(VELMORO_BUILD_UI)
+  # Loaded at run time, so dpkg-shlibdeps cannot see it: without a platform plugin the
+  # desktop program opens no window at all.
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+endif()
 set(CPACK_STRIP_FILES ON)
 include(CPack)
