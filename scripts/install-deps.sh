@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the desktop program need.
+# Installs the Debian packages the build, the tests and the desktop program need, and
+# with arguments those of the other toolchains:
+#   clang    Clang with libc++ (the sanitizer build)
+#   windows  the MinGW-w64 cross compiler and wine to run its tests
+#   package  what `cpack -G DEB` needs to compute the package's dependencies
 # Run as root or with sudo available; safe to run again.
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config ccache
   libfmt-dev libcli11-dev nlohmann-json3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl1-mesa-dev qt6-qpa-plugins
   clang-format xvfb xauth
 )
+for group in "$@"; do
+  case "$group" in
+    clang) packages+=(clang libc++-dev libc++abi-dev) ;;
+    windows) packages+=(g++-mingw-w64-x86-64-posix wine wine64) ;;
+    package) packages+=(dpkg-dev file) ;;
+    *) echo "install-deps.sh: unknown group $group" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,6 +1,7 @@
 // The desktop program: the main menu over one session.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStandardPaths>
 
 #include "db/install_dir.h"
 #include "engine/session.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
 
     velmoro::Session session;
     session.installDirectory = velmoro::InstallDirectory();
+    velmoro::SetUserDataDirectory(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
     velmoro::QtPrompter prompter;
     velmoro::QtFileChooser chooser;
     velmoro::UiContext context{session, prompter, chooser, parser.isSet(maintenance)};

@@ -1,6 +1,9 @@
 #include "db/install_dir.h"
 
+#include <atomic>
 #include <cstdlib>
+#include <fstream>
+#include <string>
 #include <system_error>
 
 #ifdef _WIN32
@@ -33,6 +36,16 @@ std::filesystem::path RegistryDirectory() {
     return std::filesystem::path(std::string(value));
 }
 #endif
+
+std::filesystem::path& UserDataOverride() {
+    static std::filesystem::path directory;
+    return directory;
+}
+
+std::filesystem::path FromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value ? std::filesystem::path(value) : std::filesystem::path();
+}
 
 }  // namespace
 
@@ -74,6 +87,65 @@ std::filesystem::path InstallDirectory() {
     }
     return ".";
 #endif
+}
+
+void SetUserDataDirectory(const std::filesystem::path& directory) {
+    UserDataOverride() = directory;
+}
+
+std::filesystem::path UserDataDirectory() {
+    if (!UserDataOverride().empty()) return UserDataOverride();
+#ifdef _WIN32
+    const std::filesystem::path appData = FromEnvironment("APPDATA");
+    return appData.empty() ? appData : appData / "velmoro";
+#else
+    const std::filesystem::path dataHome = FromEnvironment("XDG_DATA_HOME");
+    if (!dataHome.empty()) return dataHome / "velmoro";
+    const std::filesystem::path home = FromEnvironment("HOME");
+    return home.empty() ? home : home / ".local" / "share" / "velmoro";
+#endif
+}
+
+bool IsWritableDirectory(const std::filesystem::path& directory) {
+    static std::atomic<unsigned> counter{0};
+    std::error_code ec;
+    if (!std::filesystem::is_directory(directory, ec)) return false;
+    const std::filesystem::path probe =
+        directory / (".velmoro-write-probe-" + std::to_string(counter++));
+    const bool created = static_cast<bool>(std::ofstream(probe, std::ios::binary));
+    std::filesystem::remove(probe, ec);
+    return created;
+}
+
+namespace {
+
+// An installation that is there but cannot be written. A missing one is not redirected:
+// its files fail to load or save as they always did, and the user is told.
+bool IsReadOnlyInstallation(const std::filesystem::path& directory) {
+    std::error_code ec;
+    return std::filesystem::exists(directory, ec) && !IsWritableDirectory(directory);
+}
+
+}  // namespace
+
+std::filesystem::path DataFileToRead(const std::filesystem::path& installDirectory,
+                                     const std::string& name) {
+    if (IsReadOnlyInstallation(installDirectory)) {
+        const std::filesystem::path user = UserDataDirectory();
+        std::error_code ec;
+        if (!user.empty() && std::filesystem::is_regular_file(user / name, ec)) return user / name;
+    }
+    return installDirectory / name;
+}
+
+std::filesystem::path DataFileToWrite(const std::filesystem::path& installDirectory,
+                                      const std::string& name) {
+    if (!IsReadOnlyInstallation(installDirectory)) return installDirectory / name;
+    const std::filesystem::path user = UserDataDirectory();
+    if (user.empty()) return installDirectory / name;
+    std::error_code ec;
+    std::filesystem::create_directories(user, ec);
+    return user / name;
 }
 
 }  // namespace velmoro

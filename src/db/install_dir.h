@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 namespace velmoro {
 
@@ -14,5 +15,31 @@ std::filesystem::path InstallDirectory();
 
 // The folder of the running program, empty when it cannot be found.
 std::filesystem::path ProgramDirectory();
+
+// An installed program's folder is not the user's to write (a package puts it under
+// /usr). Where the installation directory is there but cannot be written, the files the program
+// rewrites (CustomDB, and LegendDB from the database change window) go to the user's
+// data folder instead, and are read from there first when a copy is there. A writable
+// installation (a build folder, a folder of the user's own) is used as it is, and never
+// looks at the user's folder.
+
+// The user's data folder: the one set by SetUserDataDirectory (the desktop program sets
+// its application data folder), else $XDG_DATA_HOME/velmoro, else
+// ~/.local/share/velmoro (on Windows %APPDATA%\velmoro). Empty when there is none.
+std::filesystem::path UserDataDirectory();
+void SetUserDataDirectory(const std::filesystem::path& directory);
+
+// Whether a file can be created in `directory` (tried, as permission bits do not tell
+// for every user and file system).
+bool IsWritableDirectory(const std::filesystem::path& directory);
+
+// The data file `name` to read: the user's copy when the installation is there but not
+// writable and the copy exists, else the installation's.
+std::filesystem::path DataFileToRead(const std::filesystem::path& installDirectory,
+                                     const std::string& name);
+// The data file `name` to write: in the user's data folder (made when missing) when the
+// installation is there but not writable, else in the installation.
+std::filesystem::path DataFileToWrite(const std::filesystem::path& installDirectory,
+                                      const std::string& name);
 
 }  // namespace velmoro

@@ -108,11 +108,14 @@ void* AllocateRecord(std::size_t size) {
 }
 
 template <typename Record>
-void FreeRecord(void* block, std::size_t size) noexcept {
+void FreeRecord(void* block, [[maybe_unused]] std::size_t size) noexcept {
 #if VELMORO_RECORD_POOLS
     if (block && size == sizeof(Record)) return PoolFor<Record>().Free(block);
 #endif
-    ::operator delete(block, size);
+    // The unsized form: sized deallocation is not on by default everywhere (Clang before
+    // 19 needs -fsized-deallocation), and a block from ::operator new(size) may always be
+    // freed without its size.
+    ::operator delete(block);
 }
 
 }  // namespace velmoro

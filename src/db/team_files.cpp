@@ -7,6 +7,7 @@
 #include <fmt/format.h>
 
 #include "db/error_out.h"
+#include "db/install_dir.h"
 
 namespace velmoro {
 
@@ -136,11 +137,11 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& out) {
 }
 
 bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory) {
-    return LoadInto(db.legendTeams, db, directory / kLegendFileName);
+    return LoadInto(db.legendTeams, db, DataFileToRead(directory, kLegendFileName));
 }
 
 bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory) {
-    return LoadInto(db.customTeams, db, directory / kCustomFileName);
+    return LoadInto(db.customTeams, db, DataFileToRead(directory, kCustomFileName));
 }
 
 bool IsQualifyingPlayer(const PlayerRecord& player) {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "db/install_dir.h"
 #include "db/records.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
@@ -29,7 +30,7 @@ std::string WriteFailedText(const std::filesystem::path& file, const std::string
 
 bool SaveCustomTeams(const TeamDatabase& db, const std::filesystem::path& directory,
                      Prompter& prompter) {
-    const std::filesystem::path file = directory / kCustomFileName;
+    const std::filesystem::path file = DataFileToWrite(directory, kCustomFileName);
     // Every player the user put on a team is kept: with the database filter a player
     // of few games would vanish on the next run and could leave the team incomplete.
     std::string reason;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "db/install_dir.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
 
@@ -214,7 +215,7 @@ void DatabaseChange::DeletePlayer() {
 }
 
 bool DatabaseChange::Save() {
-    const std::filesystem::path file = directory_ / kLegendFileName;
+    const std::filesystem::path file = DataFileToWrite(directory_, kLegendFileName);
     std::string reason;
     if (WriteTeamList(db_.legendTeams, file, /*filter=*/true, &reason)) return true;
     prompter_.Inform(SaveFailedText(file, reason), "Velmoro Baseball Error");

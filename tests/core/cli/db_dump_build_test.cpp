@@ -1,6 +1,5 @@
 // velmoro-db dump and build, run as the user runs them.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -10,6 +9,7 @@
 
 #include "db/records.h"
 #include "db/team_files.h"
+#include "support/program_runner.h"
 
 namespace velmoro {
 namespace {
@@ -47,17 +47,9 @@ class DbCommand : public ::testing::Test {
     fs::path Path(const std::string& name) const { return dir_ / name; }
 
     Outcome Db(const std::string& arguments) const {
-        const std::string command = std::string("\"") + VELMORO_BIN_DIR "/velmoro-db\" " +
-                                    arguments + " >\"" + Path("stdout").string() + "\" 2>\"" +
-                                    Path("stderr").string() + "\"";
-        const int status = std::system(command.c_str());
-        Outcome run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Slurp(Path("stdout"));
-        run.err = Slurp(Path("stderr"));
-        fs::remove(Path("stdout"));
-        fs::remove(Path("stderr"));
-        return run;
+        const testing::ProgramRun ran = testing::RunProgram(
+            testing::BuildProgram("velmoro-db"), testing::SplitArguments(arguments), dir_);
+        return Outcome{ran.exitCode, ran.out, ran.err};
     }
 
     Outcome Dump(const fs::path& file) const { return Db("dump \"" + file.string() + "\""); }

@@ -1,7 +1,6 @@
 // velmoro-db on the real Lahman tables: the history up to 2005, the 2006 club files,
 // the season import that places them, and a game between two famous teams.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +12,7 @@
 #include "db/season_index.h"
 #include "db/team_files.h"
 #include "import/import_season.h"
+#include "support/program_runner.h"
 
 namespace velmoro {
 namespace {
@@ -36,18 +36,20 @@ class LahmanSeason : public ::testing::Test {
 
     // Runs a program of the build in `work`; its exit code.
     int Run(const std::string& program, const std::string& args) {
-        std::string command = "cd " + Quote(work.path().string()) + " && " +
-                              Quote(std::string(VELMORO_BIN_DIR) + "/" + program) + " " + args +
-                              " >out.txt 2>err.txt";
-        int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        last_ = testing::RunProgram(testing::BuildProgram(program), testing::SplitArguments(args),
+                                    work.path());
+        return last_.exitCode;
     }
 
-    std::string Output(const char* name) {
+    std::string Output(const std::string& name) {
+        if (name == "out.txt") return last_.out;
+        if (name == "err.txt") return last_.err;
         std::string text;
         ReadFileBytes(work / name, text);
         return text;
     }
+
+    testing::ProgramRun last_;
 
     TempDir install;
     TempDir work;
@@ -115,7 +117,7 @@ TEST_F(LahmanSeason, ClubFilesOf2006ImportRightAfter2005AndFamousTeamsPlay) {
     EXPECT_EQ(papi->homeRuns, 54);
 
     // The history plays: the 1927 Yankees visit the 1975 Reds to the end of the game.
-    if (!fs::exists(fs::path(VELMORO_BIN_DIR) / "velmoro-sim")) GTEST_SKIP() << "no velmoro-sim";
+    if (!fs::exists(testing::BuildProgram("velmoro-sim"))) GTEST_SKIP() << "no velmoro-sim";
     EXPECT_EQ(
         Run("velmoro-sim", "--visitors '1927 Yankees' --home '1975 Reds' --seed 7 --quiet --dir " +
                                Quote(install.path().string())),

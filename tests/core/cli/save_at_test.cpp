@@ -2,7 +2,6 @@
 // on exactly as the game that was never interrupted.
 #include <fmt/format.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +9,7 @@
 
 #include "db/team_files.h"
 #include "saves/league_fixture.h"
+#include "support/program_runner.h"
 
 namespace velmoro {
 namespace {
@@ -29,29 +29,15 @@ std::string Slurp(const std::filesystem::path& path) {
     return bytes;
 }
 
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
 // Runs velmoro-sim in `workDir` (where it writes GameLog) and collects what it left.
 Outcome RunSim(const std::filesystem::path& workDir, const std::vector<std::string>& args) {
     // Fresh files each run: rewriting an existing file makes ext4 wait for the disk.
-    for (const char* name : {"GameLog", "out.txt", "err.txt"}) {
-        std::filesystem::remove(workDir / name);
-    }
-    std::string command = "cd " + Quote(workDir.string()) + " && " +
-                          Quote(std::string(VELMORO_BIN_DIR) + "/velmoro-sim");
-    for (const std::string& arg : args)
-        command += " " + Quote(arg);
-    command += " >out.txt 2>err.txt";
-    const int status = std::system(command.c_str());
+    std::filesystem::remove(workDir / "GameLog");
+    const ProgramRun ran = RunProgram(BuildProgram("velmoro-sim"), args, workDir);
     Outcome outcome;
-    outcome.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    outcome.out = Slurp(workDir / "out.txt");
-    outcome.err = Slurp(workDir / "err.txt");
+    outcome.exitCode = ran.exitCode;
+    outcome.out = ran.out;
+    outcome.err = ran.err;
     outcome.gameLog = Slurp(workDir / "GameLog");
     return outcome;
 }

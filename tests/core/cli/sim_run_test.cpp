@@ -1,7 +1,6 @@
 // velmoro-sim as a user runs it: exit codes, the play-by-play on stdout, message lines on
 // stderr, scripted turns and series of games.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -16,6 +15,7 @@
 #include "saves/league_fixture.h"
 #include "saves/saved_game.h"
 #include "setup/default_setup.h"
+#include "support/program_runner.h"
 
 namespace velmoro {
 namespace {
@@ -33,13 +33,6 @@ std::string Contents(const std::filesystem::path& path) {
     std::string bytes;
     ReadFileBytes(path, bytes);
     return bytes;
-}
-
-std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
 }
 
 // Records message boxes the way velmoro-sim prints them.
@@ -75,16 +68,11 @@ class SimProgram : public ::testing::Test {
     SimRun Sim(std::vector<std::string> args, bool withDir = true) {
         if (withDir) args.insert(args.end(), {"--dir", install.path().string()});
         std::filesystem::remove(work / "GameLog");
-        std::string command = "cd " + ShellQuote(work.path().string()) + " && " +
-                              ShellQuote(std::string(VELMORO_BIN_DIR) + "/velmoro-sim");
-        for (const std::string& arg : args)
-            command += " " + ShellQuote(arg);
-        command += " >out.txt 2>err.txt";
-        const int status = std::system(command.c_str());
+        const ProgramRun ran = RunProgram(BuildProgram("velmoro-sim"), args, work.path());
         SimRun run;
-        run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.out = Contents(work / "out.txt");
-        run.err = Contents(work / "err.txt");
+        run.exitCode = ran.exitCode;
+        run.out = ran.out;
+        run.err = ran.err;
         run.gameLog = Contents(work / "GameLog");
         return run;
     }
@@ -299,11 +287,7 @@ TEST_F(SimProgram, AnExistingLongerGameLogIsReplacedWhole) {
         "--seed",     "3",         "--dir",  install.path().string()};
     const SimRun fresh = Sim(args, false);
     std::ofstream(work / "GameLog", std::ios::binary) << std::string(100000, 'x');
-    std::string command = "cd " + ShellQuote(work.path().string()) + " && " +
-                          ShellQuote(std::string(VELMORO_BIN_DIR) + "/velmoro-sim");
-    for (const std::string& arg : args)
-        command += " " + ShellQuote(arg);
-    ASSERT_EQ(std::system((command + " >/dev/null").c_str()), 0);
+    ASSERT_EQ(RunProgram(BuildProgram("velmoro-sim"), args, work.path()).exitCode, 0);
     EXPECT_EQ(Contents(work / "GameLog"), fresh.gameLog);
 }
 

@@ -4,10 +4,9 @@
 
 #include <atomic>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <system_error>
-
-#include <unistd.h>
 
 #include "db/records.h"
 #include "db/team_files.h"
@@ -17,9 +16,11 @@ namespace velmoro::testing {
 class TempDir {
   public:
     TempDir() {
+        // One token per test process (no POSIX getpid on every platform), a count within.
+        static const unsigned process = std::random_device{}();
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
-                ("velmoro-saves-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+                ("velmoro-saves-" + std::to_string(process) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

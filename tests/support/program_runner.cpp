@@ -1,0 +1,84 @@
+#include "support/program_runner.h"
+
+#include <atomic>
+#include <fstream>
+#include <iterator>
+
+#include "support/program_runner_platform.h"
+
+namespace velmoro::testing {
+
+namespace {
+
+std::string ReadAndRemove(const std::filesystem::path& path) {
+    std::string bytes;
+    {
+        std::ifstream in(path, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
+    return bytes;
+}
+
+}  // namespace
+
+std::filesystem::path BuildProgram(const std::string& name) {
+    return std::filesystem::path(VELMORO_BIN_DIR) / (name + VELMORO_EXE_SUFFIX);
+}
+
+// The output goes to files rather than pipes: nothing to drain while the program runs,
+// so a program that fills both streams cannot stall against the test.
+ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
+                      const std::filesystem::path& workDir,
+                      const std::vector<std::pair<std::string, std::string>>& environment) {
+    static std::atomic<int> counter{0};
+    const std::string stem =
+        "velmoro-run-" + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
+    const auto temp = std::filesystem::temp_directory_path();
+    const auto outPath = temp / (stem + ".out");
+    const auto errPath = temp / (stem + ".err");
+    ProgramRun run;
+    run.exitCode = SpawnAndWait(program, args, workDir, environment, outPath, errPath);
+    run.out = ReadAndRemove(outPath);
+    run.err = ReadAndRemove(errPath);
+    return run;
+}
+
+std::vector<std::string> SplitArguments(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    bool inWord = false;
+    char quote = 0;
+    for (char c : line) {
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else
+                word += c;
+        } else if (c == '\'' || c == '"') {
+            quote = c;
+            inWord = true;
+        } else if (c == ' ' || c == '\t') {
+            if (inWord) words.push_back(word);
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord) words.push_back(word);
+    return words;
+}
+
+ScopedEnvironment::ScopedEnvironment(std::string name, const std::optional<std::string>& value)
+    : name_(std::move(name)), saved_(GetVariable(name_)) {
+    SetVariable(name_, value);
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    SetVariable(name_, saved_);
+}
+
+}  // namespace velmoro::testing
