@@ -1,0 +1,115 @@
+// The saved game reader, then up to 200 turns of the loaded game.
+//
+// Input: the ".gam" file's bytes, then optionally a NUL byte and one byte per turn
+// (choices taken in turn, again from the first when they run out; none means every
+// turn is "Normal Play"). A turn byte b plays offensive choice b % 4 and defensive
+// choice (b / 4) % 3; the bytes also seed the random source. The game is played on the
+// demo league, with one custom team beside it so that custom games load too.
+#include <algorithm>
+#include <cstdint>
+#include <string>
+
+#include "engine/session.h"
+#include "engine/turns.h"
+#include "fuzz_support.h"
+#include "saves/saved_game.h"
+
+using namespace velmoro;
+
+namespace {
+
+constexpr int kMaxTurns = 200;
+
+// A custom team like one the editor makes: players of two demo clubs under a new name.
+TeamList CustomTeams(const TeamList& legend) {
+    TeamList custom;
+    TeamRecord& team = AddTeam(custom, "Fuzz All-Stars");
+    for (const auto* source : {legend.front().get(), legend.back().get()}) {
+        for (const auto& player : source->players)
+            team.AddPlayer(*player);
+    }
+    return custom;
+}
+
+void PrepareSession(Session& session) {
+    session.installDirectory = fuzz::ScratchDir();
+    session.gameLogPath = fuzz::ScratchDir() / "GameLog";
+    // Loaded lists are not read again from the (empty) install folder.
+    session.teams.legendTeams = fuzz::DemoLeague();
+    session.teams.customTeams = CustomTeams(session.teams.legendTeams);
+}
+
+// What no turn may ever leave behind, whatever the loaded state was.
+void CheckTurnInvariants(const GameState& game) {
+    fuzz::Check(game.outs >= 0 && game.outs <= 3, "outs stay within 0..3");
+    fuzz::Check(game.bases >= 0 && game.bases <= 7, "bases stay within 0..7");
+    const int runners = __builtin_popcount(static_cast<unsigned>(game.bases));
+    for (int i = 0; i < 3; ++i) {
+        const int entry = game.runnerQueue[i];
+        fuzz::Check(i < runners ? entry >= 1 && entry <= 9 : entry == 0,
+                    "the runner queue holds one batting slot per runner on base");
+    }
+    for (const GameSide* side : {&game.visitor, &game.home}) {
+        fuzz::Check(side->teamRuns >= 0 && side->hits >= 0, "runs and hits never go negative");
+        fuzz::Check(side->nextBatter >= 0 && side->nextBatter <= 8, "next batter is a slot");
+    }
+}
+
+// Loads `path` into a fresh session; when it loads, returns its saved-game text.
+bool LoadAndSave(const std::filesystem::path& path, std::string& text) {
+    Session session;
+    PrepareSession(session);
+    if (!LoadSavedGame(session, path)) return false;
+    fuzz::Check(SavedGameText(session.game, text), "a loaded game can be saved");
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::string_view file = fuzz::Bytes(data, size);
+    std::string_view turns;
+    if (const std::size_t nul = file.rfind('\0'); nul != std::string_view::npos) {
+        turns = file.substr(nul + 1);
+        file = file.substr(0, nul);
+    }
+    const std::filesystem::path path = fuzz::ScratchDir() / "fuzz.gam";
+    fuzz::WriteFile(path, file);
+
+    Session session;
+    PrepareSession(session);
+    std::uint32_t seed = 1;
+    for (unsigned char c : turns)
+        seed = seed * 31 + c;
+    session.random.SetFixedSeed(seed);
+    if (!LoadSavedGame(session, path)) {
+        std::string text;
+        fuzz::Check(!SavedGameText(session.game, text), "a refused file leaves no game behind");
+        return 0;
+    }
+
+    // Saved again, the loaded game reads back into the very same file.
+    std::string saved;
+    fuzz::Check(SavedGameText(session.game, saved), "a loaded game can be saved");
+    fuzz::WriteFile(path, saved);
+    std::string again;
+    fuzz::Check(LoadAndSave(path, again), "a saved game loads again");
+    fuzz::Check(again == saved, "a loaded game saves back to the same bytes");
+
+    OpenPlayScreen(session);
+    GameState& game = session.game;
+    for (int turn = 0; turn < kMaxTurns && !IsGameOver(game); ++turn) {
+        const unsigned char choice =
+            turns.empty() ? 0 : static_cast<unsigned char>(turns[turn % turns.size()]);
+        PlayTurn(session, choice % 4, (choice / 4) % 3);
+        CheckTurnInvariants(game);
+    }
+    // Whatever the turns reached, a game still going on is saved and loaded again.
+    if (!IsGameOver(game)) {
+        fuzz::Check(SavedGameText(game, saved), "a game in progress can be saved");
+        fuzz::WriteFile(path, saved);
+        fuzz::Check(LoadAndSave(path, again) && again == saved,
+                    "a game in progress loads back as it was saved");
+    }
+    return 0;
+}
