@@ -5,8 +5,11 @@
 // turn is "Normal Play"). A turn byte b plays offensive choice b % 4 and defensive
 // choice (b / 4) % 3; the bytes also seed the random source. The game is played on the
 // demo league, with one custom team beside it so that custom games load too.
+// VELMORO_FUZZ_TRACE=1 prints the state after every turn, for reading a finding.
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "engine/session.h"
@@ -55,6 +58,15 @@ void CheckTurnInvariants(const GameState& game) {
     }
 }
 
+void Trace(const char* what, const GameState& game) {
+    static const bool on = std::getenv("VELMORO_FUZZ_TRACE") != nullptr;
+    if (!on) return;
+    std::fprintf(stderr, "%s: inning %d side %d outs %d bases %d queue %d,%d,%d runs %d-%d\n", what,
+                 game.inning, game.battingSide, game.outs, game.bases, game.runnerQueue[0],
+                 game.runnerQueue[1], game.runnerQueue[2], game.visitor.teamRuns,
+                 game.home.teamRuns);
+}
+
 // Loads `path` into a fresh session; when it loads, returns its saved-game text.
 bool LoadAndSave(const std::filesystem::path& path, std::string& text) {
     Session session;
@@ -83,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         seed = seed * 31 + c;
     session.random.SetFixedSeed(seed);
     if (!LoadSavedGame(session, path)) {
+        Trace("refused", session.game);
         std::string text;
         fuzz::Check(!SavedGameText(session.game, text), "a refused file leaves no game behind");
         return 0;
@@ -98,10 +111,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     OpenPlayScreen(session);
     GameState& game = session.game;
+    Trace("loaded", game);
     for (int turn = 0; turn < kMaxTurns && !IsGameOver(game); ++turn) {
         const unsigned char choice =
             turns.empty() ? 0 : static_cast<unsigned char>(turns[turn % turns.size()]);
         PlayTurn(session, choice % 4, (choice / 4) % 3);
+        Trace("turn", game);
         CheckTurnInvariants(game);
     }
     // Whatever the turns reached, a game still going on is saved and loaded again.

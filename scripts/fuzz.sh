@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang into build-fuzz (FUZZ_BUILD_DIR) and runs each
-# for SECONDS (default 60), starting from its seed corpus in fuzz/corpus/TARGET. Runs
+# for SECONDS (default 60), starting from its seed corpus in fuzz/corpus/TARGET (and
+# with the words of its format from fuzz/dict/TARGET.dict when there is one). Runs
 # work on copies, so the repository's corpora do not grow. Inputs that crash, hang or
 # break a property are kept in build-fuzz/fuzz/findings/TARGET; any of them fails the
 # run. Give target names after SECONDS to run only those.
@@ -40,10 +41,12 @@ for target in "${targets[@]}"; do
   mkdir -p "$scratch/$target/corpus" "$scratch/$target/tmp" "$findings/$target"
   cp fuzz/corpus/"$target"/* "$scratch/$target/corpus/"
   log=$scratch/$target/log
+  dict=()
+  [ -f fuzz/dict/"$target".dict ] && dict=(-dict=fuzz/dict/"$target".dict)
   status=0
   TMPDIR=$scratch/$target/tmp "$build_dir/fuzz/${target}_fuzz" "$scratch/$target/corpus" \
     -max_total_time="$seconds" -max_len="$(max_len "$target")" -rss_limit_mb=2048 \
-    -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$target/" \
+    -timeout=10 -print_final_stats=1 -artifact_prefix="$findings/$target/" "${dict[@]}" \
     >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
