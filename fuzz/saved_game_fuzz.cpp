@@ -1,11 +1,13 @@
 // The saved game reader, then up to 200 turns of the loaded game.
 //
-// Input: the ".gam" file's bytes, then optionally a NUL byte and one byte per turn
-// (choices taken in turn, again from the first when they run out; none means every
-// turn is "Normal Play"). A turn byte b plays offensive choice b % 4 and defensive
-// choice (b / 4) % 3; the bytes also seed the random source. The game is played on the
-// demo league, with one custom team beside it so that custom games load too.
-// VELMORO_FUZZ_TRACE=1 prints the state after every turn, for reading a finding.
+// Input: the ".gam" file's bytes, then optionally a NUL byte and one byte per step
+// (taken in turn, again from the first when they run out; none means every turn is
+// "Normal Play"). A byte b below 0xC0 plays a turn with offensive choice b % 4 and
+// defensive choice (b / 4) % 3; 0xC0 to 0xDF sends in a substitute for the side at bat
+// (who to replace b & 1, candidate (b >> 1) & 15), 0xE0 and above changes the pitcher
+// of the side in the field (candidate b & 31). The bytes also seed the random source.
+// The game is played on the demo league, with one custom team beside it so that
+// custom games load too. VELMORO_FUZZ_TRACE=1 prints the state after every turn.
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -16,12 +18,52 @@
 #include "engine/turns.h"
 #include "fuzz_support.h"
 #include "saves/saved_game.h"
+#include "setup/manage_pitching.h"
+#include "setup/manage_substitution.h"
 
 using namespace velmoro;
 
 namespace {
 
 constexpr int kMaxTurns = 200;
+
+// The forced substitution brings in the first candidate who can take the position, as
+// a user who just presses OK would.
+class FuzzDisplay : public Display {
+  public:
+    explicit FuzzDisplay(Session& session) : session_(session) {}
+    void ForcedSubstitution() override {
+        const std::vector<int> choices = ReplaceChoices(session_.game);
+        if (choices.empty()) return;
+        const SubstituteCandidates candidates = SubstitutionCandidates(session_, choices[0]);
+        if (candidates.count > 0) ApplySubstitution(session_, choices[0], candidates.names[0]);
+    }
+
+  private:
+    Session& session_;
+};
+
+// One step of the input's list: a turn, a substitution or a pitching change.
+void PlayStep(Session& session, unsigned char step) {
+    GameState& game = session.game;
+    if (step < 0xC0) {
+        PlayTurn(session, step % 4, (step / 4) % 3);
+    } else if (step < 0xE0) {
+        game.dialogSide = game.battingSide;
+        const std::vector<int> choices = ReplaceChoices(game);
+        if (choices.empty()) return;
+        const int position = choices[(step & 1) % choices.size()];
+        const SubstituteCandidates candidates = SubstitutionCandidates(session, position);
+        if (candidates.count <= 0) return;
+        ApplySubstitution(session, position,
+                          candidates.names[((step >> 1) & 15) % candidates.count]);
+    } else {
+        game.dialogSide = game.FieldingSideNumber();
+        const std::vector<std::string> candidates = PitchingChangeCandidates(game);
+        if (!candidates.empty())
+            ApplyPitchingChange(session, candidates[(step & 31) % candidates.size()]);
+    }
+}
 
 // A custom team like one the editor makes: players of two demo clubs under a new name.
 TeamList CustomTeams(const TeamList& legend) {
@@ -81,7 +123,7 @@ bool LoadAndSave(const std::filesystem::path& path, std::string& text) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view file = fuzz::Bytes(data, size);
     std::string_view turns;
-    if (const std::size_t nul = file.rfind('\0'); nul != std::string_view::npos) {
+    if (const std::size_t nul = file.find('\0'); nul != std::string_view::npos) {
         turns = file.substr(nul + 1);
         file = file.substr(0, nul);
     }
@@ -90,6 +132,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Session session;
     PrepareSession(session);
+    FuzzDisplay display(session);
+    session.SetDisplay(&display);
     std::uint32_t seed = 1;
     for (unsigned char c : turns)
         seed = seed * 31 + c;
@@ -113,9 +157,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     GameState& game = session.game;
     Trace("loaded", game);
     for (int turn = 0; turn < kMaxTurns && !IsGameOver(game); ++turn) {
-        const unsigned char choice =
-            turns.empty() ? 0 : static_cast<unsigned char>(turns[turn % turns.size()]);
-        PlayTurn(session, choice % 4, (choice / 4) % 3);
+        PlayStep(session,
+                 turns.empty() ? 0 : static_cast<unsigned char>(turns[turn % turns.size()]));
         Trace("turn", game);
         CheckTurnInvariants(game);
     }
