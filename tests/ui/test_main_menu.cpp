@@ -116,7 +116,10 @@ void MainMenuTest::newGameWithoutDatabaseStops() {
     QTest::mouseClick(window.NewGameButton(), Qt::LeftButton);
     QTest::qWait(350);
     QVERIFY(!wizard.Fired());
-    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{"Database Load failed"});
+    const std::string legend = (harness.session.installDirectory / kLegendFileName).string();
+    QCOMPARE(harness.prompter.Informs(),
+             std::vector<std::string>{"Database Load failed\n" + legend +
+                                      ": No such file or directory"});
     QCOMPARE(harness.prompter.messages.front().caption, std::string("Velmoro Baseball Error"));
     QCOMPARE(harness.session.game.playLog, std::string("kept"));
 }
