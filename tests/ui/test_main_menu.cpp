@@ -110,6 +110,11 @@ void MainMenuTest::newGameWithoutDatabaseStops() {
     QTemporaryDir empty;
     UiHarness harness;
     harness.session.installDirectory = empty.path().toStdString();
+    // A damaged CustomDB is told too, before LegendDB, and with where reading stopped.
+    const auto custom = harness.session.installDirectory / kCustomFileName;
+    QVERIFY(ReplaceFileContents(custom,
+                                "\x05"
+                                "ab"));
     harness.session.game.playLog = "kept";
     MainWindow window(harness.context);
     ModalWatcher<QDialog> wizard([](QDialog* dialog) { dialog->reject(); }, 300);
@@ -117,9 +122,12 @@ void MainMenuTest::newGameWithoutDatabaseStops() {
     QTest::qWait(350);
     QVERIFY(!wizard.Fired());
     const std::string legend = (harness.session.installDirectory / kLegendFileName).string();
-    QCOMPARE(harness.prompter.Informs(),
-             std::vector<std::string>{"Database Load failed\n" + legend +
-                                      ": No such file or directory"});
+    const std::vector<std::string> expected = {
+        "Database Load failed\n" + custom.string() +
+            ": the data ends after 3 bytes, inside team 1\n\nThe custom teams are not offered. "
+            "Before the file is saved again it is kept as CustomDB.damaged.",
+        "Database Load failed\n" + legend + ": No such file or directory"};
+    QCOMPARE(harness.prompter.Informs(), expected);
     QCOMPARE(harness.prompter.messages.front().caption, std::string("Velmoro Baseball Error"));
     QCOMPARE(harness.session.game.playLog, std::string("kept"));
 }
