@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "db/file_write.h"
 #include "db/install_dir.h"
 #include "db/team_files.h"
 #include "engine/invariants.h"
@@ -35,6 +36,11 @@ class SimDisplay : public Display {
     void ShowMessage(const std::string& text, const std::string& /*caption*/) override {
         ShowSimMessage(text);
     }
+    // Kept for the game loop, which stops the run: one message, not one per game.
+    void BoxScoreNotWritten(const std::string& path, const std::string& reason) override {
+        gameLogError = CannotWriteMessage(path, reason);
+    }
+    std::string gameLogError;
 };
 
 void Report(const std::string& text) {
@@ -55,6 +61,7 @@ TeamRecord* ResolveTeam(TeamDatabase& db, const std::string& name) {
 
 struct SimGame {
     Session& session;
+    SimDisplay& display;
     const SimOptions& options;
     const std::vector<ScriptTurn>& script;
     bool first = true;
@@ -104,6 +111,10 @@ struct SimGame {
             Report(fmt::format("the game ended after {} turns; nothing saved", turn));
             return kSimFailed;
         }
+        if (!display.gameLogError.empty()) {
+            Report(display.gameLogError);
+            return kSimFailed;
+        }
         first = false;
         return kSimOk;
     }
@@ -116,8 +127,9 @@ void PrepareNextGame(Session& session) {
     PrepareSide(session, kHome);
 }
 
-int PlayGames(Session& session, const SimOptions& options, const std::vector<ScriptTurn>& script) {
-    SimGame player{session, options, script};
+int PlayGames(Session& session, SimDisplay& display, const SimOptions& options,
+              const std::vector<ScriptTurn>& script) {
+    SimGame player{session, display, options, script};
     const GameState& game = session.game;
     if (options.games == 1) {
         if (int code = player.Play(); code != kSimOk) return code;
@@ -195,7 +207,7 @@ int RunSim(const SimOptions& options) {
         ShowSimMessage(error);
         return kSimFailed;
     }
-    return PlayGames(session, options, script);
+    return PlayGames(session, display, options, script);
 }
 
 }  // namespace velmoro

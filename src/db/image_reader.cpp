@@ -1,5 +1,6 @@
 #include "db/image_reader.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace velmoro {
@@ -25,7 +26,10 @@ bool ImageReader::Refill(std::size_t want) {
     size_ = left;
     const std::size_t got = std::fread(buffer_.data() + size_, 1, buffer_.size() - size_, file_);
     size_ += got;
-    if (got == 0 && std::ferror(file_)) readError_ = true;
+    if (got == 0 && std::ferror(file_)) {
+        readError_ = true;
+        readErrno_ = errno;
+    }
     return size_ >= want;
 }
 

@@ -61,6 +61,8 @@ class ImageReader {
     std::size_t BytesSeen() const { return dropped_ + size_; }
     // True when the file could not be read (not merely ended).
     bool ReadError() const { return readError_; }
+    // The system's error number of the failed read.
+    int ReadErrno() const { return readErrno_; }
 
   private:
     bool Refill(std::size_t want);
@@ -72,6 +74,7 @@ class ImageReader {
     std::FILE* file_ = nullptr;
     std::vector<unsigned char> buffer_;
     bool readError_ = false;
+    int readErrno_ = 0;
 };
 
 }  // namespace velmoro

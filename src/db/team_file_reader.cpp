@@ -1,9 +1,11 @@
 // Reading LegendDB and CustomDB images into team lists.
+#include <cerrno>
 #include <cstdio>
 
 #include <fmt/format.h>
 
 #include "db/error_out.h"
+#include "db/file_write.h"
 #include "db/image_reader.h"
 #include "db/team_files.h"
 
@@ -152,7 +154,7 @@ bool ParseTeamList(std::string_view bytes, TeamList& out, std::string* error) {
 bool ReadTeamFile(const std::filesystem::path& path, TeamList& out, std::string* error) {
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
     if (!file) {
-        SetError(error, fmt::format("cannot read {}", path.string()));
+        SetError(error, SystemReason(errno));
         return false;
     }
     std::setvbuf(file, nullptr, _IONBF, 0);  // the reader has its own buffer
@@ -160,7 +162,8 @@ bool ReadTeamFile(const std::filesystem::path& path, TeamList& out, std::string*
     const bool parsed = ParseImage(in, out, error);
     std::fclose(file);
     if (in.ReadError())
-        SetError(error, fmt::format("cannot read {} past byte {}", path.string(), in.BytesSeen()));
+        SetError(error, fmt::format("reading stopped at byte {}: {}", in.BytesSeen(),
+                                    SystemReason(in.ReadErrno())));
     return parsed;
 }
 

@@ -1,7 +1,6 @@
 #include "db/team_files.h"
 
 #include <cstdio>
-#include <random>
 #include <system_error>
 
 #include <fmt/format.h>
@@ -89,24 +88,17 @@ std::size_t WrittenPlayers(const TeamRecord& team, bool filter) {
     return count;
 }
 
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& path) {
-    static std::mt19937_64 generator{std::random_device{}()};
-    std::filesystem::path temp = path;
-    temp += fmt::format(".tmp{:016x}", generator());
-    return temp;
-}
-
-bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
-    std::FILE* file = std::fopen(path.string().c_str(), "wb");
-    if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    const bool closed = std::fclose(file) == 0;
-    return written && closed;
-}
-
-bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& path) {
+bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& path,
+              bool missingIsFine, std::string* error) {
     if (!list.empty()) return true;
-    if (!ReadTeamFile(path, list)) return false;
+    std::string reason;
+    if (!ReadTeamFile(path, list, &reason)) {
+        std::error_code ec;
+        const bool missing = !std::filesystem::exists(path, ec) && !ec;
+        if (!(missingIsFine && missing))
+            SetError(error, fmt::format("{}: {}", PrintableName(path.string()), reason));
+        return false;
+    }
     // The loader leaves the cursors on the tail it appended to.
     if (!list.empty()) {
         db.currentTeam = list.back().get();
@@ -114,6 +106,53 @@ bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& pat
         db.currentPlayer = players.empty() ? db.currentPlayer : players.back().get();
     }
     return true;
+}
+
+// Keeps a file that does not read whole under the first free name NAME.damaged,
+// NAME.damaged.1, ... beside it: a hard link where the file system has them (no bytes
+// copied, and the copy cannot be half written), a copy elsewhere. Nothing to keep
+// (no file, a whole database, a device) is success with `kept` left alone.
+bool KeepDamagedCopy(const std::filesystem::path& path, std::filesystem::path* kept,
+                     std::string* error) {
+    std::filesystem::path target;
+    std::string reason;
+    if (!ResolveWriteTarget(path, target, reason)) {
+        SetError(error, CannotWriteMessage(path, reason));
+        return false;
+    }
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(target, ec)) return true;
+    TeamList whole;
+    if (ReadTeamFile(target, whole)) return true;
+    for (int number = 0; number < 1000; ++number) {
+        std::filesystem::path copy = target;
+        copy += number == 0 ? std::string(".damaged") : fmt::format(".damaged.{}", number);
+        std::filesystem::create_hard_link(target, copy, ec);
+        if (ec && ec != std::errc::file_exists)
+            std::filesystem::copy_file(target, copy, std::filesystem::copy_options::none, ec);
+        if (ec == std::errc::file_exists) continue;
+        if (ec) {
+            SetError(error, fmt::format("{} does not read whole and cannot be kept as {}: {}",
+                                        PrintableName(path.string()), PrintableName(copy.string()),
+                                        ec.message()));
+            return false;
+        }
+        if (kept) *kept = copy;
+        return true;
+    }
+    SetError(error, fmt::format("{} does not read whole and there are too many copies of it "
+                                "already; nothing was written",
+                                PrintableName(path.string())));
+    return false;
+}
+
+// SerializeTeamList for a write to `path`: the message names the file.
+bool Serialize(const TeamList& list, const std::filesystem::path& path, bool filter,
+               std::string& bytes, std::string* error) {
+    std::string reason;
+    if (SerializeTeamList(list, filter, bytes, &reason)) return true;
+    SetError(error, CannotWriteMessage(path, reason));
+    return false;
 }
 
 }  // namespace
@@ -136,12 +175,14 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& out) {
     return true;
 }
 
-bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory) {
-    return LoadInto(db.legendTeams, db, DataFileToRead(directory, kLegendFileName));
+bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory,
+                        std::string* error) {
+    return LoadInto(db.legendTeams, db, DataFileToRead(directory, kLegendFileName), false, error);
 }
 
-bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory) {
-    return LoadInto(db.customTeams, db, DataFileToRead(directory, kCustomFileName));
+bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory,
+                        std::string* error) {
+    return LoadInto(db.customTeams, db, DataFileToRead(directory, kCustomFileName), true, error);
 }
 
 bool IsQualifyingPlayer(const PlayerRecord& player) {
@@ -149,6 +190,13 @@ bool IsQualifyingPlayer(const PlayerRecord& player) {
     const bool pitcher =
         player.HasPosition(Pitcher) && player.pitching && player.pitching->games > 10;
     return batter || pitcher;
+}
+
+std::size_t UnqualifiedPlayerCount(const TeamList& list) {
+    std::size_t count = 0;
+    for (const auto& team : list)
+        count += team->players.size() - WrittenPlayers(*team, true);
+    return count;
 }
 
 bool SerializeTeamList(const TeamList& list, bool filter, std::string& out, std::string* error) {
@@ -169,27 +217,21 @@ bool SerializeTeamList(const TeamList& list, bool filter, std::string& out, std:
 bool WriteTeamList(const TeamList& list, const std::filesystem::path& path, bool filter,
                    std::string* error) {
     std::string bytes;
-    if (!SerializeTeamList(list, filter, bytes, error)) return false;
-    if (ReplaceFileContents(path, bytes)) return true;
-    SetError(error, fmt::format("cannot write {}", path.string()));
-    return false;
+    return Serialize(list, path, filter, bytes, error) && ReplaceFileContents(path, bytes, error);
 }
 
-bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path temp = TemporaryPathBeside(path);
-    std::error_code ec;
-    if (!WriteWholeFile(temp, bytes)) {
-        std::filesystem::remove(temp, ec);
-        return false;
-    }
-    // Keep the old file's permissions: a read-only-for-others database stays so.
-    const auto status = std::filesystem::status(path, ec);
-    if (!ec && std::filesystem::exists(status))
-        std::filesystem::permissions(temp, status.permissions(), ec);
-    std::filesystem::rename(temp, path, ec);
-    if (!ec) return true;
-    std::filesystem::remove(temp, ec);
-    return false;
+bool SaveTeamDatabase(const TeamList& list, const std::filesystem::path& path, bool filter,
+                      std::filesystem::path* kept, std::string* error) {
+    // The list is checked first: a list that cannot be stored keeps no copy.
+    std::string bytes;
+    if (!Serialize(list, path, filter, bytes, error)) return false;
+    return KeepDamagedCopy(path, kept, error) && ReplaceFileContents(path, bytes, error);
+}
+
+std::string KeptDamagedMessage(const std::filesystem::path& file,
+                               const std::filesystem::path& kept) {
+    return fmt::format("{} could not be read whole; it is kept as {}.",
+                       PrintableName(file.string()), PrintableName(kept.string()));
 }
 
 }  // namespace velmoro

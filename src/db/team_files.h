@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "db/file_write.h"
 #include "db/records.h"
 
 namespace velmoro {
@@ -22,30 +23,45 @@ inline constexpr std::size_t kMaxTeamPlayers = 255;
 bool ParseTeamList(std::string_view bytes, TeamList& out, std::string* error = nullptr);
 
 // Reads a database file into an empty list; false when it cannot be read or is not a
-// whole database (the list then stays empty).
+// whole database (the list then stays empty, and `error` says why and where reading
+// stopped, without naming the file).
 bool ReadTeamFile(const std::filesystem::path& path, TeamList& out, std::string* error = nullptr);
 
 // Fill `legendTeams` / `customTeams` from the file in `directory`. A list that already
-// holds a team is not read again: the call succeeds at once.
-bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory);
-bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory);
+// holds a team is not read again: the call succeeds at once. On failure `error` gets
+// "PATH: REASON"; for CustomDB it stays empty when there is no file, which is no fault.
+bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory,
+                        std::string* error = nullptr);
+bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory,
+                        std::string* error = nullptr);
 
 // A player written with the filter on: (games >= 10 and atBats > 0) or
 // (Pitcher with a pitching line of more than 10 games).
 bool IsQualifyingPlayer(const PlayerRecord& player);
+
+// The players of the list that a write with the filter on leaves out.
+std::size_t UnqualifiedPlayerCount(const TeamList& list);
 
 // The database image of a list. False (and `error` set) when a name is longer than
 // 255 bytes or a team would hold more than 255 players.
 bool SerializeTeamList(const TeamList& list, bool filter, std::string& out,
                        std::string* error = nullptr);
 
-// Writes the list through a temporary file beside the target that is renamed over it,
-// so a failed write leaves the old file as it was. False when nothing was written.
+// Writes the list with ReplaceFileContents, so a failed write leaves the old file as
+// it was. False when nothing was written; `error` says why.
 bool WriteTeamList(const TeamList& list, const std::filesystem::path& path, bool filter,
                    std::string* error = nullptr);
 
-// Writes bytes to a temporary file beside `path` and renames it over `path`.
-bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes);
+// WriteTeamList for the programs' own databases, which may have failed to load: a file
+// at `path` that does not read whole is first kept as "NAME.damaged" beside it (or
+// NAME.damaged.1, .2, ... when that exists: an older copy is never replaced) and `kept`
+// names the copy. When no copy can be made, nothing is written.
+bool SaveTeamDatabase(const TeamList& list, const std::filesystem::path& path, bool filter,
+                      std::filesystem::path* kept, std::string* error);
+
+// "NAME could not be read whole; it is kept as COPY." for a save that kept a copy.
+std::string KeptDamagedMessage(const std::filesystem::path& file,
+                               const std::filesystem::path& kept);
 
 // A name fit for a message: control bytes, which would garble a terminal, become '?'.
 std::string PrintableName(std::string_view name);

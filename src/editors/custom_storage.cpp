@@ -20,10 +20,9 @@ std::string IncompleteTeamText(const std::string& teamName) {
            "Until a team is complete it will not be displayed\nas a valid team selection.";
 }
 
-std::string WriteFailedText(const std::filesystem::path& file, const std::string& reason) {
-    std::string text = "The custom teams could not be saved to the file\n" + file.string() + "\n";
-    if (!reason.empty()) text += "(" + reason + ")\n";
-    return text + "\nThe file was not changed; your teams are still as you edited them.";
+std::string WriteFailedText(const std::string& error) {
+    return "The custom teams could not be saved:\n" + error +
+           "\n\nThe file was not changed; your teams are still as you edited them.";
 }
 
 }  // namespace
@@ -33,9 +32,14 @@ bool SaveCustomTeams(const TeamDatabase& db, const std::filesystem::path& direct
     const std::filesystem::path file = DataFileToWrite(directory, kCustomFileName);
     // Every player the user put on a team is kept: with the database filter a player
     // of few games would vanish on the next run and could leave the team incomplete.
-    std::string reason;
-    if (!WriteTeamList(db.customTeams, file, /*filter=*/false, &reason)) {
-        prompter.Inform(WriteFailedText(file, reason), "Velmoro Baseball Error");
+    // A CustomDB that did not load whole is kept aside before it is written over:
+    // its teams are not in the list, and the user may want them back.
+    std::string error;
+    std::filesystem::path kept;
+    const bool written = SaveTeamDatabase(db.customTeams, file, /*filter=*/false, &kept, &error);
+    if (!kept.empty()) prompter.Inform(KeptDamagedMessage(file, kept), "Velmoro Baseball");
+    if (!written) {
+        prompter.Inform(WriteFailedText(error), "Velmoro Baseball Error");
         return false;
     }
     for (const auto& team : db.customTeams) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <fmt/format.h>
+
 #include "db/install_dir.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
@@ -27,10 +29,13 @@ typename List::iterator FindRecord(List& list, const Record* record) {
                         [&](const auto& entry) { return entry.get() == record; });
 }
 
-std::string SaveFailedText(const std::filesystem::path& file, const std::string& reason) {
-    std::string text = "The database could not be saved to the file\n" + file.string() + "\n";
-    if (!reason.empty()) text += "(" + reason + ")\n";
-    return text + "\nThe file was not changed.";
+std::string SaveFailedText(const std::string& error) {
+    return "The database could not be saved:\n" + error + "\n\nThe file was not changed.";
+}
+
+std::string DropQuestion(std::size_t dropped) {
+    if (dropped == 1) return "1 player does not qualify and will not be written. Save anyway?";
+    return fmt::format("{} players do not qualify and will not be written. Save anyway?", dropped);
 }
 
 }  // namespace
@@ -215,10 +220,17 @@ void DatabaseChange::DeletePlayer() {
 }
 
 bool DatabaseChange::Save() {
+    // The file keeps only qualifying players; the others would be gone after the next
+    // load, so the user decides before any is dropped.
+    const std::size_t dropped = UnqualifiedPlayerCount(db_.legendTeams);
+    if (dropped > 0 && !prompter_.AskYesNo(DropQuestion(dropped), kDbChangeCaption)) return false;
     const std::filesystem::path file = DataFileToWrite(directory_, kLegendFileName);
-    std::string reason;
-    if (WriteTeamList(db_.legendTeams, file, /*filter=*/true, &reason)) return true;
-    prompter_.Inform(SaveFailedText(file, reason), "Velmoro Baseball Error");
+    std::string error;
+    std::filesystem::path kept;
+    const bool written = SaveTeamDatabase(db_.legendTeams, file, /*filter=*/true, &kept, &error);
+    if (!kept.empty()) prompter_.Inform(KeptDamagedMessage(file, kept), kDbChangeCaption);
+    if (written) return true;
+    prompter_.Inform(SaveFailedText(error), "Velmoro Baseball Error");
     return false;
 }
 

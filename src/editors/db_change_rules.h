@@ -60,8 +60,9 @@ class DatabaseChange {
     void NewPlayer();
     void MovePlayer();
     void DeletePlayer();
-    // LegendDB with only the qualifying players; false, after telling the user, when
-    // the file could not be written.
+    // LegendDB with only the qualifying players, after asking when that leaves some
+    // out; false when the user said No or (after telling the user) the file could not
+    // be written.
     bool Save();
 
     TeamRecord* SourceTeam() const { return sourceTeam_; }

@@ -39,6 +39,11 @@ class Display {
 
     // A message box with an OK button.
     virtual void ShowMessage(const std::string& /*text*/, const std::string& /*caption*/) {}
+    // The box score file could not be written; `reason` is the system's.
+    virtual void BoxScoreNotWritten(const std::string& path, const std::string& reason) {
+        ShowMessage("Cannot write the box score to " + path + ": " + reason,
+                    "Velmoro Baseball Error");
+    }
     // Opens the substitution window in its forced mode and returns when it closes.
     virtual void ForcedSubstitution() {}
     // Asks for the game-over window once the current command has finished.

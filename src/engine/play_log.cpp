@@ -1,9 +1,8 @@
 #include "engine/play_log.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 
+#include "db/file_write.h"
 #include "engine/game_state.h"
 #include "engine/session.h"
 
@@ -148,23 +147,17 @@ std::string BoxScoreText(const GameState& game) {
     return out;
 }
 
-void WriteGameLog(Session& session) {
-    if (session.gameLogPath.empty()) return;
-    const std::string text = BoxScoreText(session.game);
-    // Binary, so that the CR LF line ends are the same bytes on every platform. The old
-    // file is written over and then cut to length rather than truncated first: on ext4
-    // every truncating rewrite forces the data to disk on close, which a run of
-    // thousands of games would spend almost entirely waiting. A file that cannot be
-    // written is skipped silently; the game still ends.
-    const std::filesystem::path& path = session.gameLogPath;
-    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
-    if (!file.is_open()) file.open(path, std::ios::out | std::ios::binary);
-    if (!file.is_open()) return;
-    file.write(text.data(), static_cast<std::streamsize>(text.size()));
-    file.close();
-    std::error_code error;
-    if (!file.fail() && std::filesystem::file_size(path, error) > text.size())
-        std::filesystem::resize_file(path, text.size(), error);
+bool WriteGameLog(Session& session) {
+    if (session.gameLogPath.empty()) return true;
+    // Replaced whole through a temporary file, so a full disk leaves the last box score
+    // as it was rather than a cut one; quickly, because a truncating rewrite or a rename
+    // over the old file makes ext4 write the data out at once, and a run of thousands of
+    // games would then wait on the disk after every game.
+    std::string reason;
+    if (WriteFileContents(session.gameLogPath, BoxScoreText(session.game), reason, Replace::Quick))
+        return true;
+    session.Screen().BoxScoreNotWritten(session.gameLogPath.string(), reason);
+    return false;
 }
 
 }  // namespace velmoro

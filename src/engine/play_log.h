@@ -22,8 +22,9 @@ void ShowPlayLog(Session& session);
 // The whole GameLog text: result line and both box scores, CR LF line ends.
 std::string BoxScoreText(const GameState& game);
 
-// Writes BoxScoreText to the session's gameLogPath (nothing when it is empty or
-// cannot be written).
-void WriteGameLog(Session& session);
+// Writes BoxScoreText to the session's gameLogPath (nothing when it is empty). When
+// the file cannot be written the old one stays as it was, the display is told
+// (BoxScoreNotWritten) and the result is false; the game ends all the same.
+bool WriteGameLog(Session& session);
 
 }  // namespace velmoro

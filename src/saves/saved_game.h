@@ -15,8 +15,10 @@ struct GameState;
 bool SavedGameText(const GameState& game, std::string& out);
 
 // Writes through a temporary file renamed over the target. False when nothing was
-// written (no path, a name the file cannot hold, a file that cannot be created).
-bool WriteSavedGame(const GameState& game, const std::filesystem::path& path);
+// written (no path, a name the file cannot hold, a file that cannot be created);
+// `error` then says "cannot write PATH: REASON".
+bool WriteSavedGame(const GameState& game, const std::filesystem::path& path,
+                    std::string* error = nullptr);
 
 // Reads a saved game into the session (loading LegendDB and CustomDB from the
 // installation directory when needed). Every number is checked before the game is

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "db/team_files.h"
+#include "db/file_write.h"
 #include "engine/game_state.h"
 #include "saves/saved_game.h"
 
@@ -110,11 +110,14 @@ bool SavedGameText(const GameState& game, std::string& out) {
     return true;
 }
 
-bool WriteSavedGame(const GameState& game, const std::filesystem::path& path) {
-    if (path.empty()) return false;
+bool WriteSavedGame(const GameState& game, const std::filesystem::path& path, std::string* error) {
     std::string bytes;
-    if (!SavedGameText(game, bytes)) return false;
-    return ReplaceFileContents(path, bytes);
+    if (!SavedGameText(game, bytes)) {
+        if (error)
+            *error = CannotWriteMessage(path, "no game under way, or a name holds a line end");
+        return false;
+    }
+    return ReplaceFileContents(path, bytes, error);
 }
 
 }  // namespace velmoro

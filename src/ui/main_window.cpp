@@ -49,9 +49,17 @@ void MainWindow::LoadGame() {
 
 void MainWindow::NewGame() {
     Session& session = context_.session;
-    LoadCustomDatabase(session.teams, session.installDirectory);
-    if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
-        context_.prompter.Inform("Database Load failed", "Velmoro Baseball Error");
+    std::string error;
+    // A damaged CustomDB does not stop the game, but its teams are missing, and its next
+    // save keeps the file aside: the user learns both now.
+    if (!LoadCustomDatabase(session.teams, session.installDirectory, &error) && !error.empty()) {
+        context_.prompter.Inform("Database Load failed\n" + error +
+                                     "\n\nThe custom teams are not offered. Before the file is "
+                                     "saved again it is kept as CustomDB.damaged.",
+                                 "Velmoro Baseball Error");
+    }
+    if (!LoadLegendDatabase(session.teams, session.installDirectory, &error)) {
+        context_.prompter.Inform("Database Load failed\n" + error, "Velmoro Baseball Error");
         return;
     }
     if (RunNewGameWizard(context_, this) > 0) RunPlayScreen(context_, this);

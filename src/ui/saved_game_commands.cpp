@@ -31,8 +31,10 @@ bool LoadGameCommand(UiContext& context) {
 void SaveGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Save);
     if (!path) return;
-    if (!WriteSavedGame(context.session.game, *path))
-        context.prompter.Inform(kSaveFailedMessage, "Velmoro Baseball Error");
+    std::string error;
+    if (!WriteSavedGame(context.session.game, *path, &error))
+        context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + error,
+                                "Velmoro Baseball Error");
 }
 
 }  // namespace velmoro

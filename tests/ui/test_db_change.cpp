@@ -92,7 +92,10 @@ void DbChangeTest::deleteSaveAndCancel() {
 
     h.Team(1).players[0]->games = 9;
     h.Team(1).players[0]->pitching->games = 10;
+    h.prompter.QueueAnswers({true});
     Click(&window, "save");
+    QCOMPARE(h.prompter.messages.back().text,
+             std::string("1 player does not qualify and will not be written. Save anyway?"));
     TeamList saved;
     QVERIFY(ReadTeamFile(h.session.installDirectory / kLegendFileName, saved));
     QCOMPARE(saved[1]->players.size(), std::size_t{13});

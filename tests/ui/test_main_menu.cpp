@@ -110,13 +110,24 @@ void MainMenuTest::newGameWithoutDatabaseStops() {
     QTemporaryDir empty;
     UiHarness harness;
     harness.session.installDirectory = empty.path().toStdString();
+    // A damaged CustomDB is told too, before LegendDB, and with where reading stopped.
+    const auto custom = harness.session.installDirectory / kCustomFileName;
+    QVERIFY(ReplaceFileContents(custom,
+                                "\x05"
+                                "ab"));
     harness.session.game.playLog = "kept";
     MainWindow window(harness.context);
     ModalWatcher<QDialog> wizard([](QDialog* dialog) { dialog->reject(); }, 300);
     QTest::mouseClick(window.NewGameButton(), Qt::LeftButton);
     QTest::qWait(350);
     QVERIFY(!wizard.Fired());
-    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{"Database Load failed"});
+    const std::string legend = (harness.session.installDirectory / kLegendFileName).string();
+    const std::vector<std::string> expected = {
+        "Database Load failed\n" + custom.string() +
+            ": the data ends after 3 bytes, inside team 1\n\nThe custom teams are not offered. "
+            "Before the file is saved again it is kept as CustomDB.damaged.",
+        "Database Load failed\n" + legend + ": No such file or directory"};
+    QCOMPARE(harness.prompter.Informs(), expected);
     QCOMPARE(harness.prompter.messages.front().caption, std::string("Velmoro Baseball Error"));
     QCOMPARE(harness.session.game.playLog, std::string("kept"));
 }

@@ -103,9 +103,12 @@ void SaveLoadTest::saveGivenUpOrFailedLeavesTheGameGoingOn() {
     QCOMPARE(harness.prompter.messages[0].text, std::string(kNotSavedQuestion));
     QVERIFY(harness.prompter.Informs().empty());
 
-    harness.chooser.QueueSave(dir.filePath("no such folder/game.gam").toStdString());
+    const std::string path = dir.filePath("no such folder/game.gam").toStdString();
+    harness.chooser.QueueSave(path);
     QTest::mouseClick(screen.SaveButton(), Qt::LeftButton);
-    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{kSaveFailedMessage});
+    QCOMPARE(harness.prompter.Informs(),
+             std::vector<std::string>{std::string(kSaveFailedMessage) + "\ncannot write " + path +
+                                      ": No such file or directory"});
     QCOMPARE(harness.prompter.messages.back().caption, std::string("Velmoro Baseball Error"));
     QVERIFY(screen.result() == 0 && harness.session.game.hasBattingBoxLines);
     QTest::mouseClick(screen.PitchButton(), Qt::LeftButton);

@@ -38,6 +38,13 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// A file's bytes; empty when it cannot be read.
+inline std::string Contents(const std::filesystem::path& path) {
+    std::string bytes;
+    ReadFileBytes(path, bytes);
+    return bytes;
+}
+
 inline PlayerRecord Batter(std::string name, std::uint8_t games, std::uint16_t atBats,
                            std::uint8_t positions = Outfield) {
     PlayerRecord p(std::move(name));

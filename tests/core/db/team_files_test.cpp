@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "db/db_fixture.h"
 
 namespace velmoro {
 namespace {
 
 using testing::Batter;
+using testing::Contents;
 using testing::Hurler;
 using testing::Image;
 using testing::TempDir;
@@ -150,13 +153,59 @@ TEST(TeamFileLoad, ABigFileReadsAsItsImageDoesWholeOrCutAnywhere) {
     }
 }
 
-TEST(TeamFileLoad, AFileThatCannotBeReadIsReported) {
-    TempDir dir;
-    TeamList list;
-    std::string error;
-    EXPECT_FALSE(ReadTeamFile(dir.path(), list, &error));  // a folder opens but does not read
-    EXPECT_NE(error.find("cannot read"), std::string::npos) << error;
-    EXPECT_TRUE(list.empty());
+// Bad database files: the load names the file and where reading stopped (a missing
+// CustomDB is no fault and says nothing); the first save over a file that does not
+// read whole keeps it, never over an older copy, and later saves keep nothing.
+TEST(DamagedDatabase, ReportedOnLoadAndKeptBeforeTheFirstSave) {
+    const std::filesystem::path data = VELMORO_TEST_DATA_DIR "/db";
+    const struct {
+        const char* source;  // a file of tests/data/db, or none
+        bool folder;         // a folder where the file should be
+        bool olderCopy;      // CustomDB.damaged exists already
+        std::string reason;
+        const char* kept;
+    } cases[] = {
+        {"customdb_truncated_1byte", false, false,
+         "the data ends after 3172 bytes, inside team 10 \"DET00\", at player 10 of 10 \"Jeff "
+         "Weaver\"",
+         "CustomDB.damaged"},
+        {"legenddb_cut_in_team_name", false, true, "the data ends after 6 bytes, inside team 1",
+         "CustomDB.damaged.1"},
+        {nullptr, true, false, "reading stopped at byte 0: Is a directory", nullptr},
+        {nullptr, false, false, "", nullptr},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        const auto file = dir / kCustomFileName;
+        std::string original;
+        if (c.source) {
+            ASSERT_TRUE(ReadFileBytes(data / c.source, original));
+            std::ofstream(file, std::ios::binary) << original;
+        }
+        if (c.folder) std::filesystem::create_directory(file);
+        if (c.olderCopy) std::ofstream(dir / "CustomDB.damaged") << "older";
+        TeamDatabase db;
+        std::string error;
+        EXPECT_FALSE(LoadCustomDatabase(db, dir.path(), &error));
+        EXPECT_EQ(error, c.reason.empty() ? "" : file.string() + ": " + c.reason);
+
+        TeamList list;
+        AddTeam(list, "Added Team");
+        std::filesystem::path kept;
+        const bool saved = SaveTeamDatabase(list, file, false, &kept, &error);
+        EXPECT_EQ(saved, !c.folder) << error;
+        EXPECT_EQ(kept, c.kept ? dir / c.kept : std::filesystem::path());
+        if (c.kept) {
+            EXPECT_EQ(Contents(kept), original);
+        }
+        if (c.olderCopy) {
+            EXPECT_EQ(Contents(dir / "CustomDB.damaged"), "older");
+        }
+        if (!saved) continue;
+        kept.clear();
+        ASSERT_TRUE(SaveTeamDatabase(list, file, false, &kept, &error));
+        EXPECT_TRUE(kept.empty()) << "a whole file is written over without a copy";
+    }
 }
 
 TEST(TeamFileFilter, OnlyQualifyingPlayersAreWrittenAndCounted) {

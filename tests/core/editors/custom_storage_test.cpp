@@ -61,7 +61,7 @@ TEST(SaveCustomTeams, IncompleteTeamsAreNamedAndStillWritten) {
     AddTeam(db.customTeams, "Nobody Yet");
 
     RecordingPrompter prompter;
-    std::ofstream(dir / kCustomFileName) << "old contents";
+    std::ofstream(dir / kCustomFileName) << "";  // a whole, empty database
     ASSERT_TRUE(SaveCustomTeams(db, dir.path(), prompter));
     const std::vector<Message> expected = {
         {IncompleteText("100% Effort %s %d"), "Velmoro Baseball"},
@@ -134,6 +134,26 @@ TEST(SaveCustomTeams, UnwritableFileIsReported) {
     EXPECT_NE(prompter.messages[0].text.find((dir / kCustomFileName).string()), std::string::npos);
     EXPECT_EQ(FileBytes(dir / kCustomFileName), "older");
     EXPECT_EQ(db.customTeams[0]->name, std::string(300, 'x'));
+}
+
+// The damaged CustomDB of the bug report: one Save used to leave only the new team.
+// Now the file is kept beside it first, and the user is told where.
+TEST(SaveCustomTeams, ADamagedFileIsKeptBeforeItIsWrittenOver) {
+    TempDir dir;
+    const std::string damaged = FileBytes(VELMORO_TEST_DATA_DIR "/db/customdb_truncated_1byte");
+    std::ofstream(dir / kCustomFileName, std::ios::binary) << damaged;
+    TeamDatabase db;
+    EXPECT_FALSE(LoadCustomDatabase(db, dir.path()));
+    AddLeagueTeam(db.customTeams, "Added After", 3);
+    RecordingPrompter prompter;
+    ASSERT_TRUE(SaveCustomTeams(db, dir.path(), prompter));
+    const auto kept = dir / "CustomDB.damaged";
+    const std::vector<Message> expected = {{(dir / kCustomFileName).string() +
+                                                " could not be read whole; it is kept as " +
+                                                kept.string() + ".",
+                                            "Velmoro Baseball"}};
+    EXPECT_EQ(prompter.messages, expected);
+    EXPECT_EQ(FileBytes(kept), damaged);
 }
 
 }  // namespace

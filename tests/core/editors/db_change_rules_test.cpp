@@ -194,7 +194,12 @@ TEST_F(DbChangeTest, SaveDropsPlayersWhoDoNotQualify) {
     Team(0).AddPlayer(Batter("Bench Warmer", 9, 300));
     Team(0).AddPlayer(Hurler("Mop Up", 10));
     Team(0).AddPlayer(Batter("Cup Of Coffee", 10, 1));
+    prompter.answers = {false, true};
+    EXPECT_FALSE(window.Save());
+    EXPECT_FALSE(std::filesystem::exists(dir / "LegendDB")) << "No writes nothing";
     ASSERT_TRUE(window.Save());
+    const std::string question = "2 players do not qualify and will not be written. Save anyway?";
+    EXPECT_EQ(prompter.questions, (std::vector<std::string>{question, question}));
     EXPECT_TRUE(prompter.informs.empty());
     TeamList saved;
     ASSERT_TRUE(ReadTeamFile(dir / "LegendDB", saved));

@@ -184,10 +184,17 @@ TEST_F(BoxScore, GameLogBytes) {
     written << file.rdbuf();
     EXPECT_EQ(written.str(), kExpectedGameLog);
 
-    // A place that cannot be written is skipped without complaint; no path, no file.
-    session.gameLogPath = dir / "missing" / "GameLog";
-    WriteGameLog(session);
-    EXPECT_FALSE(std::filesystem::exists(session.gameLogPath));
+    // A place that cannot be written is told to the display with the system's reason,
+    // and the old file stays as it was.
+    RecordingDisplay display;
+    session.SetDisplay(&display);
+    session.gameLogPath = dir / "GameLog" / "inside";
+    EXPECT_FALSE(WriteGameLog(session));
+    ASSERT_FALSE(display.calls.empty());
+    EXPECT_EQ(display.calls.back(),
+              "Message Velmoro Baseball Error: Cannot write the box score to " +
+                  session.gameLogPath.string() + ": Not a directory");
+    session.SetDisplay(nullptr);
     std::filesystem::remove_all(dir);
 }
 
