@@ -14,7 +14,20 @@ namespace velmoro {
 
 enum SimExit : int { kSimOk = 0, kSimFailed = 1, kSimUsage = 2 };
 
+// --season YEAR / --all-seasons: whole seasons instead of single games.
+struct SeasonCommand {
+    int year = 0;
+    bool allSeasons = false;
+    std::string league;    // empty: every league of the year
+    int gamesPerTeam = 0;  // 0: each team's real number
+    std::uint32_t seed = 0;
+    int jobs = 0;  // 0: every core
+    std::optional<std::filesystem::path> csv;
+    bool quiet = false;
+};
+
 struct SimOptions {
+    std::optional<SeasonCommand> season;
     // A saved game to go on with instead of a new game between two teams.
     std::optional<std::filesystem::path> load;
     std::string visitors;
@@ -50,6 +63,13 @@ int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns
 
 // Plays the games; stdout gets the play-by-play or the result lines.
 int RunSim(const SimOptions& options);
+
+struct TeamDatabase;
+
+// Replays the season (or every season) of the index beside LegendDB in `directory`;
+// stdout gets the standings, leaders and realism figures.
+int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
+                     const std::filesystem::path& directory);
 
 // "Velmoro Baseball: TEXT" on stderr, the way every message box reaches the user here.
 void ShowSimMessage(const std::string& text);

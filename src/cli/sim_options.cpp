@@ -12,6 +12,8 @@ namespace {
 
 constexpr std::uint64_t kMostGames = 100000000;
 constexpr std::uint64_t kMostTurns = 100000000;
+constexpr std::uint64_t kMostGamesPerTeam = 1000;
+constexpr std::uint64_t kMostJobs = 256;
 
 void UsageError(const std::string& text) {
     std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
@@ -70,6 +72,27 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
             ->type_name("K FILE");
     for (auto* option : {visitorsOption, homeOption, dhOption, gamesOption})
         loadOption->excludes(option);
+    std::string year;
+    auto* seasonOption = app.add_option("--season", year, "replay the season of YEAR");
+    bool allSeasons = false;
+    auto* allSeasonsOption =
+        app.add_flag("--all-seasons", allSeasons, "replay every season of the database");
+    std::string league;
+    auto* leagueOption = app.add_option("--league", league, "one league of the season: AL, NL ...");
+    std::string perTeam;
+    auto* perTeamOption =
+        app.add_option("--games-per-team", perTeam, "games per team (default: the real number)");
+    std::string jobs;
+    auto* jobsOption = app.add_option("--jobs", jobs, "worker threads (default: every core)");
+    std::string csv;
+    auto* csvOption =
+        app.add_option("--csv", csv, "write the standings and the player lines as CSV files");
+    seasonOption->excludes(allSeasonsOption);
+    for (auto* option : {visitorsOption, homeOption, loadOption, dhOption, gamesOption,
+                         scriptOption, saveOption}) {
+        seasonOption->excludes(option);
+        allSeasonsOption->excludes(option);
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -79,7 +102,32 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
         UsageError(ShownCliError(e.what(), argc, argv));
         return kSimUsage;
     }
-    if (*loadOption) {
+    std::uint64_t number = 0;
+    if (*seasonOption || *allSeasonsOption) {
+        SeasonCommand command;
+        command.allSeasons = allSeasons;
+        command.league = league;
+        command.quiet = options.quiet;
+        if (*seasonOption) {
+            if (!WholeNumber("--season", year, 1, 9999, number)) return kSimUsage;
+            command.year = static_cast<int>(number);
+        }
+        if (*perTeamOption) {
+            if (!WholeNumber("--games-per-team", perTeam, 1, kMostGamesPerTeam, number))
+                return kSimUsage;
+            command.gamesPerTeam = static_cast<int>(number);
+        }
+        if (*jobsOption) {
+            if (!WholeNumber("--jobs", jobs, 1, kMostJobs, number)) return kSimUsage;
+            command.jobs = static_cast<int>(number);
+        }
+        if (*csvOption) command.csv = csv;
+        options.season = command;
+    } else if (*leagueOption || *perTeamOption || *jobsOption || *csvOption) {
+        UsageError(
+            "--league, --games-per-team, --jobs and --csv go with --season or --all-seasons");
+        return kSimUsage;
+    } else if (*loadOption) {
         if (load.empty()) {
             UsageError("--load: the saved game to go on with");
             return kSimUsage;
@@ -90,7 +138,6 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
             "--visitors and --home name the two teams (or --load FILE goes on with a saved game)");
         return kSimUsage;
     }
-    std::uint64_t number = 0;
     if (*gamesOption) {
         if (!WholeNumber("--games", games, 1, kMostGames, number)) return kSimUsage;
         options.games = static_cast<long>(number);

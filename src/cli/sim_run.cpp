@@ -2,6 +2,7 @@
 #include <fmt/printf.h>
 
 #include <cstdio>
+#include <ctime>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -120,6 +121,18 @@ struct SimGame {
     }
 };
 
+// As New Game: CustomDB first, and only LegendDB failing stops the program (a damaged
+// CustomDB is told and its teams are not offered).
+bool LoadDatabases(Session& session, bool withCustomTeams) {
+    std::string error;
+    if (withCustomTeams && !LoadCustomDatabase(session.teams, session.installDirectory, &error) &&
+        !error.empty())
+        ShowSimMessage("Database Load failed: " + error);
+    if (LoadLegendDatabase(session.teams, session.installDirectory, &error)) return true;
+    ShowSimMessage("Database Load failed: " + error);
+    return false;
+}
+
 // The "Replay Game" choice: the same starters, then both teams prepared again.
 void PrepareNextGame(Session& session) {
     PrepareReplay(session.game);
@@ -176,6 +189,14 @@ int RunSim(const SimOptions& options) {
     session.installDirectory = options.directory ? *options.directory : InstallDirectory();
     if (options.seed) session.random.SetFixedSeed(*options.seed);
 
+    if (options.season) {
+        SeasonCommand command = *options.season;
+        command.seed =
+            options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
+        if (!LoadDatabases(session, /*withCustomTeams=*/false)) return kSimFailed;
+        return RunSeasonCommand(command, session.teams, session.installDirectory);
+    }
+
     if (options.load) {
         // The desktop program's Load: the same reader and the same team preparation.
         std::string reason;
@@ -184,15 +205,10 @@ int RunSim(const SimOptions& options) {
                            reason);
             return kSimFailed;
         }
-        return PlayGames(session, options, script);
+        return PlayGames(session, display, options, script);
     }
 
-    // As New Game: CustomDB first, and only LegendDB failing stops the program.
-    LoadCustomDatabase(session.teams, session.installDirectory);
-    if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
-        ShowSimMessage("Database Load failed");
-        return kSimFailed;
-    }
+    if (!LoadDatabases(session, /*withCustomTeams=*/true)) return kSimFailed;
     TeamRecord* visitors = ResolveTeam(session.teams, options.visitors);
     TeamRecord* home = ResolveTeam(session.teams, options.home);
     for (const auto& [team, name] :

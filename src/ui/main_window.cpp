@@ -12,6 +12,7 @@
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
+#include "ui/season_window.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {
@@ -22,14 +23,15 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
       load_(new QPushButton("&Load", this)),
       newGame_(new QPushButton("&New Game", this)),
       quit_(new QPushButton("&Quit", this)),
-      readMe_(new QPushButton("&ReadMe", this)) {
+      readMe_(new QPushButton("&ReadMe", this)),
+      season_(new QPushButton("&Season", this)) {
     setWindowTitle(kMainCaption);
     setWindowIcon(ProgramIcon());
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(new PictureView(PaintBatAndBall, QSize(200, 200), this), 2);
     pictures->addWidget(new PictureView(PaintBallpark, QSize(360, 200), this), 3);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {load_, newGame_, quit_, readMe_})
+    for (QPushButton* button : {load_, newGame_, quit_, readMe_, season_})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(pictures, 1);
@@ -39,6 +41,7 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     connect(newGame_, &QPushButton::clicked, this, &MainWindow::NewGame);
     connect(quit_, &QPushButton::clicked, this, &QWidget::close);
     connect(readMe_, &QPushButton::clicked, this, [this] { ShowReadme(context_, this); });
+    connect(season_, &QPushButton::clicked, this, [this] { RunSeasonWindow(context_, this); });
 }
 
 void MainWindow::LoadGame() {

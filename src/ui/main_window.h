@@ -1,4 +1,4 @@
-// The main menu window "Velmoro Baseball": Load, New Game, Quit and ReadMe.
+// The main menu window "Velmoro Baseball": Load, New Game, Quit, ReadMe and Season.
 #pragma once
 
 #include <QWidget>
@@ -19,6 +19,7 @@ class MainWindow : public QWidget {
     QPushButton* NewGameButton() const { return newGame_; }
     QPushButton* QuitButton() const { return quit_; }
     QPushButton* ReadMeButton() const { return readMe_; }
+    QPushButton* SeasonButton() const { return season_; }
 
     void LoadGame();
     void NewGame();
@@ -32,6 +33,7 @@ class MainWindow : public QWidget {
     QPushButton* newGame_;
     QPushButton* quit_;
     QPushButton* readMe_;
+    QPushButton* season_;
 };
 
 }  // namespace velmoro

@@ -160,7 +160,9 @@ TEST_F(SimProgram, ExitCodesAndErrorLines) {
                               (work / "no such folder").string()},
                              false);
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_EQ(empty.err, "Velmoro Baseball: Database Load failed\n");
+    EXPECT_EQ(empty.err, "Velmoro Baseball: Database Load failed: " +
+                             (work / "no such folder" / "LegendDB").string() +
+                             ": No such file or directory\n");
 }
 
 // The same game played here through the library: the program's stdout must be the

@@ -1,0 +1,298 @@
+#include "ui/season_window.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <chrono>
+
+#include "db/team_files.h"
+#include "season/season_report.h"
+#include "season/season_teams.h"
+#include "ui/season_chart.h"
+#include "ui/ui_context.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr int kLeadersShown = 5;
+constexpr int kTeamRole = Qt::UserRole;
+
+const QStringList kStandingsColumns{"Team", "W",    "L",    "Pct",      "GB",  "RS",
+                                    "RA",   "Home", "Away", "Real W-L", "Rank"};
+
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.data(), text.size());
+}
+
+}  // namespace
+
+SeasonWindow::SeasonWindow(UiContext& context, std::vector<SeasonRecord> index, QWidget* parent)
+    : QDialog(parent),
+      context_(context),
+      index_(std::move(index)),
+      year_(new QComboBox(this)),
+      league_(new QComboBox(this)),
+      games_(new QSpinBox(this)),
+      play_(new QPushButton("Play Season", this)),
+      cancel_(new QPushButton("Cancel", this)),
+      progress_(new QProgressBar(this)),
+      standings_(new QTreeWidget(this)),
+      leaders_(new QPlainTextEdit(this)),
+      chart_(new SeasonChart(this)),
+      realism_(new QLabel(this)),
+      timer_(new QTimer(this)) {
+    setWindowTitle("Velmoro Baseball Season");
+    for (int year : IndexYears(index_))
+        year_->addItem(QString::number(year), year);
+    year_->setCurrentIndex(year_->count() - 1);
+    games_->setRange(0, 200);
+    games_->setSpecialValueText("Real");
+    cancel_->setEnabled(false);
+    standings_->setColumnCount(kStandingsColumns.size());
+    standings_->setHeaderLabels(kStandingsColumns);
+    standings_->setRootIsDecorated(false);
+    standings_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    leaders_->setReadOnly(true);
+    leaders_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+
+    auto* choices = new QHBoxLayout;
+    choices->addWidget(new QLabel("Year", this));
+    choices->addWidget(year_);
+    choices->addWidget(new QLabel("League", this));
+    choices->addWidget(league_);
+    choices->addWidget(new QLabel("Games per team", this));
+    choices->addWidget(games_);
+    choices->addStretch(1);
+    choices->addWidget(play_);
+    choices->addWidget(cancel_);
+    auto* results = new QHBoxLayout;
+    results->addWidget(standings_, 3);
+    results->addWidget(chart_, 2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choices);
+    layout->addWidget(progress_);
+    layout->addLayout(results, 3);
+    layout->addWidget(realism_);
+    layout->addWidget(leaders_, 2);
+    resize(1100, 720);
+
+    connect(year_, &QComboBox::currentIndexChanged, this, [this] { FillLeagues(); });
+    connect(play_, &QPushButton::clicked, this, &SeasonWindow::PlaySeasonNow);
+    connect(cancel_, &QPushButton::clicked, this, &SeasonWindow::CancelSeason);
+    connect(standings_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item) { ShowTeamLines(item); });
+    connect(timer_, &QTimer::timeout, this, &SeasonWindow::Drain);
+    FillLeagues();
+}
+
+SeasonWindow::~SeasonWindow() {
+    cancel_requested_ = true;
+    if (worker_.joinable()) worker_.join();
+}
+
+void SeasonWindow::FillLeagues() {
+    const int year = year_->currentData().toInt();
+    league_->clear();
+    league_->addItem("All leagues", QString());
+    QStringList codes;
+    for (const SeasonRecord& record : index_)
+        if (record.year == year && !codes.contains(Text(record.league)))
+            codes.push_back(Text(record.league));
+    for (const QString& code : codes)
+        league_->addItem(Text(LeagueName(code.toStdString())), code);
+}
+
+void SeasonWindow::PlaySeasonNow() {
+    if (worker_.joinable()) return;
+    std::vector<std::string> skipped;
+    std::string error;
+    if (!SeasonFromIndex(index_, context_.session.teams.legendTeams, year_->currentData().toInt(),
+                         league_->currentData().toString().toStdString(), season_, skipped,
+                         &error)) {
+        context_.prompter.Inform(error, "Velmoro Baseball");
+        return;
+    }
+    ScheduleSeason(season_, games_->value());
+    shown_ = SeasonResults{};
+    shown_.games.assign(season_.schedule.size(), GameResult{});
+    finished_ = SeasonResults{};
+    pending_.clear();
+    cancel_requested_ = false;
+    done_ = false;
+    progress_->setRange(0, static_cast<int>(season_.schedule.size()));
+    progress_->setValue(0);
+    leaders_->clear();
+    realism_->clear();
+    chart_->SetPoints({});
+    play_->setEnabled(false);
+    cancel_->setEnabled(true);
+    ShowStandings();
+    SeasonRunOptions options;
+    options.seed =
+        static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    options.cancel = &cancel_requested_;
+    options.onGame = [this](int index, const GameResult& result) {
+        const std::lock_guard<std::mutex> guard(pendingLock_);
+        pending_.emplace_back(index, result);
+    };
+    worker_ = std::thread([this, options] {
+        PlaySeason(season_, options, finished_, nullptr);
+        done_ = true;
+    });
+    timer_->start(100);
+}
+
+void SeasonWindow::CancelSeason() {
+    cancel_requested_ = true;
+    cancel_->setEnabled(false);
+}
+
+void SeasonWindow::Drain() {
+    std::vector<std::pair<int, GameResult>> arrived;
+    {
+        const std::lock_guard<std::mutex> guard(pendingLock_);
+        arrived.swap(pending_);
+    }
+    for (const auto& [index, result] : arrived)
+        shown_.games[index] = result;
+    if (!arrived.empty()) {
+        progress_->setValue(progress_->value() + static_cast<int>(arrived.size()));
+        ShowStandings();
+    }
+    if (done_) Finish();
+}
+
+void SeasonWindow::Finish() {
+    timer_->stop();
+    worker_.join();
+    Drain();
+    shown_.players = finished_.players;
+    play_->setEnabled(true);
+    cancel_->setEnabled(false);
+    std::string leaders;
+    std::vector<SeasonChart::Point> points;
+    for (const std::vector<int>& league : SeasonLeagues(season_)) {
+        leaders += LeagueName(season_.teams[league.front()].league) + " " +
+                   LeadersText(season_, shown_, league, kLeadersShown) + "\n";
+        for (const StandingRow& row : LeagueStandings(season_, shown_, league)) {
+            const SeasonTeam& team = season_.teams[row.team];
+            if (row.wins + row.losses > 0 && team.realWins + team.realLosses > 0)
+                points.push_back(
+                    {WinningPct(team.realWins, team.realLosses), row.pct, Text(team.team->name)});
+        }
+    }
+    leaders_->setPlainText(Text(leaders));
+    chart_->SetPoints(std::move(points));
+    realism_->setText(Text(RealismText(MeasureRealism(season_, shown_))).trimmed());
+}
+
+void SeasonWindow::ShowStandings() {
+    standings_->clear();
+    for (const std::vector<int>& league : SeasonLeagues(season_)) {
+        auto* heading = new QTreeWidgetItem(standings_);
+        heading->setText(0, Text(LeagueName(season_.teams[league.front()].league)));
+        heading->setFirstColumnSpanned(true);
+        for (const StandingRow& row : LeagueStandings(season_, shown_, league)) {
+            const SeasonTeam& team = season_.teams[row.team];
+            auto* item = new QTreeWidgetItem(standings_);
+            const QStringList cells{Text(team.team->name),
+                                    QString::number(row.wins),
+                                    QString::number(row.losses),
+                                    Text(PctText(row.pct)),
+                                    Text(GamesBehindText(row.gamesBehind)),
+                                    QString::number(row.runsScored),
+                                    QString::number(row.runsAllowed),
+                                    QString("%1-%2").arg(row.homeWins).arg(row.homeLosses),
+                                    QString("%1-%2").arg(row.awayWins).arg(row.awayLosses),
+                                    QString("%1-%2").arg(team.realWins).arg(team.realLosses),
+                                    QString::number(team.realRank)};
+            for (int c = 0; c < cells.size(); ++c) {
+                item->setText(c, cells[c]);
+                if (c > 0) item->setTextAlignment(c, Qt::AlignRight);
+            }
+            item->setData(0, kTeamRole, row.team);
+        }
+    }
+}
+
+void SeasonWindow::ShowTeamLines(QTreeWidgetItem* item) {
+    if (!item || !item->data(0, kTeamRole).isValid() || shown_.players.empty()) return;
+    const int team = item->data(0, kTeamRole).toInt();
+    const TeamRecord& record = *season_.teams[team].team;
+    QDialog dialog(this);
+    dialog.setWindowTitle(Text(record.name));
+    auto* table = new QTableWidget(&dialog);
+    const QStringList columns{"Player", "G",  "AB",  "R",  "H",  "2B", "3B", "HR", "RBI", "SB",
+                              "BB",     "SO", "AVG", "GP", "GS", "IP", "W",  "L",  "SV",  "ERA"};
+    table->setColumnCount(columns.size());
+    table->setHorizontalHeaderLabels(columns);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (const PlayerSeason& p : shown_.players) {
+        if (p.team != team || (p.batting.games == 0 && p.pitching.games == 0)) continue;
+        const BattingTotals& b = p.batting;
+        const PitchingTotals& t = p.pitching;
+        const QString avg = b.atBats ? Text(PctText(double(b.hits) / b.atBats)) : QString();
+        const QString ip = t.outs ? QString("%1.%2").arg(t.outs / 3).arg(t.outs % 3) : QString();
+        const QString era = t.outs ? QString::number(27.0 * t.runs / t.outs, 'f', 2) : QString();
+        const QStringList cells{Text(record.players[p.player]->name),
+                                QString::number(b.games),
+                                QString::number(b.atBats),
+                                QString::number(b.runs),
+                                QString::number(b.hits),
+                                QString::number(b.doubles),
+                                QString::number(b.triples),
+                                QString::number(b.homeRuns),
+                                QString::number(b.rbi),
+                                QString::number(b.stolenBases),
+                                QString::number(b.walks),
+                                QString::number(b.strikeouts),
+                                avg,
+                                QString::number(t.games),
+                                QString::number(t.starts),
+                                ip,
+                                QString::number(t.wins),
+                                QString::number(t.losses),
+                                QString::number(t.saves),
+                                era};
+        const int row = table->rowCount();
+        table->insertRow(row);
+        for (int c = 0; c < cells.size(); ++c)
+            table->setItem(row, c, new QTableWidgetItem(cells[c]));
+    }
+    table->resizeColumnsToContents();
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(table);
+    dialog.resize(900, 520);
+    dialog.exec();
+}
+
+void RunSeasonWindow(UiContext& context, QWidget* parent) {
+    Session& session = context.session;
+    std::string error;
+    if (!LoadLegendDatabase(session.teams, session.installDirectory, &error)) {
+        context.prompter.Inform("Database Load failed\n" + error, "Velmoro Baseball Error");
+        return;
+    }
+    std::vector<SeasonRecord> index;
+    if (!LoadSeasonIndex(session.installDirectory / kSeasonIndexFileName, index, &error) ||
+        index.empty()) {
+        context.prompter.Inform("No season to replay: " + error, "Velmoro Baseball Error");
+        return;
+    }
+    SeasonWindow window(context, std::move(index), parent);
+    window.exec();
+}
+
+}  // namespace velmoro
