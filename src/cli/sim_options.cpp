@@ -41,7 +41,8 @@ std::string ShownCliError(std::string message, int argc, char** argv) {
             message.replace(at, arg.size(), ShownValue(arg));
         }
     }
-    return ShownValue(message, std::string::npos);
+    // A value CLI11 quotes in another form ("--opt=VALUE") is still kept short.
+    return ShownValue(message, 4 * kShownBytes);
 }
 
 }  // namespace

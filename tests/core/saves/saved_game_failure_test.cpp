@@ -112,7 +112,7 @@ TEST_F(FailedRead, MalformedFilesGiveFalseAReasonAndACleanGame) {
         {"line score not the runs", Replace(visitorScore, "0,1,0,2,0,2,-1,-1,-1\r\n"),
          "the visitors' line score (0,1,0,2,0,2,-1,-1,-1) does not add up to their 4 runs"},
         {"runs in an inning not begun", Replace(homeScore, "0,0,2,0,0,0,0,-1,-1\r\n"),
-         "the home team' line score (0,0,2,0,0,0,0,-1,-1) does not fit inning 6"},
+         "the home team's line score (0,0,2,0,0,0,0,-1,-1) does not fit inning 6"},
         {"half-inning runs", Replace(queue, "\r\n5\r\n0\r\n3,1,0\r\n6\r\n2\r\n1\r\n"),
          "1 runs in this half-inning do not match the line score"},
         {"hits not in the box score", Replace(counters, "1\r\n3\r\n7\r\n4\r\n2\r\n3\r\n0\r\n"),
