@@ -87,7 +87,7 @@ TEST_F(FailedRead, MalformedFilesGiveFalseAReasonAndACleanGame) {
          "strikeouts of 2001 A Slugger: expected ','"},
         {"letters for a number", Replace(counters, "1\r\nthree\r\n7\r\n"),
          "the visitors' next batter: expected a number"},
-        {"flag not 0 or 1", Replace("\r\n0\r\n", "\r\n2\r\n"), "line 5: the flag after"},
+        {"flag not 0 or 1", Replace("\r\n0\r\n", "\r\n2\r\n"), "line 5: the continuation flag of"},
         {"position above 10", Replace(",2\r\n0\r\n", ",11\r\n0\r\n"),
          "position of 2001 B Backstop: 11 is not in 0..10"},
         {"count that does not fit", Replace("\r\n0,0,", "\r\n0,256,"),
