@@ -68,7 +68,7 @@ int ParseScript(std::string_view text, std::vector<ScriptTurn>& turns, std::stri
 
 int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns,
                std::string& error) {
-    const std::string shown = ShownValue(path.string());
+    const std::string shown = ShownValue(path.string(), kShownPathBytes);
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
         error = "the script " + shown + " is a folder, not a file";

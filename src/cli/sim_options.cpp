@@ -43,7 +43,8 @@ std::string ShownCliError(std::string message, int argc, char** argv) {
             message.replace(at, arg.size(), ShownValue(arg));
         }
     }
-    return ShownValue(message, std::string::npos);
+    // A value CLI11 quotes in another form ("--opt=VALUE") is still kept short.
+    return ShownValue(message, 4 * kShownBytes);
 }
 
 }  // namespace

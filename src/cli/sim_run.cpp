@@ -72,15 +72,16 @@ struct SimGame {
     int Checkpoint(int turn) {
         if (!first || options.saveAtTurn != turn || IsGameOver(session.game)) return kSimOk;
         if (!WriteSavedGame(session.game, options.saveFile)) {
-            Report("cannot write the saved game " + ShownValue(options.saveFile.string()));
+            Report("cannot write the saved game " +
+                   ShownValue(options.saveFile.string(), kShownPathBytes));
             return kSimFailed;
         }
         saved = true;
         ResetGame(session.game);
         std::string reason;
         if (!LoadSavedGame(session, options.saveFile, &reason)) {
-            ShowSimMessage("Game Load failed: " + ShownValue(options.saveFile.string()) + ": " +
-                           reason);
+            ShowSimMessage("Game Load failed: " +
+                           ShownValue(options.saveFile.string(), kShownPathBytes) + ": " + reason);
             return kSimFailed;
         }
         OpenPlayScreen(session);
@@ -201,8 +202,8 @@ int RunSim(const SimOptions& options) {
         // The desktop program's Load: the same reader and the same team preparation.
         std::string reason;
         if (!LoadSavedGame(session, *options.load, &reason)) {
-            ShowSimMessage("Game Load failed: " + ShownValue(options.load->string()) + ": " +
-                           reason);
+            ShowSimMessage("Game Load failed: " +
+                           ShownValue(options.load->string(), kShownPathBytes) + ": " + reason);
             return kSimFailed;
         }
         return PlayGames(session, display, options, script);

@@ -18,6 +18,10 @@ const char* SideName(int side) {
     return side == kHome ? "home team" : "visitors";
 }
 
+const char* SideOwner(int side) {
+    return side == kHome ? "home team's" : "visitors'";
+}
+
 // The runner queue holds one batting slot plus one per runner, lead runner first, and
 // nothing after the last runner; every base reads its runner from that order.
 std::string RunnerProblem(const GameState& game) {
@@ -45,14 +49,14 @@ std::string LineScoreProblem(const GameState& game, int sideNumber) {
             inning < game.inning ||
             (inning == game.inning && (sideNumber == kVisitors || game.HomeBatting()));
         if (begun ? value < 0 : value != -1) {
-            return fmt::format("the {}' line score ({}) does not fit inning {}",
-                               SideName(sideNumber), fmt::join(side.lineScore, ","), game.inning);
+            return fmt::format("the {} line score ({}) does not fit inning {}",
+                               SideOwner(sideNumber), fmt::join(side.lineScore, ","), game.inning);
         }
         if (begun) sum += value;
     }
     if (side.teamRuns < 0 || (game.inning <= 9 ? sum != side.teamRuns : sum > side.teamRuns)) {
-        return fmt::format("the {}' line score ({}) does not add up to their {} runs",
-                           SideName(sideNumber), fmt::join(side.lineScore, ","), side.teamRuns);
+        return fmt::format("the {} line score ({}) does not add up to their {} runs",
+                           SideOwner(sideNumber), fmt::join(side.lineScore, ","), side.teamRuns);
     }
     if (sideNumber != game.battingSide) return {};
     const long long open = game.inning <= 9 ? side.lineScore[game.inning - 1] : -1;
@@ -77,7 +81,7 @@ std::string HitsProblem(const GameSide& side, int sideNumber) {
             boxHits += line->hits;
     }
     if (boxHits > side.hits || (side.hits - boxHits) % 256 != 0) {
-        return fmt::format("the {}' box score has {} hits, the scoreboard {}", SideName(sideNumber),
+        return fmt::format("the {} box score has {} hits, the scoreboard {}", SideOwner(sideNumber),
                            boxHits, side.hits);
     }
     return {};

@@ -40,10 +40,14 @@ class Cursor {
         return true;
     }
 
-    bool ReadInt(int& value, int low, int high, std::string_view what) {
+    // `what` names the number, `owner` (when given) whose it is: "runs of NAME".
+    bool ReadInt(int& value, int low, int high, std::string_view what,
+                 std::string_view owner = {}) {
         while (pos_ < text_.size() && (IsBlank(text_[pos_]) || text_[pos_] == '\n'))
             ++pos_;
-        if (pos_ >= text_.size()) return Fail(fmt::format("the file ends before {}", what));
+        if (pos_ >= text_.size()) {
+            return Fail(fmt::format("the file ends before {}", Name(what, owner)));
+        }
         const std::size_t numberStart = pos_;
         bool negative = false;
         if (text_[pos_] == '-' || text_[pos_] == '+') negative = text_[pos_++] == '-';
@@ -56,32 +60,34 @@ class Cursor {
             tooLong = tooLong || number > std::numeric_limits<int>::max();
             ++pos_;
         }
-        if (pos_ == digitsStart) return Fail(fmt::format("{}: expected a number", what));
+        if (pos_ == digitsStart) {
+            return Fail(fmt::format("{}: expected a number", Name(what, owner)));
+        }
         if (negative) number = -number;
         if (tooLong || number < low || number > high) {
             const std::string_view shown =
                 text_.substr(numberStart, std::min<std::size_t>(pos_ - numberStart, 20));
-            return Fail(fmt::format("{}: {}{} is not in {}..{}", what, shown,
+            return Fail(fmt::format("{}: {}{} is not in {}..{}", Name(what, owner), shown,
                                     pos_ - numberStart > 20 ? "..." : "", low, high));
         }
         value = static_cast<int>(number);
         return true;
     }
 
-    bool Expect(char c, std::string_view what) {
+    bool Expect(char c, std::string_view what, std::string_view owner) {
         if (pos_ >= text_.size() || text_[pos_] != c)
-            return Fail(fmt::format("{}: expected '{}'", what, c));
+            return Fail(fmt::format("{}: expected '{}'", Name(what, owner), c));
         ++pos_;
         return true;
     }
 
     // The rest of the current line must be blank. Only that line is consumed, so a
     // name or log line that follows keeps its leading blanks.
-    bool EndLine(std::string_view what) {
+    bool EndLine(std::string_view what, std::string_view owner = {}) {
         while (pos_ < text_.size() && IsBlank(text_[pos_]))
             ++pos_;
         if (pos_ >= text_.size() || text_[pos_] != '\n')
-            return Fail(fmt::format("{}: more than the line should hold", what));
+            return Fail(fmt::format("{}: more than the line should hold", Name(what, owner)));
         ++pos_;
         return true;
     }
@@ -92,6 +98,11 @@ class Cursor {
     const std::string& Error() const { return error_; }
 
   private:
+    // Composed only for the message, so reading a good file formats nothing.
+    static std::string Name(std::string_view what, std::string_view owner) {
+        return owner.empty() ? std::string(what) : fmt::format("{} of {}", what, ShownValue(owner));
+    }
+
     bool Fail(std::string message) {
         const std::size_t at = std::min(pos_, text_.size());
         const auto line =
@@ -138,21 +149,21 @@ template <std::size_t N>
 bool ReadCommaList(Cursor& in, const std::array<Field, N>& fields, int* values,
                    std::string_view owner) {
     for (std::size_t i = 0; i < N; ++i) {
-        const std::string what = fmt::format("{} of {}", fields[i].name, owner);
-        if (i > 0 && !in.Expect(',', what)) return false;
-        if (!in.ReadInt(values[i], fields[i].low, fields[i].high, what)) return false;
+        if (i > 0 && !in.Expect(',', fields[i].name, owner)) return false;
+        if (!in.ReadInt(values[i], fields[i].low, fields[i].high, fields[i].name, owner))
+            return false;
     }
     return true;
 }
 
 bool ReadBoxLine(Cursor& in, bool pitcher, SavedBoxLine& line, bool& more) {
     if (!in.ReadLine(line.name, "a player's name")) return false;
-    const std::string owner = ShownValue(line.name);
+    const std::string_view owner = line.name;
     const bool numbersRead = pitcher ? ReadCommaList(in, kPitcherFields, line.numbers.data(), owner)
                                      : ReadCommaList(in, kBatterFields, line.numbers.data(), owner);
     int flag = 0;
-    if (!numbersRead || !in.ReadInt(flag, 0, 1, "the flag after " + owner) ||
-        !in.EndLine("the flag after " + owner)) {
+    if (!numbersRead || !in.ReadInt(flag, 0, 1, "the continuation flag", owner) ||
+        !in.EndLine("the continuation flag", owner)) {
         return false;
     }
     more = flag == 1;

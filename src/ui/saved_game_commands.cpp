@@ -23,7 +23,7 @@ bool LoadGameCommand(UiContext& context) {
     if (path && LoadSavedGame(context.session, *path, &reason)) return true;
     // The first line is the message it always was; the second says which file and why.
     std::string message = kLoadFailedMessage;
-    if (path) message += "\n" + ShownValue(*path) + ": " + reason;
+    if (path) message += "\n" + ShownValue(*path, kShownPathBytes) + ": " + reason;
     context.prompter.Inform(message, "Velmoro Baseball Error");
     return false;
 }

@@ -40,8 +40,16 @@ class Turns : public ::testing::Test {
         std::filesystem::remove(logPath);
         session.gameLogPath = logPath;
     }
-    // The late innings of a game, the given side at bat with these scores.
+    // The late innings of a game, the given side at bat with these scores, all scored in
+    // the first inning (the line score adds up, as the debug build checks).
     void LateInning(int inning, int side, int visitorRuns, int homeRuns, int outs) {
+        for (int i = 1; i <= 9; ++i) {
+            game.visitor.lineScore[i - 1] = i <= inning ? 0 : -1;
+            game.home.lineScore[i - 1] = i < inning || (i == inning && side == kHome) ? 0 : -1;
+        }
+        game.visitor.lineScore[0] = visitorRuns;
+        game.home.lineScore[0] = homeRuns;
+        game.halfInningRuns = 0;
         game.inning = inning;
         game.battingSide = side;
         game.visitor.teamRuns = visitorRuns;
