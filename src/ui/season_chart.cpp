@@ -8,7 +8,7 @@ namespace velmoro {
 
 namespace {
 
-constexpr int kMargin = 44;
+constexpr int kMargin = 64;
 
 // The range both axes share: every point inside, on steps of .050.
 std::pair<double, double> AxisRange(const std::vector<SeasonChart::Point>& points) {
@@ -50,12 +50,12 @@ void SeasonChart::paintEvent(QPaintEvent*) {
     for (double v = low; v <= high + 1e-9; v += 0.05) {
         const QString text = QString(".%1").arg(std::lround(v * 1000), 3, 10, QChar('0'));
         painter.drawText(QPointF(at(v, low).x() - 12, plot.bottom() + 16), text);
-        painter.drawText(QPointF(plot.left() - 38, at(low, v).y() + 4), text);
+        painter.drawText(QPointF(plot.left() - 36, at(low, v).y() + 4), text);
     }
     painter.drawText(QRectF(plot.left(), height() - 18, plot.width(), 16), Qt::AlignCenter,
                      "Real winning percentage");
     painter.save();
-    painter.translate(12, plot.center().y());
+    painter.translate(14, plot.center().y());
     painter.rotate(-90);
     painter.drawText(QRectF(-plot.height() / 2, -10, plot.height(), 16), Qt::AlignCenter,
                      "Simulated");

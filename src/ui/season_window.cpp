@@ -25,7 +25,7 @@ namespace velmoro {
 
 namespace {
 
-constexpr int kLeadersShown = 5;
+constexpr int kLeadersShown = 3;
 constexpr int kTeamRole = Qt::UserRole;
 
 const QStringList kStandingsColumns{"Team", "W",    "L",    "Pct",      "GB",  "RS",
@@ -159,6 +159,11 @@ void SeasonWindow::CancelSeason() {
 }
 
 void SeasonWindow::Drain() {
+    ApplyArrivedGames();
+    if (done_ && worker_.joinable()) Finish();
+}
+
+void SeasonWindow::ApplyArrivedGames() {
     std::vector<std::pair<int, GameResult>> arrived;
     {
         const std::lock_guard<std::mutex> guard(pendingLock_);
@@ -166,17 +171,15 @@ void SeasonWindow::Drain() {
     }
     for (const auto& [index, result] : arrived)
         shown_.games[index] = result;
-    if (!arrived.empty()) {
-        progress_->setValue(progress_->value() + static_cast<int>(arrived.size()));
-        ShowStandings();
-    }
-    if (done_) Finish();
+    if (arrived.empty()) return;
+    progress_->setValue(progress_->value() + static_cast<int>(arrived.size()));
+    ShowStandings();
 }
 
 void SeasonWindow::Finish() {
     timer_->stop();
     worker_.join();
-    Drain();
+    ApplyArrivedGames();
     shown_.players = finished_.players;
     play_->setEnabled(true);
     cancel_->setEnabled(false);

@@ -50,7 +50,9 @@ class SeasonWindow : public QDialog {
 
   private:
     void FillLeagues();
+    // Every 100 ms while a season runs: the games finished since, then the end.
     void Drain();
+    void ApplyArrivedGames();
     void Finish();
     void ShowStandings();
 

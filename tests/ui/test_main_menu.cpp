@@ -28,7 +28,8 @@ class MainMenuTest : public QObject {
     void newGameResetsTheGameAfterTheWizard();
 };
 
-// The four buttons in order along the bottom; ReadMe opens the readme, Quit closes.
+// The buttons in order along the bottom, Season after the four first ones; ReadMe opens the readme,
+// Quit closes.
 void MainMenuTest::buttonsInOrderReadMeAndQuit() {
     QTemporaryDir dir;
     QFile readme(dir.filePath("velmoro.txt"));
@@ -40,8 +41,9 @@ void MainMenuTest::buttonsInOrderReadMeAndQuit() {
     window.show();
     QCOMPARE(window.windowTitle(), QString("Velmoro Baseball"));
     const QList<QPushButton*> buttons{window.LoadButton(), window.NewGameButton(),
-                                      window.QuitButton(), window.ReadMeButton()};
-    const QStringList texts{"&Load", "&New Game", "&Quit", "&ReadMe"};
+                                      window.QuitButton(), window.ReadMeButton(),
+                                      window.SeasonButton()};
+    const QStringList texts{"&Load", "&New Game", "&Quit", "&ReadMe", "&Season"};
     for (int i = 0; i < buttons.size(); ++i) {
         QCOMPARE(buttons[i]->text(), texts[i]);
         if (i > 0) QVERIFY(buttons[i]->x() > buttons[i - 1]->x());
