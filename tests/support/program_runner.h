@@ -11,10 +11,12 @@
 
 namespace velmoro::testing {
 
+// What the program wrote to its standard output and error, read as text: on Windows,
+// whose C library writes each "\n" of a standard stream as "\r\n", that reads as "\n".
 struct ProgramRun {
     int exitCode = -1;  // -1 when the program could not start or did not exit by itself
-    std::string out;    // all it wrote to standard output
-    std::string err;    // and to standard error
+    std::string out;
+    std::string err;
 };
 
 // A program of this build by its name ("velmoro-sim"), in the build's program folder.

@@ -182,6 +182,7 @@ TEST_F(BoxScore, GameLogBytes) {
     std::ifstream file(session.gameLogPath, std::ios::binary);
     std::ostringstream written;
     written << file.rdbuf();
+    file.close();  // Windows removes no file that is still open
     EXPECT_EQ(written.str(), kExpectedGameLog);
 
     // A place that cannot be written is told to the display with the system's reason,
