@@ -37,7 +37,8 @@ void SeasonChart::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(rect(), palette().base());
     const QRectF plot(kMargin, 10, width() - kMargin - 12, height() - kMargin - 10);
-    const auto [low, high] = AxisRange(points_);
+    const auto range = AxisRange(points_);
+    const double low = range.first, high = range.second;
     auto at = [&](double real, double simulated) {
         return QPointF(plot.left() + (real - low) / (high - low) * plot.width(),
                        plot.bottom() - (simulated - low) / (high - low) * plot.height());
