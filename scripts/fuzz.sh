@@ -56,7 +56,7 @@ for target in "${targets[@]}"; do
     failed=1
     echo "$target: FAILED after ${runs:-?} executions (exit $status)"
     grep -E '^(==[0-9]+==ERROR|SUMMARY|fuzz property failed|.*runtime error)' "$log" | head -5 || true
-    grep -E 'Test unit written to' "$log" || true
+    grep -m1 -E 'Test unit written to' "$log" || true
     echo "  full log: $findings/$target/last.log"
     cp "$log" "$findings/$target/last.log"
   fi
