@@ -132,7 +132,9 @@ std::string PlayerJson(const std::string& name, Changes changes = {}) {
         {"rbi", "80"},        {"stolenBases", "10"}, {"caughtStealing", "4"}, {"walks", "60"},
         {"strikeouts", "70"}, {"positions", "64"},   {"pitching", "null"}};
     std::string json = R"({"name": ")" + name + "\"";
-    for (auto [key, value] : kFields) {
+    for (auto field : kFields) {
+        const std::string& key = field.first;
+        std::string& value = field.second;
         const auto change = std::find_if(changes.begin(), changes.end(),
                                          [&](const auto& c) { return c.first == key; });
         if (change != changes.end()) {
