@@ -192,9 +192,11 @@ TEST_F(BoxScore, GameLogBytes) {
     session.gameLogPath = dir / "GameLog" / "inside";
     EXPECT_FALSE(WriteGameLog(session));
     ASSERT_FALSE(display.calls.empty());
-    EXPECT_EQ(display.calls.back(),
-              "Message Velmoro Baseball Error: Cannot write the box score to " +
-                  session.gameLogPath.string() + ": Not a directory");
+    // The reason is the system's own: "Not a directory" here, another text on Windows.
+    const std::string told = "Message Velmoro Baseball Error: Cannot write the box score to " +
+                             session.gameLogPath.string() + ": ";
+    EXPECT_EQ(display.calls.back().rfind(told, 0), 0u) << display.calls.back();
+    EXPECT_GT(display.calls.back().size(), told.size());
     session.SetDisplay(nullptr);
     std::filesystem::remove_all(dir);
 }

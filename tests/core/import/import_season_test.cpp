@@ -200,7 +200,7 @@ TEST(ImportSeasonTeams, BadClubFilesAreReportedByName) {
     EXPECT_EQ(Names(db.legendTeams), (std::vector<std::string>{"Tom Gordon", "2006 Reds"}));
     EXPECT_EQ(db.legendTeams[0]->players[2]->pitching, nullptr);
 
-    const std::string at = dir.path().string() + "/";
+    const std::string at = (dir.path() / "").string();
     const std::string dropped =
         at +
         "braves: player \"NO_HIT_STATS\" has a pitching line but no P among the positions "
