@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     TeamList teams;
     std::string error;
-    if (!ImportLahman(dir, LahmanImportOptions{}, teams, &error)) {
+    if (!ImportLahman(dir, LahmanImportOptions{}, teams, nullptr, &error)) {
         fuzz::Check(!error.empty(), "a failed import says why");
         return 0;
     }
