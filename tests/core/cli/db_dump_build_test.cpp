@@ -182,7 +182,7 @@ TEST_F(DbCommand, BuildRefusesWhatTheFileCannotKeepAndWritesNothing) {
             "earnedRuns": 300, "inningsPitched": 271, "walks": 96, "strikeouts": 142,
             "oppAvgX1000": 65536})"}})),
          w + "300 does not fit pitching.earnedRuns (0..255)"},
-        {"build_atbats0_drops_fields.json",
+        {"atbats0_drops_fields.json",
          "team 1 \"2030 Test\", player 1 \"Pitcher Only\": games 33 cannot be kept: the file "
          "holds no batting numbers for a player with 0 atBats"},
         {LeagueJson(PlayerJson("W", {pitcher})),
