@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <fmt/format.h>
@@ -23,6 +24,15 @@ namespace velmoro {
 int RunImportSeason(const std::string& sourceDir, const std::optional<std::string>& installDir) {
     std::filesystem::path from =
         installDir ? std::filesystem::path(*installDir) : InstallDirectory();
+    // A folder that is not there would skip every club file and still rewrite LegendDB.
+    std::error_code folderError;
+    if (!std::filesystem::is_directory(sourceDir, folderError)) {
+        std::string reason = folderError ? folderError.message() : "not a folder";
+        if (!folderError && !std::filesystem::exists(sourceDir, folderError))
+            reason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+        fmt::print(stderr, "velmoro-db: cannot read {}: {}\n", sourceDir, reason);
+        return 1;
+    }
     TeamDatabase db;
     std::string error;
     if (!ReadTeamFile(from / kLegendFileName, db.legendTeams, &error)) {
