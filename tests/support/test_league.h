@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -63,6 +64,29 @@ inline PlayerRecord MakePitcher(const std::string& name, bool starter, int varia
     line.strikeouts = static_cast<std::uint16_t>(90 + (variant * 7) % 150);
     line.oppAvgX1000 = static_cast<std::uint16_t>(230 + variant % 50);
     return p;
+}
+
+// A player by the traits a rule looks at; a pitching line when `era` is not 0.
+struct RosterSpec {
+    const char* name;
+    int positions;
+    int avg;
+    int era = 0, games = 0, innings = 0;
+};
+
+inline void AddRoster(TeamRecord& team, std::initializer_list<RosterSpec> roster) {
+    for (const RosterSpec& r : roster) {
+        PlayerRecord p(r.name);
+        p.positions = static_cast<std::uint8_t>(r.positions);
+        p.battingAvg = static_cast<std::uint16_t>(r.avg);
+        if (r.era) {
+            p.pitching = std::make_unique<PitchingLine>();
+            p.pitching->eraX100 = static_cast<std::uint16_t>(r.era);
+            p.pitching->games = static_cast<std::uint8_t>(r.games);
+            p.pitching->inningsPitched = static_cast<std::uint16_t>(r.innings);
+        }
+        team.AddPlayer(std::move(p));
+    }
 }
 
 // --- The two-team test league ------------------------------------------------------------
