@@ -130,39 +130,6 @@ TEST(Setup, LineupPageCandidates) {
     }
 }
 
-TEST(Setup, PagesInTurnAndTheDefaultSetUp) {
-    for (bool dh : {false, true}) {
-        SCOPED_TRACE(dh);
-        TeamRecord team("1950 Full");
-        FillFull(team);
-        Session session;
-        ASSERT_TRUE(StoreTeamChoices(session, &team, &team, dh));
-        PrepareSide(session, kVisitors);
-        std::vector<int> slots;
-        do {
-            slots.push_back(SlotBeingChosen(session.setup));
-            SelectLineupCandidate(session, LineupCandidates(session).front());
-        } while (!AdvanceLineupPage(session));
-        std::vector<int> expected{0, 1, 2, 3, 4, 5, 6, 7, 8};
-        if (dh) expected.push_back(DesignatedHitterSlot);
-        EXPECT_EQ(slots, expected);
-
-        Session both;
-        std::string error;
-        ASSERT_TRUE(DefaultSetup(both, team, team, dh, &error)) << error;
-        for (int side : {kVisitors, kHome}) {
-            const GameSide& s = both.game.Side(side);
-            EXPECT_EQ(s.defense[PitcherSlot]->name, "Ace");
-            EXPECT_EQ(s.defense[LeftFieldSlot]->name, "Center");
-            EXPECT_EQ(s.lineup[0]->name, dh ? "Bench" : "Ace");
-            EXPECT_EQ(s.lineup[1]->name, "Catch");
-            EXPECT_EQ(s.lineup[8]->name, "Right");
-            EXPECT_EQ(s.lineup[9]->name, "Ace");
-        }
-        EXPECT_EQ(both.game.visitor.lineup, both.game.home.lineup);
-    }
-}
-
 TEST(Setup, ThinRosterFailsWithThePositionOfTheEmptyPage) {
     const struct {
         std::vector<int> kept;  // FillFull's players by the order they are added
