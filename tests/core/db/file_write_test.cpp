@@ -13,14 +13,19 @@
 #include <csignal>
 #include <fstream>
 
-#include "db/db_fixture.h"
+#include "saves/league_fixture.h"
 
 namespace velmoro {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Contents;
 using testing::TempDir;
+
+std::string Contents(const fs::path& path) {
+    std::string bytes;
+    ReadFileBytes(path, bytes);
+    return bytes;
+}
 
 long TemporaryFiles(const fs::path& folder) {
     long count = 0;
@@ -33,7 +38,7 @@ long TemporaryFiles(const fs::path& folder) {
 TEST(FileWrite, EveryKindOfTargetIsWrittenOrRefusedWithTheSystemsReason) {
     TempDir dir;
     fs::create_directory(dir / "sub");
-    ReplaceFileContents(dir / "old", "old");
+    ReplaceFileContents(dir / "old", std::string(100000, 'o'));  // longer than the new bytes
     fs::permissions(dir / "old", fs::perms(0640));
     ReplaceFileContents(dir / "sub" / "target", "old");
     fs::create_symlink("sub/target", dir / "link");

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "db/db_fixture.h"
+#include "saves/league_fixture.h"
 #include "support/program_runner.h"
 
 namespace velmoro {

@@ -3,8 +3,8 @@
 
 #include <fstream>
 
-#include "db/db_fixture.h"
 #include "db/season_index.h"
+#include "saves/league_fixture.h"
 
 namespace velmoro {
 namespace {
