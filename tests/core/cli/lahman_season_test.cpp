@@ -11,9 +11,10 @@
 #include "db/team_files.h"
 #include "engine/session.h"
 #include "import/import_season.h"
-#include "saves/league_fixture.h"
 #include "setup/default_setup.h"
 #include "support/program_runner.h"
+#include "support/temp_dir.h"
+#include "support/test_league.h"
 
 namespace velmoro {
 namespace {

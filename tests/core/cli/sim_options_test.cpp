@@ -6,8 +6,9 @@
 #include <regex>
 #include <sstream>
 
-#include "saves/league_fixture.h"
 #include "support/program_runner.h"
+#include "support/temp_dir.h"
+#include "support/test_league.h"
 
 namespace velmoro {
 namespace {

@@ -13,19 +13,14 @@
 #include <csignal>
 #include <fstream>
 
-#include "saves/league_fixture.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Contents;
 using testing::TempDir;
-
-std::string Contents(const fs::path& path) {
-    std::string bytes;
-    ReadFileBytes(path, bytes);
-    return bytes;
-}
 
 long TemporaryFiles(const fs::path& folder) {
     long count = 0;

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "db/season_index.h"
-#include "saves/league_fixture.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {

@@ -6,7 +6,8 @@
 
 #include <fstream>
 
-#include "saves/league_fixture.h"
+#include "support/temp_dir.h"
+#include "support/test_league.h"
 
 namespace velmoro {
 namespace {
@@ -17,12 +18,6 @@ namespace fs = std::filesystem;
 std::string Image(const TeamList& list, bool filter = false) {
     std::string bytes;
     SerializeTeamList(list, filter, bytes);
-    return bytes;
-}
-
-std::string Contents(const fs::path& path) {
-    std::string bytes;
-    ReadFileBytes(path, bytes);
     return bytes;
 }
 
@@ -96,7 +91,7 @@ TEST(TeamFiles, WrittenListReadsBackIdentical) {
     TempDir dir;
     const TeamList league = SampleLeague();
     ASSERT_TRUE(WriteTeamList(league, dir / "LegendDB", false));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(dir.EntryCount(), 1);
     TeamDatabase db;
     ASSERT_TRUE(LoadLegendDatabase(db, dir.path()));
     EXPECT_EQ(db.currentTeam, db.legendTeams.back().get());
@@ -316,8 +311,7 @@ TEST(TeamFiles, WhatCannotBeStoredRefusesTheWholeWrite) {
     fs::create_directory(dir / "LegendDB");
     EXPECT_FALSE(WriteTeamList(SampleLeague(), dir / "LegendDB", false));
     EXPECT_FALSE(WriteTeamList(SampleLeague(), dir / "missing" / "LegendDB", false));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2)
-        << "a temporary file was left behind";
+    EXPECT_EQ(dir.EntryCount(), 2) << "a temporary file was left behind";
     ASSERT_TRUE(WriteTeamList(crowded, path, true));
     TeamList back;
     ASSERT_TRUE(ReadTeamFile(path, back));
