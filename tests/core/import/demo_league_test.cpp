@@ -27,8 +27,9 @@ TEST(DemoLeague, SameBytesEveryRunAndReadsBackUnchanged) {
     EXPECT_EQ(Image(parsed), first);
 }
 
-TEST(DemoLeague, ClubsKeepTheirSeasonsTogetherInOrder) {
-    TeamList league = MakeDemoLeague();
+// Clubs keep their seasons together in order; the standings add up for every team.
+TEST(DemoLeague, SeasonsInOrderAndStandingsAddUp) {
+    const TeamList league = MakeDemoLeague();
     ASSERT_EQ(league.size(), static_cast<std::size_t>(kDemoClubs * kDemoSeasons));
     std::set<std::string> names;
     for (std::size_t i = 0; i < league.size(); ++i) {
@@ -39,10 +40,6 @@ TEST(DemoLeague, ClubsKeepTheirSeasonsTogetherInOrder) {
         EXPECT_EQ(TeamClubName(name), TeamClubName(league[i - season]->name));
         EXPECT_FALSE(TeamClubName(name).empty());
     }
-}
-
-TEST(DemoLeague, StandingsAddUpForEveryTeamInOrder) {
-    const TeamList league = MakeDemoLeague();
     const std::vector<SeasonRecord> standings = MakeDemoStandings();
     ASSERT_EQ(standings.size(), league.size());
     EXPECT_EQ(SeasonIndexText(standings), SeasonIndexText(MakeDemoStandings()));

@@ -1,20 +1,22 @@
 // The season import: club file lines into records, and new teams into LegendDB.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "db/db_fixture.h"
 #include "db/team_files.h"
 #include "import/import_season.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
 
-using testing::TempDir;
+using namespace velmoro::testing;
 
-TEST(ImportSeasonLines, PositionsLineTestsEachSubstringOnTheWholeLine) {
+// Positions: each abbreviation anywhere on the line; batting columns in order, 262 hits
+// kept in their low 8 bits, missing or bad numbers 0; pitching values truncated as
+// single precision.
+TEST(ImportSeasonLines, PositionsBattingAndPitchingLines) {
     struct Case {
         const char* line;
         std::uint8_t bits;
@@ -33,10 +35,7 @@ TEST(ImportSeasonLines, PositionsLineTestsEachSubstringOnTheWholeLine) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(ParsePositionsLine(c.line), c.bits) << c.line;
-}
 
-// Columns in order; 262 hits keep their low 8 bits; missing or bad numbers stay 0.
-TEST(ImportSeasonLines, BattingLineMapsEveryColumn) {
     PlayerRecord p;
     ParseBattingLine(".372 161 704 101 262 24 5 8 60 49 63 36 11", p);
     EXPECT_EQ((std::vector<int>{p.battingAvg, p.games, p.atBats, p.runs, p.hits, p.doubles,
@@ -53,9 +52,7 @@ TEST(ImportSeasonLines, BattingLineMapsEveryColumn) {
     EXPECT_EQ(cut.battingAvg, 250);
     EXPECT_EQ(cut.games, 0);
     EXPECT_EQ(cut.caughtStealing, 0);
-}
 
-TEST(ImportSeasonLines, PitchingLineTruncatesSinglePrecisionValues) {
     auto l = ParsePitchingLine("3.45 15 9 2 33 1 201.1 77 60 180 .245");
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(*l, (PitchingLine{345, 15, 9, 2, 33, 1, 77, 201, 60, 180, 245}));
@@ -70,10 +67,6 @@ TEST(ImportSeasonLines, PitchingLineTruncatesSinglePrecisionValues) {
     EXPECT_EQ(silly->eraX100, 0);
     EXPECT_EQ(silly->wins, 300 % 256);
     EXPECT_EQ(silly->losses, 255);
-}
-
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
 }
 
 // A small club: a catcher, a pitcher with a line, and a "P" without one.
@@ -105,8 +98,8 @@ std::string ClubFile(const std::string& team, const std::string& catcher,
 
 TEST(ImportSeasonFiles, WindowsLineEndsReadLikeLineFeeds) {
     TempDir dir;
-    WriteText(dir / "lf", ClubFile("2006 Reds", "Joe Back"));
-    WriteText(dir / "crlf", ClubFile("2006 Reds", "Joe Back", "\r\n"));
+    WriteBytes(dir / "lf", ClubFile("2006 Reds", "Joe Back"));
+    WriteBytes(dir / "crlf", ClubFile("2006 Reds", "Joe Back", "\r\n"));
     TeamRecord lf, crlf;
     ASSERT_TRUE(ReadClubFile(dir / "lf", lf));
     ASSERT_TRUE(ReadClubFile(dir / "crlf", crlf));
@@ -119,7 +112,7 @@ TEST(ImportSeasonFiles, WindowsLineEndsReadLikeLineFeeds) {
     ASSERT_NE(crlf.players[1]->pitching, nullptr);
     EXPECT_EQ(crlf.players[2]->pitching, nullptr);
 
-    WriteText(dir / "empty", "");
+    WriteBytes(dir / "empty", "");
     EXPECT_FALSE(ReadClubFile(dir / "empty", lf));
     EXPECT_FALSE(ReadClubFile(dir / "missing", lf));
 }
@@ -133,9 +126,9 @@ std::vector<std::string> Names(const TeamList& list) {
 
 TEST(ImportSeasonTeams, NewTeamsFollowTheirPreviousSeasonOthersGoLast) {
     TempDir dir;
-    WriteText(dir / "angels", ClubFile("2006 Angels", "A Catcher"));
-    WriteText(dir / "yankees", ClubFile("2006 Yankees", "Y Catcher"));
-    WriteText(dir / "reds", ClubFile("2006 Reds", "R Catcher"));
+    WriteBytes(dir / "angels", ClubFile("2006 Angels", "A Catcher"));
+    WriteBytes(dir / "yankees", ClubFile("2006 Yankees", "Y Catcher"));
+    WriteBytes(dir / "reds", ClubFile("2006 Reds", "R Catcher"));
     TeamDatabase db;
     for (const char* name : {"2005 Angels", "2005 Yankees", "1927 Yankees"})
         AddTeam(db.legendTeams, name);
@@ -150,7 +143,7 @@ TEST(ImportSeasonTeams, NewTeamsFollowTheirPreviousSeasonOthersGoLast) {
 
 TEST(ImportSeasonTeams, ReimportReplacesPlayersInPlaceAndSurvivesTheFile) {
     TempDir dir;
-    WriteText(dir / "angels", ClubFile("2006 Angels", "First Catcher"));
+    WriteBytes(dir / "angels", ClubFile("2006 Angels", "First Catcher"));
     TeamDatabase db;
     AddTeam(db.legendTeams, "2005 Angels");
     AddTeam(db.legendTeams, "2005 Mets");
@@ -161,7 +154,7 @@ TEST(ImportSeasonTeams, ReimportReplacesPlayersInPlaceAndSurvivesTheFile) {
     TeamDatabase again;
     ASSERT_TRUE(ReadTeamFile(dir / "LegendDB", again.legendTeams));
     TeamRecord* before = LookupTeam(again.legendTeams, "2006 Angels");
-    WriteText(dir / "angels", ClubFile("2006 Angels", "Second Catcher"));
+    WriteBytes(dir / "angels", ClubFile("2006 Angels", "Second Catcher"));
     SeasonImportResult result = ImportSeasonTeams(again, dir.path());
     EXPECT_EQ(result.replacedTeams, 1);
     EXPECT_EQ(result.newTeams, 0);
@@ -187,12 +180,12 @@ TEST(ImportSeasonTeams, ReimportReplacesPlayersInPlaceAndSurvivesTheFile) {
 // teams read count as new.
 TEST(ImportSeasonTeams, BadClubFilesAreReportedByName) {
     TempDir dir;
-    WriteText(dir / "angels", "2006 Angels\n\n\n");
-    WriteText(dir / "astros", ClubFile("2006 Astros", "Cr Only", "\r"));
-    WriteText(dir / "athletics", ClubFile("2006 Athletics", std::string(255, 'x')));
+    WriteBytes(dir / "angels", "2006 Angels\n\n\n");
+    WriteBytes(dir / "astros", ClubFile("2006 Astros", "Cr Only", "\r"));
+    WriteBytes(dir / "athletics", ClubFile("2006 Athletics", std::string(255, 'x')));
     std::filesystem::copy_file(VELMORO_TEST_DATA_DIR "/club/club_pitching_without_p.txt",
                                dir / "braves");
-    WriteText(dir / "reds", ClubFile("2006 Reds", std::string(254, 'x')));  // just fits
+    WriteBytes(dir / "reds", ClubFile("2006 Reds", std::string(254, 'x')));  // just fits
     TeamDatabase db;
     const SeasonImportResult result = ImportSeasonTeams(db, dir.path());
     EXPECT_EQ(result.newTeams, 2);
