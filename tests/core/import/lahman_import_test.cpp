@@ -206,12 +206,9 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
     ASSERT_EQ(birds.players.size(), 2u);
     const PlayerRecord& joe = *birds.players[0];  // most games first
     EXPECT_EQ(joe.name, "Joe Hitter");
-    EXPECT_EQ(joe.games, 130);
-    EXPECT_EQ(joe.atBats, 500);
-    EXPECT_EQ(joe.hits, 160);
-    EXPECT_EQ(joe.battingAvg, 320);
-    EXPECT_EQ(joe.caughtStealing, 0);
-    EXPECT_EQ(joe.positions, Outfield | Catcher);
+    EXPECT_EQ((std::vector<int>{joe.games, joe.atBats, joe.hits, joe.battingAvg, joe.caughtStealing,
+                                joe.positions}),
+              (std::vector<int>{130, 500, 160, 320, 0, Outfield | Catcher}));
     EXPECT_EQ(joe.pitching, nullptr);
 
     const PlayerRecord& sam = *birds.players[1];
@@ -260,6 +257,7 @@ TEST(LahmanImport, DamagedRowsAreRefusedOrCutNeverWrapped) {
     EXPECT_NE(error.find("People.csv: line 2 is longer than 1 MB"), std::string::npos) << error;
 }
 
+// A year range, with its progress to the end; a table without a column, or missing.
 TEST(LahmanImport, YearRangeAndMissingTablesOrColumns) {
     TempDir dir;
     WriteTables(dir.path());
