@@ -51,6 +51,10 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
     const Case cases[] = {
         {aces + "--seed 1 --quiet", 0, ""},
         {aces + "--bogus", 2, "velmoro-sim: "},
+        // CLI11's message quotes them: 80 bytes are shown whole, escaped only once.
+        {aces + "'" + huge.substr(0, 80) + "' '" + huge.substr(0, 80) + "'", 2,
+         "velmoro-sim: The following arguments were not expected: " + shownHuge + " " + shownHuge +
+             "\n"},
         {aces + "--games 0", 2, kGames},
         {aces + "--games x", 2, kGames},
         {aces + "--games +5", 2, kGames},
