@@ -2,8 +2,6 @@
 // script or team gives its exit code and message, and nothing on stdout.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "support/program_runner.h"
 #include "support/temp_dir.h"
 #include "support/test_league.h"
@@ -29,10 +27,6 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
     const std::string dir = install.path().string();
 
     const std::string script = (work / "script.txt").string();
-    const auto Script = [&](const std::string& text) {
-        std::ofstream(script, std::ios::binary) << text;
-        return script;
-    };
     const std::string missing = (work / "missing.gam").string();
     const std::string kGames = "velmoro-sim: --games: a whole number from 1 to 100000000\n";
     std::string huge, shownHuge;
@@ -42,7 +36,7 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
         shownHuge += "x\\x01";
     const std::string noTeam = "velmoro-sim: no team \"";
     struct Case {
-        std::string args;  // after --visitors A --home B when it starts with "-"
+        std::string args;  // the command line, --dir added
         int exitCode;
         std::string err;  // its start, or all of it when it ends in a line break
         std::string scriptText = "";
@@ -98,7 +92,7 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
          "Velmoro Baseball: There are no players left to play outfield.\nPlease try again.\n"},
     };
     for (const Case& c : cases) {
-        if (!c.scriptText.empty()) Script(c.scriptText);
+        if (!c.scriptText.empty()) WriteBytes(script, c.scriptText);
         std::vector<std::string> args = SplitArguments(c.args);
         args.insert(args.end(), {"--dir", dir});
         const ProgramRun run = RunProgram(BuildProgram("velmoro-sim"), args, work.path());
