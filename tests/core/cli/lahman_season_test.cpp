@@ -1,129 +1,147 @@
-// velmoro-db on the real Lahman tables: the history up to 2005, the 2006 club files,
-// the season import that places them, and a game between two famous teams.
+// velmoro-db on the real Lahman tables: the history up to 2005 with known figures and
+// the defaults a user gets, the 2006 club files placed by the season import, and a game
+// between two famous teams.
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
+#include <set>
 #include <sstream>
-#include <string>
 
-#include "db/db_fixture.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
+#include "engine/session.h"
 #include "import/import_season.h"
+#include "setup/default_setup.h"
 #include "support/program_runner.h"
+#include "support/temp_dir.h"
+#include "support/test_league.h"
 
 namespace velmoro {
 namespace {
 
-using testing::TempDir;
+using namespace velmoro::testing;
 namespace fs = std::filesystem;
 
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
+// Every default the new game wizard offers, as a user who accepts them all gets it.
+void ExpectDefaults(TeamList& teams, const char* name,
+                    const std::vector<std::vector<std::string>>& slots) {  // C 1B 2B SS 3B OF
+    TeamRecord* team = LookupTeam(teams, name);
+    ASSERT_NE(team, nullptr) << name;
+    Session session;
+    std::string error;
+    ASSERT_TRUE(DefaultSetup(session, *team, *team, true, &error)) << error;
+    const auto& defense = session.game.visitor.defense;
+    std::set<std::string> outfield;
+    for (int slot = CatcherSlot; slot <= RightFieldSlot; ++slot) {
+        ASSERT_NE(defense[slot], nullptr) << name << " " << slot;
+        if (slot >= LeftFieldSlot) outfield.insert(defense[slot]->name);
+        const auto& allowed = slots[std::min(slot - CatcherSlot, 5)];
+        EXPECT_NE(std::find(allowed.begin(), allowed.end(), defense[slot]->name), allowed.end())
+            << name << " slot " << slot << ": " << defense[slot]->name;
+    }
+    EXPECT_EQ(outfield.size(), 3u);
+    EXPECT_GE(defense[DesignatedHitterSlot]->atBats, 100) << name;
 }
 
-class LahmanSeason : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        if (!fs::exists(fs::path(VELMORO_LAHMAN_DIR) / "Teams.csv"))
-            GTEST_SKIP() << "no Lahman tables in " << VELMORO_LAHMAN_DIR;
-    }
-
-    // Runs a program of the build in `work`; its exit code.
-    int Run(const std::string& program, const std::string& args) {
-        last_ = testing::RunProgram(testing::BuildProgram(program), testing::SplitArguments(args),
-                                    work.path());
-        return last_.exitCode;
-    }
-
-    std::string Output(const std::string& name) {
-        if (name == "out.txt") return last_.out;
-        if (name == "err.txt") return last_.err;
-        std::string text;
-        ReadFileBytes(work / name, text);
-        return text;
-    }
-
-    testing::ProgramRun last_;
-
-    TempDir install;
-    TempDir work;
-};
-
-TEST_F(LahmanSeason, ClubFilesOf2006ImportRightAfter2005AndFamousTeamsPlay) {
-    const std::string csv = Quote(VELMORO_LAHMAN_DIR);
-    ASSERT_EQ(Run("velmoro-db", "import-lahman " + csv + " --to 2005 --quiet -o " +
-                                    Quote((install / kLegendFileName).string())),
-              0)
-        << Output("err.txt");
-    EXPECT_NE(Output("out.txt").find(" players, 0 unplayable teams"), std::string::npos)
-        << Output("out.txt");
+TEST(LahmanSeason, HistoryTo2005Then2006ClubFilesAndAGame) {
+    const std::string csv = VELMORO_LAHMAN_DIR;
+    if (!fs::exists(fs::path(csv) / "Teams.csv")) GTEST_SKIP() << "no Lahman tables in " << csv;
+    TempDir install, work;
+    const std::string legend = (install / kLegendFileName).string();
+    ProgramRun run;
+    const auto Run = [&](const char* program, std::vector<std::string> args) {
+        run = RunProgram(BuildProgram(program), args, work.path());
+        return run.exitCode;
+    };
+    ASSERT_EQ(Run("velmoro-db", {"import-lahman", csv, "--to", "2005", "--quiet", "-o", legend}), 0)
+        << run.err;
+    EXPECT_NE(run.out.find(" players, 0 unplayable teams"), std::string::npos) << run.out;
     std::vector<SeasonRecord> seasons;
     std::string error;
     ASSERT_TRUE(LoadSeasonIndex(install / kSeasonIndexFileName, seasons, &error)) << error;
 
     // The default lineups meet their marks: every page's regulars at least 85 times in
     // 100, a designated hitter with 100 at-bats at least 95 times in 100.
-    ASSERT_EQ(Run("velmoro-db",
-                  "lineup-report " + Quote((install / kLegendFileName).string()) + " " + csv),
-              0)
-        << Output("err.txt");
-    std::istringstream report(Output("out.txt"));
-    int pages = 0;
+    ASSERT_EQ(Run("velmoro-db", {"lineup-report", legend, csv}), 0) << run.err;
+    std::istringstream report(run.out);
+    int pages = 0, dh = 0;
     for (std::string line; std::getline(report, line);) {
         double percent = 0;
         char page[8] = {};
         if (std::sscanf(line.c_str(), " %7s %lf%%", page, &percent) == 2) {
-            EXPECT_GE(percent, 85.0) << line;
+            EXPECT_TRUE(percent >= 85.0 && percent <= 100.0) << line;
             ++pages;
         }
-        if (line.rfind("Default DH", 0) == 0) {
-            ASSERT_EQ(std::sscanf(line.c_str(), "Default DH with 100+ at-bats since 1973: %lf%%",
-                                  &percent),
-                      1);
-            EXPECT_GE(percent, 95.0) << line;
+        if (std::sscanf(line.c_str(), "Default DH with 100+ at-bats since 1973: %lf%%", &percent) ==
+            1) {
+            EXPECT_TRUE(percent >= 95.0 && percent <= 100.0) << line;
+            ++dh;
         }
     }
-    EXPECT_EQ(pages, 7) << Output("out.txt");
-    ASSERT_EQ(
-        Run("velmoro-db", "import-lahman " + csv + " --season 2006 --quiet --club-files clubs"), 0)
-        << Output("err.txt");
+    EXPECT_EQ(pages, 7) << run.out;
+    EXPECT_EQ(dh, 1) << run.out;
+
+    ASSERT_EQ(Run("velmoro-db",
+                  {"import-lahman", csv, "--season", "2006", "--quiet", "--club-files", "clubs"}),
+              0)
+        << run.err;
     for (const char* file : kSeasonClubFiles)
         EXPECT_TRUE(fs::exists(work / "clubs" / file)) << file;
-
-    ASSERT_EQ(Run("velmoro-db", "import-season clubs --dir " + Quote(install.path().string())), 0)
-        << Output("err.txt");
+    ASSERT_EQ(Run("velmoro-db", {"import-season", "clubs", "--dir", install.path().string()}), 0)
+        << run.err;
     TeamList history, imported;
-    ASSERT_TRUE(ReadTeamFile(install / kLegendFileName, history));
+    ASSERT_TRUE(ReadTeamFile(legend, history));
     EXPECT_EQ(seasons.size(), history.size());
+    EXPECT_GT(history.size(), 2500u);
     ASSERT_TRUE(ReadTeamFile(work / kLegendFileName, imported));
     ASSERT_EQ(imported.size(), history.size() + 30);
+    std::set<std::string> names;
     int placed = 0;
-    for (std::size_t i = 1; i < imported.size(); ++i) {
+    for (std::size_t i = 0; i < imported.size(); ++i) {
         const std::string& name = imported[i]->name;
+        EXPECT_TRUE(names.insert(name).second) << name;
         if (TeamYear(name) != "2006") continue;
         EXPECT_EQ(imported[i - 1]->name, PreviousSeasonName(name));
         EXPECT_TRUE(IsTeamPlayable(imported[i].get())) << name;
         ++placed;
     }
     EXPECT_EQ(placed, 30);
-    const PlayerRecord* papi = FindPlayer(LookupTeam(imported, "2006 Red Sox"), "David Ortiz");
-    ASSERT_NE(papi, nullptr);
-    EXPECT_EQ(papi->homeRuns, 54);
 
-    // The history plays: the 1927 Yankees visit the 1975 Reds to the end of the game.
-    if (!fs::exists(testing::BuildProgram("velmoro-sim"))) GTEST_SKIP() << "no velmoro-sim";
-    EXPECT_EQ(
-        Run("velmoro-sim", "--visitors '1927 Yankees' --home '1975 Reds' --seed 7 --quiet --dir " +
-                               Quote(install.path().string())),
-        0)
-        << Output("err.txt");
-    std::string log = Output("GameLog");
+    const struct {
+        const char* team;
+        const char* player;
+        int homeRuns, hits;
+    } figures[] = {{"1927 Yankees", "Babe Ruth", 60, 192},
+                   {"2004 Mariners", "Ichiro Suzuki", 8, 262},
+                   {"2006 Red Sox", "David Ortiz", 54, 160}};
+    for (const auto& f : figures) {
+        const PlayerRecord* p = FindPlayer(LookupTeam(imported, f.team), f.player);
+        ASSERT_NE(p, nullptr) << f.player;
+        EXPECT_EQ(p->homeRuns, f.homeRuns) << f.player;
+        EXPECT_EQ(EffectiveHits(*p), f.hits) << f.player;
+    }
+    EXPECT_NE(LookupTeam(imported, "1884 Nationals (AA)"), nullptr);
+    ExpectDefaults(imported, "1927 Yankees",
+                   {{"Pat Collins"},
+                    {"Lou Gehrig"},
+                    {"Tony Lazzeri"},
+                    {"Mark Koenig"},
+                    {"Joe Dugan", "Ray Gazella"},
+                    {"Earle Combs", "Babe Ruth", "Bob Meusel"}});
+    ExpectDefaults(imported, "1975 Reds",
+                   {{"Johnny Bench"},
+                    {"Tony Perez"},
+                    {"Joe Morgan"},
+                    {"Dave Concepcion"},
+                    {"Pete Rose"},
+                    {"Ken Griffey", "George Foster", "Cesar Geronimo"}});
+
+    ASSERT_EQ(Run("velmoro-sim", {"--visitors", "1927 Yankees", "--home", "1975 Reds", "--seed",
+                                  "7", "--quiet", "--dir", install.path().string()}),
+              0)
+        << run.err;
+    std::string log;
+    ReadFileBytes(work / "GameLog", log);
     EXPECT_NE(log.find("Yankees"), std::string::npos);
     EXPECT_NE(log.find("Reds"), std::string::npos);
 }

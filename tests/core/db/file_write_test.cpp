@@ -13,7 +13,7 @@
 #include <csignal>
 #include <fstream>
 
-#include "db/db_fixture.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
@@ -33,7 +33,7 @@ long TemporaryFiles(const fs::path& folder) {
 TEST(FileWrite, EveryKindOfTargetIsWrittenOrRefusedWithTheSystemsReason) {
     TempDir dir;
     fs::create_directory(dir / "sub");
-    ReplaceFileContents(dir / "old", "old");
+    ReplaceFileContents(dir / "old", std::string(100000, 'o'));  // longer than the new bytes
     fs::permissions(dir / "old", fs::perms(0640));
     ReplaceFileContents(dir / "sub" / "target", "old");
     fs::create_symlink("sub/target", dir / "link");

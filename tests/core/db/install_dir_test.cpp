@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "db/db_fixture.h"
 #include "support/program_runner.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
@@ -83,10 +83,7 @@ TEST(DataFiles, UserFolderOnlyWhenTheInstallationCannotBeWritten) {
     EXPECT_EQ(DataFileToWrite(temp / "missing", "CustomDB"), temp / "missing" / "CustomDB");
     EXPECT_EQ(DataFileToRead(temp.path(), "CustomDB"), temp / "CustomDB");
     EXPECT_EQ(DataFileToWrite(temp.path(), "CustomDB"), temp / "CustomDB");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.path()),
-                            std::filesystem::directory_iterator()),
-              2)
-        << "a write probe stayed behind";
+    EXPECT_EQ(temp.EntryCount(), 2) << "a write probe stayed behind";
 
     SetUserDataDirectory(temp / "app");
     EXPECT_EQ(DataFileToWrite(installed, "LegendDB"), temp / "app" / "LegendDB");

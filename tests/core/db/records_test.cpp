@@ -32,6 +32,10 @@ TEST(Records, PartialNameSearchIgnoresCase) {
     EXPECT_FALSE(FindPlayerByPartialName(team, "Gehrigs"));
     EXPECT_FALSE(FindPlayerByPartialName(TeamRecord("Empty"), ""));
     EXPECT_EQ(SelectMatchingPlayerItem({"Babe Ruth", "Lou Gehrig", "Gehringer"}, "gehr"), 1);
+    // The search field holds 98 characters: what is typed beyond them does not count.
+    team.AddPlayer(PlayerRecord(std::string(98, 'a')));
+    EXPECT_TRUE(FindPlayerByPartialName(team, std::string(98, 'A') + "b"));
+    EXPECT_EQ(SelectMatchingPlayerItem({"x", std::string(98, 'a')}, std::string(98, 'a') + "b"), 1);
 }
 
 TEST(Records, EffectiveHitsRestoresOneWrapAboveFiveHundredAtBats) {

@@ -3,8 +3,8 @@
 
 #include <fstream>
 
-#include "db/db_fixture.h"
 #include "db/season_index.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {

@@ -1,42 +1,39 @@
 // The season import: club file lines into records, and new teams into LegendDB.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
-#include "db/db_fixture.h"
 #include "db/team_files.h"
 #include "import/import_season.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
 
-using testing::TempDir;
+using namespace velmoro::testing;
 
-TEST(ImportSeasonLines, PositionsLineTestsEachSubstringOnTheWholeLine) {
+// Positions: each abbreviation anywhere on the line; batting columns in order, 262 hits
+// kept in their low 8 bits, missing or bad numbers 0; pitching values truncated as
+// single precision.
+TEST(ImportSeasonLines, PositionsBattingAndPitchingLines) {
     struct Case {
         const char* line;
         std::uint8_t bits;
-    } cases[] = {
-        {"C", Catcher},
-        {"C CF", Outfield},
-        {"LF RF", Outfield},
-        {"DH", NoPosition},
-        {"", NoPosition},
-        {"P", Pitcher},
-        {"RP", Pitcher},
-        {"SS 2B  3B", Shortstop | SecondBase | ThirdBase},
-        {"1B C", FirstBase | Catcher},
-        {"P 1B LF", Pitcher | FirstBase | Outfield},
-        {"c cf", NoPosition},  // the abbreviations are capitals
-    };
+    } cases[] = {{"C", Catcher},
+                 {"C CF", Outfield},
+                 {"LF RF", Outfield},
+                 {"DH", NoPosition},
+                 {"", NoPosition},
+                 {"P", Pitcher},
+                 {"RP", Pitcher},
+                 {"SS 2B  3B", Shortstop | SecondBase | ThirdBase},
+                 {"1B C", FirstBase | Catcher},
+                 {"P 1B LF", Pitcher | FirstBase | Outfield},
+                 {"c cf", NoPosition}};  // the abbreviations are capitals
     for (const Case& c : cases)
         EXPECT_EQ(ParsePositionsLine(c.line), c.bits) << c.line;
-}
 
-// Columns in order; 262 hits keep their low 8 bits; missing or bad numbers stay 0.
-TEST(ImportSeasonLines, BattingLineMapsEveryColumn) {
     PlayerRecord p;
     ParseBattingLine(".372 161 704 101 262 24 5 8 60 49 63 36 11", p);
     EXPECT_EQ((std::vector<int>{p.battingAvg, p.games, p.atBats, p.runs, p.hits, p.doubles,
@@ -53,9 +50,7 @@ TEST(ImportSeasonLines, BattingLineMapsEveryColumn) {
     EXPECT_EQ(cut.battingAvg, 250);
     EXPECT_EQ(cut.games, 0);
     EXPECT_EQ(cut.caughtStealing, 0);
-}
 
-TEST(ImportSeasonLines, PitchingLineTruncatesSinglePrecisionValues) {
     auto l = ParsePitchingLine("3.45 15 9 2 33 1 201.1 77 60 180 .245");
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(*l, (PitchingLine{345, 15, 9, 2, 33, 1, 77, 201, 60, 180, 245}));
@@ -72,41 +67,24 @@ TEST(ImportSeasonLines, PitchingLineTruncatesSinglePrecisionValues) {
     EXPECT_EQ(silly->losses, 255);
 }
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-// A small club: a catcher, a pitcher with a line, and a "P" without one.
+// A small club: a catcher, a pitcher with a line, and a "P" without one; a stray blank
+// line at the end is no player.
 std::string ClubFile(const std::string& team, const std::string& catcher,
                      const std::string& eol = "\n") {
-    std::vector<std::string> lines = {
-        team,
-        catcher,
-        ".280 120 400 50 112 20 1 12 55 30 70 2 1",
-        "NO_PITCH_STATS",
-        "C",
-        "",
-        "Arm Strong",
-        "NO_HIT_STATS",
-        "3.45 15 9 0 33 1 201.1 77 60 180 .245",
-        "P",
-        "",
-        "No Line",
-        ".000 3 0 0 0 0 0 0 0 0 0 0 0",
-        "NO_PITCH_STATS",
-        "P",
-        "",
-    };
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + eol;
-    return text + eol;  // a stray blank line at the end is no player
+    std::string text = team + "\n" + catcher +
+                       "\n.280 120 400 50 112 20 1 12 55 30 70 2 1\nNO_PITCH_STATS\nC\n\n"
+                       "Arm Strong\nNO_HIT_STATS\n3.45 15 9 0 33 1 201.1 77 60 180 .245\nP\n\n"
+                       "No Line\n.000 3 0 0 0 0 0 0 0 0 0 0 0\nNO_PITCH_STATS\nP\n\n\n";
+    std::string out;
+    for (char c : text)
+        out += c == '\n' ? eol : std::string(1, c);
+    return out;
 }
 
 TEST(ImportSeasonFiles, WindowsLineEndsReadLikeLineFeeds) {
     TempDir dir;
-    WriteText(dir / "lf", ClubFile("2006 Reds", "Joe Back"));
-    WriteText(dir / "crlf", ClubFile("2006 Reds", "Joe Back", "\r\n"));
+    WriteBytes(dir / "lf", ClubFile("2006 Reds", "Joe Back"));
+    WriteBytes(dir / "crlf", ClubFile("2006 Reds", "Joe Back", "\r\n"));
     TeamRecord lf, crlf;
     ASSERT_TRUE(ReadClubFile(dir / "lf", lf));
     ASSERT_TRUE(ReadClubFile(dir / "crlf", crlf));
@@ -119,7 +97,7 @@ TEST(ImportSeasonFiles, WindowsLineEndsReadLikeLineFeeds) {
     ASSERT_NE(crlf.players[1]->pitching, nullptr);
     EXPECT_EQ(crlf.players[2]->pitching, nullptr);
 
-    WriteText(dir / "empty", "");
+    WriteBytes(dir / "empty", "");
     EXPECT_FALSE(ReadClubFile(dir / "empty", lf));
     EXPECT_FALSE(ReadClubFile(dir / "missing", lf));
 }
@@ -131,11 +109,13 @@ std::vector<std::string> Names(const TeamList& list) {
     return names;
 }
 
-TEST(ImportSeasonTeams, NewTeamsFollowTheirPreviousSeasonOthersGoLast) {
+// New teams follow their previous season, others go last; a second import replaces the
+// players in place, and a "P" without a pitching line still leaves a readable file.
+TEST(ImportSeasonTeams, NewTeamsArePlacedAndReplacedInPlace) {
     TempDir dir;
-    WriteText(dir / "angels", ClubFile("2006 Angels", "A Catcher"));
-    WriteText(dir / "yankees", ClubFile("2006 Yankees", "Y Catcher"));
-    WriteText(dir / "reds", ClubFile("2006 Reds", "R Catcher"));
+    WriteBytes(dir / "angels", ClubFile("2006 Angels", "First Catcher"));
+    WriteBytes(dir / "yankees", ClubFile("2006 Yankees", "Y Catcher"));
+    WriteBytes(dir / "reds", ClubFile("2006 Reds", "R Catcher"));
     TeamDatabase db;
     for (const char* name : {"2005 Angels", "2005 Yankees", "1927 Yankees"})
         AddTeam(db.legendTeams, name);
@@ -146,33 +126,22 @@ TEST(ImportSeasonTeams, NewTeamsFollowTheirPreviousSeasonOthersGoLast) {
     EXPECT_EQ(Names(db.legendTeams),
               (std::vector<std::string>{"2005 Angels", "2006 Angels", "2005 Yankees",
                                         "2006 Yankees", "1927 Yankees", "2006 Reds"}));
-}
-
-TEST(ImportSeasonTeams, ReimportReplacesPlayersInPlaceAndSurvivesTheFile) {
-    TempDir dir;
-    WriteText(dir / "angels", ClubFile("2006 Angels", "First Catcher"));
-    TeamDatabase db;
-    AddTeam(db.legendTeams, "2005 Angels");
-    AddTeam(db.legendTeams, "2005 Mets");
-    ImportSeasonTeams(db, dir.path());
     ASSERT_TRUE(WriteTeamList(db.legendTeams, dir / "LegendDB", false));
 
     // Next run: the list comes from the written file, and the club file has changed.
     TeamDatabase again;
     ASSERT_TRUE(ReadTeamFile(dir / "LegendDB", again.legendTeams));
     TeamRecord* before = LookupTeam(again.legendTeams, "2006 Angels");
-    WriteText(dir / "angels", ClubFile("2006 Angels", "Second Catcher"));
-    SeasonImportResult result = ImportSeasonTeams(again, dir.path());
-    EXPECT_EQ(result.replacedTeams, 1);
+    WriteBytes(dir / "angels", ClubFile("2006 Angels", "Second Catcher"));
+    result = ImportSeasonTeams(again, dir.path());
+    EXPECT_EQ(result.replacedTeams, 3);
     EXPECT_EQ(result.newTeams, 0);
-    EXPECT_EQ(Names(again.legendTeams),
-              (std::vector<std::string>{"2005 Angels", "2006 Angels", "2005 Mets"}));
+    EXPECT_EQ(Names(again.legendTeams), Names(db.legendTeams));
     EXPECT_EQ(LookupTeam(again.legendTeams, "2006 Angels"), before);
     ASSERT_EQ(before->players.size(), 3u);
     EXPECT_EQ(before->players[0]->name, "Second Catcher");
     EXPECT_EQ(FindPlayer(before, "First Catcher"), nullptr);
 
-    // The "P" without a pitching line still leaves a readable file.
     ASSERT_TRUE(WriteTeamList(again.legendTeams, dir / "LegendDB", false));
     TeamList reread;
     ASSERT_TRUE(ReadTeamFile(dir / "LegendDB", reread));
@@ -187,12 +156,12 @@ TEST(ImportSeasonTeams, ReimportReplacesPlayersInPlaceAndSurvivesTheFile) {
 // teams read count as new.
 TEST(ImportSeasonTeams, BadClubFilesAreReportedByName) {
     TempDir dir;
-    WriteText(dir / "angels", "2006 Angels\n\n\n");
-    WriteText(dir / "astros", ClubFile("2006 Astros", "Cr Only", "\r"));
-    WriteText(dir / "athletics", ClubFile("2006 Athletics", std::string(255, 'x')));
+    WriteBytes(dir / "angels", "2006 Angels\n\n\n");
+    WriteBytes(dir / "astros", ClubFile("2006 Astros", "Cr Only", "\r"));
+    WriteBytes(dir / "athletics", ClubFile("2006 Athletics", std::string(255, 'x')));
     std::filesystem::copy_file(VELMORO_TEST_DATA_DIR "/club/club_pitching_without_p.txt",
                                dir / "braves");
-    WriteText(dir / "reds", ClubFile("2006 Reds", std::string(254, 'x')));  // just fits
+    WriteBytes(dir / "reds", ClubFile("2006 Reds", std::string(254, 'x')));  // just fits
     TeamDatabase db;
     const SeasonImportResult result = ImportSeasonTeams(db, dir.path());
     EXPECT_EQ(result.newTeams, 2);

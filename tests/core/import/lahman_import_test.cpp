@@ -1,28 +1,22 @@
-// The Lahman import: names, positions, rates and order on small tables, and the
-// famous seasons on the real ones.
+// The Lahman import on small tables: names, positions, rates, order and damaged rows.
+// The real tables are imported by the velmoro-db test.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <fstream>
-#include <set>
 #include <string>
 #include <vector>
 
-#include "db/db_fixture.h"
-#include "db/team_files.h"
-#include "engine/session.h"
-#include "import/import_season.h"
 #include "import/lahman_csv.h"
 #include "import/lahman_import.h"
 #include "import/lahman_names.h"
 #include "import/lahman_positions.h"
-#include "setup/default_setup.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
 
-using testing::TempDir;
+using namespace velmoro::testing;
 
 TEST(LahmanCsv, QuotedFieldsCommasDoubledQuotesShortRowsAndLines) {
     CsvTable t;
@@ -58,7 +52,7 @@ TEST(LahmanCsv, QuotedFieldsCommasDoubledQuotesShortRowsAndLines) {
     EXPECT_EQ(t.Rows(), 0u);
 }
 
-TEST(LahmanNames, NicknamesOfRealClubNames) {
+TEST(LahmanNames, ClubAndPlayerNamesAreUniqueWithinASeason) {
     struct Case {
         const char* full;
         const char* nickname;
@@ -77,9 +71,8 @@ TEST(LahmanNames, NicknamesOfRealClubNames) {
     for (const Case& c : cases)
         EXPECT_EQ(ClubNickname(c.full), c.nickname) << c.full;
     EXPECT_EQ(ClubCity("St. Louis Red Stockings"), "St. Louis");
-}
 
-TEST(LahmanNames, SharedNicknamesTakeLeagueThenCityThenCode) {
+    // Nicknames shared within a season take the league, then the city, then the code.
     std::vector<SeasonClub> clubs = {
         {1884, "Nationals", "AA", "WS7", "Washington"},
         {1884, "Nationals", "UA", "WS8", "Washington"},
@@ -94,9 +87,7 @@ TEST(LahmanNames, SharedNicknamesTakeLeagueThenCityThenCode) {
         (std::vector<std::string>{"1884 Nationals (AA)", "1884 Nationals (UA)", "1885 Nationals",
                                   "1875 Red Stockings (Boston)", "1875 Red Stockings (St. Louis)",
                                   "1876 Twins (T1)", "1876 Twins (T2)"}));
-}
-
-TEST(LahmanNames, PlayerNamesUniqueWithinATeam) {
+    // Players of one name within a team take the birth year, then a number.
     std::vector<PersonName> people = {
         {"Bob", "Smith", 1902, "smithbo01"}, {"Bob", "Smith", 1905, "smithbo02"},
         {"", "Jones", 1870, "jonesxx01"},    {"", "", 0, "unknown01"},
@@ -156,40 +147,37 @@ TEST(LahmanRates, EraAndOpponentsAverageRoundedOrDerived) {
     EXPECT_EQ(OppAvgX1000(NAN, 0, 0, 0, 0, 0, 0), 0);
 }
 
-void Write(const std::filesystem::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
 // Two franchises over two seasons, listed out of order, and a season the other tables
 // do not reach; one player traded within his club's season (two stints for one
 // club), one who mainly pitched.
 void WriteTables(const std::filesystem::path& dir) {
-    Write(dir / "Teams.csv",
-          "yearID,lgID,teamID,franchID,divID,Rank,G,W,L,R,RA,name\n"
-          "1901,AL,BBB,BOS,,2,140,80,60,600,550,Boston Americans\n"
-          "1900,NL,AAA,ATL,E,1,140,90,50,700,500,Atlanta Birds\n"
-          "1901,NL,AAA,ATL,E,3,140,70,70,650,640,Atlanta Birds\n"
-          "1900,AL,BBB,BOS,,4,140,60,80,500,610,Boston Americans\n"
-          "1902,NL,AAA,ATL,E,1,140,90,50,700,500,Atlanta Birds\n");
-    Write(dir / "People.csv",
-          "playerID,birthYear,nameFirst,nameLast\n"
-          "p1,1875,\"Joe\",\"Hitter\"\np2,1870,Sam,\"Arm, Jr.\"\n");
-    Write(dir / "Batting.csv",
-          "playerID,yearID,stint,teamID,lgID,G,AB,R,H,X2B,X3B,HR,RBI,SB,CS,BB,SO\n"
-          "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n"
-          "p1,1900,3,AAA,NL,30,100,20,30,5,1,2,10,5,,10,\n"
-          "p2,1900,1,AAA,NL,35,0,0,0,0,0,0,0,0,0,0,0\n"
-          "p2,1901,1,BBB,AL,12,30,2,5,0,0,0,1,0,0,1,10\n"
-          "p1,1901,1,AAA,NL,20,80,10,20,1,1,1,5,1,1,5,5\n");
-    Write(
+    WriteBytes(dir / "Teams.csv",
+               "yearID,lgID,teamID,franchID,divID,Rank,G,W,L,R,RA,name\n"
+               "1901,AL,BBB,BOS,,2,140,80,60,600,550,Boston Americans\n"
+               "1900,NL,AAA,ATL,E,1,140,90,50,700,500,Atlanta Birds\n"
+               "1901,NL,AAA,ATL,E,3,140,70,70,650,640,Atlanta Birds\n"
+               "1900,AL,BBB,BOS,,4,140,60,80,500,610,Boston Americans\n"
+               "1902,NL,AAA,ATL,E,1,140,90,50,700,500,Atlanta Birds\n");
+    WriteBytes(dir / "People.csv",
+               "playerID,birthYear,nameFirst,nameLast\n"
+               "p1,1875,\"Joe\",\"Hitter\"\np2,1870,Sam,\"Arm, Jr.\"\n");
+    WriteBytes(dir / "Batting.csv",
+               "playerID,yearID,stint,teamID,lgID,G,AB,R,H,X2B,X3B,HR,RBI,SB,CS,BB,SO\n"
+               "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n"
+               "p1,1900,3,AAA,NL,30,100,20,30,5,1,2,10,5,,10,\n"
+               "p2,1900,1,AAA,NL,35,0,0,0,0,0,0,0,0,0,0,0\n"
+               "p2,1901,1,BBB,AL,12,30,2,5,0,0,0,1,0,0,1,10\n"
+               "p1,1901,1,AAA,NL,20,80,10,20,1,1,1,5,1,1,5,5\n");
+    WriteBytes(
         dir / "Pitching.csv",
         "playerID,yearID,stint,teamID,lgID,W,L,G,SHO,SV,IPouts,H,ER,BB,SO,BAOpp,ERA,BFP,HBP,SH,SF\n"
         "p2,1900,1,AAA,NL,20,10,35,3,1,900,250,80,60,100,0.245,2.40,1200,,,\n"
         "p2,1901,1,BBB,AL,5,5,12,0,0,300,100,40,30,30,,,,,,\n");
-    Write(dir / "Appearances.csv",
-          "yearID,teamID,lgID,playerID,G_all,G_p,G_c,G_1b,G_2b,G_3b,G_ss,G_lf,G_cf,G_rf,G_of,G_dh\n"
-          "1900,AAA,NL,p1,130,0,30,0,0,0,0,50,40,0,90,0\n"
-          "1900,AAA,NL,p2,35,35,0,0,0,0,0,0,0,0,0,0\n");
+    WriteBytes(
+        dir / "Appearances.csv",
+        "yearID,teamID,lgID,playerID,G_all,G_p,G_c,G_1b,G_2b,G_3b,G_ss,G_lf,G_cf,G_rf,G_of,G_dh\n"
+        "1900,AAA,NL,p1,130,0,30,0,0,0,0,50,40,0,90,0\n"
+        "1900,AAA,NL,p2,35,35,0,0,0,0,0,0,0,0,0,0\n");
 }
 
 TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
@@ -218,12 +206,9 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
     ASSERT_EQ(birds.players.size(), 2u);
     const PlayerRecord& joe = *birds.players[0];  // most games first
     EXPECT_EQ(joe.name, "Joe Hitter");
-    EXPECT_EQ(joe.games, 130);
-    EXPECT_EQ(joe.atBats, 500);
-    EXPECT_EQ(joe.hits, 160);
-    EXPECT_EQ(joe.battingAvg, 320);
-    EXPECT_EQ(joe.caughtStealing, 0);
-    EXPECT_EQ(joe.positions, Outfield | Catcher);
+    EXPECT_EQ((std::vector<int>{joe.games, joe.atBats, joe.hits, joe.battingAvg, joe.caughtStealing,
+                                joe.positions}),
+              (std::vector<int>{130, 500, 160, 320, 0, Outfield | Catcher}));
     EXPECT_EQ(joe.pitching, nullptr);
 
     const PlayerRecord& sam = *birds.players[1];
@@ -246,13 +231,12 @@ TEST(LahmanImport, DamagedRowsAreRefusedOrCutNeverWrapped) {
     WriteTables(dir.path());
     // A doubled Batting row, a count with junk, a value past its field and a doubled
     // Teams row.
-    std::string batting, teams;
-    ReadFileBytes(dir / "Batting.csv", batting);
-    ReadFileBytes(dir / "Teams.csv", teams);
-    Write(dir / "Batting.csv", batting + "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n" +
-                                   "p1,1901,2,AAA,NL,5x40,1,0,0,0,0,0,0,0,0,0,0\n" +
-                                   "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n");
-    Write(dir / "Teams.csv", teams + "1900,NL,AAA,ATL,E,9,1,1,0,1,0,Atlanta Birds\n");
+    const std::string batting = Contents(dir / "Batting.csv"), teams = Contents(dir / "Teams.csv");
+    WriteBytes(dir / "Batting.csv", batting +
+                                        "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n" +
+                                        "p1,1901,2,AAA,NL,5x40,1,0,0,0,0,0,0,0,0,0,0\n" +
+                                        "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n");
+    WriteBytes(dir / "Teams.csv", teams + "1900,NL,AAA,ATL,E,9,1,1,0,1,0,Atlanta Birds\n");
     TeamList list;
     LahmanImportResult result;
     ASSERT_TRUE(ImportLahman(dir.path(), {}, list, &result));
@@ -267,12 +251,13 @@ TEST(LahmanImport, DamagedRowsAreRefusedOrCutNeverWrapped) {
     EXPECT_EQ(list[1]->players[0]->games, 255);
     EXPECT_EQ(result.seasons[0].standing.wins, 90);
 
-    Write(dir / "People.csv", "playerID,nameFirst\n" + std::string(kMaxCsvLineBytes + 1, 'x'));
+    WriteBytes(dir / "People.csv", "playerID,nameFirst\n" + std::string(kMaxCsvLineBytes + 1, 'x'));
     std::string error;
     EXPECT_FALSE(ImportLahman(dir.path(), {}, list, nullptr, &error));
     EXPECT_NE(error.find("People.csv: line 2 is longer than 1 MB"), std::string::npos) << error;
 }
 
+// A year range, with its progress to the end; a table without a column, or missing.
 TEST(LahmanImport, YearRangeAndMissingTablesOrColumns) {
     TempDir dir;
     WriteTables(dir.path());
@@ -289,113 +274,13 @@ TEST(LahmanImport, YearRangeAndMissingTablesOrColumns) {
     EXPECT_EQ(lastDone, steps);
 
     std::string error;
-    Write(dir / "Pitching.csv", "playerID,yearID,teamID\n");
+    WriteBytes(dir / "Pitching.csv", "playerID,yearID,teamID\n");
     TeamList none;
     EXPECT_FALSE(ImportLahman(dir.path(), {}, none, nullptr, &error));
     EXPECT_NE(error.find("Pitching.csv has no column"), std::string::npos) << error;
     std::filesystem::remove(dir / "People.csv");
     EXPECT_FALSE(ImportLahman(dir.path(), {}, none, nullptr, &error));
     EXPECT_NE(error.find("People.csv"), std::string::npos) << error;
-}
-
-// The real tables, when they are beside the checkout.
-class LahmanHistory : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        if (!std::filesystem::exists(std::filesystem::path(VELMORO_LAHMAN_DIR) / "Teams.csv"))
-            return;
-        teams_ = new TeamList;
-        ASSERT_TRUE(ImportLahman(VELMORO_LAHMAN_DIR, {}, *teams_, &result_));
-    }
-    static void TearDownTestSuite() {
-        delete teams_;
-        teams_ = nullptr;
-    }
-    void SetUp() override {
-        if (!teams_) GTEST_SKIP() << "no Lahman tables in " << VELMORO_LAHMAN_DIR;
-    }
-    static TeamList* teams_;
-    static LahmanImportResult result_;
-};
-TeamList* LahmanHistory::teams_ = nullptr;
-LahmanImportResult LahmanHistory::result_;
-
-TEST_F(LahmanHistory, FamousSeasons) {
-    const TeamRecord* yankees = LookupTeam(*teams_, "1927 Yankees");
-    ASSERT_NE(yankees, nullptr);
-    const PlayerRecord* ruth = FindPlayer(yankees, "Babe Ruth");
-    ASSERT_NE(ruth, nullptr);
-    EXPECT_EQ(ruth->homeRuns, 60);
-    EXPECT_TRUE(ruth->HasPosition(Outfield));
-    EXPECT_NE(FindPlayer(yankees, "Lou Gehrig"), nullptr);
-    const PlayerRecord* ichiro = FindPlayer(LookupTeam(*teams_, "2004 Mariners"), "Ichiro Suzuki");
-    ASSERT_NE(ichiro, nullptr);
-    EXPECT_EQ(EffectiveHits(*ichiro), 262);
-    // Every default the new game wizard offers, as a user who accepts them all gets it.
-    struct Side {
-        const char* team;
-        std::vector<std::vector<std::string>> slots;  // C, 1B, 2B, SS, 3B, LF, CF, RF
-    } sides[] = {
-        {"1927 Yankees",
-         {{"Pat Collins"},
-          {"Lou Gehrig"},
-          {"Tony Lazzeri"},
-          {"Mark Koenig"},
-          {"Joe Dugan", "Ray Gazella"},
-          {"Earle Combs", "Babe Ruth", "Bob Meusel"}}},
-        {"1975 Reds",
-         {{"Johnny Bench"},
-          {"Tony Perez"},
-          {"Joe Morgan"},
-          {"Dave Concepcion"},
-          {"Pete Rose"},
-          {"Ken Griffey", "George Foster", "Cesar Geronimo"}}},
-    };
-    for (const Side& side : sides) {
-        TeamRecord* team = LookupTeam(*teams_, side.team);
-        ASSERT_NE(team, nullptr) << side.team;
-        Session session;
-        std::string error;
-        ASSERT_TRUE(DefaultSetup(session, *team, *team, true, &error)) << error;
-        const auto& defense = session.game.visitor.defense;
-        std::set<std::string> outfield;
-        for (int slot = CatcherSlot; slot <= RightFieldSlot; ++slot) {
-            ASSERT_NE(defense[slot], nullptr) << side.team << " " << slot;
-            if (slot >= LeftFieldSlot) outfield.insert(defense[slot]->name);
-            const auto& allowed = side.slots[std::min(slot - CatcherSlot, 5)];
-            EXPECT_NE(std::find(allowed.begin(), allowed.end(), defense[slot]->name), allowed.end())
-                << side.team << " slot " << slot << ": " << defense[slot]->name;
-        }
-        EXPECT_EQ(outfield.size(), 3u);
-        EXPECT_GE(defense[DesignatedHitterSlot]->atBats, 100) << side.team;
-    }
-    for (const char* name :
-         {"1955 Dodgers", "2006 Red Sox", "2001 Diamondbacks", "1975 Reds", "1884 Nationals (AA)"})
-        EXPECT_NE(LookupTeam(*teams_, name), nullptr) << name;
-}
-
-TEST_F(LahmanHistory, EverySeasonUniqueGroupedAndPlayable) {
-    std::set<std::string> names;
-    std::vector<std::string> unplayable;
-    for (const auto& team : *teams_) {
-        EXPECT_TRUE(names.insert(team->name).second) << team->name;
-        EXPECT_LE(team->players.size(), 255u) << team->name;
-        if (!IsTeamPlayable(team.get())) unplayable.push_back(team->name);
-        std::set<std::string> players;
-        for (const auto& p : team->players)
-            EXPECT_TRUE(players.insert(p->name).second) << p->name;
-    }
-    EXPECT_GT(teams_->size(), 3000u);
-    EXPECT_TRUE(unplayable.empty()) << ::testing::PrintToString(unplayable);
-    EXPECT_TRUE(result_.leftOut.empty()) << ::testing::PrintToString(result_.leftOut);
-    EXPECT_EQ(result_.seasons.size(), teams_->size());
-    // Each season of a club follows its previous one where the club kept its name.
-    for (std::size_t i = 0; i < teams_->size(); ++i) {
-        const std::string& name = (*teams_)[i]->name;
-        if (name.rfind("2006 ", 0) == 0) {
-            EXPECT_EQ((*teams_)[i - 1]->name, PreviousSeasonName(name));
-        }
-    }
 }
 
 }  // namespace
