@@ -1,0 +1,108 @@
+// Games for tests: set up by hand on numbered teams (MakeTeam) with draws under the
+// test's control, or with every default of the wizard on a league.
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/plate_appearance.h"
+#include "engine/session.h"
+#include "engine/turns.h"
+#include "setup/default_setup.h"
+#include "support/test_league.h"
+
+namespace velmoro::testing {
+
+// Lineups and defences as the set-up would leave them on a MakeTeam team: fielders bat
+// 1..8, the pitcher (or the designated hitter) ninth; `pitcher` is the starter's index
+// among 16..24.
+inline void SetUpSide(GameState& game, int sideNumber, TeamRecord& team, bool designatedHitter,
+                      int pitcher = 16) {
+    GameSide& side = game.Side(sideNumber);
+    side.team = &team;
+    PlayerRecord* starter = team.players[pitcher].get();
+    side.defense.fill(nullptr);
+    side.defense[PitcherSlot] = starter;
+    // Defence slots 1..8 are C, 1B, 2B, SS, 3B, LF, CF, RF: the fielders' order.
+    for (int i = 0; i < 8; ++i) {
+        side.defense[i + 1] = team.players[i].get();
+        side.lineup[i] = team.players[i].get();
+    }
+    if (designatedHitter) side.defense[DesignatedHitterSlot] = team.players[8].get();
+    side.lineup[8] = designatedHitter ? team.players[8].get() : starter;
+    side.lineup[9] = starter;
+    side.pitchingStaff.fill(nullptr);
+    for (int i = 16; i < 25; ++i)
+        side.pitchingStaff[i - 16] = team.players[i].get();
+}
+
+// Both sides set up and the play screen opened on the game.
+inline void SetUpGame(Session& session, TeamRecord& visitors, TeamRecord& home,
+                      bool designatedHitter) {
+    session.game.designatedHitter = designatedHitter ? 1 : 0;
+    SetUpSide(session.game, kVisitors, visitors, designatedHitter);
+    SetUpSide(session.game, kHome, home, designatedHitter);
+    OpenPlayScreen(session);
+}
+
+// A table on which every draw gives `result`.
+inline OutcomeTable AlwaysTable(PlateResult result) {
+    // Limits in test order; every limit from the result's own on is 1000.
+    static constexpr PlateResult kOrder[] = {PlateResult::HomeRun, PlateResult::Triple,
+                                             PlateResult::Double,  PlateResult::Single,
+                                             PlateResult::Walk,    PlateResult::Strikeout,
+                                             PlateResult::FlyBall, PlateResult::GroundBall};
+    const auto index = std::find(std::begin(kOrder), std::end(kOrder), result) - kOrder;
+    auto limit = [&](int k) { return k >= index ? 1000u : 0u; };
+    OutcomeTable table;
+    table.homeRunLimit = limit(0);
+    table.tripleLimit = limit(1);
+    table.doubleLimit = limit(2);
+    table.singleLimit = limit(3);
+    table.walkLimit = limit(4);
+    table.strikeoutLimit = limit(5);
+    table.flyBallLimit = limit(6);
+    return table;
+}
+
+// Every slot of a side draws `result` from now on.
+inline void ForceSide(GameState& game, int sideNumber, PlateResult result) {
+    game.Side(sideNumber).outcomes.fill(AlwaysTable(result));
+    game.hasBattingOutcomes = true;
+}
+
+// Seeds the generator so that its next value satisfies `wanted`.
+inline void ArrangeNextValue(Random& random, const std::function<bool(int)>& wanted) {
+    for (std::uint32_t seed = 0;; ++seed) {
+        Random probe;
+        probe.Seed(seed);
+        if (wanted(probe.Next())) {
+            random.Seed(seed);
+            return;
+        }
+    }
+}
+
+// Slot+1 per runner as the queue stores them.
+inline void PlaceRunners(GameState& game, int bases, const std::vector<int>& slots) {
+    game.bases = bases;
+    game.runnerQueue.fill(0);
+    for (std::size_t i = 0; i < slots.size(); ++i)
+        game.runnerQueue[i] = slots[i] + 1;
+}
+
+// The test league's two teams (or `visitors` and `home` of the session's LegendDB) with
+// every default of the wizard; false and `error` when the set-up refuses.
+inline bool DefaultGame(Session& session, bool designatedHitter, std::string* error = nullptr,
+                        const std::string& visitors = kTestVisitors,
+                        const std::string& home = kTestHome) {
+    LoadTestLeague(session);
+    TeamRecord* v = LookupTeam(session.teams.legendTeams, visitors);
+    TeamRecord* h = LookupTeam(session.teams.legendTeams, home);
+    std::string ignored;
+    return v && h && DefaultSetup(session, *v, *h, designatedHitter, error ? error : &ignored);
+}
+
+}  // namespace velmoro::testing
