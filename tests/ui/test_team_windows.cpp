@@ -99,17 +99,13 @@ void TeamWindowsTest::wizardDefaultsAreTheDefaultSetup() {
         Next(wizard);
     }
     titles << Title(wizard);
-    const QStringList side{"Select A Starting Pitcher",
-                           "Select A Starting Catcher",
-                           "Select A Starting First Baseman",
-                           "Select A Starting Second Baseman",
-                           "Select A Starting Shortstop",
-                           "Select A Starting Third Baseman",
-                           "Select A Starting Left Fielder",
-                           "Select A Starting Center Fielder",
-                           "Select A Starting Right Fielder",
-                           "Select A Designated Hitter",
-                           "Set Batting Order"};
+    QStringList side;
+    for (const char* position :
+         {"Pitcher", "Catcher", "First Baseman", "Second Baseman", "Shortstop", "Third Baseman",
+          "Left Fielder", "Center Fielder", "Right Fielder"})
+        side << QString("Select A Starting ") + position;
+    side << "Select A Designated Hitter"
+         << "Set Batting Order";
     QCOMPARE(titles, side + side);
     wizard.button(QWizard::FinishButton)->click();
     QCOMPARE(wizard.result(), int(QDialog::Accepted));

@@ -11,10 +11,10 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/session.h"
 #include "platform/file_chooser.h"
@@ -25,23 +25,16 @@
 
 namespace velmoro::testing {
 
-// Hands out queued paths; an empty queue is a user who cancels.
-class ScriptedFileChooser : public FileChooser {
-  public:
-    std::deque<std::optional<std::string>> opens, saves;
+// Hands out the paths given, in order; once they run out, the user cancels.
+struct ScriptedFileChooser : FileChooser {
+    std::vector<std::optional<std::string>> opens, saves;
     int openCount = 0, saveCount = 0;
 
-    std::optional<std::string> ChooseOpen() override { return Take(opens, openCount); }
-    std::optional<std::string> ChooseSave() override { return Take(saves, saveCount); }
-
-  private:
-    static std::optional<std::string> Take(std::deque<std::optional<std::string>>& queue,
-                                           int& count) {
-        ++count;
-        if (queue.empty()) return std::nullopt;
-        auto choice = queue.front();
-        queue.pop_front();
-        return choice;
+    std::optional<std::string> ChooseOpen() override { return Take(opens, openCount++); }
+    std::optional<std::string> ChooseSave() override { return Take(saves, saveCount++); }
+    static std::optional<std::string> Take(const std::vector<std::optional<std::string>>& paths,
+                                           int at) {
+        return at < int(paths.size()) ? paths[at] : std::nullopt;
     }
 };
 
