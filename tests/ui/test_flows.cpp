@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "engine/turns.h"
+#include "setup/default_setup.h"
 #include "support/ui_harness.h"
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
@@ -62,15 +63,21 @@ struct Desk {
     // What the main menu leaves after a game, however it ended.
     void VerifyCleared() {
         const Session& session = harness.session;
-        for (const GameSide* side : {&session.game.visitor, &session.game.home}) {
-            QCOMPARE(side->lineup[0], nullptr);
-            QVERIFY(side->boxLines[0].empty());
-        }
+        QCOMPARE(session.game.visitor.lineup[0], nullptr);
         QCOMPARE(session.game.playLog, std::string("Top of inning 1\r\n"));
-        QCOMPARE(session.setup.setupSide, kVisitors);
         QCOMPARE(session.setup.selectingPosition, int(Pitcher));
     }
 };
+
+// Who plays where and bats when, for both sides, by name.
+QStringList Lineups(const Session& session) {
+    QStringList names;
+    for (const GameSide* side : {&session.game.visitor, &session.game.home})
+        for (const auto* list : {&side->lineup, &side->defense})
+            for (const PlayerRecord* player : *list)
+                names << (player ? QString::fromStdString(player->name) : "-");
+    return names;
+}
 
 void PitchUntil(PlayScreen* screen, const GameState& game, const std::function<bool()>& done) {
     for (int turn = 0; turn < 3000 && !done(); ++turn) {
@@ -92,13 +99,14 @@ class FlowsTest : public QObject {
 void FlowsTest::newGamePlayedToTheEndAndReplayed() {
     Desk desk;
     const GameState& game = desk.harness.session.game;
-    QStringList opening, replayOpening;
+    QStringList opening, replayOpening, lineups;
     QString shownLog, finalRuns;
     bool stillPlaying = false, replayFocused = false;
     std::unique_ptr<ModalWatcher<GameOverWindow>> over;
     std::unique_ptr<ModalWatcher<PlayScreen>> replay;
     ModalWatcher<PlayScreen> first([&](PlayScreen* screen) {
         opening = Look(*screen);
+        lineups = Lineups(desk.harness.session);
         // Cancel keeps the finished game on the screen; the next Pitch asks again.
         over = std::make_unique<ModalWatcher<GameOverWindow>>([&](GameOverWindow* window) {
             QCOMPARE(window->windowTitle(), QString("Velmoro Baseball Game Log"));
@@ -122,13 +130,19 @@ void FlowsTest::newGamePlayedToTheEndAndReplayed() {
     });
     QTest::mouseClick(desk.menu.NewGameButton(), Qt::LeftButton);
 
-    // Team page, nine lineup pages and the order page for each side.
+    // Team page, nine lineup pages and the order page for each side, every one taken as
+    // offered: the first team on both sides, set up as velmoro-sim's defaults do.
     QCOMPARE(desk.wizardNexts, 20);
+    Session expected;
+    LoadTestLeague(expected);
+    TeamRecord* hawks = LookupTeam(expected.teams.legendTeams, kTestVisitors);
+    std::string error;
+    QVERIFY(DefaultSetup(expected, *hawks, *hawks, false, &error));
+    QCOMPARE(lineups, Lineups(expected));
     QVERIFY(first.Fired() && replay && replay->Fired());
     QVERIFY(desk.harness.prompter.messages.empty());
     QVERIFY(stillPlaying && replayFocused);
-    // Every default takes the first team for both sides; the box score is the file
-    // written, its result line the runs the screen showed.
+    // The box score is the file written, its result line the runs the screen showed.
     QFile log(QString::fromStdString(desk.harness.session.gameLogPath.string()));
     QVERIFY(log.open(QIODevice::ReadOnly));
     QCOMPARE(shownLog, QString::fromUtf8(log.readAll()).replace("\r\n", "\n"));
