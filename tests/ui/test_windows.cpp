@@ -35,13 +35,13 @@ void PitchUntil(PlayScreen& screen, const std::function<bool()>& done) {
 
 // The screen's diamond paints the same picture as one showing these bases.
 bool DiamondShows(PlayScreen& screen, int bases) {
-    QWidget holder;
-    DiamondView reference([bases] { return bases; }, &holder);
-    const QSize size = screen.Diamond()->size();
-    reference.resize(size);
-    QImage shown(size, QImage::Format_RGB32), expected(size, QImage::Format_RGB32);
-    screen.Diamond()->render(&shown);
-    reference.render(&expected);
+    DiamondView reference([bases] { return bases; });
+    reference.resize(screen.Diamond()->size());
+    QImage shown(reference.size(), QImage::Format_RGB32), expected = shown;
+    shown.fill(Qt::black);
+    expected.fill(Qt::black);  // the picture alone, no window background
+    screen.Diamond()->render(&shown, {}, {}, QWidget::DrawChildren);
+    reference.render(&expected, {}, {}, QWidget::DrawChildren);
     return shown == expected;
 }
 

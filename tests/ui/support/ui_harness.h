@@ -4,8 +4,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -64,8 +64,7 @@ template <typename T>
 class ModalWatcher {
   public:
     explicit ModalWatcher(std::function<void(T*)> action, int timeoutMs = 20000)
-        : action_(std::move(action)), timeoutMs_(timeoutMs) {
-        clock_.start();
+        : action_(std::move(action)), deadline_(timeoutMs) {
         timer_.setInterval(2);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -80,15 +79,14 @@ class ModalWatcher {
             timer_.stop();
             fired_ = true;
             action_(window);
-        } else if (clock_.elapsed() > timeoutMs_) {
+        } else if (deadline_.hasExpired()) {
             timer_.stop();
             if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
         }
     }
 
     std::function<void(T*)> action_;
-    int timeoutMs_;
-    QElapsedTimer clock_;
+    QDeadlineTimer deadline_;
     QTimer timer_;
     bool fired_ = false;
 };
