@@ -303,6 +303,11 @@ void WindowsTest::managementWindowsChangeTheGame() {
 
 void WindowsTest::wizardPagesAndButtons() {
     LeagueHarness h;
+    {  // "DB Change" is only there with --maintenance.
+        NewGameWizard plain(h.context);
+        plain.show();
+        QVERIFY(!Child(plain.currentPage(), "databaseChange")->isVisible());
+    }
     h.context.maintenance = true;
     NewGameWizard wizard(h.context);
     wizard.show();
