@@ -33,6 +33,10 @@ struct Case {
     std::vector<std::string> args;
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
+
 std::vector<Case> ReadCases() {
     std::vector<Case> cases;
     std::ifstream in(kGolden / "cases.list");

@@ -93,14 +93,12 @@ inline void PlaceRunners(GameState& game, int bases, const std::vector<int>& slo
         game.runnerQueue[i] = slots[i] + 1;
 }
 
-// The test league's two teams (or `visitors` and `home` of the session's LegendDB) with
-// every default of the wizard; false and `error` when the set-up refuses.
-inline bool DefaultGame(Session& session, bool designatedHitter, std::string* error = nullptr,
-                        const std::string& visitors = kTestVisitors,
-                        const std::string& home = kTestHome) {
+// The test league's two teams with every default of the wizard; false and `error` when
+// the set-up refuses.
+inline bool DefaultGame(Session& session, bool designatedHitter, std::string* error = nullptr) {
     LoadTestLeague(session);
-    TeamRecord* v = LookupTeam(session.teams.legendTeams, visitors);
-    TeamRecord* h = LookupTeam(session.teams.legendTeams, home);
+    TeamRecord* v = LookupTeam(session.teams.legendTeams, kTestVisitors);
+    TeamRecord* h = LookupTeam(session.teams.legendTeams, kTestHome);
     std::string ignored;
     return v && h && DefaultSetup(session, *v, *h, designatedHitter, error ? error : &ignored);
 }

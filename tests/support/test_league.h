@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -65,6 +66,29 @@ inline PlayerRecord MakePitcher(const std::string& name, bool starter, int varia
     return p;
 }
 
+// A player by the traits a rule looks at; a pitching line when `era` is not 0.
+struct RosterSpec {
+    const char* name;
+    int positions;
+    int avg;
+    int era = 0, games = 0, innings = 0;
+};
+
+inline void AddRoster(TeamRecord& team, std::initializer_list<RosterSpec> roster) {
+    for (const RosterSpec& r : roster) {
+        PlayerRecord p(r.name);
+        p.positions = static_cast<std::uint8_t>(r.positions);
+        p.battingAvg = static_cast<std::uint16_t>(r.avg);
+        if (r.era) {
+            p.pitching = std::make_unique<PitchingLine>();
+            p.pitching->eraX100 = static_cast<std::uint16_t>(r.era);
+            p.pitching->games = static_cast<std::uint8_t>(r.games);
+            p.pitching->inningsPitched = static_cast<std::uint16_t>(r.innings);
+        }
+        team.AddPlayer(std::move(p));
+    }
+}
+
 // --- The two-team test league ------------------------------------------------------------
 
 inline constexpr const char* kTestVisitors = "1950 Harbor Hawks";
@@ -76,36 +100,15 @@ struct TestPlayerSpec {
     std::uint16_t battingAvg;
 };
 
-// A player whose batting average (and so the default set-up's choices) is `traits`'s.
+// A player of MakeBatter's or MakePitcher's numbers with the batting average of
+// `traits`; pitchers' earned run averages rise with `variant`, so the first starts.
 inline PlayerRecord TestPlayer(const TestPlayerSpec& traits, int variant) {
-    PlayerRecord player(traits.name);
-    player.positions = traits.positions;
+    const bool pitcher = traits.positions & Pitcher;
+    PlayerRecord player = pitcher ? MakePitcher(traits.name, true, variant)
+                                  : MakeBatter(traits.name, traits.positions, variant);
     player.battingAvg = traits.battingAvg;
-    player.games = 140;
-    player.atBats = static_cast<std::uint16_t>(480 + variant * 7);
     player.hits = static_cast<std::uint8_t>(player.atBats * traits.battingAvg / 1000);
-    player.doubles = static_cast<std::uint8_t>(20 + variant % 9);
-    player.triples = static_cast<std::uint8_t>(2 + variant % 4);
-    player.homeRuns = static_cast<std::uint8_t>(6 + (variant * 5) % 25);
-    player.runs = static_cast<std::uint8_t>(60 + variant * 3);
-    player.rbi = static_cast<std::uint8_t>(55 + variant * 4);
-    player.walks = static_cast<std::uint8_t>(40 + variant * 2);
-    player.strikeouts = static_cast<std::uint8_t>(60 + variant * 3);
-    player.stolenBases = static_cast<std::uint8_t>(variant % 12);
-    if (traits.positions & Pitcher) {
-        player.atBats = 70;
-        player.hits = static_cast<std::uint8_t>(70 * traits.battingAvg / 1000);
-        auto line = std::make_unique<PitchingLine>();
-        line->eraX100 = static_cast<std::uint16_t>(285 + variant * 23);
-        line->wins = static_cast<std::uint8_t>(17 - variant % 8);
-        line->losses = static_cast<std::uint8_t>(8 + variant % 5);
-        line->games = 34;
-        line->inningsPitched = static_cast<std::uint16_t>(210 - variant * 6);
-        line->strikeouts = static_cast<std::uint16_t>(150 - variant * 4);
-        line->walks = static_cast<std::uint16_t>(60 + variant);
-        line->oppAvgX1000 = static_cast<std::uint16_t>(235 + variant * 3);
-        player.pitching = std::move(line);
-    }
+    if (pitcher) player.pitching->eraX100 = static_cast<std::uint16_t>(285 + variant * 23);
     return player;
 }
 

@@ -187,7 +187,11 @@ TEST_F(Engine, StealsAndSqueezesByDraw) {
         EXPECT_EQ(g.visitor.lineScore[0], c.runs);
         EXPECT_EQ(g.home.boxLines[9].back()->pitching->earnedRuns, c.runs);
         EXPECT_EQ(g.batterIndex, c.batterAfter);
-        if (c.choice == SqueezeChoice) {
+        // A steal keeps the defensive choice; every other turn resets both lists.
+        const bool steal = c.choice == StealChoice;
+        EXPECT_TRUE(display.Has(steal ? "ResetChoices 10" : "ResetChoices 11"));
+        EXPECT_FALSE(display.Has(steal ? "ResetChoices 11" : "ResetChoices 10"));
+        if (!steal) {
             EXPECT_EQ(CurrentLine(g.visitor, 4).atBats, c.stealers[0]);
             EXPECT_EQ(CurrentLine(g.visitor, 4).rbi, c.runs);
             continue;
@@ -196,8 +200,6 @@ TEST_F(Engine, StealsAndSqueezesByDraw) {
             const bool stole = std::count(c.stealers.begin(), c.stealers.end(), slot) > 0;
             EXPECT_EQ(CurrentLine(g.visitor, slot).stolenBases, stole ? 1 : 0) << slot;
         }
-        EXPECT_TRUE(display.Has("ResetChoices 10"));
-        EXPECT_FALSE(display.Has("ResetChoices 11"));
     }
 }
 
@@ -222,6 +224,23 @@ TEST_F(Engine, IntentionalWalkForcesOnlyTheRunnersBehind) {
     }
     EXPECT_EQ(CurrentLine(game.visitor, 4).walks, 7);
     EXPECT_EQ(HomePitcher().walks, 7);
+}
+
+// The scoreboard shows what changed: runs in the first nine innings' boxes and the
+// totals, hits only when there were some.
+TEST_F(Engine, ScoreboardShowsWhatChanged) {
+    game.inning = 3;
+    game.halfInningRuns = 1;
+    ApplyPlayResult(session, {2, 1, 0});
+    EXPECT_EQ(game.visitor.lineScore[2], 3);
+    EXPECT_EQ(screen.calls, (std::vector<std::string>{"Box 1 3 3", "Box 1 10 2", "Box 1 11 1"}));
+    screen.Clear();
+    game.inning = 10;
+    game.battingSide = kHome;
+    game.halfInningRuns = 0;
+    ApplyPlayResult(session, {1, 0, 0});
+    EXPECT_EQ(game.home.teamRuns, 1);
+    EXPECT_EQ(screen.calls, std::vector<std::string>{"Box 2 10 1"});
 }
 
 // A pinch hitter who cannot field leaves once his turn is over: the substitution window

@@ -1,194 +1,210 @@
-// Saved games: the bytes on disk, exact restoration, and reads that must fail cleanly.
+// Saved games beyond the recorded runs (tests/data/golden), which show the file bytes,
+// play going on after a load, and every damaged file's reason: a load in the middle of
+// any game, substitutions included; what a failed read leaves; refused writes; custom
+// teams found again.
 #include "saves/saved_game.h"
 
-#include <fmt/format.h>
 #include <gtest/gtest.h>
 
-#include "engine/turns.h"
-#include "saves/game_fixture.h"
+#include "engine/invariants.h"
+#include "engine/strategies.h"
+#include "setup/manage_pitching.h"
+#include "setup/manage_substitution.h"
+#include "support/temp_dir.h"
+#include "support/test_game.h"
 
-namespace velmoro {
+namespace velmoro::testing {
 namespace {
 
-using namespace velmoro::testing;
+namespace fs = std::filesystem;
 
-struct RoundTripCase {
-    const char* label;
-    bool dh;
-    bool homeAtBat;
-    bool pinchHitter;
-    bool relief;
-    bool longLog;
-};
+const fs::path kSaves = fs::path(VELMORO_TEST_DATA_DIR) / "saves";
+const fs::path kDemoLeague = VELMORO_DATA_DIR;
 
-class RoundTrip : public ::testing::TestWithParam<RoundTripCase> {};
-
-// Saving and loading in a new run restores the game exactly, and saving the loaded
-// game again gives the same bytes.
-TEST_P(RoundTrip, LoadRestoresTheGameExactly) {
-    const RoundTripCase& c = GetParam();
-    Installation install;
-    Session original;
-    install.Attach(original);
-    StartGame(original, "2001 Aces", "2001 Bears", c.dh);
-    GameState& game = original.game;
-    MidGameCounters(game, c.homeAtBat);
-    if (c.pinchHitter) PinchHit(game.visitor, 4);
-    if (c.relief) ChangePitcher(game.home);
-    if (c.longLog) {
-        for (int i = 0; i < 400; ++i)
-            game.playLog += fmt::format("Player {}  Struckout.\r\n", i);
-    }
-
-    const auto file = install.dir / "game.gam";
-    ASSERT_TRUE(WriteSavedGame(game, file));
-    Session loaded;
-    install.Attach(loaded);
-    ASSERT_TRUE(LoadSavedGame(loaded, file));
-    EXPECT_EQ(Describe(loaded.game), Describe(game));
-    EXPECT_EQ(loaded.game.designatedHitter, c.dh ? 1 : 0);
-
-    const auto again = install.dir / "again.gam";
-    ASSERT_TRUE(WriteSavedGame(loaded.game, again));
-    EXPECT_EQ(ReadBytes(again), ReadBytes(file));
+std::string Text(const GameState& game) {
+    std::string text;
+    EXPECT_TRUE(SavedGameText(game, text));
+    return text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Games, RoundTrip,
-    // Plain games at every turn, with and without the designated hitter, are covered
-    // by EveryTurnOfPlayedGamesLoadsExactly; these add what turns alone do not make.
-    ::testing::Values(RoundTripCase{"pinchHitter", false, false, true, false, false},
-                      RoundTripCase{"relief", false, true, false, true, false},
-                      RoundTripCase{"reliefWithDh", true, false, true, true, false},
-                      RoundTripCase{"longLog", false, false, false, false, true}),
-    [](const auto& info) { return std::string(info.param.label); });
+// As ResetGame leaves a game.
+void ExpectCleanState(const GameState& game) {
+    for (const GameSide* side : {&game.visitor, &game.home}) {
+        EXPECT_EQ(side->lineup[0], nullptr);
+        EXPECT_EQ(side->defense[1], nullptr);
+        EXPECT_TRUE(side->boxLines[0].empty());
+        EXPECT_EQ(side->teamRuns, 0);
+    }
+    EXPECT_FALSE(game.hasBattingBoxLines);
+    EXPECT_EQ(game.inning, 1);
+    EXPECT_EQ(game.bases, 0);
+    EXPECT_EQ(game.playLog, "Top of inning 1\r\n");
+}
 
-// After every turn of real games, the last one included, the saved game loads into a
-// new run as the very state the game is in: runners, outs (3 when the last out ended
-// the game), the batter due and every BoxLine.
-TEST(SavedGame, EveryTurnOfPlayedGamesLoadsExactly) {
-    Installation install;
+// Saved after every turn, with pinch hitters and relievers coming in, and loaded into a
+// new run: the same file again, the same lineups, and until the first substitution
+// (whose outcome table only a loaded game builds anew) the same game from there on.
+TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
+    TempDir install;
+    ASSERT_TRUE(WriteTestLeague(install.path()));
+    auto names = [](const GameSide& side) {
+        std::string text;
+        for (const PlayerRecord* p : side.lineup)
+            text += (p ? p->name : "-") + ",";
+        for (const PlayerRecord* p : side.defense)
+            text += (p ? p->name : "-") + ",";
+        return text;
+    };
     for (const bool dh : {false, true}) {
         Session session;
-        install.Attach(session);
+        session.installDirectory = install.path();
         session.random.SetFixedSeed(dh ? 99u : 7u);
-        StartGame(session, "2001 Aces", "2001 Dukes", dh);
+        ASSERT_TRUE(DefaultGame(session, dh));
         OpenPlayScreen(session);
-        for (int turn = 0;; ++turn) {
-            SCOPED_TRACE(fmt::format("dh {} turn {}", dh, turn));
-            const auto file = install.dir / fmt::format("t{}-{}.gam", dh, turn);
-            ASSERT_TRUE(WriteSavedGame(session.game, file));
-            Session loaded;
-            install.Attach(loaded);
-            ASSERT_TRUE(LoadSavedGame(loaded, file));
-            ASSERT_EQ(Describe(loaded.game), Describe(session.game));
-            if (IsGameOver(session.game)) {
-                EXPECT_EQ(session.game.outs, 3) << "these seeds end on a third out";
-                break;
+        GameState& game = session.game;
+        bool substituted = false;
+        for (int turn = 0; !IsGameOver(game); ++turn) {
+            SCOPED_TRACE(::testing::Message() << "dh " << dh << " turn " << turn);
+            if (turn % 23 == 11) {
+                game.dialogSide = game.battingSide == kHome ? kVisitors : kHome;
+                const auto pitchers = PitchingChangeCandidates(game);
+                if (!pitchers.empty()) ApplyPitchingChange(session, pitchers.front());
+                substituted = true;
+            } else if (turn % 17 == 8 && game.Batting().lineup[game.batterIndex] !=
+                                             game.Batting().defense[PitcherSlot]) {
+                game.dialogSide = game.battingSide;
+                const auto bench = SubstitutionCandidates(session, PinchHitter).names;
+                if (!bench.empty()) ApplySubstitution(session, PinchHitter, bench.front());
+                substituted = true;
             }
-            PlayTurn(session, turn % 9 == 4 ? 2 : 0, turn % 11 == 5 ? 1 : 0);
+            const fs::path file = install / "turn.gam";
+            ASSERT_TRUE(WriteSavedGame(game, file));
+            Session loaded;
+            loaded.installDirectory = install.path();
+            ASSERT_TRUE(LoadSavedGame(loaded, file));
+            ASSERT_EQ(Text(loaded.game), Text(game));
+            ASSERT_EQ(GameStateProblem(loaded.game), "");
+            ASSERT_EQ(names(loaded.game.visitor) + names(loaded.game.home),
+                      names(game.visitor) + names(game.home));
+            for (Session* s : {&session, &loaded}) {
+                s->random.Seed(static_cast<std::uint32_t>(turn));
+                if (s == &session || !substituted) PlayTurn(*s, turn % 9 == 4 ? StealChoice : 0, 0);
+            }
+            if (!substituted) ASSERT_EQ(loaded.game.playLog, game.playLog);
         }
     }
 }
 
-// A replay after loading starts from the file's starters, the designated hitter's
-// starting pitcher included.
-TEST(SavedGame, ReplayAfterLoadStartsWithTheStarters) {
-    for (bool dh : {false, true}) {
-        Installation install;
-        Session original;
-        install.Attach(original);
-        StartGame(original, "2001 Colts", "2001 Dukes", dh);
-        const std::string starters = Describe(original.game);
-        ChangePitcher(original.game.visitor);
-        PinchHit(original.game.home, 6);
-        const auto file = install.dir / "g.gam";
-        ASSERT_TRUE(WriteSavedGame(original.game, file));
-
-        Session loaded;
-        install.Attach(loaded);
-        ASSERT_TRUE(LoadSavedGame(loaded, file));
-        PrepareReplay(loaded.game);
-        PrepareReplay(original.game);
-        EXPECT_EQ(Describe(loaded.game), Describe(original.game)) << "dh " << dh;
-        EXPECT_EQ(Describe(loaded.game), starters) << "dh " << dh;
+// Each damaged file is refused, and the game loaded before it is cleared away.
+TEST(SavedGame, FailedReadsLeaveACleanGame) {
+    if (!fs::exists(kDemoLeague / "LegendDB")) GTEST_SKIP() << "no demo league in " << kDemoLeague;
+    Session session;
+    session.installDirectory = kDemoLeague;
+    int files = 0;
+    for (const auto& entry : fs::directory_iterator(kSaves)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind("demo_", 0) == 0) continue;
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(ReadSavedGame(session, kSaves / "demo_mid.gam"));
+        std::string reason;
+        EXPECT_FALSE(ReadSavedGame(session, entry.path(), &reason));
+        EXPECT_NE(reason, "");
+        ExpectCleanState(session.game);
+        ++files;
+    }
+    EXPECT_GT(files, 30);
+    for (const fs::path& path : {fs::path(), kSaves, kSaves / "missing.gam"}) {
+        ASSERT_TRUE(ReadSavedGame(session, kSaves / "demo_mid.gam"));
+        EXPECT_FALSE(LoadSavedGame(session, path));
+        ExpectCleanState(session.game);
     }
 }
 
-// The bytes a Windows text-mode writer gives: the field order of the file and CR LF
-// line ends, the play-by-play's own lines ending CR CR LF, nothing added at the end.
-TEST(SavedGame, FileBytes) {
-    Installation install;
+// Cut short anywhere before its play-by-play a saved game never loads; cut inside the
+// play-by-play it loads with the lines that are whole, and is refused when a line is
+// cut in two.
+TEST(SavedGame, EveryTruncation) {
+    if (!fs::exists(kDemoLeague / "LegendDB")) GTEST_SKIP() << "no demo league in " << kDemoLeague;
+    const std::string good = Contents(kSaves / "demo_mid.gam");
+    const std::size_t logStart = good.find("Top of inning 1");
+    TempDir dir;
     Session session;
-    install.Attach(session);
-    StartGame(session, "2001 Aces", "2001 Bears", false);
-    GameState& game = session.game;
-    BoxLine& first = *game.visitor.boxLines[0].front();
-    first.atBats = 1, first.runs = 2, first.hits = 3, first.doubles = 4, first.triples = 5;
-    first.homeRuns = 6, first.rbi = 7, first.stolenBases = 8, first.caughtStealing = 9;
-    first.walks = 10, first.strikeouts = 11;
-    BoxPitching& pitching = *game.visitor.boxLines[9].front()->pitching;
-    pitching.inningsPitched = 13, pitching.earnedRuns = 2, pitching.saves = 5;
-    pitching.strikeouts = 7, pitching.walks = 3;
-    MidGameCounters(game, true);
-    game.visitor.errors = 1;
-    game.reserved = 0;
-
-    std::string bytes;
-    ASSERT_TRUE(SavedGameText(game, bytes));
-    const std::string head =
-        fmt::format("2001 Aces\r\n2001 Bears\r\n{}\r\n1,2,3,4,5,6,7,8,9,10,11,{}\r\n0\r\n",
-                    first.name, first.positions);
-    EXPECT_EQ(bytes.substr(0, head.size()), head);
-    const std::string pitcher =
-        fmt::format("{}\r\n13,2,5,7,3\r\n0\r\n", game.visitor.boxLines[9].front()->name);
-    EXPECT_NE(bytes.find(pitcher), std::string::npos);
-    const std::string tail =
-        "1\r\n3\r\n7\r\n4\r\n2\r\n2\r\n0\r\n1\r\n0\r\n5\r\n0\r\n3,1,0\r\n6\r\n2\r\n0\r\n"
-        "0,1,0,2,0,1,-1,-1,-1\r\n0,0,2,0,0,0,-1,-1,-1\r\n"
-        "Top of inning 1\r\r\n\r\r\nBottom of inning 5.\r\r\nSomebody  hit a Single.\r\r\n";
-    ASSERT_GE(bytes.size(), tail.size());
-    EXPECT_EQ(bytes.substr(bytes.size() - tail.size()), tail);
-
-    // Saving twice in a row gives the same file.
-    const auto file = install.dir / "twice.gam";
-    ASSERT_TRUE(WriteSavedGame(game, file));
-    EXPECT_EQ(ReadBytes(file), bytes);
-    ASSERT_TRUE(WriteSavedGame(game, file));
-    EXPECT_EQ(ReadBytes(file), bytes);
+    session.installDirectory = kDemoLeague;
+    for (std::size_t start = 0, end; (end = good.find('\n', start)) != std::string::npos;
+         start = end + 1) {
+        // Each line cut in its middle, before its line end, between CR and LF, after it.
+        for (std::size_t size : {start + (end - start) / 2, end - 1, end, end + 1}) {
+            const std::string cut = good.substr(0, size);
+            // A new file each time: replacing one file thousands of times waits on the disk.
+            const fs::path file = dir / ("cut" + std::to_string(size) + ".gam");
+            WriteBytes(file, cut);
+            const bool wholeLogLines = size > logStart && good[size - 1] == '\n';
+            ASSERT_EQ(ReadSavedGame(session, file), wholeLogLines) << "cut at byte " << size;
+            if (!wholeLogLines) continue;
+            std::string log = good.substr(logStart, size - logStart);
+            for (std::size_t at; (at = log.find("\r\r\n")) != std::string::npos;)
+                log.erase(at, 1);
+            ASSERT_EQ(session.game.playLog, log) << size;
+        }
+    }
 }
 
-// Files whose lines end in LF (as a writer without line-end translation gives, the log
-// then ending CR LF), in LF only, or with blanks between numbers read back the same.
-TEST(SavedGame, AcceptedLineEndsAndBlanks) {
-    Installation install;
+// A name holding a line end cannot be read back: the save is refused and an older
+// saved game under that name survives, as it does when the folder cannot be written.
+TEST(SavedGame, RefusedSavesKeepTheOlderFile) {
     Session session;
-    install.Attach(session);
-    StartGame(session, "2001 Aces", "2001 Bears", true);
-    MidGameCounters(session.game, false);
-    std::string bytes;
-    ASSERT_TRUE(SavedGameText(session.game, bytes));
-    const std::size_t logStart = bytes.find("Top of inning 1");
-    const std::string numbersSpaced =
-        ReplaceAll(ReplaceAll(bytes.substr(0, logStart), ",", ", "), "\r\n0\r\n", "\r\n 0 \r\n") +
-        bytes.substr(logStart);
-    const std::string counterBlankLines =
-        ReplaceAll(bytes, "\r\n3,1,0\r\n", "\r\n\r\n\t3,1,0\r\n\r\n");
+    ASSERT_TRUE(DefaultGame(session, false));
+    MakeBoxLines(session.game, true);
+    TempDir dir;
+    const fs::path file = dir / "keep.gam";
+    GameState& game = session.game;
+    ASSERT_TRUE(WriteSavedGame(game, file));
+    const std::string older = Contents(file);
+    std::string& teamName = game.visitor.team->name;
+    std::string& playerName = game.home.boxLines[3].front()->name;
+    for (const char* bad : {"\n", "\r", "\r\n"}) {
+        for (std::string* name : {&teamName, &playerName}) {
+            const std::string kept = *name;
+            *name += bad;
+            EXPECT_FALSE(WriteSavedGame(game, file));
+            *name = kept;
+        }
+    }
+    EXPECT_FALSE(WriteSavedGame(game, dir / "no such folder" / "x.gam"));
+    EXPECT_FALSE(WriteSavedGame(game, ""));
+    ResetGame(game);  // a game without BoxLines holds nothing to continue
+    EXPECT_FALSE(WriteSavedGame(game, file));
+    EXPECT_EQ(Contents(file), older);
+    EXPECT_EQ(dir.EntryCount(), 1) << "no temporary file is left beside the saved game";
+}
 
-    const std::pair<const char*, std::string> variants[] = {
-        {"unix writer", ReplaceAll(bytes, "\r\n", "\n")},
-        {"lf only", ReplaceAll(bytes, "\r", "")},
-        {"spaced numbers", numbersSpaced},
-        {"blank lines", counterBlankLines},
-    };
-    for (const auto& [label, variant] : variants) {
-        WriteBytes(install.dir / "v.gam", variant);
+// After LegendDB the custom teams are searched, and a custom team that shares a
+// historical team's name is found by its players.
+TEST(SavedGame, CustomTeamsLoadAgain) {
+    TeamList custom;
+    AddLeagueTeam(custom, "Night Owls", 91);
+    AddLeagueTeam(custom, "2001 Bears", 57, "Cubby");  // a LegendDB team's name
+    TempDir install;
+    ASSERT_TRUE(WriteLeague(install.path(), MakeLeague(), custom));
+    for (const char* visitors : {"Night Owls", "2001 Bears"}) {
+        SCOPED_TRACE(visitors);
+        Session original;
+        original.installDirectory = install.path();
+        LoadCustomDatabase(original.teams, install.path());
+        ASSERT_TRUE(LoadLegendDatabase(original.teams, install.path()));
+        TeamRecord* v = LookupTeam(original.teams.customTeams, visitors);
+        TeamRecord* h = LookupTeam(original.teams.legendTeams, "2001 Aces");
+        std::string error;
+        ASSERT_TRUE(v && h && DefaultSetup(original, *v, *h, false, &error)) << error;
+        MakeBoxLines(original.game, true);
+        ASSERT_TRUE(WriteSavedGame(original.game, install / "custom.gam"));
         Session loaded;
-        install.Attach(loaded);
-        ASSERT_TRUE(LoadSavedGame(loaded, install.dir / "v.gam")) << label;
-        EXPECT_EQ(Describe(loaded.game), Describe(session.game)) << label;
+        loaded.installDirectory = install.path();
+        ASSERT_TRUE(LoadSavedGame(loaded, install / "custom.gam"));
+        EXPECT_EQ(Text(loaded.game), Text(original.game));
+        EXPECT_EQ(loaded.game.visitor.team, LookupTeam(loaded.teams.customTeams, visitors));
     }
 }
 
 }  // namespace
-}  // namespace velmoro
+}  // namespace velmoro::testing

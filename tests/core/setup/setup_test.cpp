@@ -1,0 +1,285 @@
+// The set-up rules as tables: the team page's lists and notices, the lineup pages'
+// candidates, the default set-up, and in-game pitching changes and substitutions.
+#include <gtest/gtest.h>
+
+#include "setup/batting_order.h"
+#include "setup/default_setup.h"
+#include "setup/lineup.h"
+#include "setup/manage_pitching.h"
+#include "setup/manage_substitution.h"
+#include "setup/team_page.h"
+#include "setup/team_prep.h"
+#include "support/recording_display.h"
+#include "support/test_game.h"
+
+namespace velmoro::testing {
+namespace {
+
+using Names = std::vector<std::string>;
+using Chain = std::vector<std::pair<std::string, int>>;
+constexpr int kOf = Outfield;
+
+// Two starters, a reliever, one player per position and a bench outfielder.
+void FillFull(TeamRecord& team) {
+    AddRoster(team, {{"Ace", Pitcher, 100, 250, 30, 240},
+                     {"Second", Pitcher, 120, 300, 30, 200},
+                     {"Reliever", Pitcher, 90, 200, 60, 80},
+                     {"Catch", Catcher, 260},
+                     {"First", FirstBase, 300},
+                     {"Second Base", SecondBase, 280},
+                     {"Short", Shortstop, 250},
+                     {"Third", ThirdBase, 270},
+                     {"Left", kOf, 290},
+                     {"Center", kOf, 310},
+                     {"Right", kOf, 240},
+                     {"Bench", kOf | FirstBase, 230}});
+}
+
+// Lineup pages: the candidates of the page reached by taking every earlier page's
+// first candidate.
+TEST(Setup, LineupPageCandidates) {
+    const struct {
+        const char* name;
+        std::function<void(TeamRecord&)> fill;
+        bool dh;
+        int pages;
+        Names expected;
+    } cases[] = {
+        {"pitchers of the staff rule, best ERA first",
+         [](TeamRecord& t) {
+             AddRoster(t, {{"NoGames", Pitcher, 100, 100, 0, 0},
+                           {"ThreePerGame", Pitcher, 100, 150, 10, 39},  // 3.9 drops to 3
+                           {"FourPerGame", Pitcher, 100, 400, 10, 40},
+                           {"Starter", Pitcher, 100, 300, 30, 200},
+                           {"LineNoBit", FirstBase, 100, 200, 30, 200},
+                           {"Infielder", SecondBase, 300}});
+         },
+         false,
+         0,
+         {"Starter", "FourPerGame"}},
+        {"no starter: infielders and pitchers by average",
+         [](TeamRecord& t) {
+             AddRoster(t, {{"Reliever", Pitcher, 150, 200, 50, 60},
+                           {"Catcher", Catcher, 400},
+                           {"Shortstop", Shortstop, 350},
+                           {"Unused", Pitcher, 100, 300, 0, 0},
+                           {"Fielder", kOf, 380}});
+         },
+         false,
+         0,
+         {"Shortstop", "Reliever", "Unused"}},
+        {"first base", FillFull, false, 2, {"First", "Bench"}},
+        {"left field", FillFull, false, 6, {"Center", "Left", "Right", "Bench"}},
+        {"center field", FillFull, false, 7, {"Left", "Right", "Bench"}},
+        {"right field", FillFull, false, 8, {"Right", "Bench"}},
+        {"designated hitter: every unplaced player",
+         FillFull,
+         true,
+         9,
+         {"Bench", "Second", "Reliever"}},
+        {"three outfielders, one catching: infielders fill in",
+         [](TeamRecord& t) {
+             AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
+                           {"CatchOF", Catcher | kOf, 320},
+                           {"First", FirstBase, 300},
+                           {"Second", SecondBase, 280},
+                           {"Short", Shortstop, 250},
+                           {"Third", ThirdBase, 270},
+                           {"Utility", ThirdBase | Shortstop, 260},
+                           {"Left", kOf, 290},
+                           {"Center", kOf, 210}});
+         },
+         false,
+         8,
+         {"Short"}},
+        {"the same name twice",
+         [](TeamRecord& t) {
+             AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
+                           {"Smith", Catcher, 300},
+                           {"Smith", Catcher | FirstBase, 290}});
+         },
+         false,
+         1,
+         {"Smith", "Smith"}},
+        {"a placed name blocks its twin",
+         [](TeamRecord& t) {
+             AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
+                           {"Smith", Catcher, 300},
+                           {"Smith", Catcher | FirstBase, 290}});
+         },
+         false,
+         2,
+         {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TeamRecord team("1950 Team");
+        c.fill(team);
+        Session session;
+        session.game.visitor.team = session.game.home.team = &team;
+        PrepareSide(session, kVisitors);
+        PrepareSide(session, kHome);
+        StartLineupPages(session, &team, &team, c.dh);
+        ResetSetup(session);
+        for (int page = 0; page < c.pages; ++page) {
+            const Names names = LineupCandidates(session);
+            if (!names.empty()) SelectLineupCandidate(session, names.front());
+            AdvanceLineupPage(session);
+        }
+        EXPECT_EQ(LineupCandidates(session), c.expected);
+    }
+}
+
+TEST(Setup, ThinRosterFailsWithThePositionOfTheEmptyPage) {
+    const struct {
+        std::vector<int> kept;  // FillFull's players by the order they are added
+        bool dh, homeThin;
+        const char* position;
+    } cases[] = {
+        {{8, 9, 10}, false, false, "pitcher"},
+        {{0, 3, 4, 5, 6, 7, 8, 9}, false, true, "outfield"},
+        {{0, 3, 4, 5, 6, 7, 8, 9, 10}, true, false, "designated hitter"},
+    };
+    for (const auto& c : cases) {
+        TeamRecord full("1950 Full"), source("1950 Source"), thin("1950 Thin");
+        FillFull(full);
+        FillFull(source);
+        for (int i : c.kept)
+            thin.players.push_back(std::move(source.players[i]));
+        Session session;
+        std::string error;
+        EXPECT_FALSE(DefaultSetup(session, c.homeThin ? full : thin, c.homeThin ? thin : full, c.dh,
+                                  &error));
+        EXPECT_EQ(error, std::string("There are no players left to play ") + c.position +
+                             ".\nPlease try again.");
+        EXPECT_EQ(session.setup.setupSide, c.homeThin ? kHome : kVisitors);
+    }
+}
+
+TEST(Setup, TeamPageListsAndNotices) {
+    const std::string invalid =
+        "custom teams have been detected.  This \nis usually because a team has been saved "
+        "without \nhaving at least 9 members and a member for every \nposition.";
+    TeamDatabase db;
+    for (const char* name : {"2006 Mets", "1950 Valley Rams", "1950 harbor Hawks", "1927 Rams"})
+        AddLeagueTeam(db.legendTeams, name, 3);
+    AddTeam(db.legendTeams, "");  // a team without a year is never offered
+    EXPECT_EQ(YearEntries(db), (Names{"1927", "1950", "2006"}));
+    EXPECT_EQ(OpeningNotice(db), "");
+    AddTeam(db.customTeams, "Broken").AddPlayer(MakeBatter("Lonely", Catcher, 1));
+    EXPECT_EQ(YearEntries(db), (Names{"1927", "1950", "2006"}));
+    EXPECT_EQ(OpeningNotice(db),
+              "No valid " + invalid +
+                  "  \n\nThis can be fixed by clicking the 'Custom Team'\nbutton and further "
+                  "editing the missing team.");
+    AddLeagueTeam(db.customTeams, "Zebras", 5);
+    AddLeagueTeam(db.customTeams, "aardvarks", 6);
+    EXPECT_EQ(OpeningNotice(db), "");
+    EXPECT_EQ(YearEntries(db), (Names{"Custom", "1927", "1950", "2006"}));
+
+    const TeamEntries year = TeamEntriesOfYear(db, "1950");
+    EXPECT_EQ(year.names, (Names{"harbor Hawks", "Valley Rams"}));
+    const TeamEntries custom = TeamEntriesOfYear(db, "Custom");
+    EXPECT_EQ(custom.names, (Names{"aardvarks", "Zebras"}));
+    EXPECT_EQ(custom.unplayable, 1);
+    // Only Team 1 complains; Team 2 lists the same teams silently.
+    EXPECT_EQ(YearChoiceNotice(kVisitors, custom),
+              "Invalid " + invalid +
+                  "\n\nThis can be fixed by clicking the 'Custom Team' \nbutton and further "
+                  "editing the missing team.");
+    EXPECT_EQ(YearChoiceNotice(kHome, custom), "");
+    EXPECT_EQ(YearChoiceNotice(kVisitors, year), "");
+
+    EXPECT_EQ(ResolveTeamChoice(db, "1950", "Valley Rams"), db.legendTeams[1].get());
+    EXPECT_EQ(ResolveTeamChoice(db, "Custom", "Zebras"), db.customTeams[1].get());
+    EXPECT_EQ(ResolveTeamChoice(db, "1950", "valley rams"), nullptr);
+    EXPECT_EQ(ResolveTeamChoice(db, "1927", "Valley Rams"), nullptr);
+}
+
+// A game under way, the test league's visitors at bat and in the dialog.
+struct GameUnderWay {
+    Session session;
+    RecordingDisplay screen;
+    GameState& game = session.game;
+    explicit GameUnderWay(bool dh) {
+        session.SetDisplay(&screen);
+        EXPECT_TRUE(DefaultGame(session, dh));
+        OpenPlayScreen(session);
+        game.dialogSide = kVisitors;
+        screen.Clear();
+    }
+    GameSide& side() { return game.Side(game.dialogSide); }
+    PlayerRecord* player(const char* name) { return FindPlayer(side().team, name); }
+    Chain chain(int slot) {
+        Chain lines;
+        for (const auto& line : side().boxLines[slot])
+            lines.emplace_back(line->name, line->positions);
+        return lines;
+    }
+    void batterAt(int slot) { game.batterIndex = game.Batting().nextBatter = slot; }
+};
+
+TEST(Setup, PitchingChanges) {
+    for (bool dh : {false, true}) {
+        SCOPED_TRACE(dh);
+        GameUnderWay g(dh);
+        g.game.dialogSide = kHome;
+        // Through the fourth inning only pitchers of more than three innings a game.
+        EXPECT_EQ(PitchingChangeCandidates(g.game),
+                  (Names{"Hal Grimsby", "Joe Vickery", "Stan Mulvey"}));
+        const auto before = g.side().lineup;
+        ASSERT_EQ(ApplyPitchingChange(g.session, "Joe Vickery"), SubstitutionOutcome::Applied);
+        PlayerRecord* joe = g.player("Joe Vickery");
+        EXPECT_EQ(g.side().defense[PitcherSlot], joe);
+        EXPECT_EQ(g.side().lineup[9], joe);
+        // Only without the designated hitter does the order change, at the pitcher's slot.
+        EXPECT_EQ(g.side().lineup[0], dh ? before[0] : joe);
+        EXPECT_EQ(g.chain(0).size(), dh ? 1u : 2u);
+        ASSERT_EQ(g.side().boxLines[9].size(), 2u);
+        EXPECT_EQ(&CurrentPitcherLine(g.game), g.side().boxLines[9].back().get());
+        EXPECT_EQ(g.screen.Starting("ShowPitcher "), Names{"ShowPitcher Joe Vickery"});
+        EXPECT_EQ(PitchingChangeCandidates(g.game), (Names{"Hal Grimsby", "Stan Mulvey"}));
+    }
+}
+
+TEST(Setup, Substitutions) {
+    GameUnderWay g(false);
+    const int leftField = 6;  // the order's slot of the left fielder
+    g.batterAt(0);
+    EXPECT_EQ(ReplaceChoices(g.game), (std::vector<int>{0, PitcherPosition}));
+    g.batterAt(leftField);
+    EXPECT_EQ(ReplaceChoices(g.game), (std::vector<int>{0, LeftFieldPosition}));
+    const SubstituteCandidates pinch = SubstitutionCandidates(g.session, PinchHitter);
+    EXPECT_EQ(pinch.names,
+              (Names{"Duke Farrow", "Ned Lasko", "Lou Pettigrew", "Eddie Marsh", "Walt Brennan"}));
+    EXPECT_EQ(pinch.count, 1);  // only Duke Farrow could play left field
+
+    // A pinch hitter who cannot field is forced out by a fielder after his turn.
+    const std::string left = g.side().lineup[leftField]->name;
+    ASSERT_EQ(ApplySubstitution(g.session, PinchHitter, "Ned Lasko"), SubstitutionOutcome::Applied);
+    EXPECT_EQ(g.chain(leftField), (Chain{{left, 7}, {"Ned Lasko", 0}}));
+    EXPECT_EQ(g.game.pinchHitterMustLeave, LeftFieldPosition);
+    EXPECT_EQ(g.screen.Starting("ShowHitter "), Names{"ShowHitter Ned Lasko"});
+    EXPECT_TRUE(ForcedReplacementDue(g.game));
+    EXPECT_EQ(ReplaceChoices(g.game), std::vector<int>{LeftFieldPosition});
+    EXPECT_EQ(SubstitutionCandidates(g.session, LeftFieldPosition).names, Names{"Duke Farrow"});
+    ASSERT_EQ(ApplySubstitution(g.session, LeftFieldPosition, "Duke Farrow"),
+              SubstitutionOutcome::Applied);
+    EXPECT_EQ(g.chain(leftField), (Chain{{left, 7}, {"Ned Lasko", 0}, {"Duke Farrow", 7}}));
+    EXPECT_EQ(g.side().defense[LeftFieldSlot], g.player("Duke Farrow"));
+    EXPECT_FALSE(IsAvailableSubstitute(g.game, *g.player("Ned Lasko")));
+    EXPECT_EQ(SubstitutionCandidates(g.session, LeftFieldPosition).count, 0);
+
+    // Whoever comes in to pitch becomes the side's pitcher.
+    g.batterAt(0);
+    ASSERT_EQ(ApplySubstitution(g.session, PitcherPosition, "Eddie Marsh"),
+              SubstitutionOutcome::Applied);
+    EXPECT_EQ(g.side().defense[PitcherSlot], g.player("Eddie Marsh"));
+    EXPECT_EQ(g.side().lineup[9], g.player("Eddie Marsh"));
+    EXPECT_EQ(g.side().boxLines[9].back()->name, "Eddie Marsh");
+    EXPECT_EQ(ApplySubstitution(g.session, PinchHitter, "Nobody"),
+              SubstitutionOutcome::UnknownPlayer);
+}
+
+}  // namespace
+}  // namespace velmoro::testing
