@@ -1,0 +1,486 @@
+// Every window of the program once, over the test league (the Season window over the
+// demo league): the window shows what its rule gives, and its buttons call their rules.
+// The rules themselves are the core tests' business.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QWizard>
+#include <QtTest>
+#include <fstream>
+
+#include "db/season_index.h"
+#include "db/team_files.h"
+#include "editors/editor_state.h"
+#include "setup/manage_stats.h"
+#include "setup/manage_substitution.h"
+#include "support/ui_harness.h"
+#include "ui/db_change_window.h"
+#include "ui/editor_window.h"
+#include "ui/main_window.h"
+#include "ui/pictures.h"
+#include "ui/play_screen.h"
+#include "ui/readme_window.h"
+#include "ui/saved_game_commands.h"
+#include "ui/season_chart.h"
+#include "ui/season_window.h"
+#include "ui/wizard_window.h"
+
+using namespace velmoro;
+using namespace velmoro::testing;
+
+namespace {
+
+QString Name(const PlayerRecord* player) {
+    return QString::fromStdString(player->name);
+}
+
+void PitchUntil(PlayScreen& screen, const std::function<bool()>& done) {
+    for (int turn = 0; turn < 2000 && !done(); ++turn)
+        QTest::mouseClick(screen.PitchButton(), Qt::LeftButton);
+}
+
+// The screen's diamond paints the same picture as one showing these bases.
+bool DiamondShows(PlayScreen& screen, int bases) {
+    DiamondView reference([bases] { return bases; });
+    reference.resize(screen.Diamond()->size());
+    QImage shown(reference.size(), QImage::Format_RGB32), expected = shown;
+    shown.fill(Qt::black);
+    expected.fill(Qt::black);  // the picture alone, no window background
+    screen.Diamond()->render(&shown, {}, {}, QWidget::DrawChildren);
+    reference.render(&expected, {}, {}, QWidget::DrawChildren);
+    return shown == expected;
+}
+
+QString TableRow(QWidget* window, int row) {
+    auto* table = Child<QTableWidget>(window, "statsTable");
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column)
+        cells << (table->item(row, column) ? table->item(row, column)->text() : QString());
+    return cells.join('\t');
+}
+
+// The test league in a session whose installation folder is a fresh temporary one.
+struct LeagueHarness : UiHarness {
+    QTemporaryDir dir;
+    LeagueHarness() {
+        LoadTestLeague(session);
+        session.installDirectory = dir.path().toStdString();
+    }
+};
+
+QString Title(QWizard& wizard) {
+    return Child<QLabel>(wizard.currentPage(), "title")->text();
+}
+
+void Next(QWizard& wizard) {
+    wizard.button(QWizard::NextButton)->click();
+    QCoreApplication::processEvents();
+}
+
+// Adds every player of the chosen club, one click after another.
+void AddWholeClub(QWidget* editor) {
+    const int count = Child<QListWidget>(editor, "sourcePlayers")->count();
+    for (int row = 0; row < count; ++row) {
+        Pick(editor, "sourcePlayers", row);
+        Click(editor, "addPlayer");
+    }
+}
+
+}  // namespace
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void mainMenuButtons();
+    void readmeShowsTheFile();
+    void playScreenFollowsTheGame();
+    void managementWindowsChangeTheGame();
+    void wizardPagesAndButtons();
+    void editorSearchesBuildsAndSaves();
+    void databaseChangeWindow();
+    void seasonPlayedAndCancelled();
+};
+
+void WindowsTest::mainMenuButtons() {
+    QTemporaryDir dir;
+    UiHarness harness;
+    harness.session.installDirectory = dir.path().toStdString();
+    MainWindow window(harness.context);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString("Velmoro Baseball"));
+    QStringList texts;
+    for (auto* button : {window.LoadButton(), window.NewGameButton(), window.QuitButton(),
+                         window.ReadMeButton(), window.SeasonButton()})
+        texts << button->text();
+    QCOMPARE(texts, (QStringList{"&Load", "&New Game", "&Quit", "&ReadMe", "&Season"}));
+
+    // Load given up twice: the question after each chooser, then the failure.
+    harness.prompter.QueueAnswers({true, false});
+    QTest::mouseClick(window.LoadButton(), Qt::LeftButton);
+    QCOMPARE(harness.chooser.openCount, 2);
+    QCOMPARE(harness.prompter.messages[1].text, std::string(kNotLoadedQuestion));
+    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{"Game Load failed"});
+
+    // New Game, Season and ReadMe over a folder without their files say so.
+    harness.prompter.messages.clear();
+    for (auto* button : {window.NewGameButton(), window.SeasonButton(), window.ReadMeButton()})
+        QTest::mouseClick(button, Qt::LeftButton);
+    const auto informs = harness.prompter.Informs();
+    QCOMPARE(int(informs.size()), 3);
+    QCOMPARE(informs[0], "Database Load failed\n" +
+                             (harness.session.installDirectory / kLegendFileName).string() +
+                             ": No such file or directory");
+    QVERIFY(informs[1].rfind("Database Load failed", 0) == 0);
+    QVERIFY(informs[2].rfind("The readme file, velmoro.txt, is missing.\n", 0) == 0);
+    QCOMPARE(harness.prompter.messages[0].caption, std::string("Velmoro Baseball Error"));
+
+    QTest::mouseClick(window.QuitButton(), Qt::LeftButton);
+    QVERIFY(!window.isVisible());
+}
+
+// The file as lines (either line end), at most 5000 bytes and no broken character.
+void WindowsTest::readmeShowsTheFile() {
+    const QByteArray line = QByteArray(99, 'a') + '\n';
+    const struct {
+        QByteArray file;
+        QString shown;
+    } cases[] = {{"Velmoro\r\nplay ball\r\n\r\nend", "Velmoro\nplay ball\n\nend"},
+                 {line.repeated(60), QString(line.repeated(50))},
+                 {QByteArray(4999, 'b') + "\xc3\xa9tail", QString(QByteArray(4999, 'b'))}};
+    QTemporaryDir dir;
+    UiHarness harness;
+    harness.session.installDirectory = dir.path().toStdString();
+    MainWindow menu(harness.context);
+    for (const auto& c : cases) {
+        std::ofstream(dir.filePath("velmoro.txt").toStdString(), std::ios::binary)
+            .write(c.file.data(), c.file.size());
+        QString text;
+        ModalWatcher<ReadmeWindow> reader([&](ReadmeWindow* window) {
+            text = window->TextField()->toPlainText();
+            QCOMPARE(window->windowTitle(), QString("Corvane Velmoro Baseball Readme File"));
+            Button(window, "OK")->click();
+        });
+        QTest::mouseClick(menu.ReadMeButton(), Qt::LeftButton);
+        QVERIFY(reader.Fired());
+        QCOMPARE(text, c.shown);
+    }
+    QVERIFY(harness.prompter.messages.empty());
+}
+
+void WindowsTest::playScreenFollowsTheGame() {
+    UiHarness harness;
+    QVERIFY(harness.SetUpGame());
+    GameState& game = harness.session.game;
+    PlayScreen screen(harness.context);
+    screen.show();
+    QCOMPARE(screen.windowTitle(), QString("Velmoro Baseball Play Ball"));
+    QCOMPARE(screen.TeamName(1)->text(), QString(kTestVisitors));
+    QCOMPARE(screen.TeamName(2)->text(), QString(kTestHome));
+    QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(1)));
+    QVERIFY(PlayScreen::IsHighlighted(screen.LineupName(0)));
+    QCOMPARE(screen.ScoreBoxLabel(1, 1)->text(), QString("0"));
+    QCOMPARE(screen.InningCaption()->text(), QString("INNING: 1 (top)"));
+    QCOMPARE(screen.OutsCaption()->text(), QString("Outs: 0"));
+    QCOMPARE(screen.LogField()->toPlainText(), QString("Top of inning 1\n"));
+    for (int slot = 0; slot < 9; ++slot)
+        QCOMPARE(screen.LineupName(slot)->text(), Name(game.visitor.lineup[slot]));
+    QCOMPARE(screen.PitcherName()->text(), Name(game.home.lineup[9]));
+    QCOMPARE(screen.HitterName()->text(), Name(game.visitor.lineup[0]));
+
+    PitchUntil(screen, [&] { return game.HomeBatting(); });
+    QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(2)));
+    QVERIFY(!PlayScreen::IsHighlighted(screen.TeamName(1)));
+    QCOMPARE(screen.LineupName(0)->text(), Name(game.home.lineup[0]));
+    QCOMPARE(screen.PitcherName()->text(), Name(game.visitor.lineup[9]));
+    QCOMPARE(screen.ScoreBoxLabel(1, RunsBox)->text(), QString::number(game.visitor.teamRuns));
+    QCOMPARE(screen.ScoreBoxLabel(1, HitsBox)->text(), QString::number(game.visitor.hits));
+    QCOMPARE(screen.InningCaption()->text(), QString("INNING: 1 (bottom)"));
+    QVERIFY(screen.LogField()->toPlainText().endsWith("Bottom of inning 1.\n"));
+
+    // Each team button opens its window for its side: the side at bat or in the field.
+    const struct {
+        QPushButton* button;
+        int side;
+    } buttons[] = {{screen.ManageHittingButton(), kHome},
+                   {screen.StatsHittingButton(), kHome},
+                   {screen.ManagePitchingButton(), kVisitors},
+                   {screen.StatsPitchingButton(), kVisitors}};
+    for (const auto& b : buttons) {
+        game.dialogSide = 0;
+        ModalWatcher<QDialog> closer([](QDialog* dialog) { dialog->reject(); });
+        QTest::mouseClick(b.button, Qt::LeftButton);
+        QVERIFY(closer.Fired());
+        QCOMPARE(game.dialogSide, b.side);
+    }
+
+    PitchUntil(screen, [&] { return game.bases != 0; });
+    QVERIFY(DiamondShows(screen, game.bases));
+    QVERIFY(!DiamondShows(screen, 0));
+
+    QTest::mouseClick(screen.QuitButton(), Qt::LeftButton);
+    QCOMPARE(screen.result(), 0);
+    QVERIFY(!game.hasBattingBoxLines);
+    QCOMPARE(game.playLog, std::string("Top of inning 1\r\n"));
+}
+
+// Through the play screen's buttons: a pitcher who bats for the visitors, the home
+// team's pitching change, the statistics, and the window a turn opens when a pinch
+// hitter must leave.
+void WindowsTest::managementWindowsChangeTheGame() {
+    UiHarness harness;
+    QVERIFY(harness.SetUpGame());
+    GameState& game = harness.session.game;
+    PlayScreen screen(harness.context);
+    ModalWatcher<QDialog> substitution([](QDialog* window) {
+        QCOMPARE(window->windowTitle(), QString("Velmoro Baseball Lineup"));
+        QCOMPARE(Child<QLabel>(window, "teamName")->text(), QString(kTestVisitors));
+        QCOMPARE(Entries(window, "candidates"),
+                 (QStringList{"Duke Farrow", "Ned Lasko", "Lou Pettigrew", "Eddie Marsh",
+                              "Walt Brennan"}));
+        Child<QComboBox>(window, "whoToReplace")->setCurrentIndex(1);
+        QCOMPARE(Child<QLabel>(window, "candidateCaption")->text(), QString("Select A Pitcher"));
+        QCOMPARE(Entries(window, "candidates"),
+                 (QStringList{"Eddie Marsh", "Lou Pettigrew", "Walt Brennan"}));
+        Pick(window, "candidates", 1);
+        QCOMPARE(Child<QLabel>(window, "Pitching:ERA")->text(), QString("3.31"));
+        Button(window, "OK")->click();
+    });
+    QTest::mouseClick(screen.ManageHittingButton(), Qt::LeftButton);
+    QVERIFY(substitution.Fired());
+    QCOMPARE(screen.LineupName(0)->text(), QString("Lou Pettigrew"));
+    QCOMPARE(screen.HitterName()->text(), QString("Lou Pettigrew"));
+    QCOMPARE(game.visitor.lineup[9]->name, std::string("Lou Pettigrew"));
+
+    ModalWatcher<QDialog> pitching([](QDialog* window) {
+        QCOMPARE(Entries(window, "candidates"),
+                 (QStringList{"Hal Grimsby", "Joe Vickery", "Stan Mulvey"}));
+        Pick(window, "candidates", 1);
+        Button(window, "OK")->click();
+    });
+    QTest::mouseClick(screen.ManagePitchingButton(), Qt::LeftButton);
+    QVERIFY(pitching.Fired());
+    QCOMPARE(screen.PitcherName()->text(), QString("Joe Vickery"));
+
+    const TeamRecord& visitors = *game.visitor.team;
+    ModalWatcher<QDialog> stats([&](QDialog* window) {
+        QCOMPARE(window->findChild<QGroupBox*>()->title(), QString("Hitting"));
+        QCOMPARE(TableRow(window, 13),
+                 QString::fromStdString(visitors.players[13]->name + "\t" +
+                                        HittingStatsLine(*visitors.players[13])));
+        QVERIFY(!Button(window, "Next")->isVisible() || !Button(window, "Next")->isEnabled());
+        Button(window, "Pitching")->click();
+        const PlayerRecord& second = *game.visitor.pitchingStaff[1];
+        QCOMPARE(TableRow(window, 1),
+                 QString::fromStdString(second.name + "\t" + PitchingStatsLine(*second.pitching)));
+        Button(window, "Cancel")->click();
+    });
+    QTest::mouseClick(screen.StatsHittingButton(), Qt::LeftButton);
+    QVERIFY(stats.Fired());
+    QCOMPARE(harness.session.teams.currentTeam, &visitors);
+
+    // A pinch hitter for the left fielder: the next Pitch has him replaced first.
+    game.batterIndex = game.visitor.nextBatter = 6;
+    game.dialogSide = kVisitors;
+    QCOMPARE(ApplySubstitution(harness.session, PinchHitter, "Eddie Marsh"),
+             SubstitutionOutcome::Applied);
+    ModalWatcher<QDialog> forced([](QDialog* window) {
+        QCOMPARE(Entries(window, "candidates"), QStringList{"Duke Farrow"});
+        QCOMPARE(Child<QComboBox>(window, "whoToReplace")->currentText(), QString("Left Field"));
+        Button(window, "OK")->click();
+    });
+    QTest::mouseClick(screen.PitchButton(), Qt::LeftButton);
+    QVERIFY(forced.Fired());
+    QCOMPARE(screen.LineupName(6)->text(), QString("Duke Farrow"));
+    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{kPinchHitterMustLeaveMessage});
+}
+
+void WindowsTest::wizardPagesAndButtons() {
+    LeagueHarness h;
+    {  // "DB Change" is only there with --maintenance.
+        NewGameWizard plain(h.context);
+        plain.show();
+        QVERIFY(!Child(plain.currentPage(), "databaseChange")->isVisible());
+    }
+    h.context.maintenance = true;
+    NewGameWizard wizard(h.context);
+    wizard.show();
+    QWidget* page = wizard.currentPage();
+
+    // Roster shows that side's team; the editor's new team is offered at once.
+    ModalWatcher<QDialog> roster([](QDialog* dialog) { dialog->reject(); });
+    Click(page, "team1Roster");
+    QVERIFY(roster.Fired());
+    QCOMPARE(h.session.teams.currentTeam, h.session.game.visitor.team);
+    ModalWatcher<CustomEditorWindow> editor([&](CustomEditorWindow* window) {
+        Type(window, "newTeamName", "Hawks Again");
+        Click(window, "newTeam");
+        AddWholeClub(window);
+        h.prompter.QueueAnswers({true});
+        Click(window, "done");
+    });
+    Click(page, "customTeam");
+    QVERIFY(editor.Fired());
+    QCOMPARE(Entries(page, "team1Years"), (QStringList{"Custom", "1950"}));
+    QCOMPARE(h.session.game.visitor.team, h.session.teams.customTeams[0].get());
+    QVERIFY(QFile::exists(h.dir.filePath("CustomDB")));
+    // A team deleted in the database change window is gone from the page afterwards.
+    ModalWatcher<DatabaseChangeWindow> change([](DatabaseChangeWindow* window) {
+        Type(window, "teamName", "1950 Harbor Hawks");
+        Click(window, "deleteTeam");
+        Click(window, "cancel");
+    });
+    Click(page, "databaseChange");
+    QVERIFY(change.Fired());
+    Pick(page, "team1Years", 1);
+    QCOMPARE(Entries(page, "team1Teams"), QStringList{"Valley Rams"});
+
+    // The pages of a side with a designated hitter; a highlighted candidate is taken at
+    // once; the order page moves the batters.
+    Child<QCheckBox>(page, "designatedHitter")->setChecked(true);
+    QStringList titles;
+    auto walkTo = [&](int pages) {
+        while (titles.size() < pages) {
+            Next(wizard);
+            titles << Title(wizard);
+        }
+    };
+    walkTo(7);
+    page = wizard.currentPage();
+    QCOMPARE(Title(wizard), QString("Select A Starting Left Fielder"));
+    QCOMPARE(Entries(page, "candidates"),
+             (QStringList{"Ray Colfax", "Whitey Brandt", "Nick Soto", "Al Pruett"}));
+    Pick(page, "candidates", 1);
+    QCOMPARE(h.session.game.visitor.defense[LeftFieldSlot]->name, std::string("Whitey Brandt"));
+    QCOMPARE(Child<QLabel>(page, "Starters:LF")->text(), QString("Whitey Brandt"));
+    walkTo(11);
+    QStringList side;
+    for (const char* position :
+         {"Pitcher", "Catcher", "First Baseman", "Second Baseman", "Shortstop", "Third Baseman",
+          "Left Fielder", "Center Fielder", "Right Fielder"})
+        side << QString("Select A Starting ") + position;
+    QCOMPARE(titles, side << "Select A Designated Hitter"
+                          << "Set Batting Order");
+    page = wizard.currentPage();
+    const auto& lineup = h.session.game.visitor.lineup;
+    PlayerRecord* leadoff = lineup[0];
+    Click(page, "down");
+    QCOMPARE(lineup[1], leadoff);
+    QCOMPARE(Entries(page, "order").value(1), QString::fromStdString(leadoff->name));
+    wizard.button(QWizard::CancelButton)->click();
+    QCOMPARE(wizard.result(), int(QDialog::Rejected));
+}
+
+void WindowsTest::editorSearchesBuildsAndSaves() {
+    LeagueHarness h;
+    CustomEditorWindow window(h.context);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString("Create Team"));
+    Type(&window, "searchText", "TARR");
+    QTest::keyClick(Child<QLineEdit>(&window, "searchText"), Qt::Key_Return);
+    QCOMPARE(Entries(&window, "clubs"), QStringList{"Harbor Hawks"});
+    QCOMPARE(Child<QListWidget>(&window, "sourcePlayers")->currentItem()->text(),
+             QString("Jack Tarrant"));
+    QCOMPARE(Child<QLineEdit>(&window, "batting0")->text(), QString("312"));
+
+    Click(&window, "addPlayer");
+    QCOMPARE(h.prompter.Informs(), std::vector<std::string>{kCreateTeamFirstMessage});
+    Type(&window, "newTeamName", "Mixed Ages");
+    Click(&window, "newTeam");
+    QCOMPARE(Child<QComboBox>(&window, "teamSelector")->currentText(), QString("Mixed Ages"));
+    Click(&window, "addPlayer");
+    QCOMPARE(Entries(&window, "customPlayers"), QStringList{"Jack Tarrant"});
+    Click(&window, "allTeams");
+    AddWholeClub(&window);  // Tarrant again: refused once
+    QCOMPARE(h.prompter.Informs().back(), std::string(kPlayerOnTeamMessage));
+    QCOMPARE(Child<QListWidget>(&window, "customPlayers")->count(), 14);
+    Click(&window, "save");
+    TeamDatabase saved;
+    QVERIFY(LoadCustomDatabase(saved, h.session.installDirectory));
+    QVERIFY(AnyPlayableCustomTeam(saved));
+
+    // Escape is Done: with a change since the save it asks, and No keeps the file.
+    Type(&window, "newTeamName", "Unsaved");
+    Click(&window, "newTeam");
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(h.prompter.QuestionCount(), 1);
+    QCOMPARE(h.prompter.messages.back().text, std::string(kSaveChangesQuestion));
+    QVERIFY(LoadCustomDatabase(saved, h.session.installDirectory));
+    QCOMPARE(saved.customTeams.size(), std::size_t{1});
+}
+
+// Typed numbers are stored in the record's widths (262 hits in a byte) and shown back;
+// Delete, Save and Cancel.
+void WindowsTest::databaseChangeWindow() {
+    LeagueHarness h;
+    DatabaseChangeWindow window(h.context);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString("Velmoro Baseball  Database Change"));
+    QCOMPARE(Child<QLineEdit>(&window, "teamName")->text(), QString("1950 Harbor Hawks"));
+    auto* players = Child<QListWidget>(&window, "players");
+    players->setCurrentItem(players->findItems("Jack Tarrant", Qt::MatchExactly).value(0));
+    QCOMPARE(Child<QLineEdit>(&window, "batting0")->text(), QString("312"));
+    Type(&window, "batting2", "600");
+    Type(&window, "batting4", "262");
+    Child<QCheckBox>(&window, "check0")->setChecked(true);
+    Click(&window, "newPlayer");
+    auto hawks = [&]() -> TeamRecord& { return *h.session.teams.legendTeams[0]; };
+    const PlayerRecord* tarrant = FindPlayer(&hawks(), "Jack Tarrant");
+    QCOMPARE(int(tarrant->hits), 6);
+    QCOMPARE(int(tarrant->positions), Outfield | Pitcher);
+    QVERIFY(tarrant->pitching != nullptr);
+    players->setCurrentItem(players->findItems("Jack Tarrant", Qt::MatchExactly).value(0));
+    QCOMPARE(Child<QLineEdit>(&window, "batting4")->text(), QString("262"));
+
+    players->setCurrentItem(players->findItems("Sam Whitlock", Qt::MatchExactly).value(0));
+    Click(&window, "deletePlayer");
+    QCOMPARE(hawks().players[0]->name, std::string("Eddie Marsh"));
+    QCOMPARE(players->count(), 13);
+    Click(&window, "save");
+    QVERIFY(h.prompter.messages.empty());
+    TeamList saved;
+    QVERIFY(ReadTeamFile(h.session.installDirectory / kLegendFileName, saved));
+    QCOMPARE(saved[0]->players.size(), std::size_t{13});
+    Click(&window, "cancel");
+    QVERIFY(!window.isVisible());
+}
+
+// Eight demo clubs of 14 games each: 56 games, all in the standings and the chart.
+void WindowsTest::seasonPlayedAndCancelled() {
+    UiHarness h;
+    std::vector<SeasonRecord> index;
+    QVERIFY(LoadLegendDatabase(h.session.teams, VELMORO_DATA_DIR));
+    QVERIFY(LoadSeasonIndex(std::filesystem::path(VELMORO_DATA_DIR) / kSeasonIndexFileName, index));
+    SeasonWindow window(h.context, index);
+    window.show();
+    QCOMPARE(window.LeagueBox()->itemText(0), QString("All leagues"));
+    auto done = [&] { return QTest::qWaitFor([&] { return window.PlayButton()->isEnabled(); }); };
+    window.GamesBox()->setValue(200);
+    QTest::mouseClick(window.PlayButton(), Qt::LeftButton);
+    QTest::mouseClick(window.CancelButton(), Qt::LeftButton);
+    QVERIFY(done());
+    QVERIFY(window.Progress()->value() < window.Progress()->maximum());
+
+    window.GamesBox()->setValue(14);
+    QTest::mouseClick(window.PlayButton(), Qt::LeftButton);
+    QVERIFY(!window.PlayButton()->isEnabled());
+    QVERIFY(done());
+    QCOMPARE(window.Progress()->value(), 56);
+    int wins = 0;  // a league's heading shows none
+    for (int i = 0; i < window.Standings()->topLevelItemCount(); ++i)
+        wins += window.Standings()->topLevelItem(i)->text(1).toInt();
+    QCOMPARE(wins, 56);
+    QVERIFY(window.Leaders()->toPlainText().contains("Leaders"));
+    QCOMPARE(window.Chart()->Points().size(), std::size_t{8});
+}
+
+QTEST_MAIN(WindowsTest)
+#include "test_windows.moc"
