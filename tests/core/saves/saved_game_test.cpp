@@ -90,7 +90,9 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
                 s->random.Seed(static_cast<std::uint32_t>(turn));
                 if (s == &session || !substituted) PlayTurn(*s, turn % 9 == 4 ? StealChoice : 0, 0);
             }
-            if (!substituted) ASSERT_EQ(loaded.game.playLog, game.playLog);
+            if (!substituted) {
+                ASSERT_EQ(loaded.game.playLog, game.playLog);
+            }
         }
     }
 }
