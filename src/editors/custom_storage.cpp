@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "db/captions.h"
 #include "db/install_dir.h"
 #include "db/records.h"
 #include "db/team_files.h"
@@ -37,14 +38,14 @@ bool SaveCustomTeams(const TeamDatabase& db, const std::filesystem::path& direct
     std::string error;
     std::filesystem::path kept;
     const bool written = SaveTeamDatabase(db.customTeams, file, /*filter=*/false, &kept, &error);
-    if (!kept.empty()) prompter.Inform(KeptDamagedMessage(file, kept), "Velmoro Baseball");
+    if (!kept.empty()) prompter.Inform(KeptDamagedMessage(file, kept), kCaption);
     if (!written) {
-        prompter.Inform(WriteFailedText(error), "Velmoro Baseball Error");
+        prompter.Inform(WriteFailedText(error), kErrorCaption);
         return false;
     }
     for (const auto& team : db.customTeams) {
         if (!IsTeamPlayable(team.get())) {
-            prompter.Inform(IncompleteTeamText(team->name), "Velmoro Baseball");
+            prompter.Inform(IncompleteTeamText(team->name), kCaption);
         }
     }
     return true;

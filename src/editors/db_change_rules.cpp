@@ -4,6 +4,7 @@
 
 #include <fmt/format.h>
 
+#include "db/captions.h"
 #include "db/install_dir.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
@@ -45,7 +46,7 @@ DatabaseChange::DatabaseChange(TeamDatabase& db, Prompter& prompter,
     : db_(db), prompter_(prompter), directory_(std::move(directory)) {}
 
 void DatabaseChange::Tell(const char* text) {
-    prompter_.Inform(text, kDbChangeCaption);
+    prompter_.Inform(text, kCaption);
 }
 
 void DatabaseChange::Open() {
@@ -159,7 +160,7 @@ void DatabaseChange::NewPlayer() {
     TeamRecord* team = LookupTeam(db_.legendTeams, fields.teamName);
     if (!team) {
         // A nameless team could never be listed, so an empty name is no team to create.
-        if (fields.teamName.empty() || !prompter_.AskYesNo(kCreateTeamQuestion, kDbChangeCaption)) {
+        if (fields.teamName.empty() || !prompter_.AskYesNo(kCreateTeamQuestion, kCaption)) {
             Tell(kNeedTeamNameMessage);
             return;
         }
@@ -223,14 +224,14 @@ bool DatabaseChange::Save() {
     // The file keeps only qualifying players; the others would be gone after the next
     // load, so the user decides before any is dropped.
     const std::size_t dropped = UnqualifiedPlayerCount(db_.legendTeams);
-    if (dropped > 0 && !prompter_.AskYesNo(DropQuestion(dropped), kDbChangeCaption)) return false;
+    if (dropped > 0 && !prompter_.AskYesNo(DropQuestion(dropped), kCaption)) return false;
     const std::filesystem::path file = DataFileToWrite(directory_, kLegendFileName);
     std::string error;
     std::filesystem::path kept;
     const bool written = SaveTeamDatabase(db_.legendTeams, file, /*filter=*/true, &kept, &error);
-    if (!kept.empty()) prompter_.Inform(KeptDamagedMessage(file, kept), kDbChangeCaption);
+    if (!kept.empty()) prompter_.Inform(KeptDamagedMessage(file, kept), kCaption);
     if (written) return true;
-    prompter_.Inform(SaveFailedText(error), "Velmoro Baseball Error");
+    prompter_.Inform(SaveFailedText(error), kErrorCaption);
     return false;
 }
 

@@ -14,8 +14,6 @@ namespace velmoro {
 
 class Prompter;
 
-inline constexpr const char* kDbChangeTitle = "Velmoro Baseball  Database Change";
-inline constexpr const char* kDbChangeCaption = "Velmoro Baseball";
 inline constexpr const char* kDbTeamExistsMessage =
     "The team already exists.  Please choose a unique name.";
 inline constexpr const char* kDbNoSuchTeamMessage =

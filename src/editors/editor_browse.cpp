@@ -1,6 +1,7 @@
 // The editor's "Find Player" side: the year, club and player cascade and the search.
 #include <algorithm>
 
+#include "db/captions.h"
 #include "editors/editor_state.h"
 #include "platform/prompter.h"
 
@@ -21,7 +22,7 @@ CustomTeamEditor::CustomTeamEditor(TeamDatabase& db, Prompter& prompter,
     : db_(db), prompter_(prompter), directory_(std::move(directory)) {}
 
 void CustomTeamEditor::Tell(const char* text) {
-    prompter_.Inform(text, kEditorCaption);
+    prompter_.Inform(text, kCaption);
 }
 
 void CustomTeamEditor::Open() {

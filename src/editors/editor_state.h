@@ -17,7 +17,6 @@ namespace velmoro {
 
 class Prompter;
 
-inline constexpr const char* kEditorCaption = "Velmoro Baseball";
 inline constexpr const char* kCustomFrameCaption = "Custom Team";
 inline constexpr const char* kShortSearchMessage =
     "Please enter at least 4 characters for the player search";

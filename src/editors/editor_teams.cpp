@@ -1,6 +1,7 @@
 // The editor's custom team side: team and player commands, saving and closing.
 #include <algorithm>
 
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "editors/custom_storage.h"
 #include "editors/editor_state.h"
@@ -157,7 +158,7 @@ void CustomTeamEditor::Save() {
 }
 
 void CustomTeamEditor::Done() {
-    if (customTeamsChanged && prompter_.AskYesNo(kSaveChangesQuestion, kEditorCaption))
+    if (customTeamsChanged && prompter_.AskYesNo(kSaveChangesQuestion, kCaption))
         SaveCustomTeams(db_, directory_, prompter_);
     customTeamsChanged = false;
     playerSearchActive = false;

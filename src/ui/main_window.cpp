@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "engine/session.h"
 #include "setup/batting_order.h"
@@ -25,7 +26,7 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
       quit_(new QPushButton("&Quit", this)),
       readMe_(new QPushButton("&ReadMe", this)),
       season_(new QPushButton("&Season", this)) {
-    setWindowTitle(kMainCaption);
+    setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(new PictureView(PaintBatAndBall, QSize(200, 200), this), 2);
@@ -59,10 +60,10 @@ void MainWindow::NewGame() {
         context_.prompter.Inform("Database Load failed\n" + error +
                                      "\n\nThe custom teams are not offered. Before the file is "
                                      "saved again it is kept as CustomDB.damaged.",
-                                 "Velmoro Baseball Error");
+                                 kErrorCaption);
     }
     if (!LoadLegendDatabase(session.teams, session.installDirectory, &error)) {
-        context_.prompter.Inform("Database Load failed\n" + error, "Velmoro Baseball Error");
+        context_.prompter.Inform("Database Load failed\n" + error, kErrorCaption);
         return;
     }
     if (RunNewGameWizard(context_, this) > 0) RunPlayScreen(context_, this);

@@ -1,5 +1,6 @@
 #include "ui/wizard_window.h"
 
+#include "db/captions.h"
 #include "engine/game_state.h"
 #include "ui/wizard_lineup_page.h"
 #include "ui/wizard_order_page.h"
@@ -10,7 +11,7 @@ namespace velmoro {
 
 NewGameWizard::NewGameWizard(UiContext& context, QWidget* parent) : QWizard(parent) {
     setObjectName("newGameWizard");
-    setWindowTitle("Velmoro Baseball");
+    setWindowTitle(kCaption);
     setWizardStyle(QWizard::ClassicStyle);
     setModal(true);
     // No Back at all: a choice, once accepted with Next, is final for this run.
