@@ -19,6 +19,7 @@
 #include "db/team_files.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
+#include "setup/stat_text.h"
 #include "ui/season_chart.h"
 #include "ui/ui_context.h"
 
@@ -248,8 +249,8 @@ void SeasonWindow::ShowTeamLines(QTreeWidgetItem* item) {
         const BattingTotals& b = p.batting;
         const PitchingTotals& t = p.pitching;
         const QString avg = b.atBats ? Text(PctText(double(b.hits) / b.atBats)) : QString();
-        const QString ip = t.outs ? QString("%1.%2").arg(t.outs / 3).arg(t.outs % 3) : QString();
-        const QString era = t.outs ? QString::number(27.0 * t.runs / t.outs, 'f', 2) : QString();
+        const QString ip = Text(InningsText(t.outs));
+        const QString era = Text(EraText(t.runs, t.outs));
         const QStringList cells{Text(record.players[p.player]->name),
                                 QString::number(b.games),
                                 QString::number(b.atBats),

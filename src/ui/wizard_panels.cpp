@@ -1,12 +1,11 @@
 #include "ui/wizard_panels.h"
 
-#include <fmt/printf.h>
-
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 
 #include "engine/game_state.h"
+#include "setup/stat_text.h"
 
 namespace velmoro {
 
@@ -16,38 +15,22 @@ constexpr const char* kNotApplicable = "Not Applicable";
 constexpr std::array<const char*, 10> kSlotLabels{"P",  "C",  "1B", "2B", "SS",
                                                   "3B", "LF", "CF", "RF", "DH"};
 
-std::string Count(int value) {
-    return fmt::sprintf("%d", value);
-}
-
 }  // namespace
 
 std::array<std::string, 12> BattingLineTexts(const PlayerRecord& player) {
-    return {fmt::sprintf(".%03d", player.battingAvg),
-            Count(player.atBats),
-            Count(player.runs),
-            Count(EffectiveHits(player)),
-            Count(player.doubles),
-            Count(player.triples),
-            Count(player.homeRuns),
-            Count(player.rbi),
-            Count(player.walks),
-            Count(player.strikeouts),
-            Count(player.stolenBases),
-            Count(player.caughtStealing)};
+    return {AverageText(player.battingAvg), CountText(player.atBats),
+            CountText(player.runs),         CountText(EffectiveHits(player)),
+            CountText(player.doubles),      CountText(player.triples),
+            CountText(player.homeRuns),     CountText(player.rbi),
+            CountText(player.walks),        CountText(player.strikeouts),
+            CountText(player.stolenBases),  CountText(player.caughtStealing)};
 }
 
 std::array<std::string, 10> PitchingLineTexts(const PitchingLine& line) {
-    return {fmt::sprintf("%1.2f", line.eraX100 / 100.0),
-            Count(line.games),
-            Count(line.wins),
-            Count(line.losses),
-            Count(line.saves),
-            fmt::sprintf(".%03d", line.oppAvgX1000),
-            Count(line.strikeouts),
-            Count(line.walks),
-            Count(line.shutouts),
-            Count(line.inningsPitched)};
+    return {EraText(line.eraX100),         CountText(line.games), CountText(line.wins),
+            CountText(line.losses),        CountText(line.saves), AverageText(line.oppAvgX1000),
+            CountText(line.strikeouts),    CountText(line.walks), CountText(line.shutouts),
+            CountText(line.inningsPitched)};
 }
 
 QString ShownText(const std::string& name) {
