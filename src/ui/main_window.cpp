@@ -53,17 +53,19 @@ void MainWindow::LoadGame() {
 
 void MainWindow::NewGame() {
     Session& session = context_.session;
-    std::string error;
+    std::string customError, legendError;
+    const bool loaded =
+        LoadGameDatabases(session.teams, session.installDirectory, &customError, &legendError);
     // A damaged CustomDB does not stop the game, but its teams are missing, and its next
     // save keeps the file aside: the user learns both now.
-    if (!LoadCustomDatabase(session.teams, session.installDirectory, &error) && !error.empty()) {
-        context_.prompter.Inform("Database Load failed\n" + error +
+    if (!customError.empty()) {
+        context_.prompter.Inform("Database Load failed\n" + customError +
                                      "\n\nThe custom teams are not offered. Before the file is "
                                      "saved again it is kept as CustomDB.damaged.",
                                  kErrorCaption);
     }
-    if (!LoadLegendDatabase(session.teams, session.installDirectory, &error)) {
-        context_.prompter.Inform("Database Load failed\n" + error, kErrorCaption);
+    if (!loaded) {
+        context_.prompter.Inform("Database Load failed\n" + legendError, kErrorCaption);
         return;
     }
     if (RunNewGameWizard(context_, this) > 0) RunPlayScreen(context_, this);

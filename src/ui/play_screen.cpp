@@ -225,10 +225,7 @@ void PlayScreen::GameOver() {
     gameOverPending_ = false;
     GameOverWindow window(context_.session.gameLogPath, this);
     if (window.exec() == 0) return;
-    Session& session = context_.session;
-    PrepareReplay(session.game);
-    PrepareSide(session, kVisitors);
-    PrepareSide(session, kHome);
+    PrepareReplayGame(context_.session);
     done(1);
 }
 
