@@ -90,8 +90,8 @@ TEST_F(DbChangeTest, NewAndDeleteTeamCheckTheName) {
     window.fields.teamName = "1999 Nobody";
     window.DeleteTeam();
     EXPECT_EQ(prompter.informs,
-              (std::vector<std::string>{kDbTeamExistsMessage, kDbEmptyTeamNameMessage,
-                                        kDbNoSuchTeamMessage}));
+              (std::vector<std::string>{kTeamExistsMessage, kEmptyTeamNameMessage,
+                                        kNoSuchTeamMessage}));
     EXPECT_EQ(db.legendTeams.size(), 4u);
 }
 
@@ -113,7 +113,7 @@ TEST_F(DbChangeTest, DeletingFirstTeamAndTheSourceTeam) {
     window.DeletePlayer();
     window.MovePlayer();
     EXPECT_EQ(prompter.informs,
-              (std::vector<std::string>{kDbNoPlayerSelectedMessage, kDbNoPlayerSelectedMessage}));
+              (std::vector<std::string>{kNoPlayerSelectedMessage, kNoPlayerSelectedMessage}));
     EXPECT_EQ(db.legendTeams.size(), 1u);
 }
 
