@@ -12,8 +12,8 @@
 #include "editors/db_change_rules.h"
 #include "support/ui_harness.h"
 #include "support/widget_access.h"
-#include "ui/db_change_window.h"
-#include "ui/wizard_window.h"
+#include "ui/database_change_window.h"
+#include "ui/new_game_wizard.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

@@ -16,8 +16,8 @@
 #include "editors/editor_state.h"
 #include "support/ui_harness.h"
 #include "support/widget_access.h"
-#include "ui/editor_window.h"
-#include "ui/wizard_window.h"
+#include "ui/custom_editor_window.h"
+#include "ui/new_game_wizard.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;

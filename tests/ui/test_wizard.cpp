@@ -18,7 +18,6 @@
 #include "setup/batting_order.h"
 #include "support/ui_harness.h"
 #include "ui/new_game_wizard.h"
-#include "ui/wizard_window.h"
 
 using namespace velmoro;
 

@@ -1,4 +1,4 @@
-#include "ui/manage_stats_dialog.h"
+#include "ui/team_stats_dialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>

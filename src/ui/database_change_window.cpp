@@ -1,4 +1,4 @@
-#include "ui/db_change_window.h"
+#include "ui/database_change_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
