@@ -10,6 +10,8 @@
 
 #include "db/captions.h"
 #include "setup/lineup.h"
+#include "ui/starters_panel.h"
+#include "ui/stats_panel.h"
 #include "ui/ui_context.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"
