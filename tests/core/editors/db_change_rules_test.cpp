@@ -89,9 +89,8 @@ TEST_F(DbChangeTest, NewAndDeleteTeamCheckTheName) {
     }
     window.fields.teamName = "1999 Nobody";
     window.DeleteTeam();
-    EXPECT_EQ(prompter.informs,
-              (std::vector<std::string>{kTeamExistsMessage, kEmptyTeamNameMessage,
-                                        kNoSuchTeamMessage}));
+    EXPECT_EQ(prompter.informs, (std::vector<std::string>{kTeamExistsMessage, kEmptyTeamNameMessage,
+                                                          kNoSuchTeamMessage}));
     EXPECT_EQ(db.legendTeams.size(), 4u);
 }
 
