@@ -24,7 +24,7 @@
 #include "platform/prompter.h"
 #include "setup/batting_order.h"
 #include "setup/default_setup.h"
-#include "ui/editor_window.h"
+#include "ui/custom_editor_window.h"
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
 #include "ui/management_dialogs.h"
@@ -33,7 +33,7 @@
 #include "ui/season_window.h"
 #include "ui/text_view_files.h"
 #include "ui/ui_context.h"
-#include "ui/wizard_window.h"
+#include "ui/new_game_wizard.h"
 
 using namespace velmoro;
 

@@ -125,20 +125,14 @@ struct SimGame {
 // As New Game: CustomDB first, and only LegendDB failing stops the program (a damaged
 // CustomDB is told and its teams are not offered).
 bool LoadDatabases(Session& session, bool withCustomTeams) {
-    std::string error;
-    if (withCustomTeams && !LoadCustomDatabase(session.teams, session.installDirectory, &error) &&
-        !error.empty())
-        ShowSimMessage("Database Load failed: " + error);
-    if (LoadLegendDatabase(session.teams, session.installDirectory, &error)) return true;
-    ShowSimMessage("Database Load failed: " + error);
-    return false;
-}
-
-// The "Replay Game" choice: the same starters, then both teams prepared again.
-void PrepareNextGame(Session& session) {
-    PrepareReplay(session.game);
-    PrepareSide(session, kVisitors);
-    PrepareSide(session, kHome);
+    std::string customError, legendError;
+    const bool loaded =
+        withCustomTeams
+            ? LoadGameDatabases(session.teams, session.installDirectory, &customError, &legendError)
+            : LoadLegendDatabase(session.teams, session.installDirectory, &legendError);
+    if (!customError.empty()) ShowSimMessage("Database Load failed: " + customError);
+    if (!loaded) ShowSimMessage("Database Load failed: " + legendError);
+    return loaded;
 }
 
 int PlayGames(Session& session, SimDisplay& display, const SimOptions& options,
@@ -154,7 +148,7 @@ int PlayGames(Session& session, SimDisplay& display, const SimOptions& options,
     long visitorWins = 0;
     std::string out;
     for (long number = 0; number < options.games; ++number) {
-        if (number > 0) PrepareNextGame(session);
+        if (number > 0) PrepareReplayGame(session);
         if (int code = player.Play(); code != kSimOk) return code;
         if (game.visitor.teamRuns > game.home.teamRuns) ++visitorWins;
         out += fmt::sprintf("%s %d, %s %d\n", game.visitor.team->name, game.visitor.teamRuns,

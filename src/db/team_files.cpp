@@ -185,6 +185,12 @@ bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory
     return LoadInto(db.customTeams, db, DataFileToRead(directory, kCustomFileName), true, error);
 }
 
+bool LoadGameDatabases(TeamDatabase& db, const std::filesystem::path& directory,
+                       std::string* customError, std::string* legendError) {
+    LoadCustomDatabase(db, directory, customError);
+    return LoadLegendDatabase(db, directory, legendError);
+}
+
 bool IsQualifyingPlayer(const PlayerRecord& player) {
     const bool batter = player.games >= 10 && player.atBats > 0;
     const bool pitcher =

@@ -35,6 +35,13 @@ bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory
 bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory,
                         std::string* error = nullptr);
 
+// The databases a game is chosen from, in the order every game loads them: CustomDB
+// first, then LegendDB. Only LegendDB failing stops a game (the result is false and
+// `legendError` says why); a damaged CustomDB only leaves its teams out, and
+// `customError` then says why (it stays empty when there is no CustomDB).
+bool LoadGameDatabases(TeamDatabase& db, const std::filesystem::path& directory,
+                       std::string* customError = nullptr, std::string* legendError = nullptr);
+
 // A player written with the filter on: (games >= 10 and atBats > 0) or
 // (Pitcher with a pitching line of more than 10 games).
 bool IsQualifyingPlayer(const PlayerRecord& player);

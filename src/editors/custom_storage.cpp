@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "db/install_dir.h"
+#include "db/captions.h"
 #include "db/records.h"
-#include "db/team_files.h"
+#include "editors/editor_base.h"
 #include "platform/prompter.h"
 
 namespace velmoro {
@@ -29,22 +29,13 @@ std::string WriteFailedText(const std::string& error) {
 
 bool SaveCustomTeams(const TeamDatabase& db, const std::filesystem::path& directory,
                      Prompter& prompter) {
-    const std::filesystem::path file = DataFileToWrite(directory, kCustomFileName);
-    // Every player the user put on a team is kept: with the database filter a player
-    // of few games would vanish on the next run and could leave the team incomplete.
     // A CustomDB that did not load whole is kept aside before it is written over:
     // its teams are not in the list, and the user may want them back.
-    std::string error;
-    std::filesystem::path kept;
-    const bool written = SaveTeamDatabase(db.customTeams, file, /*filter=*/false, &kept, &error);
-    if (!kept.empty()) prompter.Inform(KeptDamagedMessage(file, kept), "Velmoro Baseball");
-    if (!written) {
-        prompter.Inform(WriteFailedText(error), "Velmoro Baseball Error");
+    if (!SaveEditedTeams(db, kCustomEditorRules, directory, prompter, WriteFailedText))
         return false;
-    }
     for (const auto& team : db.customTeams) {
         if (!IsTeamPlayable(team.get())) {
-            prompter.Inform(IncompleteTeamText(team->name), "Velmoro Baseball");
+            prompter.Inform(IncompleteTeamText(team->name), kCaption);
         }
     }
     return true;

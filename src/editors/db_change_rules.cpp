@@ -1,33 +1,14 @@
 #include "editors/db_change_rules.h"
 
-#include <algorithm>
-
 #include <fmt/format.h>
 
-#include "db/install_dir.h"
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "platform/prompter.h"
 
 namespace velmoro {
 
 namespace {
-
-std::string FormTeamName(const NameList& years, const NameList& clubs) {
-    return years.SelectedText() + " " + clubs.SelectedText();
-}
-
-void FillClubs(const TeamList& teams, const std::string& year, NameList& clubs) {
-    clubs.Clear();
-    for (const auto& team : teams) {
-        if (TeamYear(team->name) == year) clubs.Insert(TeamClubName(team->name));
-    }
-}
-
-template <typename List, typename Record>
-typename List::iterator FindRecord(List& list, const Record* record) {
-    return std::find_if(list.begin(), list.end(),
-                        [&](const auto& entry) { return entry.get() == record; });
-}
 
 std::string SaveFailedText(const std::string& error) {
     return "The database could not be saved:\n" + error + "\n\nThe file was not changed.";
@@ -40,29 +21,11 @@ std::string DropQuestion(std::size_t dropped) {
 
 }  // namespace
 
-DatabaseChange::DatabaseChange(TeamDatabase& db, Prompter& prompter,
-                               std::filesystem::path directory)
-    : db_(db), prompter_(prompter), directory_(std::move(directory)) {}
-
-void DatabaseChange::Tell(const char* text) {
-    prompter_.Inform(text, kDbChangeCaption);
-}
-
 void DatabaseChange::Open() {
-    FillYears();
+    FillYears(db_.legendTeams, sourceYears);
+    FillYears(db_.legendTeams, destinationYears);
     SelectSourceYear(0);
     SelectDestinationYear(0);
-}
-
-void DatabaseChange::FillYears() {
-    sourceYears.Clear();
-    destinationYears.Clear();
-    for (const auto& team : db_.legendTeams) {
-        const std::string year = TeamYear(team->name);
-        if (year.empty()) continue;
-        sourceYears.InsertUnique(year);
-        destinationYears.InsertUnique(year);
-    }
 }
 
 void DatabaseChange::SelectSourceYear(int row) {
@@ -75,18 +38,14 @@ void DatabaseChange::SelectSourceYear(int row) {
 void DatabaseChange::SelectSourceClub(int row) {
     sourceClubs.Select(row);
     if (!sourceClubs.HasSelection()) return;
-    sourceTeam_ = FindTeam(db_, db_.legendTeams, FormTeamName(sourceYears, sourceClubs));
+    sourceTeam_ = FindTeam(db_, db_.legendTeams, SelectedTeamName(sourceYears, sourceClubs));
     ShowSourceTeam();
 }
 
 void DatabaseChange::ShowSourceTeam() {
-    players.Clear();
+    FillPlayers(sourceTeam_, players);
     selectedPlayer_ = nullptr;
-    if (sourceTeam_) {
-        for (const auto& player : sourceTeam_->players)
-            players.Insert(player->name);
-        fields.teamName = sourceTeam_->name;
-    }
+    if (sourceTeam_) fields.teamName = sourceTeam_->name;
     if (!players.Empty()) SelectPlayer(0);
     fields.playerName = selectedPlayer_ ? selectedPlayer_->name : std::string();
 }
@@ -103,7 +62,7 @@ void DatabaseChange::ShowPlayer(const PlayerRecord& player) {
     fields.playerName = player.name;
     fields.batting = BattingFieldTexts(player);
     fields.pitching = PitchingFieldTexts(player);
-    fields.positions = player.positions & 0x7F;
+    fields.positions = player.positions & kDatabaseChangeRules.shownPositions;
 }
 
 void DatabaseChange::SelectDestinationYear(int row) {
@@ -116,17 +75,17 @@ void DatabaseChange::SelectDestinationYear(int row) {
 void DatabaseChange::SelectDestinationClub(int row) {
     destinationClubs.Select(row);
     if (!destinationClubs.HasSelection()) return;
-    fields.teamName = FormTeamName(destinationYears, destinationClubs);
+    fields.teamName = SelectedTeamName(destinationYears, destinationClubs);
     fields.playerName = selectedPlayer_ ? selectedPlayer_->name : std::string();
 }
 
 void DatabaseChange::NewTeam() {
     if (fields.teamName.empty()) {
-        Tell(kDbEmptyTeamNameMessage);
+        Tell(kEmptyTeamNameMessage);
         return;
     }
     if (LookupTeam(db_.legendTeams, fields.teamName)) {
-        Tell(kDbTeamExistsMessage);
+        Tell(kTeamExistsMessage);
         return;
     }
     AddTeam(db_.legendTeams, fields.teamName);
@@ -135,7 +94,7 @@ void DatabaseChange::NewTeam() {
 void DatabaseChange::DeleteTeam() {
     TeamRecord* team = LookupTeam(db_.legendTeams, fields.teamName);
     if (!team) {
-        Tell(kDbNoSuchTeamMessage);
+        Tell(kNoSuchTeamMessage);
         return;
     }
     ForgetTeam(team);
@@ -159,7 +118,7 @@ void DatabaseChange::NewPlayer() {
     TeamRecord* team = LookupTeam(db_.legendTeams, fields.teamName);
     if (!team) {
         // A nameless team could never be listed, so an empty name is no team to create.
-        if (fields.teamName.empty() || !prompter_.AskYesNo(kCreateTeamQuestion, kDbChangeCaption)) {
+        if (fields.teamName.empty() || !prompter_.AskYesNo(kCreateTeamQuestion, kCaption)) {
             Tell(kNeedTeamNameMessage);
             return;
         }
@@ -183,16 +142,16 @@ PlayerRecord* DatabaseChange::SelectedOnSource() const {
 }
 
 void DatabaseChange::MovePlayer() {
-    TeamRecord* source = LookupTeam(db_.legendTeams, FormTeamName(sourceYears, sourceClubs));
+    TeamRecord* source = LookupTeam(db_.legendTeams, SelectedTeamName(sourceYears, sourceClubs));
     TeamRecord* destination =
-        LookupTeam(db_.legendTeams, FormTeamName(destinationYears, destinationClubs));
+        LookupTeam(db_.legendTeams, SelectedTeamName(destinationYears, destinationClubs));
     PlayerRecord* player = SelectedOnSource();
     if (!player || source != sourceTeam_) {
-        Tell(kDbNoPlayerSelectedMessage);
+        Tell(kNoPlayerSelectedMessage);
         return;
     }
     if (!destination) {
-        Tell(kDbNoSuchTeamMessage);
+        Tell(kNoSuchTeamMessage);
         return;
     }
     if (FindPlayer(destination, player->name)) {
@@ -210,7 +169,7 @@ void DatabaseChange::MovePlayer() {
 void DatabaseChange::DeletePlayer() {
     PlayerRecord* player = SelectedOnSource();
     if (!player) {
-        Tell(kDbNoPlayerSelectedMessage);
+        Tell(kNoPlayerSelectedMessage);
         return;
     }
     if (db_.currentPlayer == player) db_.currentPlayer = nullptr;
@@ -223,15 +182,8 @@ bool DatabaseChange::Save() {
     // The file keeps only qualifying players; the others would be gone after the next
     // load, so the user decides before any is dropped.
     const std::size_t dropped = UnqualifiedPlayerCount(db_.legendTeams);
-    if (dropped > 0 && !prompter_.AskYesNo(DropQuestion(dropped), kDbChangeCaption)) return false;
-    const std::filesystem::path file = DataFileToWrite(directory_, kLegendFileName);
-    std::string error;
-    std::filesystem::path kept;
-    const bool written = SaveTeamDatabase(db_.legendTeams, file, /*filter=*/true, &kept, &error);
-    if (!kept.empty()) prompter_.Inform(KeptDamagedMessage(file, kept), kDbChangeCaption);
-    if (written) return true;
-    prompter_.Inform(SaveFailedText(error), "Velmoro Baseball Error");
-    return false;
+    if (dropped > 0 && !prompter_.AskYesNo(DropQuestion(dropped), kCaption)) return false;
+    return SaveEditedTeams(db_, kDatabaseChangeRules, directory_, prompter_, SaveFailedText);
 }
 
 }  // namespace velmoro

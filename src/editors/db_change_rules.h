@@ -9,25 +9,16 @@
 #include "db/records.h"
 #include "editors/db_change_fields.h"
 #include "editors/db_change_list.h"
+#include "editors/editor_base.h"
 
 namespace velmoro {
 
-class Prompter;
-
-inline constexpr const char* kDbChangeTitle = "Velmoro Baseball  Database Change";
-inline constexpr const char* kDbChangeCaption = "Velmoro Baseball";
-inline constexpr const char* kDbTeamExistsMessage =
-    "The team already exists.  Please choose a unique name.";
-inline constexpr const char* kDbNoSuchTeamMessage =
-    "The team does not exist.  Please choose a valid team name.";
 inline constexpr const char* kCreateTeamQuestion =
     "The team specified does not exist do you want to create it?";
 inline constexpr const char* kNeedTeamNameMessage =
     "Please specify a valid team name before adding a new player";
 inline constexpr const char* kPlayerOnDestinationMessage =
     "Player already exists on destination team";
-inline constexpr const char* kDbNoPlayerSelectedMessage = "No player has been selected";
-inline constexpr const char* kDbEmptyTeamNameMessage = "Please enter a name for the team.";
 
 // The window's text fields and check boxes (`positions` holds the ticked bits).
 struct DbChangeFields {
@@ -43,9 +34,10 @@ struct DbChangeFields {
 inline constexpr std::uint8_t kDbChangeCheckBits[7] = {Pitcher,   Catcher,   FirstBase, SecondBase,
                                                        ThirdBase, Shortstop, Outfield};
 
-class DatabaseChange {
+class DatabaseChange : public TeamEditor {
   public:
-    DatabaseChange(TeamDatabase& db, Prompter& prompter, std::filesystem::path directory);
+    DatabaseChange(TeamDatabase& db, Prompter& prompter, std::filesystem::path directory)
+        : TeamEditor(db, prompter, std::move(directory)) {}
 
     void Open();
     void SelectSourceYear(int row);
@@ -72,17 +64,12 @@ class DatabaseChange {
     DbChangeFields fields;
 
   private:
-    void FillYears();
     void ShowSourceTeam();
     void ShowPlayer(const PlayerRecord& player);
     void ForgetTeam(const TeamRecord* team);
     // The selected player when he is still on the source team, else none.
     PlayerRecord* SelectedOnSource() const;
-    void Tell(const char* text);
 
-    TeamDatabase& db_;
-    Prompter& prompter_;
-    std::filesystem::path directory_;
     TeamRecord* sourceTeam_ = nullptr;
     PlayerRecord* selectedPlayer_ = nullptr;
 };

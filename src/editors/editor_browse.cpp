@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "editors/editor_state.h"
-#include "platform/prompter.h"
 
 namespace velmoro {
 
@@ -16,16 +15,8 @@ PositionCounts CountPositions(const TeamRecord& team) {
     return counts;
 }
 
-CustomTeamEditor::CustomTeamEditor(TeamDatabase& db, Prompter& prompter,
-                                   std::filesystem::path directory)
-    : db_(db), prompter_(prompter), directory_(std::move(directory)) {}
-
-void CustomTeamEditor::Tell(const char* text) {
-    prompter_.Inform(text, kEditorCaption);
-}
-
 void CustomTeamEditor::Open() {
-    FillAllYears();
+    FillYears(db_.legendTeams, years);
     if (!years.Empty()) SelectYear(0);
     selector.Clear();
     for (const auto& team : db_.customTeams) {
@@ -37,22 +28,11 @@ void CustomTeamEditor::Open() {
     if (!selector.Empty()) SelectCustomTeam(0);
 }
 
-void CustomTeamEditor::FillAllYears() {
-    years.Clear();
-    for (const auto& team : db_.legendTeams) {
-        const std::string year = TeamYear(team->name);
-        if (!year.empty()) years.InsertUnique(year);
-    }
-}
-
 void CustomTeamEditor::SelectYear(int row) {
     years.Select(row);
-    const std::string year = years.SelectedText();
-    clubs.Clear();
-    for (const auto& team : db_.legendTeams) {
-        if (playerSearchActive && !FindPlayerByPartialName(*team, searchText)) continue;
-        if (TeamYear(team->name) == year) clubs.Insert(TeamClubName(team->name));
-    }
+    FillClubs(db_.legendTeams, years.SelectedText(), clubs, [&](const TeamRecord& team) {
+        return !playerSearchActive || FindPlayerByPartialName(team, searchText);
+    });
     if (clubs.Empty()) {
         Tell(kNoMatchMessage);
         return;
@@ -63,13 +43,7 @@ void CustomTeamEditor::SelectYear(int row) {
 void CustomTeamEditor::SelectClub(int row) {
     clubs.Select(row);
     if (!clubs.HasSelection()) return;
-    const std::string name = years.SelectedText() + " " + clubs.SelectedText();
-    TeamRecord* team = FindTeam(db_, db_.legendTeams, name);
-    sourcePlayers.Clear();
-    if (team) {
-        for (const auto& player : team->players)
-            sourcePlayers.Insert(player->name);
-    }
+    FillPlayers(FindTeam(db_, db_.legendTeams, SelectedTeamName(years, clubs)), sourcePlayers);
     const int first = playerSearchActive
                           ? SelectMatchingPlayerItem(sourcePlayers.Entries(), searchText)
                           : (sourcePlayers.Empty() ? -1 : 0);
@@ -126,7 +100,7 @@ void CustomTeamEditor::AllTeams() {
     years.Clear();
     clubs.Clear();
     playerSearchActive = false;
-    FillAllYears();
+    FillYears(db_.legendTeams, years);
     if (!years.Empty()) SelectYear(0);
 }
 
@@ -134,7 +108,7 @@ void CustomTeamEditor::ShowPlayerCard(const PlayerRecord& player) {
     card.caption = player.name;
     card.batting = BattingFieldTexts(player);
     card.pitching = PitchingFieldTexts(player);
-    card.positions = player.positions;
+    card.positions = player.positions & kCustomEditorRules.shownPositions;
 }
 
 }  // namespace velmoro

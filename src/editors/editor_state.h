@@ -12,31 +12,22 @@
 #include "db/records.h"
 #include "editors/db_change_fields.h"
 #include "editors/db_change_list.h"
+#include "editors/editor_base.h"
 
 namespace velmoro {
 
-class Prompter;
-
-inline constexpr const char* kEditorCaption = "Velmoro Baseball";
 inline constexpr const char* kCustomFrameCaption = "Custom Team";
 inline constexpr const char* kShortSearchMessage =
     "Please enter at least 4 characters for the player search";
 inline constexpr const char* kNoMatchMessage = "No match was found for this player";
-inline constexpr const char* kTeamExistsMessage =
-    "The team already exists.  Please choose a unique name.";
-inline constexpr const char* kNoSuchTeamMessage =
-    "The team does not exist.  Please choose a valid team name.";
 inline constexpr const char* kSelectTeamToDeleteMessage =
     "Team must be selected before it can be deleted";
-inline constexpr const char* kNoPlayerSelectedMessage = "No player has been selected";
 inline constexpr const char* kCreateTeamFirstMessage =
     "A Custom Team must first be created before players can be added.";
 inline constexpr const char* kPlayerOnTeamMessage = "This player already exists on the team";
 inline constexpr const char* kSelectPlayerToDeleteMessage =
     "A Custom Team Player must be selected to delete";
 inline constexpr const char* kSaveChangesQuestion = "Do you want to save your changes?";
-// A team without a name could never be chosen again, so none is made.
-inline constexpr const char* kEmptyTeamNameMessage = "Please enter a name for the team.";
 
 // Longest search text the "Search for Player" field takes.
 inline constexpr std::size_t kSearchTextLimit = 98;
@@ -58,9 +49,10 @@ using PositionCounts = std::array<int, 7>;
 
 PositionCounts CountPositions(const TeamRecord& team);
 
-class CustomTeamEditor {
+class CustomTeamEditor : public TeamEditor {
   public:
-    CustomTeamEditor(TeamDatabase& db, Prompter& prompter, std::filesystem::path directory);
+    CustomTeamEditor(TeamDatabase& db, Prompter& prompter, std::filesystem::path directory)
+        : TeamEditor(db, prompter, std::move(directory)) {}
 
     void Open();
 
@@ -97,16 +89,10 @@ class CustomTeamEditor {
     std::string searchText;
 
   private:
-    void FillAllYears();
     void ShowPlayerCard(const PlayerRecord& player);
     void ShowPositionCounts();
-    void Tell(const char* text);
     // Drops the shared cursor when it names a record about to be released.
     void ForgetPlayer(const PlayerRecord* player);
-
-    TeamDatabase& db_;
-    Prompter& prompter_;
-    std::filesystem::path directory_;
 };
 
 }  // namespace velmoro

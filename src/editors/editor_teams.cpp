@@ -1,24 +1,11 @@
 // The editor's custom team side: team and player commands, saving and closing.
-#include <algorithm>
-
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "editors/custom_storage.h"
 #include "editors/editor_state.h"
 #include "platform/prompter.h"
 
 namespace velmoro {
-
-namespace {
-
-// Index of the record in the list, or -1.
-template <typename List, typename Record>
-int IndexOfRecord(const List& list, const Record* record) {
-    const auto at = std::find_if(list.begin(), list.end(),
-                                 [&](const auto& entry) { return entry.get() == record; });
-    return at == list.end() ? -1 : static_cast<int>(at - list.begin());
-}
-
-}  // namespace
 
 void CustomTeamEditor::ForgetPlayer(const PlayerRecord* player) {
     if (db_.currentPlayer == player) db_.currentPlayer = nullptr;
@@ -74,7 +61,7 @@ void CustomTeamEditor::DeleteTeam() {
         ForgetPlayer(player.get());
     if (db_.currentTeam == team) db_.currentTeam = nullptr;
     if (currentCustomTeam == team) currentCustomTeam = nullptr;
-    db_.customTeams.erase(db_.customTeams.begin() + IndexOfRecord(db_.customTeams, team));
+    db_.customTeams.erase(FindRecord(db_.customTeams, team));
     customTeamsChanged = true;
     selector.Remove(entry);
     if (entry == 0) {
@@ -97,9 +84,7 @@ void CustomTeamEditor::SelectCustomTeam(int row) {
         Tell(kNoSuchTeamMessage);
         return;
     }
-    customPlayers.Clear();
-    for (const auto& player : currentCustomTeam->players)
-        customPlayers.Insert(player->name);
+    FillPlayers(currentCustomTeam, customPlayers);
     ShowPositionCounts();
 }
 
@@ -144,7 +129,7 @@ void CustomTeamEditor::DeletePlayer() {
     if (PlayerRecord* player = FindPlayer(currentCustomTeam, name)) {
         ForgetPlayer(player);
         auto& players = currentCustomTeam->players;
-        players.erase(players.begin() + IndexOfRecord(players, player));
+        players.erase(FindRecord(players, player));
     }
     customTeamsChanged = true;
     if (entry > 0) customPlayers.Select(entry - 1);
@@ -157,7 +142,7 @@ void CustomTeamEditor::Save() {
 }
 
 void CustomTeamEditor::Done() {
-    if (customTeamsChanged && prompter_.AskYesNo(kSaveChangesQuestion, kEditorCaption))
+    if (customTeamsChanged && prompter_.AskYesNo(kSaveChangesQuestion, kCaption))
         SaveCustomTeams(db_, directory_, prompter_);
     customTeamsChanged = false;
     playerSearchActive = false;

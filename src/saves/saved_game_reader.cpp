@@ -186,8 +186,7 @@ bool ReadAndResolve(Session& session, const std::filesystem::path& path, SavedGa
         return false;
     }
     // As New Game does: a missing CustomDB only means there are no custom teams.
-    LoadCustomDatabase(session.teams, session.installDirectory);
-    if (!LoadLegendDatabase(session.teams, session.installDirectory)) {
+    if (!LoadGameDatabases(session.teams, session.installDirectory)) {
         SetError(error, "Database Load failed");
         return false;
     }

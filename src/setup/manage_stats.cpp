@@ -1,8 +1,9 @@
 #include "setup/manage_stats.h"
 
-#include <fmt/printf.h>
+#include <fmt/format.h>
 
 #include "engine/session.h"
+#include "setup/stat_text.h"
 
 namespace velmoro {
 
@@ -16,18 +17,21 @@ void SetPageButtons(StatsPage& page, int pageStart, bool moreFollow) {
 }  // namespace
 
 std::string HittingStatsLine(const PlayerRecord& p) {
-    return fmt::sprintf(".%03d\t%3d\t%3d\t%3d\t%2d\t%2d\t%2d\t%3d\t%3d\t%3d\t%3d\t%3d",
-                        int{p.battingAvg}, int{p.atBats}, int{p.runs}, EffectiveHits(p),
-                        int{p.doubles}, int{p.triples}, int{p.homeRuns}, int{p.rbi}, int{p.walks},
-                        int{p.strikeouts}, int{p.stolenBases}, int{p.caughtStealing});
+    return AverageText(p.battingAvg) +
+           fmt::format(
+               "\t{:3d}\t{:3d}\t{:3d}\t{:2d}\t{:2d}\t{:2d}\t{:3d}\t{:3d}\t{:3d}\t{:3d}\t{:3d}",
+               int{p.atBats}, int{p.runs}, EffectiveHits(p), int{p.doubles}, int{p.triples},
+               int{p.homeRuns}, int{p.rbi}, int{p.walks}, int{p.strikeouts}, int{p.stolenBases},
+               int{p.caughtStealing});
 }
 
 std::string PitchingStatsLine(const PitchingLine& l) {
     // The columns run K, BB, ER, IP while the record keeps earned runs before innings.
-    return fmt::sprintf("%1.2f\t%3d\t%3d\t%3d\t%2d\t%2d\t%3d\t%3d\t%3d\t%3d\t.%03d",
-                        l.eraX100 / 100.0, int{l.games}, int{l.wins}, int{l.losses}, int{l.saves},
-                        int{l.shutouts}, int{l.strikeouts}, int{l.walks}, int{l.earnedRuns},
-                        int{l.inningsPitched}, int{l.oppAvgX1000});
+    return EraText(l.eraX100) +
+           fmt::format("\t{:3d}\t{:3d}\t{:3d}\t{:2d}\t{:2d}\t{:3d}\t{:3d}\t{:3d}\t{:3d}\t",
+                       int{l.games}, int{l.wins}, int{l.losses}, int{l.saves}, int{l.shutouts},
+                       int{l.strikeouts}, int{l.walks}, int{l.earnedRuns}, int{l.inningsPitched}) +
+           AverageText(l.oppAvgX1000);
 }
 
 StatsPage HittingStatsPage(const TeamRecord& team, int pageStart) {

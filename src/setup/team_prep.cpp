@@ -49,4 +49,10 @@ void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
     game.designatedHitter = designatedHitter ? 1 : 0;
 }
 
+void PrepareReplayGame(Session& session) {
+    PrepareReplay(session.game);
+    PrepareSide(session, kVisitors);
+    PrepareSide(session, kHome);
+}
+
 }  // namespace velmoro

@@ -19,6 +19,10 @@ void BuildPitchingStaff(GameState& game, TeamRecord& team);
 // dialogSide = side, currentTeam = its team, SortRosterByAverage, BuildPitchingStaff.
 void PrepareSide(Session& session, int sideNumber);
 
+// The "Replay Game" choice: the same starters (PrepareReplay), then both teams prepared
+// again, the visitors first.
+void PrepareReplayGame(Session& session);
+
 // Next on the team page: both teams stored, designatedHitter set, the visitors' team
 // current and the visitors' lineup and defence the ones the lineup pages fill.
 void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,

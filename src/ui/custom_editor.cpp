@@ -1,7 +1,7 @@
 #include "ui/custom_editor.h"
 
-#include "ui/db_change_window.h"
-#include "ui/editor_window.h"
+#include "ui/custom_editor_window.h"
+#include "ui/database_change_window.h"
 
 namespace velmoro {
 

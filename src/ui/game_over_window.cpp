@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "ui/pictures.h"
 #include "ui/text_view_files.h"
 
@@ -17,7 +18,7 @@ GameOverWindow::GameOverWindow(const std::filesystem::path& gameLogPath, QWidget
       log_(new QPlainTextEdit(this)),
       replay_(new QPushButton("Replay Game", this)),
       cancel_(new QPushButton("Cancel", this)) {
-    setWindowTitle(kGameOverCaption);
+    setWindowTitle(kGameLogCaption);
     setWindowIcon(ProgramIcon());
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
 

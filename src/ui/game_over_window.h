@@ -10,7 +10,6 @@ class QPushButton;
 
 namespace velmoro {
 
-inline constexpr const char* kGameOverCaption = "Velmoro Baseball Game Log";
 inline constexpr std::size_t kGameLogLimit = 5000;
 
 // Ends with 1 for "Replay Game", 0 for "Cancel" or a closed window.

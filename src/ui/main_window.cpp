@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "engine/session.h"
 #include "setup/batting_order.h"
@@ -25,7 +26,7 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
       quit_(new QPushButton("&Quit", this)),
       readMe_(new QPushButton("&ReadMe", this)),
       season_(new QPushButton("&Season", this)) {
-    setWindowTitle(kMainCaption);
+    setWindowTitle(kCaption);
     setWindowIcon(ProgramIcon());
     auto* pictures = new QHBoxLayout;
     pictures->addWidget(new PictureView(PaintBatAndBall, QSize(200, 200), this), 2);
@@ -52,17 +53,19 @@ void MainWindow::LoadGame() {
 
 void MainWindow::NewGame() {
     Session& session = context_.session;
-    std::string error;
+    std::string customError, legendError;
+    const bool loaded =
+        LoadGameDatabases(session.teams, session.installDirectory, &customError, &legendError);
     // A damaged CustomDB does not stop the game, but its teams are missing, and its next
     // save keeps the file aside: the user learns both now.
-    if (!LoadCustomDatabase(session.teams, session.installDirectory, &error) && !error.empty()) {
-        context_.prompter.Inform("Database Load failed\n" + error +
+    if (!customError.empty()) {
+        context_.prompter.Inform("Database Load failed\n" + customError +
                                      "\n\nThe custom teams are not offered. Before the file is "
                                      "saved again it is kept as CustomDB.damaged.",
-                                 "Velmoro Baseball Error");
+                                 kErrorCaption);
     }
-    if (!LoadLegendDatabase(session.teams, session.installDirectory, &error)) {
-        context_.prompter.Inform("Database Load failed\n" + error, "Velmoro Baseball Error");
+    if (!loaded) {
+        context_.prompter.Inform("Database Load failed\n" + legendError, kErrorCaption);
         return;
     }
     if (RunNewGameWizard(context_, this) > 0) RunPlayScreen(context_, this);

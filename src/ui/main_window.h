@@ -9,8 +9,6 @@ namespace velmoro {
 
 struct UiContext;
 
-inline constexpr const char* kMainCaption = "Velmoro Baseball";
-
 class MainWindow : public QWidget {
   public:
     explicit MainWindow(UiContext& context, QWidget* parent = nullptr);

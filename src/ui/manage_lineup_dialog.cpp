@@ -8,16 +8,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "setup/manage_pitching.h"
 #include "setup/manage_substitution.h"
+#include "ui/starters_panel.h"
+#include "ui/stats_panel.h"
 #include "ui/ui_context.h"
 #include "ui/wizard_panels.h"
 
 namespace velmoro {
 
 namespace {
-
-constexpr const char* kWindowTitle = "Velmoro Baseball Lineup";
 
 QWidget* Column(QWidget* parent, std::initializer_list<QWidget*> widgets) {
     auto* column = new QWidget(parent);
@@ -33,7 +34,7 @@ QWidget* Column(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 
 ManageLineupDialog::ManageLineupDialog(UiContext& context, Mode mode, QWidget* parent)
     : QDialog(parent), context_(context), mode_(mode) {
-    setWindowTitle(kWindowTitle);
+    setWindowTitle(kLineupCaption);
     setObjectName("manageLineupDialog");
     BuildWidgets();
     GameState& game = context_.session.game;

@@ -2,7 +2,7 @@
 
 #include "setup/manage_substitution.h"
 #include "ui/manage_lineup_dialog.h"
-#include "ui/manage_stats_dialog.h"
+#include "ui/team_stats_dialog.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {

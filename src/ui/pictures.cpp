@@ -6,6 +6,8 @@
 #include <QPixmap>
 #include <QRadialGradient>
 
+#include "db/captions.h"
+
 namespace velmoro {
 namespace {
 
@@ -172,7 +174,7 @@ void PaintBallpark(QPainter& painter, const QRectF& area) {
     painter.setFont(font);
     painter.setPen(QColor(255, 230, 120));
     painter.drawText(QRectF(area.left(), area.top() + h * 0.22, w, h * 0.2), Qt::AlignCenter,
-                     "Velmoro Baseball");
+                     kCaption);
 }
 
 QIcon ProgramIcon() {

@@ -11,6 +11,7 @@
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "setup/batting_order.h"
+#include "setup/stat_text.h"
 #include "setup/team_prep.h"
 #include "ui/game_over_window.h"
 #include "ui/management_dialogs.h"
@@ -85,8 +86,8 @@ void PlayScreen::ShowPitcher(const PlayerRecord& pitcher) {
     pitcherValues_[0]->setText(Number(line.wins));
     pitcherValues_[1]->setText(Number(line.losses));
     pitcherValues_[2]->setText(Number(line.strikeouts));
-    pitcherValues_[3]->setText(QString::asprintf(".%03d", line.oppAvgX1000));
-    pitcherValues_[4]->setText(QString::asprintf("%1.2f", line.eraX100 / 100.0));
+    pitcherValues_[3]->setText(Text(AverageText(line.oppAvgX1000)));
+    pitcherValues_[4]->setText(Text(EraText(line.eraX100)));
 }
 
 void PlayScreen::ShowHitter(const PlayerRecord& hitter) {
@@ -95,7 +96,7 @@ void PlayScreen::ShowHitter(const PlayerRecord& hitter) {
     hitterValues_[1]->setText(QString::asprintf("%3d", hitter.runs));
     hitterValues_[2]->setText(QString::asprintf("%2d", hitter.homeRuns));
     hitterValues_[3]->setText(QString::asprintf("%3d", hitter.rbi));
-    hitterValues_[4]->setText(QString::asprintf(".%03d", hitter.battingAvg));
+    hitterValues_[4]->setText(Text(AverageText(hitter.battingAvg)));
 }
 
 void PlayScreen::ShowLineup() {
@@ -224,10 +225,7 @@ void PlayScreen::GameOver() {
     gameOverPending_ = false;
     GameOverWindow window(context_.session.gameLogPath, this);
     if (window.exec() == 0) return;
-    Session& session = context_.session;
-    PrepareReplay(session.game);
-    PrepareSide(session, kVisitors);
-    PrepareSide(session, kHome);
+    PrepareReplayGame(context_.session);
     done(1);
 }
 

@@ -18,7 +18,6 @@ namespace velmoro {
 struct UiContext;
 class DiamondView;
 
-inline constexpr const char* kPlayScreenCaption = "Velmoro Baseball Play Ball";
 // Pure blue: the side at bat and its batter due up.
 inline const QColor kHighlightColour(0, 0, 255);
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "ui/pictures.h"
 #include "ui/play_screen.h"
 #include "ui/ui_context.h"
@@ -175,7 +176,7 @@ QWidget* PlayScreen::BuildChoicePanel() {
 }
 
 void PlayScreen::BuildWindow() {
-    setWindowTitle(kPlayScreenCaption);
+    setWindowTitle(kPlayBallCaption);
     setWindowIcon(ProgramIcon());
     log_ = new QPlainTextEdit(this);
     log_->setReadOnly(true);

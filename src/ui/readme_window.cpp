@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "ui/pictures.h"
 #include "ui/text_view_files.h"
 #include "ui/ui_context.h"
@@ -42,7 +43,7 @@ void ShowReadme(UiContext& context, QWidget* parent) {
     const auto text =
         ReadTextPrefix(context.session.installDirectory / "velmoro.txt", kReadmeLimit);
     if (!text) {
-        context.prompter.Inform(kMissingReadmeMessage, "Velmoro Baseball Error");
+        context.prompter.Inform(kMissingReadmeMessage, kErrorCaption);
         return;
     }
     ReadmeWindow window(*text, parent);

@@ -9,7 +9,6 @@ namespace velmoro {
 
 struct UiContext;
 
-inline constexpr const char* kReadmeCaption = "Corvane Velmoro Baseball Readme File";
 inline constexpr std::size_t kReadmeLimit = 5000;
 extern const char* const kMissingReadmeMessage;
 

@@ -1,5 +1,6 @@
 #include "ui/saved_game_commands.h"
 
+#include "db/captions.h"
 #include "engine/message_text.h"
 #include "saves/saved_game.h"
 #include "ui/ui_context.h"
@@ -11,8 +12,7 @@ std::optional<std::string> ChooseSavedGameFile(UiContext& context, ChooserMode m
     for (;;) {
         auto path = opening ? context.chooser.ChooseOpen() : context.chooser.ChooseSave();
         if (path && !path->empty()) return path;
-        if (!context.prompter.AskYesNo(opening ? kNotLoadedQuestion : kNotSavedQuestion,
-                                       "Velmoro Baseball"))
+        if (!context.prompter.AskYesNo(opening ? kNotLoadedQuestion : kNotSavedQuestion, kCaption))
             return std::nullopt;
     }
 }
@@ -24,7 +24,7 @@ bool LoadGameCommand(UiContext& context) {
     // The first line is the message it always was; the second says which file and why.
     std::string message = kLoadFailedMessage;
     if (path) message += "\n" + ShownValue(*path, kShownPathBytes) + ": " + reason;
-    context.prompter.Inform(message, "Velmoro Baseball Error");
+    context.prompter.Inform(message, kErrorCaption);
     return false;
 }
 
@@ -33,8 +33,7 @@ void SaveGameCommand(UiContext& context) {
     if (!path) return;
     std::string error;
     if (!WriteSavedGame(context.session.game, *path, &error))
-        context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + error,
-                                "Velmoro Baseball Error");
+        context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + error, kErrorCaption);
 }
 
 }  // namespace velmoro

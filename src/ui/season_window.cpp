@@ -15,9 +15,11 @@
 #include <QVBoxLayout>
 #include <chrono>
 
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
+#include "setup/stat_text.h"
 #include "ui/season_chart.h"
 #include "ui/ui_context.h"
 
@@ -52,7 +54,7 @@ SeasonWindow::SeasonWindow(UiContext& context, std::vector<SeasonRecord> index, 
       chart_(new SeasonChart(this)),
       realism_(new QLabel(this)),
       timer_(new QTimer(this)) {
-    setWindowTitle("Velmoro Baseball Season");
+    setWindowTitle(kSeasonCaption);
     for (int year : IndexYears(index_))
         year_->addItem(QString::number(year), year);
     year_->setCurrentIndex(year_->count() - 1);
@@ -120,7 +122,7 @@ void SeasonWindow::PlaySeasonNow() {
     if (!SeasonFromIndex(index_, context_.session.teams.legendTeams, year_->currentData().toInt(),
                          league_->currentData().toString().toStdString(), season_, skipped,
                          &error)) {
-        context_.prompter.Inform(error, "Velmoro Baseball");
+        context_.prompter.Inform(error, kCaption);
         return;
     }
     ScheduleSeason(season_, games_->value());
@@ -247,8 +249,8 @@ void SeasonWindow::ShowTeamLines(QTreeWidgetItem* item) {
         const BattingTotals& b = p.batting;
         const PitchingTotals& t = p.pitching;
         const QString avg = b.atBats ? Text(PctText(double(b.hits) / b.atBats)) : QString();
-        const QString ip = t.outs ? QString("%1.%2").arg(t.outs / 3).arg(t.outs % 3) : QString();
-        const QString era = t.outs ? QString::number(27.0 * t.runs / t.outs, 'f', 2) : QString();
+        const QString ip = Text(InningsText(t.outs));
+        const QString era = Text(EraText(t.runs, t.outs));
         const QStringList cells{Text(record.players[p.player]->name),
                                 QString::number(b.games),
                                 QString::number(b.atBats),
@@ -285,13 +287,13 @@ void RunSeasonWindow(UiContext& context, QWidget* parent) {
     Session& session = context.session;
     std::string error;
     if (!LoadLegendDatabase(session.teams, session.installDirectory, &error)) {
-        context.prompter.Inform("Database Load failed\n" + error, "Velmoro Baseball Error");
+        context.prompter.Inform("Database Load failed\n" + error, kErrorCaption);
         return;
     }
     std::vector<SeasonRecord> index;
     if (!LoadSeasonIndex(session.installDirectory / kSeasonIndexFileName, index, &error) ||
         index.empty()) {
-        context.prompter.Inform("No season to replay: " + error, "Velmoro Baseball Error");
+        context.prompter.Inform("No season to replay: " + error, kErrorCaption);
         return;
     }
     SeasonWindow window(context, std::move(index), parent);

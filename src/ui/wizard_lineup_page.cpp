@@ -8,7 +8,10 @@
 #include <QVBoxLayout>
 #include <QWizard>
 
+#include "db/captions.h"
 #include "setup/lineup.h"
+#include "ui/starters_panel.h"
+#include "ui/stats_panel.h"
 #include "ui/ui_context.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"
@@ -18,7 +21,7 @@ namespace velmoro {
 WizardLineupPage::WizardLineupPage(UiContext& context, QWidget* parent)
     : QWizardPage(parent), context_(context) {
     // The window keeps the program's name; the page says which position it asks for.
-    setWindowTitle("Velmoro Baseball");
+    setWindowTitle(kCaption);
     title_ = new QLabel(this);
     title_->setObjectName("title");
     heading_ = MakeBoldLabel("heading", this);
@@ -55,7 +58,7 @@ void WizardLineupPage::initializePage() {
         FillNameList(candidates_, names);
     }
     if (names.empty()) {
-        context_.prompter.Inform(NoPlayersMessage(session.setup), "Velmoro Baseball");
+        context_.prompter.Inform(NoPlayersMessage(session.setup), kCaption);
         // Posted, as the wizard is still switching to this page.
         if (QWizard* owner = wizard()) QTimer::singleShot(0, owner, &QWizard::reject);
         emit completeChanged();

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "setup/batting_order.h"
 #include "ui/ui_context.h"
 #include "ui/wizard_page_ids.h"
@@ -46,7 +47,7 @@ QTableWidget* MakeBattingTable(QWidget* parent) {
 
 WizardOrderPage::WizardOrderPage(UiContext& context, int sideNumber, QWidget* parent)
     : QWizardPage(parent), context_(context), side_(sideNumber) {
-    setWindowTitle("Velmoro Baseball Lineup");
+    setWindowTitle(kLineupCaption);
     title_ = new QLabel("Set Batting Order", this);
     title_->setObjectName("title");
     heading_ = MakeBoldLabel("heading", this);

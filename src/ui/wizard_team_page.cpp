@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "setup/team_page.h"
 #include "ui/custom_editor.h"
 #include "ui/management_dialogs.h"
@@ -20,8 +21,6 @@
 namespace velmoro {
 
 namespace {
-
-constexpr const char* kCaption = "Velmoro Baseball";
 
 int SideNumber(int sideIndex) {
     return sideIndex == 0 ? kVisitors : kHome;
@@ -35,7 +34,7 @@ QString SideName(int sideIndex) {
 
 WizardTeamPage::WizardTeamPage(UiContext& context, QWidget* parent)
     : QWizardPage(parent), context_(context) {
-    setWindowTitle("Velmoro Baseball  New Game");
+    setWindowTitle(kNewGameCaption);
     auto* layout = new QVBoxLayout(this);
     auto* sides = new QHBoxLayout;
     sides->addWidget(MakeSideGroup(0));

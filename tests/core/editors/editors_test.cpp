@@ -200,8 +200,8 @@ TEST_F(DbChangeTest, NewAndDeleteTeam) {
     window.DeletePlayer();
     window.MovePlayer();
     EXPECT_EQ(prompter.Informs(),
-              (Texts{kDbTeamExistsMessage, kDbEmptyTeamNameMessage, kDbNoSuchTeamMessage,
-                     kDbNoPlayerSelectedMessage, kDbNoPlayerSelectedMessage}));
+              (Texts{kTeamExistsMessage, kEmptyTeamNameMessage, kNoSuchTeamMessage,
+                     kNoPlayerSelectedMessage, kNoPlayerSelectedMessage}));
     EXPECT_EQ(db.legendTeams.size(), 2u);
 }
 

@@ -1,4 +1,4 @@
-#include "ui/editor_window.h"
+#include "ui/custom_editor_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>

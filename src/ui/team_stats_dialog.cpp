@@ -1,4 +1,4 @@
-#include "ui/manage_stats_dialog.h"
+#include "ui/team_stats_dialog.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "setup/manage_stats.h"
 #include "ui/ui_context.h"
 #include "ui/wizard_panels.h"
@@ -42,7 +43,7 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent) {
 
 TeamStatsDialog::TeamStatsDialog(UiContext& context, TeamRecord& team, QWidget* parent)
     : QDialog(parent), context_(context), team_(team) {
-    setWindowTitle("Velmoro Baseball Lineup");
+    setWindowTitle(kLineupCaption);
     setObjectName("teamStatsDialog");
     BuildWidgets();
     Fill();

@@ -1,4 +1,4 @@
-#include "ui/db_change_window.h"
+#include "ui/database_change_window.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "db/captions.h"
 #include "db/team_files.h"
 #include "ui/editor_lists.h"
 #include "ui/ui_context.h"
@@ -26,7 +27,7 @@ constexpr const char* kCheckLabels[7] = {"Pitcher", "Catcher", "First",   "Secon
 DatabaseChangeWindow::DatabaseChangeWindow(UiContext& context, QWidget* parent)
     : QDialog(parent),
       rules_(context.session.teams, context.prompter, context.session.installDirectory) {
-    setWindowTitle(kDbChangeTitle);
+    setWindowTitle(kDatabaseChangeCaption);
     setObjectName("databaseChange");
     sourceYears_ = MakeList("sourceYears", &DatabaseChange::SelectSourceYear);
     sourceClubs_ = MakeList("sourceClubs", &DatabaseChange::SelectSourceClub);
