@@ -1,4 +1,5 @@
 // The play screen's widgets and layout.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/pictures.h"
@@ -161,6 +163,16 @@ QWidget* PlayScreen::BuildChoicePanel() {
     grid->addWidget(offense_, 1, 0);
     grid->addWidget(defenseLabel, 2, 0);
     grid->addWidget(defense_, 3, 0);
+    // What the computer decided and why, under the lists it filled in.
+    reason_ = new QLabel(panel);
+    reason_->setWordWrap(true);
+    reason_->setMinimumHeight(fontMetrics().lineSpacing() * 2);
+    reason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    grid->addWidget(reason_, 4, 0);
+    managesVisitors_ = new QCheckBox("Computer manages visitors", panel);
+    managesHome_ = new QCheckBox("Computer manages home", panel);
+    grid->addWidget(managesVisitors_, 5, 0);
+    grid->addWidget(managesHome_, 6, 0);
     pitch_ = new QPushButton("&Pitch", panel);
     save_ = new QPushButton("&Save", panel);
     quit_ = new QPushButton("&Quit", panel);
@@ -169,8 +181,13 @@ QWidget* PlayScreen::BuildChoicePanel() {
     buttons->addWidget(pitch_);
     buttons->addWidget(save_);
     buttons->addWidget(quit_);
-    grid->addLayout(buttons, 4, 0);
-    grid->setRowStretch(5, 1);
+    grid->addLayout(buttons, 7, 0);
+    sim_ = new QPushButton("Sim to End", panel);
+    auto* simRow = new QHBoxLayout;
+    simRow->addWidget(sim_);
+    simRow->addStretch();
+    grid->addLayout(simRow, 8, 0);
+    grid->setRowStretch(9, 1);
     return panel;
 }
 
@@ -182,6 +199,9 @@ void PlayScreen::BuildWindow() {
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setMinimumHeight(fontMetrics().lineSpacing() * 7);
     diamond_ = new DiamondView([this] { return context_.session.game.bases; }, this);
+    simTimer_ = new QTimer(this);
+    simTimer_->setSingleShot(true);
+    simTimer_->setInterval(0);
     auto* picture = new PictureView(PaintBaseballScene, QSize(116, 63), this);
 
     auto* grid = new QGridLayout(this);
