@@ -163,16 +163,10 @@ QWidget* PlayScreen::BuildChoicePanel() {
     grid->addWidget(offense_, 1, 0);
     grid->addWidget(defenseLabel, 2, 0);
     grid->addWidget(defense_, 3, 0);
-    // What the computer decided and why, under the lists it filled in.
-    reason_ = new QLabel(panel);
-    reason_->setWordWrap(true);
-    reason_->setMinimumHeight(fontMetrics().lineSpacing() * 2);
-    reason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    grid->addWidget(reason_, 4, 0);
     managesVisitors_ = new QCheckBox("Computer manages visitors", panel);
     managesHome_ = new QCheckBox("Computer manages home", panel);
-    grid->addWidget(managesVisitors_, 5, 0);
-    grid->addWidget(managesHome_, 6, 0);
+    grid->addWidget(managesVisitors_, 4, 0);
+    grid->addWidget(managesHome_, 5, 0);
     pitch_ = new QPushButton("&Pitch", panel);
     save_ = new QPushButton("&Save", panel);
     quit_ = new QPushButton("&Quit", panel);
@@ -181,13 +175,13 @@ QWidget* PlayScreen::BuildChoicePanel() {
     buttons->addWidget(pitch_);
     buttons->addWidget(save_);
     buttons->addWidget(quit_);
-    grid->addLayout(buttons, 7, 0);
+    grid->addLayout(buttons, 6, 0);
     sim_ = new QPushButton("Sim to End", panel);
     auto* simRow = new QHBoxLayout;
     simRow->addWidget(sim_);
     simRow->addStretch();
-    grid->addLayout(simRow, 8, 0);
-    grid->setRowStretch(9, 1);
+    grid->addLayout(simRow, 7, 0);
+    grid->setRowStretch(8, 1);
     return panel;
 }
 
@@ -212,6 +206,13 @@ void PlayScreen::BuildWindow() {
     grid->addWidget(diamond_, 1, 2);
     grid->addWidget(log_, 2, 0, 1, 2);
     grid->addWidget(BuildChoicePanel(), 2, 2);
+    // What the computer decided and why: the whole width, since a turn may bring a
+    // pinch hitter, a pitching change and a play, each with its reason.
+    reason_ = new QLabel(this);
+    reason_->setWordWrap(true);
+    reason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    reason_->setMinimumHeight(fontMetrics().lineSpacing() * 2);
+    grid->addWidget(reason_, 3, 0, 1, 3);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 3);
