@@ -60,8 +60,10 @@ void PlayScreen::Connect() {
     connect(statsHitting_, &QPushButton::clicked, this, [this] { OpenTeamDialog(true, false); });
     connect(managePitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, true); });
     connect(statsPitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, false); });
-    connect(managesVisitors_, &QCheckBox::toggled, this, &PlayScreen::ManagersChanged);
-    connect(managesHome_, &QCheckBox::toggled, this, &PlayScreen::ManagersChanged);
+    connect(managesVisitors_, &QCheckBox::toggled, this,
+            [this](bool on) { ManagersChanged(kVisitors, on); });
+    connect(managesHome_, &QCheckBox::toggled, this,
+            [this](bool on) { ManagersChanged(kHome, on); });
     connect(sim_, &QPushButton::clicked, this, &PlayScreen::StartSim);
     connect(simTimer_, &QTimer::timeout, this, &PlayScreen::SimStep);
 }

@@ -118,7 +118,7 @@ class PlayScreen : public QDialog, public Display {
     bool ComputerPlays(int side) const { return simulating_ || Managed(side); }
     void PlayOneTurn();
     void PrepareTurn();
-    void ManagersChanged();
+    void ManagersChanged(int side, bool managed);
     void StartSim();
     void SimStep();
     void StopSim();

@@ -78,11 +78,15 @@ void PlayScreen::PrepareTurn() {
     UpdateCommands();
 }
 
-void PlayScreen::ManagersChanged() {
-    // A side handed back to the user starts again from "Normal Play".
-    const int batting = BattingSideNumber(context_.session.game);
-    if (!Managed(batting)) offense_->setCurrentIndex(0);
-    if (!Managed(FieldingSide(batting))) defense_->setCurrentIndex(0);
+void PlayScreen::ManagersChanged(int side, bool managed) {
+    // A side handed back to the user starts again from "Normal Play"; the other list
+    // keeps what the user chose.
+    if (!managed) {
+        if (side == BattingSideNumber(context_.session.game))
+            offense_->setCurrentIndex(0);
+        else
+            defense_->setCurrentIndex(0);
+    }
     turnNotes_.clear();
     PrepareTurn();
 }
