@@ -5,12 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <initializer_list>
 
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "manager/manager.h"
-#include "platform/prompter.h"
 #include "ui/play_screen.h"
 #include "ui/ui_context.h"
 
@@ -93,11 +93,11 @@ void PlayScreen::ManagersChanged(int side, bool managed) {
 
 void PlayScreen::UpdateCommands() {
     const bool idle = !simulating_;
-    for (QWidget* command :
-         {static_cast<QWidget*>(pitch_), static_cast<QWidget*>(save_), static_cast<QWidget*>(sim_),
-          static_cast<QWidget*>(manageHitting_), static_cast<QWidget*>(statsHitting_),
-          static_cast<QWidget*>(managePitching_), static_cast<QWidget*>(statsPitching_),
-          static_cast<QWidget*>(managesVisitors_), static_cast<QWidget*>(managesHome_)})
+    const std::initializer_list<QWidget*> commands = {
+        pitch_,        save_,           sim_,           manageHitting_,
+        statsHitting_, managePitching_, statsPitching_, managesVisitors_,
+        managesHome_};
+    for (QWidget* command : commands)
         command->setEnabled(idle);
     // The computer's choices are its own; the lists of its sides are shown, not offered.
     const int batting = BattingSideNumber(context_.session.game);
