@@ -69,18 +69,22 @@ double PlayOut(const GameState& game, std::uint32_t seed, int side, int offense,
     return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
 }
 
-Comparison Compare(const Session& session, int side, int offense, int defense, int normalOffense,
-                   int normalDefense) {
-    const std::uint32_t state = session.random.State();
+std::vector<double> PlayOuts(const Session& session, int side, int offense, int defense) {
+    std::vector<double> wins(kPlayouts);
+    for (int k = 0; k < kPlayouts; ++k)
+        wins[k] =
+            PlayOut(session.game, PlayOutSeed(session.random.State(), k), side, offense, defense);
+    return wins;
+}
+
+Comparison Compare(const std::vector<double>& choice, const std::vector<double>& normal) {
+    const double n = static_cast<double>(choice.size());
     double sum = 0, squares = 0;
-    for (int k = 0; k < kPlayouts; ++k) {
-        const std::uint32_t seed = PlayOutSeed(state, k);
-        const double difference = PlayOut(session.game, seed, side, offense, defense) -
-                                  PlayOut(session.game, seed, side, normalOffense, normalDefense);
+    for (std::size_t k = 0; k < choice.size(); ++k) {
+        const double difference = choice[k] - normal[k];
         sum += difference;
         squares += difference * difference;
     }
-    const double n = kPlayouts;
     const double mean = sum / n;
     const double variance = n > 1 ? (squares - n * mean * mean) / (n - 1) : 0;
     return {mean, std::sqrt(std::max(variance, 0.0) / n)};
@@ -93,10 +97,13 @@ namespace {
 TurnDecision Best(Session& session, int side, const TurnDecision& normal,
                   const std::vector<TurnDecision>& choices) {
     TurnDecision best = normal;
+    if (choices.empty()) return best;
+    // Normal Play is played out once, on the seeds every choice meets.
+    const std::vector<double> normalWins = PlayOuts(session, side, normal.offense, normal.defense);
     double bestGain = 0;
     for (const TurnDecision& choice : choices) {
         const Comparison c =
-            Compare(session, side, choice.offense, choice.defense, normal.offense, normal.defense);
+            Compare(PlayOuts(session, side, choice.offense, choice.defense), normalWins);
         if (c.gain > kMargin * c.standardError && c.gain > bestGain) {
             best = choice;
             bestGain = c.gain;
