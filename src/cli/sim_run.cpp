@@ -132,6 +132,7 @@ struct SimGame {
             if (display.managed.Any()) {
                 const TurnDecision decision = display.managed.BeforeTurn(session, display.said);
                 choice = {decision.offense, decision.defense};
+                TellManagerMoves();
             }
             PlayTurn(session, choice.offensive, choice.defensive);
             TellManagerMoves();

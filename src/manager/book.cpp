@@ -49,42 +49,36 @@ bool Allowed(const GameState& game, int offense, int defense) {
     return TurnRefusal(game, offense, defense) == nullptr;
 }
 
-// Sacrifice: a runner on first, nobody out, a weak hitter, late and close.
+// Sacrifice: a runner on first or second, nobody out, a weak hitter, late and close.
 TurnDecision SacrificeCall(const GameState& game) {
     const int avg = AverageOf(Batter(game));
-    if (!(game.bases & kOnFirst) || game.outs != 0 || !IsWeakHitter(avg) || !IsLateAndClose(game) ||
-        !Allowed(game, SacrificeChoice, NormalDefense))
+    if (!(game.bases & (kOnFirst | kOnSecond)) || game.outs != 0 || !IsWeakHitter(avg) ||
+        !IsLateAndClose(game) || !Allowed(game, SacrificeChoice, NormalDefense))
         return {};
-    return {
-        SacrificeChoice, NormalDefense,
-        "Sacrifice: runner on first, nobody out, " + Average(avg) + " hitter up, late and close"};
+    return {SacrificeChoice, NormalDefense,
+            "Sacrifice: runners to move up, nobody out, " + Average(avg) +
+                " hitter up, late and close"};
 }
 
-// Steal: every steal here succeeds one time in two whoever runs, so only with two out,
-// where the inning has least to lose, and only with a proven base stealer on each base
-// that moves (first and third is left alone: it risks the runner on third).
+// Steal: here every steal succeeds one time in two whoever runs, and a failed double
+// steal still puts the trailing runner on second. Only that one pays: runners on first
+// and second, fewer than two out (a proven base stealer leading). A single steal costs
+// about half a point of winning chance in every base/out state, two out included.
 TurnDecision StealCall(const GameState& game) {
-    if (game.outs != 2 || !Allowed(game, StealChoice, NormalDefense)) return {};
-    if (game.bases != kOnFirst && game.bases != kOnSecond && game.bases != (kOnFirst | kOnSecond))
+    if (game.bases != (kOnFirst | kOnSecond) || game.outs == 2 ||
+        !Allowed(game, StealChoice, NormalDefense))
         return {};
-    const PlayerRecord* lead = RunnerOn(game, game.bases & kOnSecond ? kOnSecond : kOnFirst);
+    const PlayerRecord* lead = RunnerOn(game, kOnSecond);
     if (!IsBaseStealer(lead)) return {};
-    if (game.bases == (kOnFirst | kOnSecond) && !IsBaseStealer(RunnerOn(game, kOnFirst))) return {};
     return {StealChoice, NormalDefense,
-            fmt::format("Steal: two out, {} stole {} of {}", lead->name, lead->stolenBases,
-                        lead->stolenBases + lead->caughtStealing)};
+            fmt::format("Double steal: first and second, {} out, {} stole {} of {}", game.outs,
+                        lead->name, lead->stolenBases, lead->stolenBases + lead->caughtStealing)};
 }
 
-// Squeeze: a runner on third, one out, a weak hitter, late and close.
-TurnDecision SqueezeCall(const GameState& game) {
-    const int avg = AverageOf(Batter(game));
-    if (!(game.bases & kOnThird) || game.outs != 1 || !IsWeakHitter(avg) || !IsLateAndClose(game) ||
-        !Allowed(game, SqueezeChoice, NormalDefense))
-        return {};
-    return {
-        SqueezeChoice, NormalDefense,
-        "Squeeze play: runner on third, one out, " + Average(avg) + " hitter up, late and close"};
-}
+// The squeeze play is never chosen: here it scores one time in two and otherwise costs
+// the runner from third, two to six points of winning chance in every base/out state
+// even for the weakest hitters. Infield In is never chosen either: the engine plays it
+// exactly as Normal Defense.
 
 // Intentional walk: first base open, a runner in scoring position, a dangerous hitter
 // up and a much weaker one on deck, two out. With fewer out the extra runner costs more
@@ -100,8 +94,6 @@ TurnDecision IntentionalWalkCall(const GameState& game) {
             "Intentional walk: first base open, " + Average(batter) + " hitter up, " +
                 Average(onDeck) + " on deck"};
 }
-
-// Infield In is never chosen: the engine plays it exactly as Normal Defense.
 
 const PlayerRecord* Closer(const GameState& game) {
     const PlayerRecord* closer = nullptr;
@@ -162,7 +154,7 @@ bool IsLateAndClose(const GameState& game) {
 }
 
 TurnDecision Offense(const GameState& game) {
-    for (auto call : {SqueezeCall, SacrificeCall, StealCall}) {
+    for (auto call : {SacrificeCall, StealCall}) {
         TurnDecision decision = call(game);
         if (decision.offense != NormalPlay) return decision;
     }

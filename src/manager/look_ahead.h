@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "manager/manager.h"
 
@@ -22,10 +23,12 @@ struct Comparison {
     double standardError = 0;
 };
 
-// Plays `offense`/`defense` and Normal Play (for the side choosing) out kPlayouts times
-// from the game as it stands and compares the deciding side's wins.
-Comparison Compare(const Session& session, int side, int offense, int defense, int normalOffense,
-                   int normalDefense);
+// The deciding side's result (1, 0 or 0.5) in each of kPlayouts play-outs of these
+// choices, on seeds taken from the game's random state without drawing from it.
+std::vector<double> PlayOuts(const Session& session, int side, int offense, int defense);
+
+// A choice's play-outs against Normal Play's on the same seeds.
+Comparison Compare(const std::vector<double>& choice, const std::vector<double>& normal);
 
 // The turn's choices for the managed sides.
 TurnDecision Decide(Session& session, bool managesVisitors, bool managesHome);
