@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "manager/manager.h"
+
 namespace velmoro {
 
 enum SimExit : int { kSimOk = 0, kSimFailed = 1, kSimUsage = 2 };
@@ -40,6 +42,13 @@ struct SimOptions {
     bool quiet = false;
     std::optional<int> saveAtTurn;
     std::filesystem::path saveFile;
+    // --manager: the sides the computer manages, and how.
+    bool managesVisitors = false;
+    bool managesHome = false;
+    ManagerKind managerKind = ManagerKind::Book;
+    // --compare-managers N: pairs of games, the home side managed in one of each.
+    long comparePairs = 0;
+    int jobs = 0;  // 0: every core
 };
 
 // Parses the command line. Returns -1 to go on, otherwise the exit code (usage errors
@@ -65,6 +74,24 @@ int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns
 int RunSim(const SimOptions& options);
 
 struct TeamDatabase;
+struct TeamRecord;
+
+// Between turns and before each turn, the computer's moves and choices for the sides it
+// manages; the forced replacement it makes from the display's ForcedSubstitution.
+struct ManagedSides {
+    bool visitors = false;
+    bool home = false;
+    ManagerKind kind = ManagerKind::Book;
+
+    bool Any() const { return visitors || home; }
+    bool Manages(int side) const { return side == kHome ? home : visitors; }
+    // The moves between turns, then the turn's choices; `said` gets every reason.
+    TurnDecision BeforeTurn(Session& session, std::vector<std::string>* said) const;
+};
+
+// --compare-managers: the pairs on `jobs` threads; the same figures for any job count.
+int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamRecord& home,
+                       std::uint32_t seed);
 
 // Replays the season (or every season) of the index beside LegendDB in `directory`;
 // stdout gets the standings, leaders and realism figures.

@@ -88,9 +88,25 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
     std::string csv;
     auto* csvOption =
         app.add_option("--csv", csv, "write the standings and the player lines as CSV files");
+    std::string manager;
+    auto* managerOption =
+        app.add_option("--manager", manager, "the computer manages visitors, home or both")
+            ->type_name("SIDE");
+    std::string managerKind;
+    auto* managerKindOption =
+        app.add_option("--manager-kind", managerKind, "book (default) or lookahead")
+            ->type_name("KIND");
+    std::string pairs;
+    auto* compareOption = app.add_option(
+        "--compare-managers", pairs,
+        "N pairs of games, the home side managed in one of each, on Normal Play in the other");
     seasonOption->excludes(allSeasonsOption);
-    for (auto* option : {visitorsOption, homeOption, loadOption, dhOption, gamesOption,
-                         scriptOption, saveOption}) {
+    for (auto* option : {loadOption, gamesOption, scriptOption, saveOption, managerOption})
+        compareOption->excludes(option);
+    managerOption->excludes(scriptOption);
+    for (auto* option :
+         {visitorsOption, homeOption, loadOption, dhOption, gamesOption, scriptOption, saveOption,
+          managerOption, managerKindOption, compareOption}) {
         seasonOption->excludes(option);
         allSeasonsOption->excludes(option);
     }
@@ -124,9 +140,25 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
         }
         if (*csvOption) command.csv = csv;
         options.season = command;
+    } else if (*compareOption) {
+        if (!WholeNumber("--compare-managers", pairs, 1, kMostGames, number)) return kSimUsage;
+        options.comparePairs = static_cast<long>(number);
+        if (*jobsOption) {
+            if (!WholeNumber("--jobs", jobs, 1, kMostJobs, number)) return kSimUsage;
+            options.jobs = static_cast<int>(number);
+        }
+        if (*leagueOption || *perTeamOption || *csvOption) {
+            UsageError("--league, --games-per-team and --csv go with --season or --all-seasons");
+            return kSimUsage;
+        }
+        if (!*visitorsOption || !*homeOption) {
+            UsageError("--compare-managers: --visitors and --home name the two teams");
+            return kSimUsage;
+        }
     } else if (*leagueOption || *perTeamOption || *jobsOption || *csvOption) {
         UsageError(
-            "--league, --games-per-team, --jobs and --csv go with --season or --all-seasons");
+            "--league, --games-per-team, --jobs and --csv go with --season, --all-seasons or "
+            "--compare-managers");
         return kSimUsage;
     } else if (*loadOption) {
         if (load.empty()) {
@@ -146,6 +178,25 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
     if (*seedOption) {
         if (!WholeNumber("--seed", seed, 0, UINT32_MAX, number)) return kSimUsage;
         options.seed = static_cast<std::uint32_t>(number);
+    }
+    if (*managerOption) {
+        if (manager != "visitors" && manager != "home" && manager != "both") {
+            UsageError("--manager: visitors, home or both");
+            return kSimUsage;
+        }
+        options.managesVisitors = manager != "home";
+        options.managesHome = manager != "visitors";
+    }
+    if (*managerKindOption) {
+        if (!*managerOption && !*compareOption) {
+            UsageError("--manager-kind goes with --manager or --compare-managers");
+            return kSimUsage;
+        }
+        if (managerKind != "book" && managerKind != "lookahead") {
+            UsageError("--manager-kind: book or lookahead");
+            return kSimUsage;
+        }
+        options.managerKind = managerKind == "book" ? ManagerKind::Book : ManagerKind::LookAhead;
     }
     if (*dirOption) options.directory = directory;
     if (*scriptOption) options.script = script;

@@ -18,6 +18,7 @@
 #include "progress.h"
 #include "saves/saved_game.h"
 #include "setup/default_setup.h"
+#include "setup/manage_substitution.h"
 #include "setup/team_prep.h"
 #include "sim.h"
 
@@ -34,6 +35,21 @@ constexpr std::size_t kOutputChunk = 1 << 16;
 
 class SimDisplay : public Display {
   public:
+    // The managed side's forced replacement; what it did is told for a single game.
+    void ForcedSubstitution() override {
+        if (!session || !managed.Manages(session->game.dialogSide)) return;
+        const int side = session->game.dialogSide;
+        const std::string done = ReplaceForcedPinchHitter(*session, side);
+        if (done == kNoReplacementsMessage) {
+            ShowMessage(done, "");
+        } else if (said && !done.empty()) {
+            said->push_back(std::string(side == kHome ? "Home" : "Visitors") + ": " + done);
+        }
+    }
+    Session* session = nullptr;
+    ManagedSides managed;
+    std::vector<std::string>* said = nullptr;
+
     void ShowMessage(const std::string& text, const std::string& /*caption*/) override {
         ShowSimMessage(text);
     }
@@ -67,6 +83,14 @@ struct SimGame {
     const std::vector<ScriptTurn>& script;
     bool first = true;
     bool saved = false;
+
+    // What the computer managers did, on stderr, for a single game.
+    void TellManagerMoves() {
+        if (!display.said) return;
+        for (const std::string& line : *display.said)
+            std::fprintf(stderr, "Manager: %s\n", line.c_str());
+        display.said->clear();
+    }
 
     // Right after turn `turn` of the first game: save, forget, load and reopen.
     int Checkpoint(int turn) {
@@ -103,9 +127,15 @@ struct SimGame {
                 Report(fmt::format("game abandoned: still tied after {} innings", kInningLimit));
                 return kSimFailed;
             }
-            const ScriptTurn choice =
+            ScriptTurn choice =
                 first && turn < static_cast<int>(script.size()) ? script[turn] : ScriptTurn{};
+            if (display.managed.Any()) {
+                const TurnDecision decision = display.managed.BeforeTurn(session, display.said);
+                choice = {decision.offense, decision.defense};
+                TellManagerMoves();
+            }
             PlayTurn(session, choice.offensive, choice.defensive);
+            TellManagerMoves();
             ++turn;
             if (int code = Checkpoint(turn); code != kSimOk) return code;
         }
@@ -181,6 +211,10 @@ int RunSim(const SimOptions& options) {
     Session session;
     SimDisplay display;
     session.SetDisplay(&display);
+    display.session = &session;
+    display.managed = {options.managesVisitors, options.managesHome, options.managerKind};
+    std::vector<std::string> said;
+    if (options.games == 1) display.said = &said;
     session.installDirectory = options.directory ? *options.directory : InstallDirectory();
     if (options.seed) session.random.SetFixedSeed(*options.seed);
 
@@ -213,6 +247,10 @@ int RunSim(const SimOptions& options) {
             return kSimUsage;
         }
     }
+    if (options.comparePairs > 0)
+        return RunCompareManagers(
+            options, *visitors, *home,
+            options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     std::string error;
     if (!DefaultSetup(session, *visitors, *home, options.designatedHitter, &error)) {
         ShowSimMessage(error);

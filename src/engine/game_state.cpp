@@ -139,6 +139,78 @@ void RebuildDefense(GameState& game) {
     RebuildSideDefense(game.home);
 }
 
+namespace {
+
+void CopyLine(const BoxLine& from, BoxLine& to) {
+    std::unique_ptr<BoxPitching> pitching = std::move(to.pitching);
+    // Field by field, so that the name and the pitching line keep their storage.
+    to.name.assign(from.name);
+    to.atBats = from.atBats;
+    to.battingAvg = from.battingAvg;
+    to.games = from.games;
+    to.runs = from.runs;
+    to.hits = from.hits;
+    to.doubles = from.doubles;
+    to.triples = from.triples;
+    to.homeRuns = from.homeRuns;
+    to.rbi = from.rbi;
+    to.stolenBases = from.stolenBases;
+    to.caughtStealing = from.caughtStealing;
+    to.walks = from.walks;
+    to.strikeouts = from.strikeouts;
+    to.positions = from.positions;
+    if (from.pitching) {
+        if (!pitching) pitching = std::make_unique<BoxPitching>();
+        *pitching = *from.pitching;
+        to.pitching = std::move(pitching);
+    }
+}
+
+void CopyChain(const BoxChain& from, BoxChain& to) {
+    if (to.size() > from.size()) to.resize(from.size());
+    for (std::size_t i = 0; i < from.size(); ++i) {
+        if (i == to.size()) to.push_back(std::make_unique<BoxLine>());
+        CopyLine(*from[i], *to[i]);
+    }
+}
+
+void CopySide(const GameSide& from, GameSide& to) {
+    to.team = from.team;
+    to.lineup = from.lineup;
+    to.outcomes = from.outcomes;
+    to.pitchingStaff = from.pitchingStaff;
+    for (std::size_t chain = 0; chain < from.boxLines.size(); ++chain)
+        CopyChain(from.boxLines[chain], to.boxLines[chain]);
+    to.defense = from.defense;
+    to.nextBatter = from.nextBatter;
+    to.teamRuns = from.teamRuns;
+    to.hits = from.hits;
+    to.errors = from.errors;
+    to.lineScore = from.lineScore;
+}
+
+}  // namespace
+
+void CopyGameState(const GameState& from, GameState& to) {
+    CopySide(from.visitor, to.visitor);
+    CopySide(from.home, to.home);
+    to.battingSide = from.battingSide;
+    to.hasBattingOutcomes = from.hasBattingOutcomes;
+    to.hasBattingBoxLines = from.hasBattingBoxLines;
+    to.workingDefenseSide = from.workingDefenseSide;
+    to.batterIndex = from.batterIndex;
+    to.inning = from.inning;
+    to.outs = from.outs;
+    to.halfInningRuns = from.halfInningRuns;
+    to.designatedHitter = from.designatedHitter;
+    to.pinchHitterMustLeave = from.pinchHitterMustLeave;
+    to.bases = from.bases;
+    to.reserved = from.reserved;
+    to.runnerQueue = from.runnerQueue;
+    to.playLog.clear();
+    to.dialogSide = from.dialogSide;
+}
+
 int LineupIndexOfPlayer(const GameSide& side, const PlayerRecord* player) {
     if (!player) return -1;
     for (int index = 0; index < 10; ++index) {

@@ -163,6 +163,11 @@ void FreeBoxLines(GameState& game);
 // Defence entries from the position numbers of each slot's first BoxLine.
 void RebuildDefense(GameState& game);
 
+// The game as it stands, for playing on elsewhere: everything but the play-by-play,
+// which the copy starts empty. The copy points at the same teams and players (a game
+// never changes them) and has BoxLines of its own, reusing those `to` already holds.
+void CopyGameState(const GameState& from, GameState& to);
+
 // First lineup entry 0..9 that is this very player, or -1 (none never matches).
 int LineupIndexOfPlayer(const GameSide& side, const PlayerRecord* player);
 

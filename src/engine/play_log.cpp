@@ -110,6 +110,7 @@ void AppendBoxScore(std::string& out, const GameSide& side) {
 
 void LogPlay(Session& session, std::string_view name, std::string_view text, int runs,
              std::string_view suffix) {
+    if (session.silent) return;
     GameState& game = session.game;
     std::string& log = game.playLog;
     log.append(name).push_back(' ');

@@ -12,6 +12,7 @@ struct GameState;
 
 // Appends "NAME TEXT" (or "NAME TEXT RUNS SUFFIX") to the play-by-play, writes the
 // half-inning heading after a third out and updates the captions and the log field.
+// A silent session logs nothing.
 void LogPlay(Session& session, std::string_view name, std::string_view text, int runs,
              std::string_view suffix = "runs scored");
 

@@ -34,6 +34,10 @@ struct Session {
     // path writes none).
     std::filesystem::path installDirectory{"."};
     std::filesystem::path gameLogPath{"GameLog"};
+    // A silent session plays on a copy of a game only for its outcome: it grows no
+    // play-by-play and writes no GameLog. What it shows goes to its display as always
+    // (none unless one is set).
+    bool silent = false;
 
     Session() { InitGameState(game); }
     Session(const Session&) = delete;

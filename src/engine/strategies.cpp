@@ -124,12 +124,62 @@ void SqueezeBases(GameState& game, bool scored) {
 
 }  // namespace
 
+const char* SacrificeRefusal(const GameState& game) {
+    if (game.bases == kLoaded) return "You can't sacrifice with the bases loaded.";
+    if (game.bases & kThird) return "You can't sacrifice with a runner on third.";
+    if (game.bases == 0) return "You can't sacrifice with no runners on base.";
+    if (game.outs == 2) return "You can't sacrifice with 2 outs.";
+    return nullptr;
+}
+
+const char* StealRefusal(const GameState& game) {
+    switch (game.bases) {
+        case kLoaded:
+            return "You can't steal with the bases loaded.";
+        case kThird:
+            return "You can't steal with a runner only on third.";
+        case kSecond | kThird:
+            return "You can't steal with a runner only on second and third.";
+        case 0:
+            return "You can't steal with no runners on base.";
+        default:
+            return nullptr;
+    }
+}
+
+const char* SqueezeRefusal(const GameState& game) {
+    if (game.bases == kLoaded) return "You can't do a squeeze play with the bases loaded.";
+    if (game.outs == 2) return "You can't do a squeeze play with 2 outs.";
+    if (game.bases == 0) return "You can't do a squeeze play with no runners on base.";
+    if (!(game.bases & kThird))
+        return "You can't do a squeeze play without a runner on third base.";
+    return nullptr;
+}
+
+const char* IntentionalWalkRefusal(const GameState& game) {
+    if (game.bases == kLoaded) return "You can't intentional walk with the bases loaded.";
+    return nullptr;
+}
+
+const char* TurnRefusal(const GameState& game, int offensiveChoice, int defensiveChoice) {
+    // The same order as the turn itself: the walk comes first and the batter's choice
+    // is then never played.
+    if (defensiveChoice == IntentionalWalkChoice) return IntentionalWalkRefusal(game);
+    switch (offensiveChoice) {
+        case SacrificeChoice:
+            return SacrificeRefusal(game);
+        case StealChoice:
+            return StealRefusal(game);
+        case SqueezeChoice:
+            return SqueezeRefusal(game);
+        default:
+            return nullptr;
+    }
+}
+
 StrategyResult Sacrifice(Session& session) {
     GameState& game = session.game;
-    if (game.bases == kLoaded) return Refuse(session, "You can't sacrifice with the bases loaded.");
-    if (game.bases & kThird) return Refuse(session, "You can't sacrifice with a runner on third.");
-    if (game.bases == 0) return Refuse(session, "You can't sacrifice with no runners on base.");
-    if (game.outs == 2) return Refuse(session, "You can't sacrifice with 2 outs.");
+    if (const char* refusal = SacrificeRefusal(game)) return Refuse(session, refusal);
     ++game.outs;
     game.bases <<= 1;
     LogPlay(session, BatterName(game), " layed down a sacrifice bunt.", 0);
@@ -139,18 +189,7 @@ StrategyResult Sacrifice(Session& session) {
 
 StrategyResult Steal(Session& session) {
     GameState& game = session.game;
-    switch (game.bases) {
-        case kLoaded:
-            return Refuse(session, "You can't steal with the bases loaded.");
-        case kThird:
-            return Refuse(session, "You can't steal with a runner only on third.");
-        case kSecond | kThird:
-            return Refuse(session, "You can't steal with a runner only on second and third.");
-        case 0:
-            return Refuse(session, "You can't steal with no runners on base.");
-        default:
-            break;
-    }
+    if (const char* refusal = StealRefusal(game)) return Refuse(session, refusal);
     const int draw = session.random.Next();
     const bool success = (draw & 1) != 0;
     if (!success) {
@@ -175,16 +214,7 @@ StrategyResult Steal(Session& session) {
 
 StrategyResult SqueezePlay(Session& session) {
     GameState& game = session.game;
-    if (game.bases == kLoaded) {
-        return Refuse(session, "You can't do a squeeze play with the bases loaded.");
-    }
-    if (game.outs == 2) return Refuse(session, "You can't do a squeeze play with 2 outs.");
-    if (game.bases == 0) {
-        return Refuse(session, "You can't do a squeeze play with no runners on base.");
-    }
-    if (!(game.bases & kThird)) {
-        return Refuse(session, "You can't do a squeeze play without a runner on third base.");
-    }
+    if (const char* refusal = SqueezeRefusal(game)) return Refuse(session, refusal);
     const int pick = session.random.Next() % 4;
     ++game.outs;
     CountPitcherEvent(game, OutEvent);
@@ -209,9 +239,7 @@ StrategyResult SqueezePlay(Session& session) {
 
 StrategyResult IntentionalWalk(Session& session) {
     GameState& game = session.game;
-    if (game.bases == kLoaded) {
-        return Refuse(session, "You can't intentional walk with the bases loaded.");
-    }
+    if (const char* refusal = IntentionalWalkRefusal(game)) return Refuse(session, refusal);
     static constexpr int kAfterWalk[] = {1, 3, 3, 7, 5, 7, 7};
     ++BatterLine(game).walks;
     CountPitcherEvent(game, WalkEvent);

@@ -4,6 +4,7 @@
 namespace velmoro {
 
 struct Session;
+struct GameState;
 
 enum class StrategyResult { Refused, Done, DoneWithRun };
 
@@ -15,6 +16,16 @@ enum OffensiveChoice : int {
     SqueezeChoice = 3
 };
 enum DefensiveChoice : int { NormalDefense = 0, IntentionalWalkChoice = 1, InfieldInChoice = 2 };
+
+// Why the engine refuses a play in this state: the message it shows, or nullptr when the
+// play goes ahead. The plays below and anybody who must never be refused ask these.
+const char* SacrificeRefusal(const GameState& game);
+const char* StealRefusal(const GameState& game);
+const char* SqueezeRefusal(const GameState& game);
+const char* IntentionalWalkRefusal(const GameState& game);
+// The refusal a turn with these choices meets (the walk is played before any
+// offensive choice), or nullptr.
+const char* TurnRefusal(const GameState& game, int offensiveChoice, int defensiveChoice);
 
 StrategyResult Sacrifice(Session& session);
 StrategyResult Steal(Session& session);

@@ -146,7 +146,7 @@ bool IsGameOverActing(Session& session) {
 }
 
 void EndGame(Session& session) {
-    WriteGameLog(session);
+    if (!session.silent) WriteGameLog(session);
     session.Screen().RequestGameOver();
 }
 

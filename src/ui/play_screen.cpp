@@ -1,15 +1,18 @@
 #include "ui/play_screen.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
+#include "manager/manager.h"
 #include "setup/batting_order.h"
 #include "setup/stat_text.h"
 #include "setup/team_prep.h"
@@ -32,14 +35,18 @@ QString Number(int value) {
 
 }  // namespace
 
-PlayScreen::PlayScreen(UiContext& context, QWidget* parent) : QDialog(parent), context_(context) {
+PlayScreen::PlayScreen(UiContext& context, QWidget* parent, ComputerManagers managers)
+    : QDialog(parent), context_(context) {
     BuildWindow();
+    managesVisitors_->setChecked(managers.visitors);
+    managesHome_->setChecked(managers.home);
     Connect();
     Session& session = context_.session;
     for (int side = 0; side < 2; ++side)
         scoreBoxes_[side][ErrorsBox - 1]->setText(Number(session.game.Side(side + 1).errors));
     session.SetDisplay(this);
     OpenPlayScreen(session);
+    PrepareTurn();
 }
 
 PlayScreen::~PlayScreen() {
@@ -54,6 +61,12 @@ void PlayScreen::Connect() {
     connect(statsHitting_, &QPushButton::clicked, this, [this] { OpenTeamDialog(true, false); });
     connect(managePitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, true); });
     connect(statsPitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, false); });
+    connect(managesVisitors_, &QCheckBox::toggled, this,
+            [this](bool on) { ManagersChanged(kVisitors, on); });
+    connect(managesHome_, &QCheckBox::toggled, this,
+            [this](bool on) { ManagersChanged(kHome, on); });
+    connect(sim_, &QPushButton::clicked, this, &PlayScreen::StartSim);
+    connect(simTimer_, &QTimer::timeout, this, &PlayScreen::SimStep);
 }
 
 QLabel* PlayScreen::ScoreBoxLabel(int side, int box) const {
@@ -181,12 +194,29 @@ void PlayScreen::ResetChoices(bool offensive, bool defensive) {
 }
 
 void PlayScreen::ShowMessage(const std::string& text, const std::string& caption) {
+    if (holdMessages_) {
+        heldMessages_.emplace_back(text, caption);
+        return;
+    }
     context_.prompter.Inform(text, caption);
 }
 
 void PlayScreen::ForcedSubstitution() {
-    context_.session.game.dialogSide = BattingSideNumber(context_.session.game);
-    RunSubstitutionDialog(context_, this, true);
+    Session& session = context_.session;
+    const int side = BattingSideNumber(session.game);
+    session.game.dialogSide = side;
+    if (!ComputerPlays(side)) {
+        ShowHeldMessages();
+        RunSubstitutionDialog(context_, this, true);
+        return;
+    }
+    // The engine's demand and the computer's answer go to the reason line.
+    for (const auto& message : heldMessages_)
+        turnNotes_ << Text(message.first);
+    heldMessages_.clear();
+    const std::string replacement = ReplaceForcedPinchHitter(session, side);
+    if (!replacement.empty()) turnNotes_ << Text(replacement);
+    ShowLineup();
 }
 
 void PlayScreen::RequestGameOver() {
@@ -197,8 +227,8 @@ void PlayScreen::RequestGameOver() {
 }
 
 void PlayScreen::Pitch() {
-    PlayTurn(context_.session, std::max(0, offense_->currentIndex()),
-             std::max(0, defense_->currentIndex()));
+    PlayOneTurn();
+    PrepareTurn();
 }
 
 void PlayScreen::OpenTeamDialog(bool battingSide, bool management) {
@@ -212,10 +242,15 @@ void PlayScreen::OpenTeamDialog(bool battingSide, bool management) {
     } else if (TeamRecord* team = game.Side(game.dialogSide).team) {
         changed = RunTeamStatsDialog(context_, this, *team);
     }
-    if (changed != 0) RefreshPlayScreen();
+    if (changed != 0) {
+        RefreshPlayScreen();
+        // A new batter or pitcher may change the computer's mind.
+        PrepareTurn();
+    }
 }
 
 void PlayScreen::Quit() {
+    StopSim();
     ResetGame(context_.session.game);
     ResetSetup(context_.session);
     done(0);
@@ -244,9 +279,11 @@ void PlayScreen::keyPressEvent(QKeyEvent* event) {
 
 void RunPlayScreen(UiContext& context, QWidget* parent) {
     int result = 0;
+    ComputerManagers managers;
     do {
-        PlayScreen screen(context, parent);
+        PlayScreen screen(context, parent, managers);
         result = screen.exec();
+        managers = screen.Managers();
     } while (result != 0);
 }
 

@@ -3,15 +3,21 @@
 #pragma once
 
 #include <array>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
+#include <QStringList>
 
 #include "engine/display.h"
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
+class QTimer;
 
 namespace velmoro {
 
@@ -21,12 +27,19 @@ class DiamondView;
 // Pure blue: the side at bat and its batter due up.
 inline const QColor kHighlightColour(0, 0, 255);
 
+// The sides the computer manages. They belong to the window, not to the game: a saved
+// game knows nothing of them, a replay keeps them.
+struct ComputerManagers {
+    bool visitors = false;
+    bool home = false;
+};
+
 // Ends with 0 after "&Quit" and 1 after "Replay Game" has prepared the next game.
 class PlayScreen : public QDialog, public Display {
   public:
     enum LineupColumn { AtBatsColumn, RunsColumn, HitsColumn, RbiColumn };
 
-    PlayScreen(UiContext& context, QWidget* parent = nullptr);
+    PlayScreen(UiContext& context, QWidget* parent = nullptr, ComputerManagers managers = {});
     ~PlayScreen() override;
 
     // Display
@@ -71,6 +84,14 @@ class PlayScreen : public QDialog, public Display {
     QPushButton* StatsHittingButton() const { return statsHitting_; }
     QPushButton* ManagePitchingButton() const { return managePitching_; }
     QPushButton* StatsPitchingButton() const { return statsPitching_; }
+    QCheckBox* ManagesVisitorsBox() const { return managesVisitors_; }
+    QCheckBox* ManagesHomeBox() const { return managesHome_; }
+    QLabel* ReasonLine() const { return reason_; }
+    QPushButton* SimButton() const { return sim_; }
+
+    ComputerManagers Managers() const;
+    // Whether "Sim to End" is playing turns.
+    bool Simulating() const { return simulating_; }
 
     static bool IsHighlighted(const QLabel* label);
 
@@ -91,12 +112,30 @@ class PlayScreen : public QDialog, public Display {
 
     void SetHighlight(QLabel* label, bool on);
     void Pitch();
+    // The computer manager (play_screen_manager.cpp).
+    bool Managed(int side) const;
+    bool ComputerPlays(int side) const { return simulating_ || Managed(side); }
+    void PlayOneTurn();
+    void PrepareTurn();
+    void ManagersChanged(int side, bool managed);
+    void StartSim();
+    void SimStep();
+    void StopSim();
+    void UpdateCommands();
+    void ShowHeldMessages();
     void OpenTeamDialog(bool battingSide, bool management);
     void Quit();
     void GameOver();
 
     UiContext& context_;
     bool gameOverPending_ = false;
+    bool simulating_ = false;
+    // While the computer bats, the engine's messages wait: the forced replacement's goes
+    // to the reason line, any other is shown when the turn is over.
+    bool holdMessages_ = false;
+    std::vector<std::pair<std::string, std::string>> heldMessages_;
+    // What the computer did in the last turn, shown before its next decision.
+    QStringList turnNotes_;
 
     QLabel* visitorName_ = nullptr;
     QLabel* homeName_ = nullptr;
@@ -120,6 +159,11 @@ class PlayScreen : public QDialog, public Display {
     QPushButton* statsHitting_ = nullptr;
     QPushButton* managePitching_ = nullptr;
     QPushButton* statsPitching_ = nullptr;
+    QCheckBox* managesVisitors_ = nullptr;
+    QCheckBox* managesHome_ = nullptr;
+    QLabel* reason_ = nullptr;
+    QPushButton* sim_ = nullptr;
+    QTimer* simTimer_ = nullptr;
 };
 
 // Opens the play screen modally, again for as long as it ends with a replay.

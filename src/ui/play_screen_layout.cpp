@@ -1,4 +1,5 @@
 // The play screen's widgets and layout.
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -7,6 +8,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "db/captions.h"
@@ -162,6 +164,10 @@ QWidget* PlayScreen::BuildChoicePanel() {
     grid->addWidget(offense_, 1, 0);
     grid->addWidget(defenseLabel, 2, 0);
     grid->addWidget(defense_, 3, 0);
+    managesVisitors_ = new QCheckBox("Computer manages visitors", panel);
+    managesHome_ = new QCheckBox("Computer manages home", panel);
+    grid->addWidget(managesVisitors_, 4, 0);
+    grid->addWidget(managesHome_, 5, 0);
     pitch_ = new QPushButton("&Pitch", panel);
     save_ = new QPushButton("&Save", panel);
     quit_ = new QPushButton("&Quit", panel);
@@ -170,8 +176,13 @@ QWidget* PlayScreen::BuildChoicePanel() {
     buttons->addWidget(pitch_);
     buttons->addWidget(save_);
     buttons->addWidget(quit_);
-    grid->addLayout(buttons, 4, 0);
-    grid->setRowStretch(5, 1);
+    grid->addLayout(buttons, 6, 0);
+    sim_ = new QPushButton("Sim to End", panel);
+    auto* simRow = new QHBoxLayout;
+    simRow->addWidget(sim_);
+    simRow->addStretch();
+    grid->addLayout(simRow, 7, 0);
+    grid->setRowStretch(8, 1);
     return panel;
 }
 
@@ -183,6 +194,9 @@ void PlayScreen::BuildWindow() {
     log_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     log_->setMinimumHeight(fontMetrics().lineSpacing() * 7);
     diamond_ = new DiamondView([this] { return context_.session.game.bases; }, this);
+    simTimer_ = new QTimer(this);
+    simTimer_->setSingleShot(true);
+    simTimer_->setInterval(0);
     auto* picture = new PictureView(PaintBaseballScene, QSize(116, 63), this);
 
     auto* grid = new QGridLayout(this);
@@ -193,6 +207,13 @@ void PlayScreen::BuildWindow() {
     grid->addWidget(diamond_, 1, 2);
     grid->addWidget(log_, 2, 0, 1, 2);
     grid->addWidget(BuildChoicePanel(), 2, 2);
+    // What the computer decided and why: the whole width, since a turn may bring a
+    // pinch hitter, a pitching change and a play, each with its reason.
+    reason_ = new QLabel(this);
+    reason_->setWordWrap(true);
+    reason_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    reason_->setMinimumHeight(fontMetrics().lineSpacing() * 2);
+    grid->addWidget(reason_, 3, 0, 1, 3);
     grid->setRowStretch(1, 1);
     grid->setRowStretch(2, 1);
     grid->setColumnStretch(0, 3);

@@ -1,0 +1,40 @@
+// "Look ahead": each legal choice of the turn played out to the end of the game from a
+// silent copy, many times, both sides by the book from there on.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "manager/manager.h"
+
+namespace velmoro::look_ahead {
+
+// Games played out per choice. Every choice meets the same random sequences, so the
+// comparison with Normal Play sees the choice rather than the luck.
+inline constexpr int kPlayouts = 32;
+// A choice beats Normal Play only by more than this many standard errors.
+inline constexpr double kMargin = 2.0;
+// A play-out still tied this late counts as half a win.
+inline constexpr int kLastInning = 30;
+
+// How one choice fared against Normal Play for the side that makes it.
+struct Comparison {
+    double gain = 0;  // mean of (wins with the choice - wins with Normal Play)
+    double standardError = 0;
+};
+
+// The deciding side's result (1, 0 or 0.5) in each of kPlayouts play-outs of these
+// choices, on seeds taken from the game's random state without drawing from it.
+std::vector<double> PlayOuts(const Session& session, int side, int offense, int defense);
+
+// A choice's play-outs against Normal Play's on the same seeds.
+Comparison Compare(const std::vector<double>& choice, const std::vector<double>& normal);
+
+// The turn's choices for the managed sides.
+TurnDecision Decide(Session& session, bool managesVisitors, bool managesHome);
+
+// One play-out from the game as it stands: the turn with these choices, then both
+// sides by the book. 1 when `side` wins, 0 when it loses, 0.5 for a game still tied.
+double PlayOut(const GameState& game, std::uint32_t seed, int side, int offense, int defense);
+
+}  // namespace velmoro::look_ahead

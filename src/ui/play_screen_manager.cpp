@@ -1,0 +1,136 @@
+// The computer manager on the play screen: the sides it manages, its choices in the
+// lists before each turn, and "Sim to End".
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <initializer_list>
+
+#include "engine/game_state.h"
+#include "engine/session.h"
+#include "engine/turns.h"
+#include "manager/manager.h"
+#include "ui/play_screen.h"
+#include "ui/ui_context.h"
+
+namespace velmoro {
+namespace {
+
+// The window's manager thinks ahead; "by the book" is for velmoro-sim's comparisons.
+constexpr ManagerKind kWindowManager = ManagerKind::LookAhead;
+
+int FieldingSide(int battingSide) {
+    return battingSide == kVisitors ? kHome : kVisitors;
+}
+
+}  // namespace
+
+ComputerManagers PlayScreen::Managers() const {
+    return {managesVisitors_->isChecked(), managesHome_->isChecked()};
+}
+
+bool PlayScreen::Managed(int side) const {
+    return side == kHome ? managesHome_->isChecked() : managesVisitors_->isChecked();
+}
+
+void PlayScreen::PlayOneTurn() {
+    Session& session = context_.session;
+    turnNotes_.clear();
+    holdMessages_ = ComputerPlays(BattingSideNumber(session.game));
+    PlayTurn(session, std::max(0, offense_->currentIndex()), std::max(0, defense_->currentIndex()));
+    holdMessages_ = false;
+    ShowHeldMessages();
+}
+
+void PlayScreen::ShowHeldMessages() {
+    const auto messages = std::move(heldMessages_);
+    heldMessages_.clear();
+    for (const auto& [text, caption] : messages)
+        context_.prompter.Inform(text, caption);
+}
+
+// Between turns: the managed sides' pitching changes and pinch hitters, then their
+// choices for the coming turn, shown in the lists with the reason beside them.
+void PlayScreen::PrepareTurn() {
+    Session& session = context_.session;
+    GameState& game = session.game;
+    QStringList lines = turnNotes_;
+    if (!IsGameOver(game) && (Managed(kVisitors) || Managed(kHome))) {
+        bool moved = false;
+        for (int side : {kVisitors, kHome}) {
+            if (!Managed(side)) continue;
+            const std::string move = MakeBetweenTurnMoves(session, side, kWindowManager);
+            if (move.empty()) continue;
+            lines << QString::fromStdString(move);
+            moved = true;
+        }
+        if (moved) RefreshPlayScreen();
+        const int batting = BattingSideNumber(game);
+        const TurnDecision decision =
+            DecideTurn(session, Managed(kVisitors), Managed(kHome), kWindowManager);
+        if (Managed(batting)) offense_->setCurrentIndex(decision.offense);
+        if (Managed(FieldingSide(batting))) defense_->setCurrentIndex(decision.defense);
+        lines << (decision.reason.empty() ? QStringLiteral("Normal Play")
+                                          : QString::fromStdString(decision.reason));
+    }
+    reason_->setText(lines.join("; "));
+    UpdateCommands();
+}
+
+void PlayScreen::ManagersChanged(int side, bool managed) {
+    // A side handed back to the user starts again from "Normal Play"; the other list
+    // keeps what the user chose.
+    if (!managed) {
+        if (side == BattingSideNumber(context_.session.game))
+            offense_->setCurrentIndex(0);
+        else
+            defense_->setCurrentIndex(0);
+    }
+    turnNotes_.clear();
+    PrepareTurn();
+}
+
+void PlayScreen::UpdateCommands() {
+    const bool idle = !simulating_;
+    const std::initializer_list<QWidget*> commands = {
+        pitch_,        save_,           sim_,           manageHitting_,
+        statsHitting_, managePitching_, statsPitching_, managesVisitors_,
+        managesHome_};
+    for (QWidget* command : commands)
+        command->setEnabled(idle);
+    // The computer's choices are its own; the lists of its sides are shown, not offered.
+    const int batting = BattingSideNumber(context_.session.game);
+    offense_->setEnabled(idle && !Managed(batting));
+    defense_->setEnabled(idle && !Managed(FieldingSide(batting)));
+}
+
+void PlayScreen::StartSim() {
+    if (simulating_) return;
+    simulating_ = true;
+    UpdateCommands();
+    simTimer_->start();
+}
+
+// One turn per tick of the event loop, so that the screen follows the game and Quit
+// can stop it between two turns.
+void PlayScreen::SimStep() {
+    if (!simulating_) return;
+    GameState& game = context_.session.game;
+    const int batting = BattingSideNumber(game);
+    if (!Managed(batting)) offense_->setCurrentIndex(0);
+    if (!Managed(FieldingSide(batting))) defense_->setCurrentIndex(0);
+    PlayOneTurn();
+    if (IsGameOver(game)) StopSim();
+    PrepareTurn();
+    if (simulating_) simTimer_->start();
+}
+
+void PlayScreen::StopSim() {
+    simTimer_->stop();
+    if (!simulating_) return;
+    simulating_ = false;
+    UpdateCommands();
+}
+
+}  // namespace velmoro

@@ -1,0 +1,263 @@
+// The computer manager: the book's choices in a table of situations, whole managed games
+// that never meet a refusal, its moves booked as the management windows book them, and
+// velmoro-sim's --manager and --compare-managers.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "engine/invariants.h"
+#include "manager/manager.h"
+#include "saves/league_fixture.h"
+#include "setup/manage_pitching.h"
+#include "setup/manage_test_game.h"
+#include "support/program_runner.h"
+
+namespace velmoro {
+namespace {
+
+using manage_test::ManagedGame;
+using namespace velmoro::testing;
+
+// Refusals counted; the managed sides' forced replacements made.
+class ManagedDisplay : public Display {
+  public:
+    explicit ManagedDisplay(Session& session) : session_(session) {}
+    void ShowMessage(const std::string& text, const std::string&) override {
+        if (text.rfind("You can't", 0) == 0) ++refusals;
+    }
+    void ForcedSubstitution() override {
+        ReplaceForcedPinchHitter(session_, session_.game.dialogSide);
+    }
+    int refusals = 0;
+
+  private:
+    Session& session_;
+};
+
+struct Situation {
+    const char* name;
+    int inning, outs, bases, visitorRuns, homeRuns;
+    int batterAvg, onDeckAvg;
+    int stolen, caught;  // the runners' season
+    bool managesFielding;
+    int offense, defense;
+};
+
+TEST(BookManager, ChoicesOfTheTurn) {
+    // Visitors at bat, the batter in slot 3 and the runners from slots 1 and 2.
+    const Situation table[] = {
+        {"sacrifice late and close", 8, 0, 1, 2, 2, 210, 300, 0, 0, false, SacrificeChoice, 0},
+        {"no sacrifice for a .250 hitter", 8, 0, 1, 2, 2, 250, 300, 0, 0, false, NormalPlay, 0},
+        {"no sacrifice in the 6th", 6, 0, 1, 2, 2, 210, 300, 0, 0, false, NormalPlay, 0},
+        {"no sacrifice two runs down", 8, 0, 1, 1, 3, 210, 300, 0, 0, false, NormalPlay, 0},
+        {"first and second, sacrifice", 9, 0, 3, 3, 2, 200, 300, 0, 0, false, SacrificeChoice, 0},
+        {"second, sacrifice", 9, 0, 2, 3, 2, 200, 300, 0, 0, false, SacrificeChoice, 0},
+        {"runner on third: no bunt", 8, 0, 5, 2, 2, 210, 300, 0, 0, false, NormalPlay, 0},
+        {"never a squeeze", 7, 1, 4, 2, 3, 100, 300, 0, 0, false, NormalPlay, 0},
+        {"double steal, one out", 3, 1, 3, 0, 0, 300, 300, 45, 5, false, StealChoice, 0},
+        {"no double steal with two out", 3, 2, 3, 0, 0, 300, 300, 45, 5, false, NormalPlay, 0},
+        {"no single steal", 3, 0, 1, 0, 0, 300, 300, 45, 5, false, NormalPlay, 0},
+        {"no steal, 20 of 22 too few", 3, 1, 3, 0, 0, 300, 300, 20, 2, false, NormalPlay, 0},
+        {"no steal, 40 of 50 too poor", 3, 1, 3, 0, 0, 300, 300, 40, 10, false, NormalPlay, 0},
+        {"no steal of home", 3, 1, 5, 0, 0, 300, 300, 45, 5, false, NormalPlay, 0},
+        {"walk the .340 hitter", 5, 2, 2, 1, 1, 340, 250, 0, 0, true, 0, IntentionalWalkChoice},
+        {"on deck only .050 weaker", 5, 2, 2, 1, 1, 340, 290, 0, 0, true, 0, NormalDefense},
+        {"no walk with one out", 5, 1, 2, 1, 1, 340, 250, 0, 0, true, 0, NormalDefense},
+        {"no walk, first base taken", 5, 2, 3, 1, 1, 340, 250, 0, 0, true, 0, NormalDefense},
+        {"no walk, nobody in scoring position", 5, 2, 0, 1, 1, 340, 250, 0, 0, true, 0,
+         NormalDefense},
+        {"walk left to an unmanaged side", 5, 2, 2, 1, 1, 340, 250, 0, 0, false, 0, NormalDefense},
+        {"never infield in", 9, 0, 4, 2, 2, 300, 300, 0, 0, true, 0, NormalDefense},
+    };
+    for (const Situation& s : table) {
+        SCOPED_TRACE(s.name);
+        ManagedGame managed(false);
+        GameState& game = managed.game();
+        GameSide& batting = game.Batting();
+        game.inning = s.inning;
+        game.outs = s.outs;
+        game.visitor.teamRuns = s.visitorRuns;
+        game.home.teamRuns = s.homeRuns;
+        managed.batterAt(3);
+        batting.lineup[3]->battingAvg = static_cast<std::uint16_t>(s.batterAvg);
+        batting.lineup[4]->battingAvg = static_cast<std::uint16_t>(s.onDeckAvg);
+        for (int slot : {1, 2}) {
+            batting.lineup[slot]->stolenBases = static_cast<std::uint8_t>(s.stolen);
+            batting.lineup[slot]->caughtStealing = static_cast<std::uint8_t>(s.caught);
+        }
+        // Lead runner first in the queue: slots 1, 2 on the bases from third down.
+        game.bases = s.bases;
+        int queued = 0;
+        for (int base : {4, 2, 1})
+            if (s.bases & base) game.runnerQueue[queued] = 2 + queued, ++queued;
+        const TurnDecision decision =
+            DecideTurn(managed.session, true, s.managesFielding, ManagerKind::Book);
+        EXPECT_EQ(decision.offense, s.offense);
+        EXPECT_EQ(decision.defense, s.defense);
+        EXPECT_EQ(decision.reason.empty(), s.offense == 0 && s.defense == 0) << decision.reason;
+        if (s.defense == IntentionalWalkChoice) {
+            EXPECT_EQ(decision.reason,
+                      "Intentional walk: first base open, .340 hitter up, .250 on deck");
+        }
+    }
+}
+
+// Plays one managed game to its end; the choices used are counted in `used`.
+int PlayManaged(ManagedGame& managed, std::uint32_t seed, ManagerKind kind, int used[4][3]) {
+    ManagedDisplay display(managed.session);
+    managed.session.SetDisplay(&display);
+    managed.session.gameLogPath.clear();
+    managed.session.random.Seed(seed);
+    GameState& game = managed.game();
+    while (!IsGameOver(game) && game.inning < 40) {
+        for (int side : {kVisitors, kHome})
+            MakeBetweenTurnMoves(managed.session, side, kind);
+        const TurnDecision turn = DecideTurn(managed.session, true, true, kind);
+        ++used[turn.offense][turn.defense];
+        PlayTurn(managed.session, turn.offense, turn.defense);
+        EXPECT_EQ(GameStateProblem(game), "");
+    }
+    managed.session.SetDisplay(nullptr);
+    return display.refusals;
+}
+
+TEST(BookManager, ManagedGamesMeetNoRefusal) {
+    int used[4][3] = {};
+    int refusals = 0;
+    for (std::uint32_t seed = 0; seed < 3000; ++seed) {
+        ManagedGame managed(seed % 2 == 0);
+        // A base stealer and batters with enough at-bats to pinch-hit.
+        for (TeamRecord* team : {&managed.visitors, &managed.home})
+            for (auto& player : team->players)
+                player->atBats = 300;
+        managed.visitors.players[6]->stolenBases = 60;
+        managed.visitors.players[6]->caughtStealing = 5;
+        managed.home.players[4]->battingAvg = 215;
+        refusals += PlayManaged(managed, seed, ManagerKind::Book, used);
+    }
+    EXPECT_EQ(refusals, 0);
+    for (int offense : {SacrificeChoice, StealChoice})
+        EXPECT_GT(used[offense][0], 0) << "never chosen: offense " << offense;
+    EXPECT_EQ(used[SqueezeChoice][0], 0);
+    EXPECT_GT(used[0][IntentionalWalkChoice], 0);
+}
+
+TEST(LookAheadManager, ManagedGamesMeetNoRefusal) {
+    int used[4][3] = {};
+    ManagedGame managed(false);
+    EXPECT_EQ(PlayManaged(managed, 1, ManagerKind::LookAhead, used), 0);
+}
+
+// Both sides' lineups, defences and BoxLine chains, by name and position.
+std::string Bookkeeping(GameState& game) {
+    std::string text;
+    for (GameSide* side : {&game.visitor, &game.home}) {
+        for (int i = 0; i < 10; ++i) {
+            text += (side->lineup[i] ? side->lineup[i]->name : "-") + "/" +
+                    (side->defense[i] ? side->defense[i]->name : "-") + ":";
+            for (const auto& line : side->boxLines[i])
+                text += " " + line->name + "(" + std::to_string(line->positions) + ")";
+            text += "\n";
+        }
+    }
+    return text + "must leave " + std::to_string(game.pinchHitterMustLeave);
+}
+
+TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
+    ManagedGame manager(false), windows(false);
+    for (ManagedGame* g : {&manager, &windows}) {
+        g->game().inning = 7;
+        g->batterAt(0);  // the visitors' pitcher is up, the game tied
+        // The home starter has gone three innings past his season's average.
+        g->game().home.boxLines[9].back()->pitching->inningsPitched = 3 * 12;
+        for (auto& player : g->visitors.players)
+            player->atBats = 300;
+    }
+    const std::string changed = MakeBetweenTurnMoves(manager.session, kHome, ManagerKind::Book);
+    EXPECT_EQ(changed.rfind("Pitching change: Reliever for Ace, 12.0 innings", 0), 0) << changed;
+    windows.game().dialogSide = kHome;
+    ASSERT_EQ(
+        ApplyPitchingChange(windows.session, PitchingChangeCandidates(windows.game()).front()),
+        SubstitutionOutcome::Applied);
+    EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
+
+    EXPECT_EQ(MakeBetweenTurnMoves(manager.session, kVisitors, ManagerKind::Book),
+              "Pinch hitter: Slugger (.400) bats for Ace, inning 7, tied");
+    windows.game().dialogSide = kVisitors;
+    ASSERT_EQ(ApplySubstitution(windows.session, PinchHitter, "Slugger"),
+              SubstitutionOutcome::Applied);
+    EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
+
+    // After his turn the pinch hitter, no pitcher, must make way: the staff's best arm.
+    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, kVisitors),
+              "Reliever replaces the pinch hitter at Pitcher");
+    const SubstituteCandidates arms = SubstitutionCandidates(windows.session, PitcherPosition);
+    ASSERT_EQ(ApplySubstitution(windows.session, PitcherPosition, arms.names.front()),
+              SubstitutionOutcome::Applied);
+    EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
+    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, kVisitors), "");
+}
+
+class ManagerProgram : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(WriteLeague(install.path(), MakeLeague(), {})); }
+    ProgramRun Sim(const std::string& line) {
+        std::vector<std::string> args = SplitArguments(line);
+        args.insert(args.end(), {"--visitors", "2001 Aces", "--home", "2001 Bears", "--quiet",
+                                 "--dir", install.path().string()});
+        return RunProgram(BuildProgram("velmoro-sim"), args, work.path());
+    }
+    TempDir install;
+    TempDir work;
+};
+
+TEST_F(ManagerProgram, OptionErrors) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"--manager nobody", "velmoro-sim: --manager: visitors, home or both\n"},
+        {"--manager home --manager-kind fast", "velmoro-sim: --manager-kind: book or lookahead\n"},
+        {"--manager-kind book",
+         "velmoro-sim: --manager-kind goes with --manager or --compare-managers\n"},
+        {"--compare-managers 0",
+         "velmoro-sim: --compare-managers: a whole number from 1 to 100000000\n"},
+        {"--compare-managers 5 --jobs 0", "velmoro-sim: --jobs: a whole number from 1 to 256\n"},
+        {"--jobs 2",
+         "velmoro-sim: --league, --games-per-team, --jobs and --csv go with --season, "
+         "--all-seasons or --compare-managers\n"},
+    };
+    for (const auto& [line, err] : cases) {
+        SCOPED_TRACE(line);
+        const ProgramRun run = Sim(line);
+        EXPECT_EQ(run.exitCode, 2);
+        EXPECT_EQ(run.err, err);
+    }
+    for (const char* line : {"--compare-managers 5 --games 3",
+                             "--compare-managers 5 --manager home", "--manager home --script x"}) {
+        SCOPED_TRACE(line);
+        EXPECT_EQ(Sim(line).exitCode, 2);
+    }
+}
+
+TEST_F(ManagerProgram, CompareOutputIsTheSameForAnyJobCount) {
+    const ProgramRun one = Sim("--compare-managers 300 --seed 5 --jobs 1");
+    EXPECT_EQ(one.exitCode, 0) << one.err;
+    EXPECT_TRUE(std::regex_match(
+        one.out, std::regex("2001 Aces at 2001 Bears, 300 pairs of games, seed 5, the home side "
+                            "managed by the book\n"
+                            "Home managed by the computer: \\d+\\.\\d\\d% wins\n"
+                            "Home on Normal Play:          \\d+\\.\\d\\d% wins\n"
+                            "Difference: [+-]\\d+\\.\\d\\d points, 95% interval "
+                            "[+-]\\d+\\.\\d\\d to [+-]\\d+\\.\\d\\d\n"
+                            "Refused choices: 0\n")))
+        << one.out;
+    EXPECT_EQ(Sim("--compare-managers 300 --seed 5 --jobs 3").out, one.out);
+}
+
+TEST_F(ManagerProgram, ManagedGame) {
+    const ProgramRun run = Sim("--manager both --seed 3");
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Top of inning 1"), std::string::npos);
+    EXPECT_EQ(run.err.find("You can't"), std::string::npos) << run.err;
+}
+
+}  // namespace
+}  // namespace velmoro
