@@ -124,7 +124,7 @@ int PlayManaged(ManagedGame& managed, std::uint32_t seed, ManagerKind kind, int 
 TEST(BookManager, ManagedGamesMeetNoRefusal) {
     int used[4][3] = {};
     int refusals = 0;
-    for (std::uint32_t seed = 0; seed < 3000; ++seed) {
+    for (std::uint32_t seed = 0; seed < 2000; ++seed) {
         ManagedGame managed(seed % 2 == 0);
         // A base stealer and batters with enough at-bats to pinch-hit.
         for (TeamRecord* team : {&managed.visitors, &managed.home})
