@@ -54,8 +54,8 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
         {aces + "--games +5", 2, kGames},
         {aces + "--games " + std::string(300, '9'), 2, kGames},
         {aces + "--league AL", 2,
-         "velmoro-sim: --league, --games-per-team, --jobs and --csv go with --season or "
-         "--all-seasons\n"},
+         "velmoro-sim: --league, --games-per-team, --jobs and --csv go with --season, "
+         "--all-seasons or --compare-managers\n"},
         {aces + "--save-at x " + missing, 2,
          "velmoro-sim: --save-at: a whole number from 0 to 100000000\n"},
         {aces + "--save-at 5 ''", 2, "velmoro-sim: --save-at: a turn and the file to save to\n"},
