@@ -85,7 +85,7 @@ void ResetCounters(GameState& game) {
     game.playLog = "Top of inning 1\r\n";
     game.battingSide = kVisitors;
     game.reserved = 0;
-    game.bases = 0;
+    game.bases = Base::None;
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;
     game.outs = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "db/records.h"
+#include "engine/bases.h"
 
 namespace velmoro {
 
@@ -111,7 +112,8 @@ struct GameState {
     int halfInningRuns = 0;
     int designatedHitter = 0;
     int pinchHitterMustLeave = 0;
-    int bases = 0;
+    // Occupied bases, a set of Base bits.
+    int bases = Base::None;
     int reserved = 0;
     std::array<int, 3> runnerQueue{};
     std::string playLog;

@@ -109,7 +109,7 @@ void ChangeHalfInning(Session& session) {
     }
     game.outs = 0;
     game.reserved = 0;
-    game.bases = 0;
+    game.bases = Base::None;
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;
     if (!game.HomeBatting()) {
