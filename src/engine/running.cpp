@@ -210,11 +210,11 @@ int RunnersOnBase(const GameState& game) {
 void CountPitcherEvent(GameState& game, int events) {
     BoxPitching* pitching = CurrentPitcherLine(game).pitching.get();
     if (!pitching) return;
-    if (events & OutEvent) ++pitching->inningsPitched;
+    if (events & OutEvent) ++pitching->outs;
     if (events & StrikeoutEvent) ++pitching->strikeouts;
     if (events & WalkEvent) ++pitching->walks;
-    if (events & RunEvent) ++pitching->earnedRuns;
-    if (events & HitEvent) ++pitching->saves;
+    if (events & RunEvent) ++pitching->runsAllowed;
+    if (events & HitEvent) ++pitching->hitsAllowed;
 }
 
 void ScoreRunners(Session& session, int count) {

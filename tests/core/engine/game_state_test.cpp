@@ -106,7 +106,7 @@ TEST(GameState, ReplayRestoresStartersAfterSubstitutions) {
             EXPECT_EQ(chain.front()->atBats + chain.front()->runs + chain.front()->walks, 0);
         }
     }
-    EXPECT_EQ(game.visitor.boxLines[9].front()->pitching->inningsPitched, 0);
+    EXPECT_EQ(game.visitor.boxLines[9].front()->pitching->outs, 0);
     EXPECT_FALSE(game.hasBattingOutcomes);
     EXPECT_EQ(game.playLog, "Top of inning 1\r\n");
     EXPECT_EQ(game.workingDefenseSide, kVisitors);

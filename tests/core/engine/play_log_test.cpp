@@ -118,14 +118,14 @@ class BoxScore : public ::testing::Test {
         auto longName = std::make_unique<BoxLine>("Bartholomew Longname-Smythe");
         longName->positions = FirstBasePosition;
         game.visitor.boxLines[4].push_back(std::move(longName));
-        game.visitor.boxLines[9].front()->pitching->inningsPitched = 24;
-        game.visitor.boxLines[9].front()->pitching->earnedRuns = 12;
-        game.visitor.boxLines[9].front()->pitching->saves = 14;
+        game.visitor.boxLines[9].front()->pitching->outs = 24;
+        game.visitor.boxLines[9].front()->pitching->runsAllowed = 12;
+        game.visitor.boxLines[9].front()->pitching->hitsAllowed = 14;
         game.visitor.boxLines[9].front()->pitching->strikeouts = 3;
         game.visitor.boxLines[9].front()->pitching->walks = 5;
         auto reliever = std::make_unique<BoxLine>("Reliever");
         reliever->pitching = std::make_unique<BoxPitching>();
-        reliever->pitching->inningsPitched = 1;
+        reliever->pitching->outs = 1;
         game.visitor.boxLines[9].push_back(std::move(reliever));
         // Hits kept in 8 bits: a stored 4 over 500 at-bats reads 260.
         game.home.boxLines[2].front()->atBats = 501;

@@ -91,9 +91,9 @@ TEST_F(Running, GrandSlamCreditsEveryRunnerAndChargesThePitcher) {
     EXPECT_EQ(Line(4).atBats, 1);
     EXPECT_EQ(Line(4).hits, 1);
     EXPECT_EQ(Line(4).homeRuns, 1);
-    EXPECT_EQ(Pitcher().earnedRuns, 4);
-    EXPECT_EQ(Pitcher().saves, 1) << "saves count hits allowed";
-    EXPECT_EQ(Pitcher().inningsPitched, 0);
+    EXPECT_EQ(Pitcher().runsAllowed, 4);
+    EXPECT_EQ(Pitcher().hitsAllowed, 1) << "saves count hits allowed";
+    EXPECT_EQ(Pitcher().outs, 0);
     for (int slot : {1, 2, 3})
         EXPECT_TRUE(screen.Has("ShowLineupRow " + std::to_string(slot)));
 }
@@ -107,8 +107,8 @@ TEST_F(Running, BatterAndPitcherStatisticsPerResult) {
     PlaceRunners(game, 1, {3});
     Play(PlateResult::GroundBall, 801);
     EXPECT_EQ(Line(4).atBats, 2);
-    EXPECT_EQ(Pitcher().inningsPitched, 3);
-    EXPECT_EQ(Pitcher().earnedRuns, 1);
+    EXPECT_EQ(Pitcher().outs, 3);
+    EXPECT_EQ(Pitcher().runsAllowed, 1);
     game.outs = 0;
     Play(PlateResult::Walk, 300);
     Play(PlateResult::Strikeout, 400);
@@ -116,11 +116,11 @@ TEST_F(Running, BatterAndPitcherStatisticsPerResult) {
     EXPECT_EQ(Line(4).atBats, 3) << "a walk is no at-bat";
     EXPECT_EQ(Pitcher().walks, 1);
     EXPECT_EQ(Pitcher().strikeouts, 1);
-    EXPECT_EQ(Pitcher().inningsPitched, 4);
+    EXPECT_EQ(Pitcher().outs, 4);
     // Game counts keep their field width: the 256th hit allowed reads 0.
-    Pitcher().saves = 255;
+    Pitcher().hitsAllowed = 255;
     Play(PlateResult::Single, 200);
-    EXPECT_EQ(Pitcher().saves, 0);
+    EXPECT_EQ(Pitcher().hitsAllowed, 0);
 }
 
 TEST_F(Running, RunnerQueueFollowsTheBasesFromThirdDown) {

@@ -86,7 +86,7 @@ TEST_F(Strategies, SacrificeMovesRunnersUpWithoutAnAtBat) {
     EXPECT_EQ(game.runnerQueue, (std::array<int, 3>{3, 0, 0}));
     EXPECT_EQ(game.outs, 1);
     EXPECT_EQ(Line(4).atBats, 0);
-    EXPECT_EQ(HomePitcher().inningsPitched, 1);
+    EXPECT_EQ(HomePitcher().outs, 1);
     EXPECT_EQ(game.batterIndex, 5);
 }
 
@@ -130,8 +130,8 @@ TEST_F(Strategies, StealOutcomesByBasesAndDraw) {
         EXPECT_EQ(RunnersOnBase(g), static_cast<int>(__builtin_popcount(c.basesAfter)));
         EXPECT_EQ(g.outs, c.outsAfter);
         EXPECT_EQ(g.visitor.teamRuns, c.runs);
-        EXPECT_EQ(g.home.boxLines[9].back()->pitching->earnedRuns, c.runs);
-        EXPECT_EQ(g.home.boxLines[9].back()->pitching->inningsPitched, c.outsAfter - c.outs);
+        EXPECT_EQ(g.home.boxLines[9].back()->pitching->runsAllowed, c.runs);
+        EXPECT_EQ(g.home.boxLines[9].back()->pitching->outs, c.outsAfter - c.outs);
         for (int slot = 0; slot < 9; ++slot) {
             const bool stole = std::count(c.stealers.begin(), c.stealers.end(), slot) > 0;
             EXPECT_EQ(CurrentLine(g.visitor, slot).stolenBases, stole ? 1 : 0) << slot;

@@ -204,8 +204,8 @@ void CheckFinishedGame(Session& session, const RecordingDisplay& screen) {
             }
         }
         for (const auto& line : other.boxLines[9]) {
-            outsAgainst += line->pitching->inningsPitched;
-            runsAllowed += line->pitching->earnedRuns;
+            outsAgainst += line->pitching->outs;
+            runsAllowed += line->pitching->runsAllowed;
         }
         EXPECT_EQ(runs, side.teamRuns);
         EXPECT_EQ(hits, side.hits);

@@ -35,8 +35,8 @@ inline std::string Describe(const GameState& game) {
                                    l->strikeouts, l->positions);
                 if (l->pitching) {
                     const BoxPitching& p = *l->pitching;
-                    out += fmt::format("P {} {} {} {} {}\n", p.inningsPitched, p.earnedRuns,
-                                       p.saves, p.strikeouts, p.walks);
+                    out += fmt::format("P {} {} {} {} {}\n", p.outs, p.runsAllowed, p.hitsAllowed,
+                                       p.strikeouts, p.walks);
                 }
             }
         }
@@ -151,8 +151,8 @@ inline void ChangePitcher(GameSide& side) {
     }
     BoxLine& line = AppendLine(side.boxLines[9], *reliever, PinchHitter);
     line.pitching = std::make_unique<BoxPitching>();
-    line.pitching->inningsPitched = 4;
-    line.pitching->saves = 2;
+    line.pitching->outs = 4;
+    line.pitching->hitsAllowed = 2;
     side.lineup[9] = reliever;
     side.defense[PitcherSlot] = reliever;
 }
@@ -180,7 +180,7 @@ inline void MidGameCounters(GameState& game, bool homeAtBat) {
     batter.hits = 2;
     batter.homeRuns = 1;
     batter.rbi = 2;
-    game.home.boxLines[9].front()->pitching->inningsPitched = 17;
+    game.home.boxLines[9].front()->pitching->outs = 17;
 }
 
 inline std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {

@@ -128,7 +128,7 @@ TEST(SavedGame, FileBytes) {
     first.homeRuns = 6, first.rbi = 7, first.stolenBases = 8, first.caughtStealing = 9;
     first.walks = 10, first.strikeouts = 11;
     BoxPitching& pitching = *game.visitor.boxLines[9].front()->pitching;
-    pitching.inningsPitched = 13, pitching.earnedRuns = 2, pitching.saves = 5;
+    pitching.outs = 13, pitching.runsAllowed = 2, pitching.hitsAllowed = 5;
     pitching.strikeouts = 7, pitching.walks = 3;
     MidGameCounters(game, true);
     game.visitor.errors = 1;

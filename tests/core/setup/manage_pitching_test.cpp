@@ -89,7 +89,7 @@ TEST(ManagePitching, OutgoingPitcherMissingFromTheLineupChangesNothing) {
 
 // Plays until the home side has recorded at least one out after the change.
 void PlayUntilOut(Session& session, const BoxPitching& line) {
-    for (int turn = 0; turn < 200 && line.inningsPitched == 0; ++turn)
+    for (int turn = 0; turn < 200 && line.outs == 0; ++turn)
         PlayTurn(session, 0, 0);
 }
 
@@ -99,7 +99,7 @@ TEST(ManagePitching, RelieverIsChargedFromThenOnAndListedInOrder) {
     FieldingHome(g);
     PlayUntilOut(g.session, *g.side().boxLines[9].front()->pitching);
     const BoxPitching starterBefore = *g.side().boxLines[9].front()->pitching;
-    ASSERT_GT(starterBefore.inningsPitched, 0);
+    ASSERT_GT(starterBefore.outs, 0);
     // Back to the visitors at bat with the home side in the field.
     while (g.game().battingSide != kVisitors)
         PlayTurn(g.session, 0, 0);
@@ -108,7 +108,7 @@ TEST(ManagePitching, RelieverIsChargedFromThenOnAndListedInOrder) {
     ASSERT_EQ(ApplyPitchingChange(g.session, "Deep"), SubstitutionOutcome::Applied);
     const BoxPitching& reliever = *g.side().boxLines[9].back()->pitching;
     PlayUntilOut(g.session, reliever);
-    EXPECT_GT(reliever.inningsPitched, 0);
+    EXPECT_GT(reliever.outs, 0);
     EXPECT_EQ(*g.side().boxLines[9].front()->pitching, starterBefore);
 
     const std::string box = BoxScoreText(g.game());
