@@ -84,7 +84,6 @@ void ResetCounters(GameState& game) {
     game.hasBattingBoxLines = false;
     game.playLog = "Top of inning 1\r\n";
     game.battingSide = kVisitors;
-    game.reserved = 0;
     game.bases = Base::None;
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;

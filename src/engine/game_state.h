@@ -145,11 +145,12 @@ struct GameState {
     int inning = 1;
     int outs = 0;
     int halfInningRuns = 0;
-    int designatedHitter = 0;
+    // Whether the game is played with a designated hitter (his defence slot is
+    // DesignatedHitterSlot, his position DesignatedHitterPosition).
+    bool designatedHitter = false;
     int pinchHitterMustLeave = 0;
     // Occupied bases, a set of Base bits.
     int bases = Base::None;
-    int reserved = 0;
     std::array<int, 3> runnerQueue{};
     std::string playLog;
 

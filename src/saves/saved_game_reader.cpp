@@ -148,7 +148,6 @@ void CopyCounters(GameState& game, const SavedGameData& data) {
     game.battingSide = data.homeAtBat ? kHome : kVisitors;
     game.batterIndex = game.Batting().nextBatter;
     game.bases = data.bases;
-    game.reserved = data.reserved;
     game.runnerQueue = data.runnerQueue;
     game.inning = data.inning;
     game.outs = data.outs;

@@ -72,7 +72,7 @@ void AppendCounters(std::string& text, const GameState& game) {
         game.visitor.errors,
         game.home.errors,
         game.bases,
-        game.reserved,
+        0,  // a word saved games have always carried, always 0
     };
     for (int value : counters)
         fmt::format_to(std::back_inserter(text), "{}\n", value);

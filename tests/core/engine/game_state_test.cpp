@@ -17,7 +17,7 @@ void ExpectFreshCounters(const GameState& game) {
         EXPECT_EQ(game.home.lineScore[inning], -1);
     EXPECT_EQ(game.battingSide, kVisitors);
     EXPECT_EQ(game.inning, 1);
-    EXPECT_EQ(game.outs + game.bases + game.batterIndex + game.halfInningRuns + game.reserved, 0);
+    EXPECT_EQ(game.outs + game.bases + game.batterIndex + game.halfInningRuns, 0);
     EXPECT_EQ(game.runnerQueue, (std::array<int, 3>{0, 0, 0}));
     for (const GameSide* side : {&game.visitor, &game.home}) {
         EXPECT_EQ(side->teamRuns + side->hits + side->errors + side->nextBatter, 0);

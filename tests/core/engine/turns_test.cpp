@@ -55,7 +55,7 @@ class Turns : public ::testing::Test {
         game.visitor.teamRuns = visitorRuns;
         game.home.teamRuns = homeRuns;
         game.outs = outs;
-        SyncBattingSide(game);
+        ResumeBattingOrder(game);
     }
     std::string Turn(PlateResult result) {
         ForceSide(game, game.battingSide, result);

@@ -44,9 +44,9 @@ inline std::string Describe(const GameState& game) {
             fmt::format("next {} runs {} hits {} errors {} score {}\n", side->nextBatter,
                         side->teamRuns, side->hits, side->errors, fmt::join(side->lineScore, ","));
     }
-    out += fmt::format("bat {} idx {} inn {} outs {} hir {} dh {} bases {} res {} q {} box {}\n",
+    out += fmt::format("bat {} idx {} inn {} outs {} hir {} dh {} bases {} q {} box {}\n",
                        game.battingSide, game.batterIndex, game.inning, game.outs,
-                       game.halfInningRuns, game.designatedHitter, game.bases, game.reserved,
+                       game.halfInningRuns, game.designatedHitter, game.bases,
                        fmt::join(game.runnerQueue, ","), game.hasBattingBoxLines);
     return out + game.playLog;
 }

@@ -132,7 +132,6 @@ TEST(SavedGame, FileBytes) {
     pitching.strikeouts = 7, pitching.walks = 3;
     MidGameCounters(game, true);
     game.visitor.errors = 1;
-    game.reserved = 0;
 
     std::string bytes;
     ASSERT_TRUE(SavedGameText(game, bytes));
