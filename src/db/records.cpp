@@ -107,9 +107,13 @@ std::string TeamClubName(std::string_view teamName) {
     return teamName.size() > 5 ? std::string(teamName.substr(5)) : std::string();
 }
 
+int EffectiveHits(std::uint8_t storedHits, std::uint16_t atBats) {
+    if (storedHits < 10 && atBats > 500) return storedHits + 256;
+    return storedHits;
+}
+
 int EffectiveHits(const PlayerRecord& player) {
-    if (player.hits < 10 && player.atBats > 500) return player.hits + 256;
-    return player.hits;
+    return EffectiveHits(player.hits, player.atBats);
 }
 
 bool IsTeamPlayable(const TeamRecord* team) {

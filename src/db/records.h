@@ -23,9 +23,7 @@ enum PositionFlags : std::uint8_t {
     NoPosition = 0x80,  // also the designated hitter's lineup step
 };
 
-// A pitcher's season line. During a game the same layout is a pitcher's game line
-// (BoxPitching): `saves` counts hits allowed, `earnedRuns` runs allowed and
-// `inningsPitched` outs recorded.
+// A pitcher's season line.
 struct PitchingLine {
     std::uint16_t eraX100 = 0;
     std::uint8_t wins = 0;
@@ -49,8 +47,7 @@ struct PitchingLine {
 };
 
 // One player of one team. Counts keep only the low bits of their field width, so
-// hits above 255 wrap; read hits through EffectiveHits. During a game the same
-// layout is a player's game line (BoxLine), whose `positions` holds a FieldPosition.
+// hits above 255 wrap; read hits through EffectiveHits.
 struct PlayerRecord {
     std::string name;
     std::uint16_t atBats = 0;
@@ -142,6 +139,7 @@ std::string TeamYear(std::string_view teamName);
 std::string TeamClubName(std::string_view teamName);
 
 // Stored hits, plus 256 when the stored byte is below 10 and at-bats are above 500.
+int EffectiveHits(std::uint8_t storedHits, std::uint16_t atBats);
 int EffectiveHits(const PlayerRecord& player);
 
 // At least 9 players, 3 outfielders and one of each other position (a player counts

@@ -84,8 +84,7 @@ void ResetCounters(GameState& game) {
     game.hasBattingBoxLines = false;
     game.playLog = "Top of inning 1\r\n";
     game.battingSide = kVisitors;
-    game.reserved = 0;
-    game.bases = 0;
+    game.bases = Base::None;
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;
     game.outs = 0;
@@ -146,8 +145,6 @@ void CopyLine(const BoxLine& from, BoxLine& to) {
     // Field by field, so that the name and the pitching line keep their storage.
     to.name.assign(from.name);
     to.atBats = from.atBats;
-    to.battingAvg = from.battingAvg;
-    to.games = from.games;
     to.runs = from.runs;
     to.hits = from.hits;
     to.doubles = from.doubles;
@@ -205,7 +202,6 @@ void CopyGameState(const GameState& from, GameState& to) {
     to.designatedHitter = from.designatedHitter;
     to.pinchHitterMustLeave = from.pinchHitterMustLeave;
     to.bases = from.bases;
-    to.reserved = from.reserved;
     to.runnerQueue = from.runnerQueue;
     to.playLog.clear();
     to.dialogSide = from.dialogSide;

@@ -8,13 +8,49 @@
 #include <vector>
 
 #include "db/records.h"
+#include "engine/bases.h"
 
 namespace velmoro {
 
-// A player's numbers in this game. `positions` holds a FieldPosition; the pitchers'
-// lines (chain 9) carry a BoxPitching block in `pitching`.
-using BoxLine = PlayerRecord;
-using BoxPitching = PitchingLine;
+// A pitcher's numbers in this game. Each count keeps the low bits of its width, as
+// the box score and saved games have always shown them.
+struct BoxPitching {
+    std::uint16_t outs = 0;        // outs recorded while he was on the mound
+    std::uint8_t runsAllowed = 0;  // every run scored while he was on the mound
+    std::uint8_t hitsAllowed = 0;
+    std::uint16_t strikeouts = 0;
+    std::uint16_t walks = 0;  // intentional walks included
+
+    bool operator==(const BoxPitching&) const = default;
+};
+
+// A player's numbers in this game, with the widths of the season line they are shown
+// beside. Batting average, games played and the season's pitching line are not kept.
+struct BoxLine {
+    std::string name;
+    std::uint16_t atBats = 0;
+    std::uint8_t runs = 0;
+    std::uint8_t hits = 0;  // read through EffectiveHits
+    std::uint8_t doubles = 0;
+    std::uint8_t triples = 0;
+    std::uint8_t homeRuns = 0;
+    std::uint8_t rbi = 0;
+    std::uint8_t stolenBases = 0;
+    std::uint8_t caughtStealing = 0;  // no play counts it; saved games carry it
+    std::uint8_t walks = 0;           // intentional walks included
+    std::uint8_t strikeouts = 0;      // no play counts it; saved games carry it
+    // The FieldPosition he took when he entered the game (not a PositionFlags set).
+    std::uint8_t positions = 0;
+    // The pitchers' lines (chain 9) only.
+    std::unique_ptr<BoxPitching> pitching;
+
+    BoxLine() = default;
+    explicit BoxLine(std::string playerName) : name(std::move(playerName)) {}
+};
+
+inline int EffectiveHits(const BoxLine& line) {
+    return EffectiveHits(line.hits, line.atBats);
+}
 
 // Every player who held one batting slot in this game, the starter first and the
 // player in the slot now last. Chain 9 holds the side's pitchers in pitching order.
@@ -109,10 +145,12 @@ struct GameState {
     int inning = 1;
     int outs = 0;
     int halfInningRuns = 0;
-    int designatedHitter = 0;
+    // Whether the game is played with a designated hitter (his defence slot is
+    // DesignatedHitterSlot, his position DesignatedHitterPosition).
+    bool designatedHitter = false;
     int pinchHitterMustLeave = 0;
-    int bases = 0;
-    int reserved = 0;
+    // Occupied bases, a set of Base bits.
+    int bases = Base::None;
     std::array<int, 3> runnerQueue{};
     std::string playLog;
 

@@ -25,7 +25,8 @@ const char* SideOwner(int side) {
 // The runner queue holds one batting slot plus one per runner, lead runner first, and
 // nothing after the last runner; every base reads its runner from that order.
 std::string RunnerProblem(const GameState& game) {
-    if (game.bases < 0 || game.bases > 7) return fmt::format("bases {} (0 to 7)", game.bases);
+    if (game.bases < Base::None || game.bases > Base::Loaded)
+        return fmt::format("bases {} (0 to 7)", game.bases);
     const int runners = std::popcount(static_cast<unsigned>(game.bases));
     for (int place = 0; place < 3; ++place) {
         const int value = game.runnerQueue[place];

@@ -79,11 +79,11 @@ void AppendPitchingLine(std::string& out, const BoxLine& line) {
     const BoxPitching none;
     const BoxPitching& pitching = line.pitching ? *line.pitching : none;
     AppendPadded(out, line.name);
-    AppendNumber(out, pitching.inningsPitched / 3);
+    AppendNumber(out, pitching.outs / 3);
     out.push_back('.');
-    AppendNumber(out, pitching.inningsPitched % 3);
-    for (int value : {int{pitching.earnedRuns}, int{pitching.saves}, int{pitching.strikeouts},
-                      int{pitching.walks}}) {
+    AppendNumber(out, pitching.outs % 3);
+    for (int value : {int{pitching.runsAllowed}, int{pitching.hitsAllowed},
+                      int{pitching.strikeouts}, int{pitching.walks}}) {
         out.push_back('\t');
         AppendNumber(out, value);
     }

@@ -3,6 +3,7 @@
 #include <bit>
 #include <string>
 
+#include "engine/bases.h"
 #include "engine/display.h"
 #include "engine/plate_appearance.h"
 #include "engine/play_log.h"
@@ -11,10 +12,6 @@
 namespace velmoro {
 
 namespace {
-
-constexpr int kFirst = 1;
-constexpr int kSecond = 2;
-constexpr int kThird = 4;
 
 bool Odd(std::uint32_t draw) {
     return (draw & 1u) != 0;
@@ -49,7 +46,7 @@ void BatterReaches(Session& session, int runs) {
 PlayResult HomeRun(Session& session) {
     GameState& game = session.game;
     const int runs = RunnersOnBase(game) + 1;
-    game.bases = 0;
+    game.bases = Base::None;
     BoxLine& batter = CreditHit(game, runs);
     ++batter.homeRuns;
     ++batter.runs;
@@ -62,7 +59,7 @@ PlayResult HomeRun(Session& session) {
 PlayResult Triple(Session& session) {
     GameState& game = session.game;
     const int runs = RunnersOnBase(game);
-    game.bases = kThird;
+    game.bases = Base::Third;
     ++CreditHit(game, runs).triples;
     BatterReaches(session, runs);
     LogPlay(session, BatterName(game), " hit a Triple.", runs);
@@ -72,12 +69,12 @@ PlayResult Triple(Session& session) {
 PlayResult Double(Session& session, bool odd) {
     GameState& game = session.game;
     const int before = game.bases;
-    int runs = ((before & kSecond) ? 1 : 0) + ((before & kThird) ? 1 : 0);
-    if (odd && (before & kFirst)) {
+    int runs = ((before & Base::Second) ? 1 : 0) + ((before & Base::Third) ? 1 : 0);
+    if (odd && (before & Base::First)) {
         ++runs;
-        game.bases = kSecond;
+        game.bases = Base::Second;
     } else {
-        game.bases = (before & kFirst) ? kSecond | kThird : kSecond;
+        game.bases = (before & Base::First) ? Base::Second | Base::Third : Base::Second;
     }
     ++CreditHit(game, runs).doubles;
     BatterReaches(session, runs);
@@ -88,12 +85,13 @@ PlayResult Double(Session& session, bool odd) {
 PlayResult Single(Session& session, bool odd) {
     GameState& game = session.game;
     const int before = game.bases;
-    int runs = (before & kThird) ? 1 : 0;
-    if (odd && (before & kSecond)) {
+    int runs = (before & Base::Third) ? 1 : 0;
+    if (odd && (before & Base::Second)) {
         ++runs;
-        game.bases = (before & kFirst) ? kFirst | kThird : kFirst;
+        game.bases = (before & Base::First) ? Base::First | Base::Third : Base::First;
     } else {
-        game.bases = kFirst | ((before & kFirst) ? kSecond : 0) | ((before & kSecond) ? kThird : 0);
+        game.bases = Base::First | ((before & Base::First) ? Base::Second : Base::None) |
+                     ((before & Base::Second) ? Base::Third : Base::None);
     }
     CreditHit(game, runs);
     BatterReaches(session, runs);
@@ -103,12 +101,9 @@ PlayResult Single(Session& session, bool odd) {
 
 PlayResult Walk(Session& session) {
     GameState& game = session.game;
-    const int before = game.bases;
-    const int runs = before == 7 ? 1 : 0;
-    const bool firstOrSecond = (before & (kFirst | kSecond)) != 0;
-    const bool firstAndSecond = (before & (kFirst | kSecond)) == (kFirst | kSecond);
-    game.bases = kFirst | (firstOrSecond ? kSecond : 0) |
-                 ((firstAndSecond || (before & kThird)) ? kThird : 0);
+    const WalkAdvance walk = AdvanceOnWalk(game.bases);
+    const int runs = walk.runs;
+    game.bases = walk.bases;
     BoxLine& batter = BatterLine(game);
     ++batter.walks;
     batter.rbi += runs;
@@ -131,9 +126,9 @@ PlayResult FlyBall(Session& session, bool odd) {
     GameState& game = session.game;
     const int before = game.bases;
     int runs = 0;
-    if (game.outs < 2 && odd && (before & kThird)) {
+    if (game.outs < 2 && odd && (before & Base::Third)) {
         runs = 1;
-        game.bases = (before & kFirst) | ((before & kSecond) ? kThird : 0);
+        game.bases = (before & Base::First) | ((before & Base::Second) ? Base::Third : Base::None);
     }
     ++game.outs;
     BoxLine& batter = BatterLine(game);
@@ -150,14 +145,15 @@ PlayResult GroundBall(Session& session, bool odd) {
     const int before = game.bases;
     int runs = 0;
     bool doublePlay = false;
-    if (game.outs < 2 && (before & kThird) && odd) {
+    if (game.outs < 2 && (before & Base::Third) && odd) {
         runs = 1;
-        game.bases = ((before & kFirst) ? kSecond : 0) | ((before & kSecond) ? kThird : 0);
-    } else if (game.outs < 2 && (before & kFirst) && odd) {
+        game.bases = ((before & Base::First) ? Base::Second : Base::None) |
+                     ((before & Base::Second) ? Base::Third : Base::None);
+    } else if (game.outs < 2 && (before & Base::First) && odd) {
         doublePlay = true;
         // The runner forced at second is the last of the queue.
         game.runnerQueue[RunnersOnBase(game) - 1] = 0;
-        game.bases = (before & kSecond) ? kThird : 0;
+        game.bases = (before & Base::Second) ? Base::Third : Base::None;
         ++game.outs;
         CountPitcherEvent(game, OutEvent);
     }
@@ -198,27 +194,27 @@ int PopRunner(GameState& game) {
 
 int RunnerOnBase(const GameState& game, int base) {
     const auto& queue = game.runnerQueue;
-    const bool second = (game.bases & kSecond) != 0;
-    const bool third = (game.bases & kThird) != 0;
-    if (base == kThird) return queue[0] - 1;
-    if (base == kSecond) return (third ? queue[1] : queue[0]) - 1;
+    const bool second = (game.bases & Base::Second) != 0;
+    const bool third = (game.bases & Base::Third) != 0;
+    if (base == Base::Third) return queue[0] - 1;
+    if (base == Base::Second) return (third ? queue[1] : queue[0]) - 1;
     if (second && third) return queue[2] - 1;
     if (second || third) return queue[1] - 1;
     return queue[0] - 1;
 }
 
 int RunnersOnBase(const GameState& game) {
-    return std::popcount(static_cast<unsigned>(game.bases & 7));
+    return std::popcount(static_cast<unsigned>(game.bases & Base::Loaded));
 }
 
 void CountPitcherEvent(GameState& game, int events) {
     BoxPitching* pitching = CurrentPitcherLine(game).pitching.get();
     if (!pitching) return;
-    if (events & OutEvent) ++pitching->inningsPitched;
+    if (events & OutEvent) ++pitching->outs;
     if (events & StrikeoutEvent) ++pitching->strikeouts;
     if (events & WalkEvent) ++pitching->walks;
-    if (events & RunEvent) ++pitching->earnedRuns;
-    if (events & HitEvent) ++pitching->saves;
+    if (events & RunEvent) ++pitching->runsAllowed;
+    if (events & HitEvent) ++pitching->hitsAllowed;
 }
 
 void ScoreRunners(Session& session, int count) {

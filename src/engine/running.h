@@ -28,7 +28,7 @@ enum PitcherEvent : int {
 
 void PushRunner(GameState& game, int slot);
 int PopRunner(GameState& game);
-// Batting slot of the runner on base 1, 2 or 4.
+// Batting slot of the runner on a base (Base::First, Second or Third).
 int RunnerOnBase(const GameState& game, int base);
 int RunnersOnBase(const GameState& game);
 

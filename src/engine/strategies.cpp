@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "engine/bases.h"
 #include "engine/play_log.h"
 #include "engine/running.h"
 #include "engine/session.h"
@@ -9,11 +10,6 @@
 namespace velmoro {
 
 namespace {
-
-constexpr int kFirst = 1;
-constexpr int kSecond = 2;
-constexpr int kThird = 4;
-constexpr int kLoaded = 7;
 
 StrategyResult Refuse(Session& session, const char* text) {
     session.Screen().ShowMessage(text, "Velmoro Baseball");
@@ -46,12 +42,12 @@ void LogCaught(Session& session, int slot, const char* text) {
 
 StrategyResult StealWithFirstAndThird(Session& session, int draw) {
     GameState& game = session.game;
-    const int onFirst = RunnerOnBase(game, kFirst);
-    const int onThird = RunnerOnBase(game, kThird);
+    const int onFirst = RunnerOnBase(game, Base::First);
+    const int onThird = RunnerOnBase(game, Base::Third);
     const int pick = draw % 6;
     if (pick == 1 || pick == 3) {
         LogSteal(session, onFirst, "stole second base.");
-        game.bases = kSecond | kThird;
+        game.bases = Base::Second | Base::Third;
         return StrategyResult::Done;
     }
     if (pick == 5) {
@@ -59,19 +55,19 @@ StrategyResult StealWithFirstAndThird(Session& session, int draw) {
         ++runner.stolenBases;
         LogPlay(session, runner.name, "stole home.", 1);
         LogSteal(session, onFirst, "stole second base.");
-        game.bases = kSecond;
+        game.bases = Base::Second;
         ScoreRunners(session, 1);
         return StrategyResult::DoneWithRun;
     }
     LogCaught(session, onThird, "was caught stealing home.");
     if (game.outs != 3) {
         LogSteal(session, onFirst, "stole second base.");
-        game.bases = kSecond;
+        game.bases = Base::Second;
     } else {
         // The runner on first stays where he is. The side change clears the bases, but
         // when this out ends the game nothing does, so the bases must already agree
         // with the queue.
-        game.bases = kFirst;
+        game.bases = Base::First;
     }
     PopRunner(game);
     return StrategyResult::Done;
@@ -80,13 +76,13 @@ StrategyResult StealWithFirstAndThird(Session& session, int draw) {
 void StealOneBase(Session& session, bool success, int base) {
     GameState& game = session.game;
     const int runner = RunnerOnBase(game, base);
-    const bool second = base == kFirst;
+    const bool second = base == Base::First;
     if (success) {
         game.bases = base << 1;
         LogSteal(session, runner, second ? "stole second base." : "stole third base.");
         return;
     }
-    game.bases = 0;
+    game.bases = Base::None;
     LogCaught(session, runner,
               second ? "was caught stealing second base." : "was caught stealing third base.");
     PopRunner(game);
@@ -94,53 +90,54 @@ void StealOneBase(Session& session, bool success, int base) {
 
 void DoubleSteal(Session& session, bool success) {
     GameState& game = session.game;
-    const int onSecond = RunnerOnBase(game, kSecond);
-    const int onFirst = RunnerOnBase(game, kFirst);
+    const int onSecond = RunnerOnBase(game, Base::Second);
+    const int onFirst = RunnerOnBase(game, Base::First);
     if (success) {
         LogSteal(session, onSecond, "stole third base.");
         LogSteal(session, onFirst, "stole second base.");
-        game.bases = kSecond | kThird;
+        game.bases = Base::Second | Base::Third;
         return;
     }
     LogCaught(session, onSecond, "was caught stealing third base.");
     LogSteal(session, onFirst, "stole second base.");
-    game.bases = kSecond;
+    game.bases = Base::Second;
     PopRunner(game);
 }
 
 void SqueezeBases(GameState& game, bool scored) {
-    const bool first = (game.bases & kFirst) != 0;
-    const bool second = (game.bases & kSecond) != 0;
+    const bool first = (game.bases & Base::First) != 0;
+    const bool second = (game.bases & Base::Second) != 0;
     if (scored) {
         // The runner from third has scored; the batter is out, the others move up.
-        game.bases = (first ? kSecond : 0) | (second ? kThird : 0);
+        game.bases = (first ? Base::Second : Base::None) | (second ? Base::Third : Base::None);
         return;
     }
     // The runner from third is out at the plate and the batter takes first.
     PopRunner(game);
     PushRunner(game, game.batterIndex);
-    game.bases = kFirst | (first ? kSecond : 0) | (second ? kThird : 0);
+    game.bases =
+        Base::First | (first ? Base::Second : Base::None) | (second ? Base::Third : Base::None);
 }
 
 }  // namespace
 
 const char* SacrificeRefusal(const GameState& game) {
-    if (game.bases == kLoaded) return "You can't sacrifice with the bases loaded.";
-    if (game.bases & kThird) return "You can't sacrifice with a runner on third.";
-    if (game.bases == 0) return "You can't sacrifice with no runners on base.";
+    if (game.bases == Base::Loaded) return "You can't sacrifice with the bases loaded.";
+    if (game.bases & Base::Third) return "You can't sacrifice with a runner on third.";
+    if (game.bases == Base::None) return "You can't sacrifice with no runners on base.";
     if (game.outs == 2) return "You can't sacrifice with 2 outs.";
     return nullptr;
 }
 
 const char* StealRefusal(const GameState& game) {
     switch (game.bases) {
-        case kLoaded:
+        case Base::Loaded:
             return "You can't steal with the bases loaded.";
-        case kThird:
+        case Base::Third:
             return "You can't steal with a runner only on third.";
-        case kSecond | kThird:
+        case Base::Second | Base::Third:
             return "You can't steal with a runner only on second and third.";
-        case 0:
+        case Base::None:
             return "You can't steal with no runners on base.";
         default:
             return nullptr;
@@ -148,16 +145,16 @@ const char* StealRefusal(const GameState& game) {
 }
 
 const char* SqueezeRefusal(const GameState& game) {
-    if (game.bases == kLoaded) return "You can't do a squeeze play with the bases loaded.";
+    if (game.bases == Base::Loaded) return "You can't do a squeeze play with the bases loaded.";
     if (game.outs == 2) return "You can't do a squeeze play with 2 outs.";
-    if (game.bases == 0) return "You can't do a squeeze play with no runners on base.";
-    if (!(game.bases & kThird))
+    if (game.bases == Base::None) return "You can't do a squeeze play with no runners on base.";
+    if (!(game.bases & Base::Third))
         return "You can't do a squeeze play without a runner on third base.";
     return nullptr;
 }
 
 const char* IntentionalWalkRefusal(const GameState& game) {
-    if (game.bases == kLoaded) return "You can't intentional walk with the bases loaded.";
+    if (game.bases == Base::Loaded) return "You can't intentional walk with the bases loaded.";
     return nullptr;
 }
 
@@ -197,13 +194,13 @@ StrategyResult Steal(Session& session) {
         CountPitcherEvent(game, OutEvent);
     }
     switch (game.bases) {
-        case kFirst:
-            StealOneBase(session, success, kFirst);
+        case Base::First:
+            StealOneBase(session, success, Base::First);
             break;
-        case kSecond:
-            StealOneBase(session, success, kSecond);
+        case Base::Second:
+            StealOneBase(session, success, Base::Second);
             break;
-        case kFirst | kSecond:
+        case Base::First | Base::Second:
             DoubleSteal(session, success);
             break;
         default:
@@ -240,10 +237,9 @@ StrategyResult SqueezePlay(Session& session) {
 StrategyResult IntentionalWalk(Session& session) {
     GameState& game = session.game;
     if (const char* refusal = IntentionalWalkRefusal(game)) return Refuse(session, refusal);
-    static constexpr int kAfterWalk[] = {1, 3, 3, 7, 5, 7, 7};
     ++BatterLine(game).walks;
     CountPitcherEvent(game, WalkEvent);
-    game.bases = kAfterWalk[game.bases & 7];
+    game.bases = AdvanceOnWalk(game.bases).bases;
     PushRunner(game, game.batterIndex);
     LogPlay(session, BatterName(game), " was intentionally walked.", 0);
     return StrategyResult::Done;

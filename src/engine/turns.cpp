@@ -47,7 +47,7 @@ bool HomeWinsBeforeBottomNine(const GameState& game) {
 
 void PlayTurnSteps(Session& session, int offensiveChoice, int defensiveChoice) {
     GameState& game = session.game;
-    if (IsGameOverActing(session)) return;
+    if (EndGameIfOver(session)) return;
     if (!game.hasBattingOutcomes) BuildAllOutcomeTables(game);
     PlayResult result;
     StrategyResult strategy = StrategyResult::Done;
@@ -108,8 +108,7 @@ void ChangeHalfInning(Session& session) {
         return;
     }
     game.outs = 0;
-    game.reserved = 0;
-    game.bases = 0;
+    game.bases = Base::None;
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;
     if (!game.HomeBatting()) {
@@ -139,7 +138,7 @@ bool IsGameOver(const GameState& game) {
     return game.outs == 3 && visitorRuns > homeRuns;
 }
 
-bool IsGameOverActing(Session& session) {
+bool EndGameIfOver(Session& session) {
     if (!IsGameOver(session.game)) return false;
     EndGame(session);
     return true;
@@ -150,7 +149,7 @@ void EndGame(Session& session) {
     session.Screen().RequestGameOver();
 }
 
-void SyncBattingSide(GameState& game) {
+void ResumeBattingOrder(GameState& game) {
     game.batterIndex = game.Batting().nextBatter;
 }
 
@@ -161,7 +160,7 @@ void OpenPlayScreen(Session& session) {
         game.battingSide = kVisitors;
         MakeBoxLines(game, true);
     }
-    SyncBattingSide(game);
+    ResumeBattingOrder(game);
     session.Screen().RefreshPlayScreen();
     if (!game.hasBattingOutcomes) {
         BuildAllOutcomeTables(game);

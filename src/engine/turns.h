@@ -12,9 +12,11 @@ void PlayTurn(Session& session, int offensiveChoice, int defensiveChoice);
 void NextBatter(Session& session);
 void ChangeHalfInning(Session& session);
 
-// The end-of-game test. IsGameOverActing also runs EndGame when the game is over.
+// The end-of-game test.
 bool IsGameOver(const GameState& game);
-bool IsGameOverActing(Session& session);
+// IsGameOver, and when it holds EndGame as well (the box score is written again and
+// the game-over window asked for again).
+bool EndGameIfOver(Session& session);
 
 // Writes the box score file and asks for the game-over window.
 void EndGame(Session& session);
@@ -23,8 +25,8 @@ void EndGame(Session& session);
 // has none, the side-at-bat fields, the captions and the log.
 void OpenPlayScreen(Session& session);
 
-// The game-state part of a screen refresh: batterIndex and the pitcher on the mound
-// follow the side at bat.
-void SyncBattingSide(GameState& game);
+// The side at bat resumes its order: the batter at the plate becomes its next batter.
+// (The pitcher on the mound follows the side at bat by itself.)
+void ResumeBattingOrder(GameState& game);
 
 }  // namespace velmoro

@@ -107,8 +107,8 @@ const PlayerRecord* Closer(const GameState& game) {
 
 // Innings past his season's innings per game plus one, or too many runs.
 std::string Tiredness(const PlayerRecord& pitcher, const BoxLine& line) {
-    const int outs = line.pitching ? line.pitching->inningsPitched : 0;
-    const int runs = line.pitching ? line.pitching->earnedRuns : 0;
+    const int outs = line.pitching ? line.pitching->outs : 0;
+    const int runs = line.pitching ? line.pitching->runsAllowed : 0;
     if (runs >= kRunsForHook) return fmt::format("{} runs allowed", runs);
     const PitchingLine* season = pitcher.pitching.get();
     if (!season || season->games == 0) return "";

@@ -30,6 +30,7 @@ struct SavedGameData {
     SavedSide home;
     bool homeAtBat = false;
     int bases = 0;
+    // A word every saved game carries after the bases; it is always 0 and means nothing.
     int reserved = 0;
     std::array<int, 3> runnerQueue{};
     int inning = 1;

@@ -83,9 +83,9 @@ void FillBatterLine(BoxLine& line, const std::array<int, 12>& n) {
 void FillPitcherLine(BoxLine& line, const std::array<int, 12>& n) {
     if (!line.pitching) line.pitching = std::make_unique<BoxPitching>();
     BoxPitching& p = *line.pitching;
-    p.inningsPitched = static_cast<std::uint16_t>(n[0]);
-    p.earnedRuns = static_cast<std::uint8_t>(n[1]);
-    p.saves = static_cast<std::uint8_t>(n[2]);
+    p.outs = static_cast<std::uint16_t>(n[0]);
+    p.runsAllowed = static_cast<std::uint8_t>(n[1]);
+    p.hitsAllowed = static_cast<std::uint8_t>(n[2]);
     p.strikeouts = static_cast<std::uint16_t>(n[3]);
     p.walks = static_cast<std::uint16_t>(n[4]);
 }
@@ -148,7 +148,6 @@ void CopyCounters(GameState& game, const SavedGameData& data) {
     game.battingSide = data.homeAtBat ? kHome : kVisitors;
     game.batterIndex = game.Batting().nextBatter;
     game.bases = data.bases;
-    game.reserved = data.reserved;
     game.runnerQueue = data.runnerQueue;
     game.inning = data.inning;
     game.outs = data.outs;

@@ -38,8 +38,8 @@ void AppendBatterLine(std::string& text, const BoxLine& line) {
 void AppendPitcherLine(std::string& text, const BoxLine& line) {
     const BoxPitching none{};
     const BoxPitching& p = line.pitching ? *line.pitching : none;
-    fmt::format_to(std::back_inserter(text), "{}\n{},{},{},{},{}\n", line.name, p.inningsPitched,
-                   p.earnedRuns, p.saves, p.strikeouts, p.walks);
+    fmt::format_to(std::back_inserter(text), "{}\n{},{},{},{},{}\n", line.name, p.outs,
+                   p.runsAllowed, p.hitsAllowed, p.strikeouts, p.walks);
 }
 
 void AppendSide(std::string& text, const GameSide& side) {
@@ -72,7 +72,7 @@ void AppendCounters(std::string& text, const GameState& game) {
         game.visitor.errors,
         game.home.errors,
         game.bases,
-        game.reserved,
+        0,  // a word saved games have always carried, always 0
     };
     for (int value : counters)
         fmt::format_to(std::back_inserter(text), "{}\n", value);

@@ -66,15 +66,13 @@ BattingTotals BattingOf(const BoxLine& line) {
             line.strikeouts};
 }
 
-// A pitcher's game line keeps outs in inningsPitched, runs in earnedRuns and hits in
-// saves (the box score's layout).
 PitchingTotals PitchingOf(const BoxPitching& line, bool started) {
     PitchingTotals total;
     total.games = 1;
     total.starts = started ? 1 : 0;
-    total.outs = line.inningsPitched;
-    total.runs = line.earnedRuns;
-    total.hits = line.saves;
+    total.outs = line.outs;
+    total.runs = line.runsAllowed;
+    total.hits = line.hitsAllowed;
     total.walks = line.walks;
     total.strikeouts = line.strikeouts;
     return total;
@@ -93,12 +91,12 @@ struct Decisions {
 
 Decisions Decide(const BoxChain& winners, const BoxChain& losers, int margin) {
     Decisions decisions{winners.front().get(), losers.front().get(), nullptr};
-    auto outs = [](const BoxLine* line) { return line->pitching->inningsPitched; };
+    auto outs = [](const BoxLine* line) { return line->pitching->outs; };
     if (outs(decisions.winner) < 15)
         for (const auto& line : winners)
             if (outs(line.get()) > outs(decisions.winner)) decisions.winner = line.get();
     for (const auto& line : losers)
-        if (line->pitching->earnedRuns > decisions.loser->pitching->earnedRuns)
+        if (line->pitching->runsAllowed > decisions.loser->pitching->runsAllowed)
             decisions.loser = line.get();
     const BoxLine* last = winners.back().get();
     if (last != decisions.winner && margin <= 3 && outs(last) >= 3) decisions.save = last;

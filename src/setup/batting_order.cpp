@@ -19,8 +19,7 @@ GameSide& SetupSide(GameState& game, int setupSide) {
 void DefaultBattingOrder(GameState& game, int setupSide) {
     GameSide& side = SetupSide(game, setupSide);
     const auto& defense = side.defense;
-    side.lineup[0] =
-        game.designatedHitter == 1 ? defense[DesignatedHitterSlot] : defense[PitcherSlot];
+    side.lineup[0] = game.designatedHitter ? defense[DesignatedHitterSlot] : defense[PitcherSlot];
     side.lineup[9] = defense[PitcherSlot];
     for (int slot = CatcherSlot; slot <= RightFieldSlot; ++slot)
         side.lineup[slot] = defense[slot];

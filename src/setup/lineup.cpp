@@ -60,7 +60,7 @@ std::vector<std::string> FreePlayersFor(Session& session, int positionMask) {
     if (!team) return names;
     const int selecting = session.setup.selectingPosition;
     const bool designatedHitterPage =
-        session.game.designatedHitter == 1 && selecting == kDesignatedHitterPage;
+        session.game.designatedHitter && selecting == kDesignatedHitterPage;
     for (const auto& player : team->players) {
         session.teams.currentPlayer = player.get();
         const bool plays = (player->positions & positionMask) != 0 || designatedHitterPage;
@@ -140,7 +140,7 @@ bool SelectLineupCandidate(Session& session, const std::string& name) {
     GameState& game = session.game;
     game.WorkingDefense()[slot] = player;
     if (slot == PitcherSlot) {
-        if (game.designatedHitter == 1) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
+        if (game.designatedHitter) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
         game.Side(SetupSideNumber(session)).lineup[9] = player;
     }
     return true;
@@ -179,7 +179,7 @@ bool AdvanceLineupPage(Session& session) {
                 return false;
             }
             setup.selectingOutfielder = kLeftField;
-            if (session.game.designatedHitter == 1) {
+            if (session.game.designatedHitter) {
                 setup.selectingPosition = kDesignatedHitterPage;
                 return false;
             }

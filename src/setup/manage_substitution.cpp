@@ -59,7 +59,7 @@ void AddRosterCandidates(const GameState& game, int replacePosition, SubstituteC
     for (const auto& player : team->players) {
         if (!IsAvailableSubstitute(game, *player)) continue;
         const bool fits = player->HasPosition(static_cast<std::uint8_t>(mask));
-        const bool listed = fits || (mask == NoPosition && game.designatedHitter != 0) || mask == 0;
+        const bool listed = fits || (mask == NoPosition && game.designatedHitter) || mask == 0;
         if (!listed) continue;
         result.names.push_back(player->name);
         if (fits || mask == NoPosition || (mask == 0 && CanTakeOverSlot(*player, slotBit))) {

@@ -46,7 +46,7 @@ void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
     session.teams.currentTeam = visitors;
     game.battingSide = kVisitors;
     game.workingDefenseSide = kVisitors;
-    game.designatedHitter = designatedHitter ? 1 : 0;
+    game.designatedHitter = designatedHitter;
 }
 
 void PrepareReplayGame(Session& session) {

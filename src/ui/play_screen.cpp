@@ -145,7 +145,7 @@ void PlayScreen::DrawBases() {
 }
 void PlayScreen::RefreshPlayScreen() {
     GameState& game = context_.session.game;
-    SyncBattingSide(game);
+    ResumeBattingOrder(game);
     if (const PlayerRecord* pitcher = game.Fielding().lineup[9]) ShowPitcher(*pitcher);
     inningCaption_->setText(game.HomeBatting()
                                 ? QString::asprintf("Bottom of inning %d", game.inning)

@@ -185,7 +185,7 @@ TEST_F(Engine, StealsAndSqueezesByDraw) {
         EXPECT_EQ(g.outs, c.outsAfter);
         EXPECT_EQ(g.visitor.teamRuns, c.runs);
         EXPECT_EQ(g.visitor.lineScore[0], c.runs);
-        EXPECT_EQ(g.home.boxLines[9].back()->pitching->earnedRuns, c.runs);
+        EXPECT_EQ(g.home.boxLines[9].back()->pitching->runsAllowed, c.runs);
         EXPECT_EQ(g.batterIndex, c.batterAfter);
         // A steal keeps the defensive choice; every other turn resets both lists.
         const bool steal = c.choice == StealChoice;
@@ -297,7 +297,7 @@ TEST(WholeGames, RandomGamesKeepSoundBooks) {
                 }
             }
             for (const auto& line : other.boxLines[9])
-                allowed += line->pitching->earnedRuns;
+                allowed += line->pitching->runsAllowed;
             EXPECT_EQ(runs, side->teamRuns);
             EXPECT_EQ(hits, side->hits);
             EXPECT_EQ(allowed, side->teamRuns);

@@ -227,7 +227,7 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
         g->game().inning = 7;
         g->batterAt(0);  // the visitors' pitcher is up, the game tied
         // The home starter has gone three innings past his season's average.
-        g->game().home.boxLines[9].back()->pitching->inningsPitched = 3 * 12;
+        g->game().home.boxLines[9].back()->pitching->outs = 3 * 12;
         for (auto& player : g->visitors.players)
             player->atBats = 300;
     }
