@@ -28,12 +28,12 @@
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
 #include "ui/management_dialogs.h"
+#include "ui/new_game_wizard.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/season_window.h"
 #include "ui/text_view_files.h"
 #include "ui/ui_context.h"
-#include "ui/new_game_wizard.h"
 
 using namespace velmoro;
 

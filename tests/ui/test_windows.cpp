@@ -21,16 +21,16 @@
 #include "setup/manage_stats.h"
 #include "setup/manage_substitution.h"
 #include "support/ui_harness.h"
-#include "ui/database_change_window.h"
 #include "ui/custom_editor_window.h"
+#include "ui/database_change_window.h"
 #include "ui/main_window.h"
+#include "ui/new_game_wizard.h"
 #include "ui/pictures.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
 #include "ui/season_chart.h"
 #include "ui/season_window.h"
-#include "ui/new_game_wizard.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;
