@@ -181,30 +181,6 @@ TEST(TeamFiles, DamagedFilesFailWholeAndSayWhere) {
     EXPECT_EQ(Image(whole), big);
 }
 
-// Any prefix of an image parses exactly when it ends at a team's end, and then writes
-// back to the very same bytes.
-TEST(TeamFiles, EveryPrefixParsesExactlyAtTeamBoundaries) {
-    const TeamList league = SampleLeague();
-    const std::string image = Image(league);
-    std::vector<std::size_t> boundaries{0};
-    for (const auto& team : league) {
-        TeamList one;
-        TeamRecord& copy = AddTeam(one, team->name);
-        for (const auto& player : team->players)
-            copy.AddPlayer(PlayerRecord(*player));
-        boundaries.push_back(boundaries.back() + Image(one).size());
-    }
-    for (std::size_t cut = 0; cut <= image.size(); ++cut) {
-        TeamList out;
-        const bool parsed = ParseTeamList(image.substr(0, cut), out);
-        EXPECT_EQ(parsed, std::find(boundaries.begin(), boundaries.end(), cut) != boundaries.end())
-            << "cut at " << cut;
-        if (parsed) {
-            EXPECT_EQ(Image(out), image.substr(0, cut));
-        }
-    }
-}
-
 // The load names the file and where reading stopped (a missing CustomDB is no fault);
 // the first save over a file that does not read whole keeps it, never over an older
 // copy, and later saves keep nothing.
