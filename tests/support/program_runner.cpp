@@ -1,8 +1,10 @@
 #include "support/program_runner.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "support/program_runner_platform.h"
 
@@ -23,6 +25,15 @@ std::string ReadAndRemove(const std::filesystem::path& path) {
     return bytes;
 }
 
+// _putenv_s changes the process's block too, so programs started later see it.
+void SetVariable(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    _putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
+    value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+#endif
+}
+
 }  // namespace
 
 std::filesystem::path BuildProgram(const std::string& name) {
@@ -34,9 +45,11 @@ std::filesystem::path BuildProgram(const std::string& name) {
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                       const std::filesystem::path& workDir,
                       const std::vector<std::pair<std::string, std::string>>& environment) {
+    // One token per test process (no POSIX getpid on every platform), a count within.
+    static const unsigned process = std::random_device{}();
     static std::atomic<int> counter{0};
     const std::string stem =
-        "velmoro-run-" + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
+        "velmoro-run-" + std::to_string(process) + "-" + std::to_string(counter++);
     const auto temp = std::filesystem::temp_directory_path();
     const auto outPath = temp / (stem + ".out");
     const auto errPath = temp / (stem + ".err");
@@ -75,7 +88,8 @@ std::vector<std::string> SplitArguments(const std::string& line) {
 }
 
 ScopedEnvironment::ScopedEnvironment(std::string name, const std::optional<std::string>& value)
-    : name_(std::move(name)), saved_(GetVariable(name_)) {
+    : name_(std::move(name)) {
+    if (const char* old = std::getenv(name_.c_str())) saved_ = old;
     SetVariable(name_, value);
 }
 

@@ -129,28 +129,22 @@ std::string PlayerJson(const std::string& name, const std::string& extra = "", i
            R"("positions": 64, "pitching": null)" + extra + "}";
 }
 
-// Library escapes are UTF-8, "nameBytes" the exact bytes, the limits fit; --filter drops
+// Library escapes are UTF-8, "nameBytes" the exact bytes; --filter drops
 // who does not qualify.
 TEST_F(DbCommand, BuildReadsEscapesAndNameBytesAndFilters) {
-    std::string full = "{\"name\": \"" + std::string(255, 'c') + "\", \"players\": [";
-    for (int i = 0; i < 255; ++i)
-        full += (i ? ", " : "") + PlayerJson("p");
     WriteBytes(Path("in.json"),
                "\xEF\xBB\xBF[{\"name\": \"Jos\\u00e9 \\u20ac \\ud83d\\ude00\", \"players\": [" +
                    PlayerJson("Regular") + ", " +
-                   PlayerJson("Jos\xEF\xBF\xBD", R"(, "nameBytes": "4A6f73E9")", 9) + "]}, " +
-                   full + "]}]");
+                   PlayerJson("Jos\xEF\xBF\xBD", R"(, "nameBytes": "4A6f73E9")", 9) + "]}]");
     for (const char* filter : {"", "--filter"}) {
         const testing::ProgramRun build = Build(Path("in.json"), Path("Out"), filter);
         ASSERT_EQ(build.exitCode, 0) << build.err;
         TeamList back;
         ASSERT_TRUE(ReadTeamFile(Path("Out"), back));
-        ASSERT_EQ(back.size(), 2u);
+        ASSERT_EQ(back.size(), 1u);
         EXPECT_EQ(back[0]->name, "Jos\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80");
         EXPECT_EQ(back[0]->players.back()->name, *filter ? "Regular" : "Jos\xE9");
         EXPECT_EQ(back[0]->players.size(), *filter ? 1u : 2u);
-        EXPECT_EQ(back[1]->name.size(), 255u);
-        EXPECT_EQ(back[1]->players.size(), 255u);
     }
 }
 

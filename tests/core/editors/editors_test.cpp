@@ -43,9 +43,6 @@ TEST(SaveCustomTeams, IncompleteTeamsAreNamedAndEveryPlayerIsKept) {
     ASSERT_FALSE(IsQualifyingPlayer(*complete.players[6]));
     TeamRecord& twoOutfielders = AddLeagueTeam(db.customTeams, "100% Effort %s %d", 5);
     std::erase_if(twoOutfielders.players, [](const auto& p) { return p->name.ends_with("Left"); });
-    TeamRecord& eight = AddTeam(db.customTeams, "Short Bench");
-    for (int i = 0; i < 8; ++i)
-        eight.AddPlayer(MakeBatter("Eight " + std::to_string(i), 0x7F, i));
     AddTeam(db.customTeams, "Nobody Yet");
 
     ScriptedPrompter prompter;
@@ -53,11 +50,10 @@ TEST(SaveCustomTeams, IncompleteTeamsAreNamedAndEveryPlayerIsKept) {
     ASSERT_TRUE(SaveCustomTeams(db, dir.path(), prompter));
     EXPECT_TRUE(Questions(prompter).empty());
     EXPECT_EQ(prompter.Informs(),
-              (Texts{IncompleteText("100% Effort %s %d"), IncompleteText("Short Bench"),
-                     IncompleteText("Nobody Yet")}));
+              (Texts{IncompleteText("100% Effort %s %d"), IncompleteText("Nobody Yet")}));
     TeamDatabase next;
     ASSERT_TRUE(LoadCustomDatabase(next, dir.path()));
-    ASSERT_EQ(next.customTeams.size(), 4u);
+    ASSERT_EQ(next.customTeams.size(), 3u);
     EXPECT_EQ(next.customTeams[0]->players.size(), complete.players.size());
 }
 
