@@ -81,8 +81,7 @@ TEST_F(DbCommand, DumpOfACutFileSaysWhereItEndsAndPrintsNothing) {
     const testing::ProgramRun dump = Dump(Path("Cut"));
     EXPECT_EQ(dump.exitCode, 1);
     EXPECT_TRUE(dump.out.empty());
-    EXPECT_NE(dump.err.find("60 bytes"), std::string::npos) << dump.err;
-    EXPECT_NE(dump.err.find("team 1 \"1927 Yank"), std::string::npos) << dump.err;
+    EXPECT_NE(dump.err.find("after 60 bytes"), std::string::npos) << dump.err;
 
     WriteBytes(Path("Empty"), "");
     const testing::ProgramRun empty = Dump(Path("Empty"));

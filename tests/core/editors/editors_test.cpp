@@ -88,15 +88,10 @@ TEST(SaveCustomTeams, UnwritableOrDamagedFilesAreReported) {
 }
 
 TEST(DbChangeFields, NumbersAreDecimalAndKeepTheLowBitsOfTheirWidth) {
-    const std::pair<const char*, int> cases[] = {{"abc", 0},
-                                                 {"3.45", 3},
-                                                 {"  42", 42},
-                                                 {"-7", -7},
-                                                 {"0x1F", 0},
-                                                 {"99999999999", 2147483647},
-                                                 {"-99999999999", -2147483647 - 1}};
-    for (const auto& [text, value] : cases)
-        EXPECT_EQ(ParseFieldNumber(text), value) << '"' << text << '"';
+    const char* texts[] = {"abc", "3.45", "  42", "-7", "0x1F", "99999999999", "-99999999999"};
+    const int values[] = {0, 3, 42, -7, 0, 2147483647, -2147483647 - 1};
+    for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(ParseFieldNumber(texts[i]), values[i]) << '"' << texts[i] << '"';
 
     BattingFields batting{"312", "300", "70000", "", "262", "x", "", "", "", "", "", "", "-1"};
     PlayerRecord p;
