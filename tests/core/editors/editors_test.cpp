@@ -154,9 +154,9 @@ TEST_F(DbChangeTest, NewAndDeleteTeam) {
                                          kDbNoSuchTeamMessage, kDbNoPlayerSelectedMessage}));
 }
 
-// The record itself moves; a name already on the destination is refused. Deleting the
-// first player keeps the others.
-TEST_F(DbChangeTest, MoveAndDeleteTheFirstPlayer) {
+// The record itself moves, and leaves the list it came from; a name already on the
+// destination is refused.
+TEST_F(DbChangeTest, MovePlayer) {
     window.SelectSourceYear(1);
     window.SelectSourceClub(1);
     window.SelectPlayer(window.players.IndexOf("Tony Lazzeri"));
@@ -170,11 +170,7 @@ TEST_F(DbChangeTest, MoveAndDeleteTheFirstPlayer) {
     EXPECT_EQ(prompter.messages.size(), 1u);
     ASSERT_EQ(Team(1).players.size(), 2u);
     EXPECT_EQ(Team(1).players[1].get(), lazzeri);
-
-    window.SelectPlayer(window.players.IndexOf("Babe Ruth"));
-    window.DeletePlayer();
-    EXPECT_EQ(window.players.Entries(), (Texts{"Waite Hoyt"}));
-    EXPECT_EQ(db.currentPlayer, nullptr);
+    EXPECT_EQ(window.players.Entries(), (Texts{"Babe Ruth", "Waite Hoyt"}));
 }
 
 // New Player adds, then updates the same name in place (a pitching line stays in memory

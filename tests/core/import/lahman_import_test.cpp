@@ -133,33 +133,9 @@ TEST(LahmanRates, EraAndOpponentsAverageRoundedOrDerived) {
 // do not reach; one player traded within his club's season (two stints for one
 // club), one who mainly pitched.
 void WriteTables(const std::filesystem::path& dir) {
-    WriteBytes(dir / "Teams.csv",
-               "yearID,lgID,teamID,franchID,divID,Rank,G,W,L,R,RA,name\n"
-               "1901,AL,BBB,BOS,,2,140,80,60,600,550,Boston Americans\n"
-               "1900,NL,AAA,ATL,E,1,140,90,50,700,500,Atlanta Birds\n"
-               "1901,NL,AAA,ATL,E,3,140,70,70,650,640,Atlanta Birds\n"
-               "1900,AL,BBB,BOS,,4,140,60,80,500,610,Boston Americans\n"
-               "1902,NL,AAA,ATL,E,1,140,90,50,700,500,Atlanta Birds\n");
-    WriteBytes(dir / "People.csv",
-               "playerID,birthYear,nameFirst,nameLast\n"
-               "p1,1875,\"Joe\",\"Hitter\"\np2,1870,Sam,\"Arm, Jr.\"\n");
-    WriteBytes(dir / "Batting.csv",
-               "playerID,yearID,stint,teamID,lgID,G,AB,R,H,X2B,X3B,HR,RBI,SB,CS,BB,SO\n"
-               "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n"
-               "p1,1900,3,AAA,NL,30,100,20,30,5,1,2,10,5,,10,\n"
-               "p2,1900,1,AAA,NL,35,0,0,0,0,0,0,0,0,0,0,0\n"
-               "p2,1901,1,BBB,AL,12,30,2,5,0,0,0,1,0,0,1,10\n"
-               "p1,1901,1,AAA,NL,20,80,10,20,1,1,1,5,1,1,5,5\n");
-    WriteBytes(
-        dir / "Pitching.csv",
-        "playerID,yearID,stint,teamID,lgID,W,L,G,SHO,SV,IPouts,H,ER,BB,SO,BAOpp,ERA,BFP,HBP,SH,SF\n"
-        "p2,1900,1,AAA,NL,20,10,35,3,1,900,250,80,60,100,0.245,2.40,1200,,,\n"
-        "p2,1901,1,BBB,AL,5,5,12,0,0,300,100,40,30,30,,,,,,\n");
-    WriteBytes(
-        dir / "Appearances.csv",
-        "yearID,teamID,lgID,playerID,G_all,G_p,G_c,G_1b,G_2b,G_3b,G_ss,G_lf,G_cf,G_rf,G_of,G_dh\n"
-        "1900,AAA,NL,p1,130,0,30,0,0,0,0,50,40,0,90,0\n"
-        "1900,AAA,NL,p2,35,35,0,0,0,0,0,0,0,0,0,0\n");
+    namespace fs = std::filesystem;
+    fs::copy(VELMORO_TEST_DATA_DIR "/lahman", dir,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
