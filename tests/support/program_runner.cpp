@@ -1,8 +1,10 @@
 #include "support/program_runner.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "support/program_runner_platform.h"
 
@@ -23,6 +25,15 @@ std::string ReadAndRemove(const std::filesystem::path& path) {
     return bytes;
 }
 
+// _putenv_s changes the process's block too, so programs started later see it.
+void SetVariable(const std::string& name, const std::optional<std::string>& value) {
+#ifdef _WIN32
+    _putenv_s(name.c_str(), value ? value->c_str() : "");
+#else
+    value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+#endif
+}
+
 }  // namespace
 
 std::filesystem::path BuildProgram(const std::string& name) {
@@ -34,9 +45,11 @@ std::filesystem::path BuildProgram(const std::string& name) {
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                       const std::filesystem::path& workDir,
                       const std::vector<std::pair<std::string, std::string>>& environment) {
+    // One token per test process (no POSIX getpid on every platform), a count within.
+    static const unsigned process = std::random_device{}();
     static std::atomic<int> counter{0};
     const std::string stem =
-        "velmoro-run-" + std::to_string(CurrentProcessId()) + "-" + std::to_string(counter++);
+        "velmoro-run-" + std::to_string(process) + "-" + std::to_string(counter++);
     const auto temp = std::filesystem::temp_directory_path();
     const auto outPath = temp / (stem + ".out");
     const auto errPath = temp / (stem + ".err");
@@ -49,33 +62,27 @@ ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<st
 
 std::vector<std::string> SplitArguments(const std::string& line) {
     std::vector<std::string> words;
-    std::string word;
-    bool inWord = false;
+    std::optional<std::string> word;  // none between words; '' starts an empty one
     char quote = 0;
     for (char c : line) {
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-            else
-                word += c;
-        } else if (c == '\'' || c == '"') {
-            quote = c;
-            inWord = true;
-        } else if (c == ' ' || c == '\t') {
-            if (inWord) words.push_back(word);
-            word.clear();
-            inWord = false;
-        } else {
-            word += c;
-            inWord = true;
+        if (!quote && (c == ' ' || c == '\t')) {
+            if (word) words.push_back(std::move(*word));
+            word.reset();
+            continue;
         }
+        if (!word) word.emplace();
+        if (quote ? c == quote : c == '\'' || c == '"')
+            quote = quote ? 0 : c;
+        else
+            *word += c;
     }
-    if (inWord) words.push_back(word);
+    if (word) words.push_back(std::move(*word));
     return words;
 }
 
 ScopedEnvironment::ScopedEnvironment(std::string name, const std::optional<std::string>& value)
-    : name_(std::move(name)), saved_(GetVariable(name_)) {
+    : name_(std::move(name)) {
+    if (const char* old = std::getenv(name_.c_str())) saved_ = old;
     SetVariable(name_, value);
 }
 

@@ -3,14 +3,11 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace velmoro::testing {
-
-unsigned long CurrentProcessId();
 
 // Starts `program` in `workDir` with its output streams in the two files, waits for it
 // and returns its exit code (-1 when it could not start or was killed).
@@ -18,8 +15,5 @@ int SpawnAndWait(const std::filesystem::path& program, const std::vector<std::st
                  const std::filesystem::path& workDir,
                  const std::vector<std::pair<std::string, std::string>>& environment,
                  const std::filesystem::path& outPath, const std::filesystem::path& errPath);
-
-std::optional<std::string> GetVariable(const std::string& name);
-void SetVariable(const std::string& name, const std::optional<std::string>& value);
 
 }  // namespace velmoro::testing

@@ -3,18 +3,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
 
 #include "support/program_runner_platform.h"
 
 extern char** environ;
 
 namespace velmoro::testing {
-
-unsigned long CurrentProcessId() {
-    return static_cast<unsigned long>(::getpid());
-}
 
 int SpawnAndWait(const std::filesystem::path& program, const std::vector<std::string>& args,
                  const std::filesystem::path& workDir,
@@ -66,15 +60,6 @@ int SpawnAndWait(const std::filesystem::path& program, const std::vector<std::st
         if (errno != EINTR) return -1;
     }
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::optional<std::string> GetVariable(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
-
-void SetVariable(const std::string& name, const std::optional<std::string>& value) {
-    value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
 }
 
 }  // namespace velmoro::testing

@@ -1,6 +1,5 @@
 #include <windows.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "support/program_runner_platform.h"
@@ -57,10 +56,6 @@ std::string EnvironmentBlock(const std::vector<std::pair<std::string, std::strin
 
 }  // namespace
 
-unsigned long CurrentProcessId() {
-    return GetCurrentProcessId();
-}
-
 int SpawnAndWait(const std::filesystem::path& program, const std::vector<std::string>& args,
                  const std::filesystem::path& workDir,
                  const std::vector<std::pair<std::string, std::string>>& environment,
@@ -96,16 +91,6 @@ int SpawnAndWait(const std::filesystem::path& program, const std::vector<std::st
     for (HANDLE h : {in, out, err})
         if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     return exitCode;
-}
-
-std::optional<std::string> GetVariable(const std::string& name) {
-    const char* value = std::getenv(name.c_str());
-    return value ? std::optional<std::string>(value) : std::nullopt;
-}
-
-// _putenv_s changes the process's block too, so programs started later see it.
-void SetVariable(const std::string& name, const std::optional<std::string>& value) {
-    _putenv_s(name.c_str(), value ? value->c_str() : "");
 }
 
 }  // namespace velmoro::testing

@@ -49,25 +49,20 @@ inline void SetUpGame(Session& session, TeamRecord& visitors, TeamRecord& home,
 
 // A table on which every draw gives `result`.
 inline OutcomeTable AlwaysTable(PlateResult result) {
-    // Limits in test order; every limit from the result's own on is 1000.
     static constexpr PlateResult kOrder[] = {PlateResult::HomeRun, PlateResult::Triple,
                                              PlateResult::Double,  PlateResult::Single,
                                              PlateResult::Walk,    PlateResult::Strikeout,
                                              PlateResult::FlyBall, PlateResult::GroundBall};
     const auto index = std::find(std::begin(kOrder), std::end(kOrder), result) - kOrder;
-    auto limit = [&](int k) { return k >= index ? 1000u : 0u; };
     OutcomeTable table;
-    table.homeRunLimit = limit(0);
-    table.tripleLimit = limit(1);
-    table.doubleLimit = limit(2);
-    table.singleLimit = limit(3);
-    table.walkLimit = limit(4);
-    table.strikeoutLimit = limit(5);
-    table.flyBallLimit = limit(6);
+    std::uint32_t* limits[] = {&table.homeRunLimit, &table.tripleLimit, &table.doubleLimit,
+                               &table.singleLimit,  &table.walkLimit,   &table.strikeoutLimit,
+                               &table.flyBallLimit};
+    for (int k = 0; k < 7; ++k)
+        *limits[k] = k >= index ? 1000u : 0u;
     return table;
 }
 
-// Every slot of a side draws `result` from now on.
 inline void ForceSide(GameState& game, int sideNumber, PlateResult result) {
     game.Side(sideNumber).outcomes.fill(AlwaysTable(result));
     game.hasBattingOutcomes = true;

@@ -43,19 +43,14 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
     };
     const std::string aces = "--visitors '2001 Aces' --home '2001 Bears' ";
     const Case cases[] = {
-        {aces + "--seed 1 --quiet", 0, ""},
         {aces + "--bogus", 2, "velmoro-sim: "},
         // CLI11's message quotes them: 80 bytes are shown whole, escaped only once.
         {aces + "'" + huge.substr(0, 80) + "' '" + huge.substr(0, 80) + "'", 2,
          "velmoro-sim: The following arguments were not expected: " + shownHuge + " " + shownHuge +
              "\n"},
         {aces + "--games 0", 2, kGames},
-        {aces + "--games x", 2, kGames},
         {aces + "--games +5", 2, kGames},
         {aces + "--games " + std::string(300, '9'), 2, kGames},
-        {aces + "--league AL", 2,
-         "velmoro-sim: --league, --games-per-team, --jobs and --csv go with --season, "
-         "--all-seasons or --compare-managers\n"},
         {aces + "--save-at x " + missing, 2,
          "velmoro-sim: --save-at: a whole number from 0 to 100000000\n"},
         {aces + "--save-at 5 ''", 2, "velmoro-sim: --save-at: a turn and the file to save to\n"},
@@ -63,14 +58,6 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
          ""},
         {"--load " + script + " --visitors '2001 Aces'", 2, "velmoro-sim: "},
         {"--load ''", 2, "velmoro-sim: --load: the saved game to go on with\n"},
-        {"--load " + script, 1,
-         "Velmoro Baseball: Game Load failed: " + script +
-             ": line 3: the file ends before a player's name\n",
-         "0 0\n4 0\n"},
-        {aces + "--script " + script, 2,
-         "velmoro-sim: the script " + script +
-             " line 2: expected \"O D\" with O 0..3 and D 0..2, not \"4 0\"\n",
-         "0 0\n4 0\n"},
         {aces + "--script " + script, 2,
          "velmoro-sim: the script " + script + " line 3: ", "\n\t3 2\r\n0 -1\n"},
         {aces + "--script " + script, 2, "velmoro-sim: the script " + script + " line 1: ", "1\n"},
