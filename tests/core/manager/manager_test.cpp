@@ -3,21 +3,16 @@
 // velmoro-sim's --manager and --compare-managers.
 #include <gtest/gtest.h>
 
-#include <regex>
 
 #include "engine/invariants.h"
 #include "engine/turns.h"
 #include "manager/manager.h"
 #include "setup/default_setup.h"
 #include "setup/manage_pitching.h"
-#include "support/program_runner.h"
-#include "support/temp_dir.h"
-#include "support/test_league.h"
 
 namespace velmoro {
 namespace {
 
-using namespace velmoro::testing;
 
 // Two alike teams set up with every default, the play screen opened, the visitors up.
 // "Ace" starts, "Reliever" has the lowest earned run average of the bullpen, "Slugger"
@@ -254,67 +249,6 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
               SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
     EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, kVisitors), "");
-}
-
-class ManagerProgram : public ::testing::Test {
-  protected:
-    void SetUp() override { ASSERT_TRUE(WriteLeague(install.path(), MakeLeague(), {})); }
-    ProgramRun Sim(const std::string& line) {
-        std::vector<std::string> args = SplitArguments(line);
-        args.insert(args.end(), {"--visitors", "2001 Aces", "--home", "2001 Bears", "--quiet",
-                                 "--dir", install.path().string()});
-        return RunProgram(BuildProgram("velmoro-sim"), args, work.path());
-    }
-    TempDir install;
-    TempDir work;
-};
-
-TEST_F(ManagerProgram, OptionErrors) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"--manager nobody", "velmoro-sim: --manager: visitors, home or both\n"},
-        {"--manager home --manager-kind fast", "velmoro-sim: --manager-kind: book or lookahead\n"},
-        {"--manager-kind book",
-         "velmoro-sim: --manager-kind goes with --manager or --compare-managers\n"},
-        {"--compare-managers 0",
-         "velmoro-sim: --compare-managers: a whole number from 1 to 100000000\n"},
-        {"--compare-managers 5 --jobs 0", "velmoro-sim: --jobs: a whole number from 1 to 256\n"},
-        {"--jobs 2",
-         "velmoro-sim: --league, --games-per-team, --jobs and --csv go with --season, "
-         "--all-seasons or --compare-managers\n"},
-    };
-    for (const auto& [line, err] : cases) {
-        SCOPED_TRACE(line);
-        const ProgramRun run = Sim(line);
-        EXPECT_EQ(run.exitCode, 2);
-        EXPECT_EQ(run.err, err);
-    }
-    for (const char* line : {"--compare-managers 5 --games 3",
-                             "--compare-managers 5 --manager home", "--manager home --script x"}) {
-        SCOPED_TRACE(line);
-        EXPECT_EQ(Sim(line).exitCode, 2);
-    }
-}
-
-TEST_F(ManagerProgram, CompareOutputIsTheSameForAnyJobCount) {
-    const ProgramRun one = Sim("--compare-managers 300 --seed 5 --jobs 1");
-    EXPECT_EQ(one.exitCode, 0) << one.err;
-    EXPECT_TRUE(std::regex_match(
-        one.out, std::regex("2001 Aces at 2001 Bears, 300 pairs of games, seed 5, the home side "
-                            "managed by the book\n"
-                            "Home managed by the computer: \\d+\\.\\d\\d% wins\n"
-                            "Home on Normal Play:          \\d+\\.\\d\\d% wins\n"
-                            "Difference: [+-]\\d+\\.\\d\\d points, 95% interval "
-                            "[+-]\\d+\\.\\d\\d to [+-]\\d+\\.\\d\\d\n"
-                            "Refused choices: 0\n")))
-        << one.out;
-    EXPECT_EQ(Sim("--compare-managers 300 --seed 5 --jobs 3").out, one.out);
-}
-
-TEST_F(ManagerProgram, ManagedGame) {
-    const ProgramRun run = Sim("--manager both --seed 3");
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_NE(run.out.find("Top of inning 1"), std::string::npos);
-    EXPECT_EQ(run.err.find("You can't"), std::string::npos) << run.err;
 }
 
 }  // namespace
