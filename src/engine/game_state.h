@@ -22,6 +22,12 @@ struct BoxPitching {
     std::uint16_t walks = 0;  // intentional walks included
 
     bool operator==(const BoxPitching&) const = default;
+
+    // Pooled like the season records: every game makes and frees a side's worth.
+    static void* operator new(std::size_t size) { return AllocateRecord<BoxPitching>(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        FreeRecord<BoxPitching>(block, size);
+    }
 };
 
 // A player's numbers in this game, with the widths of the season line they are shown
@@ -46,6 +52,11 @@ struct BoxLine {
 
     BoxLine() = default;
     explicit BoxLine(std::string playerName) : name(std::move(playerName)) {}
+
+    static void* operator new(std::size_t size) { return AllocateRecord<BoxLine>(size); }
+    static void operator delete(void* block, std::size_t size) noexcept {
+        FreeRecord<BoxLine>(block, size);
+    }
 };
 
 inline int EffectiveHits(const BoxLine& line) {
