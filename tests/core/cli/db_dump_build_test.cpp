@@ -63,10 +63,10 @@ TEST_F(DbCommand, DumpOfACutFileSaysWhereItEndsAndPrintsNothing) {
     EXPECT_EQ(empty.out, "[]\n");
 }
 
-// Each bad input of build_refusals.txt: exit 1, one line naming where and why, and the
+// Each bad input of refused_builds.txt: exit 1, one line naming where and why, and the
 // target file untouched.
 TEST_F(DbCommand, BuildRefusesWhatTheFileCannotKeepAndWritesNothing) {
-    std::istringstream table(Contents(TestData("build_refusals.txt")));
+    std::istringstream table(Contents(TestData("refused_builds.txt")));
     std::vector<std::pair<std::string, std::string>> cases;  // message, JSON
     for (std::string line; std::getline(table, line);) {
         if (line.starts_with("> ")) {
