@@ -4,9 +4,16 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <random>
 
 #include "support/program_runner_platform.h"
+
+#ifdef _WIN32
+#include <process.h>
+#define VELMORO_PROCESS_ID _getpid
+#else
+#include <unistd.h>
+#define VELMORO_PROCESS_ID getpid
+#endif
 
 namespace velmoro::testing {
 
@@ -45,8 +52,8 @@ std::filesystem::path BuildProgram(const std::string& name) {
 ProgramRun RunProgram(const std::filesystem::path& program, const std::vector<std::string>& args,
                       const std::filesystem::path& workDir,
                       const std::vector<std::pair<std::string, std::string>>& environment) {
-    // One token per test process (no POSIX getpid on every platform), a count within.
-    static const unsigned process = std::random_device{}();
+    // The process id keeps test programs that run side by side apart, a count within.
+    static const long process = static_cast<long>(VELMORO_PROCESS_ID());
     static std::atomic<int> counter{0};
     const std::string stem =
         "velmoro-run-" + std::to_string(process) + "-" + std::to_string(counter++);
