@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QStandardPaths>
 
+#include "db/captions.h"
 #include "db/install_dir.h"
 #include "engine/session.h"
 #include "ui/main_window.h"
@@ -13,7 +14,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Velmoro Baseball");
+    QApplication::setApplicationName(velmoro::kCaption);
     QApplication::setWindowIcon(velmoro::ProgramIcon());
 
     QCommandLineParser parser;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "db/captions.h"
 #include "db/file_write.h"
 #include "db/install_dir.h"
 #include "db/team_files.h"
@@ -25,7 +26,7 @@
 namespace velmoro {
 
 void ShowSimMessage(const std::string& text) {
-    const std::string line = "Velmoro Baseball: " + text + "\n";
+    const std::string line = std::string(kCaption) + ": " + text + "\n";
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 

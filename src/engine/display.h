@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "db/captions.h"
 #include "db/records.h"
 
 namespace velmoro {
@@ -41,8 +42,7 @@ class Display {
     virtual void ShowMessage(const std::string& /*text*/, const std::string& /*caption*/) {}
     // The box score file could not be written; `reason` is the system's.
     virtual void BoxScoreNotWritten(const std::string& path, const std::string& reason) {
-        ShowMessage("Cannot write the box score to " + path + ": " + reason,
-                    "Velmoro Baseball Error");
+        ShowMessage("Cannot write the box score to " + path + ": " + reason, kErrorCaption);
     }
     // Opens the substitution window in its forced mode and returns when it closes.
     virtual void ForcedSubstitution() {}

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "db/captions.h"
 #include "engine/bases.h"
 #include "engine/play_log.h"
 #include "engine/running.h"
@@ -12,7 +13,7 @@ namespace velmoro {
 namespace {
 
 StrategyResult Refuse(Session& session, const char* text) {
-    session.Screen().ShowMessage(text, "Velmoro Baseball");
+    session.Screen().ShowMessage(text, kCaption);
     return StrategyResult::Refused;
 }
 

@@ -1,5 +1,6 @@
 #include "engine/turns.h"
 
+#include "db/captions.h"
 #include "engine/invariants.h"
 #include "engine/plate_appearance.h"
 #include "engine/play_log.h"
@@ -34,8 +35,7 @@ void FinishSteal(Session& session, StrategyResult steal) {
 void DemandPositionPlayer(Session& session) {
     GameState& game = session.game;
     session.Screen().ShowLineupRow(game.batterIndex);
-    session.Screen().ShowMessage("Pinch Hitter must be replaced by position player",
-                                 "Velmoro Baseball");
+    session.Screen().ShowMessage("Pinch Hitter must be replaced by position player", kCaption);
     game.dialogSide = BattingSideNumber(game);
     session.Screen().ForcedSubstitution();
     game.pinchHitterMustLeave = 0;
