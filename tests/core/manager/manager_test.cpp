@@ -3,16 +3,17 @@
 // velmoro-sim's --manager and --compare-managers.
 #include <gtest/gtest.h>
 
-
 #include "engine/invariants.h"
 #include "engine/turns.h"
 #include "manager/manager.h"
 #include "setup/default_setup.h"
 #include "setup/manage_pitching.h"
+#include "support/test_league.h"
 
 namespace velmoro {
 namespace {
 
+using namespace velmoro::testing;
 
 // Two alike teams set up with every default, the play screen opened, the visitors up.
 // "Ace" starts, "Reliever" has the lowest earned run average of the bullpen, "Slugger"
@@ -30,38 +31,22 @@ struct ManagedGame {
         session.game.dialogSide = kVisitors;
     }
     static void Fill(TeamRecord& team) {
-        struct Spec {
-            const char* name;
-            int avg, positions, era, games, innings;
-        };
-        const Spec roster[] = {{"Slugger", 400, NoPosition, 0, 0, 0},
-                               {"Catch", 260, Catcher, 0, 0, 0},
-                               {"First", 300, FirstBase, 0, 0, 0},
-                               {"Second", 280, SecondBase, 0, 0, 0},
-                               {"Short", 250, Shortstop, 0, 0, 0},
-                               {"Third", 270, ThirdBase, 0, 0, 0},
-                               {"Left", 295, Outfield, 0, 0, 0},
-                               {"Center", 290, Outfield, 0, 0, 0},
-                               {"Right", 285, Outfield, 0, 0, 0},
-                               {"Bench", 230, Outfield | FirstBase, 0, 0, 0},
-                               {"Util", 220, SecondBase | Shortstop | ThirdBase, 0, 0, 0},
-                               {"Ace", 100, Pitcher, 250, 30, 240},
-                               {"Deep", 120, Pitcher, 300, 30, 200},
-                               {"Reliever", 90, Pitcher, 200, 60, 80},
-                               {"NoGames", 80, Pitcher, 400, 0, 0},
-                               {"TwoWay", 210, Pitcher | Outfield, 350, 30, 150}};
-        for (const Spec& s : roster) {
-            PlayerRecord player(s.name);
-            player.battingAvg = static_cast<std::uint16_t>(s.avg);
-            player.positions = static_cast<std::uint8_t>(s.positions);
-            if (s.positions & Pitcher) {
-                player.pitching = std::make_unique<PitchingLine>();
-                player.pitching->eraX100 = static_cast<std::uint16_t>(s.era);
-                player.pitching->games = static_cast<std::uint8_t>(s.games);
-                player.pitching->inningsPitched = static_cast<std::uint16_t>(s.innings);
-            }
-            team.AddPlayer(std::move(player));
-        }
+        AddRoster(team, {{"Slugger", NoPosition, 400},
+                         {"Catch", Catcher, 260},
+                         {"First", FirstBase, 300},
+                         {"Second", SecondBase, 280},
+                         {"Short", Shortstop, 250},
+                         {"Third", ThirdBase, 270},
+                         {"Left", Outfield, 295},
+                         {"Center", Outfield, 290},
+                         {"Right", Outfield, 285},
+                         {"Bench", Outfield | FirstBase, 230},
+                         {"Util", SecondBase | Shortstop | ThirdBase, 220},
+                         {"Ace", Pitcher, 100, 250, 30, 240},
+                         {"Deep", Pitcher, 120, 300, 30, 200},
+                         {"Reliever", Pitcher, 90, 200, 60, 80},
+                         {"NoGames", Pitcher, 80, 400, 0, 0},
+                         {"TwoWay", Pitcher | Outfield, 210, 350, 30, 150}});
     }
     GameState& game() { return session.game; }
     // The batter due up is the one in `slot`.

@@ -6,6 +6,7 @@
 #include "setup/default_setup.h"
 #include "setup/lineup.h"
 #include "setup/manage_pitching.h"
+#include "setup/manage_stats.h"
 #include "setup/manage_substitution.h"
 #include "setup/team_page.h"
 #include "setup/team_prep.h"
@@ -279,6 +280,23 @@ TEST(Setup, Substitutions) {
     EXPECT_EQ(g.side().boxLines[9].back()->name, "Eddie Marsh");
     EXPECT_EQ(ApplySubstitution(g.session, PinchHitter, "Nobody"),
               SubstitutionOutcome::UnknownPlayer);
+}
+
+// The batting order's arrows stop at its ends; a statistics page holds 25 rows at most.
+TEST(Setup, BattingOrderEndsAndStatsPageRows) {
+    Session session;
+    ASSERT_TRUE(DefaultGame(session, false));
+    for (int position : {-1, 0, 9})
+        EXPECT_FALSE(MoveBatterUp(session.game, kVisitors, position));
+    for (int position : {-1, 8, 9})
+        EXPECT_FALSE(MoveBatterDown(session.game, kVisitors, position));
+    EXPECT_TRUE(MoveBatterUp(session.game, kVisitors, 8));
+    EXPECT_TRUE(MoveBatterDown(session.game, kVisitors, 0));
+    TeamRecord team("1950 Many");
+    for (int i = 0; i < 30; ++i)
+        AddRoster(team, {{"", Outfield, 250}});
+    EXPECT_EQ(HittingStatsPage(team, 0).rows.size(), 25u);
+    EXPECT_EQ(HittingStatsPage(team, 25).rows.size(), 5u);
 }
 
 }  // namespace
