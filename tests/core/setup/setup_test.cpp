@@ -282,7 +282,8 @@ TEST(Setup, Substitutions) {
               SubstitutionOutcome::UnknownPlayer);
 }
 
-// The batting order's arrows stop at its ends; a statistics page holds 25 rows at most.
+// The batting order's arrows stop at its ends, a slot outside the lineup holds a pinch
+// hitter, and a statistics page holds 25 rows at most.
 TEST(Setup, BattingOrderEndsAndStatsPageRows) {
     Session session;
     ASSERT_TRUE(DefaultGame(session, false));
@@ -292,6 +293,8 @@ TEST(Setup, BattingOrderEndsAndStatsPageRows) {
         EXPECT_FALSE(MoveBatterDown(session.game, kVisitors, position));
     EXPECT_TRUE(MoveBatterUp(session.game, kVisitors, 8));
     EXPECT_TRUE(MoveBatterDown(session.game, kVisitors, 0));
+    for (int slot : {-1, 10})
+        EXPECT_EQ(SlotPosition(session.game, slot), PinchHitter);
     TeamRecord team("1950 Many");
     for (int i = 0; i < 30; ++i)
         AddRoster(team, {{"", Outfield, 250}});
