@@ -1,4 +1,5 @@
 // import-season, import-lahman and demo: the three ways to fill LegendDB.
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -8,6 +9,7 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 
+#include "db/file_write.h"
 #include "db/install_dir.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
@@ -26,10 +28,12 @@ int RunImportSeason(const std::string& sourceDir, const std::optional<std::strin
         installDir ? std::filesystem::path(*installDir) : InstallDirectory();
     // A folder that is not there would skip every club file and still rewrite LegendDB.
     std::error_code folderError;
-    if (!std::filesystem::is_directory(sourceDir, folderError)) {
-        std::string reason = folderError ? folderError.message() : "not a folder";
-        if (!folderError && !std::filesystem::exists(sourceDir, folderError))
-            reason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+    const auto type = std::filesystem::status(sourceDir, folderError).type();
+    if (type != std::filesystem::file_type::directory) {
+        const std::string reason = type == std::filesystem::file_type::not_found
+                                       ? SystemReason(ENOENT)
+                                   : folderError ? folderError.message()
+                                                 : "not a folder";
         fmt::print(stderr, "velmoro-db: cannot read {}: {}\n", sourceDir, reason);
         return 1;
     }
