@@ -91,8 +91,7 @@ class CompareWorker {
   private:
     static TeamRecord Copy(const TeamRecord& team) {
         TeamRecord copy(team.name);
-        for (const auto& player : team.players)
-            copy.AddPlayer(*player);
+        CopyPlayers(team, copy);
         return copy;
     }
 

@@ -49,6 +49,11 @@ TeamRecord& AddTeam(TeamList& list, std::string name) {
     return *list.back();
 }
 
+void CopyPlayers(const TeamRecord& from, TeamRecord& to) {
+    for (const auto& player : from.players)
+        to.AddPlayer(*player);
+}
+
 TeamRecord* LookupTeam(const TeamList& list, std::string_view name) {
     for (const auto& team : list) {
         if (team->name == name) return team.get();

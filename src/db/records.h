@@ -104,6 +104,9 @@ using TeamList = std::vector<std::unique_ptr<TeamRecord>>;
 // Appends a team to a list and returns it.
 TeamRecord& AddTeam(TeamList& list, std::string name);
 
+// Appends a copy of every player of `from` to `to`: a worker thread plays its own records.
+void CopyPlayers(const TeamRecord& from, TeamRecord& to);
+
 // The two team lists of the run with the cursors the dialogs share.
 struct TeamDatabase {
     TeamList legendTeams;

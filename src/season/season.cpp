@@ -110,8 +110,7 @@ class Worker {
         session_.gameLogPath.clear();
         for (const SeasonTeam& entry : season.teams) {
             TeamRecord& copy = AddTeam(session_.teams.legendTeams, entry.team->name);
-            for (const auto& player : entry.team->players)
-                copy.AddPlayer(*player);
+            CopyPlayers(*entry.team, copy);
             teams_.push_back(&copy);
         }
         players_.resize(static_cast<std::size_t>(index.Size()));
