@@ -72,7 +72,7 @@ struct Positions {
             while (!IsGameOver(session.game)) {
                 Keep(session);
                 if (firstPitchOnly) break;
-                for (int side : {kVisitors, kHome})
+                for (Side side : kBothSides)
                     MakeBetweenTurnMoves(session, side, ManagerKind::Book);
                 const TurnDecision turn = DecideTurn(session, true, true, ManagerKind::Book);
                 PlayTurn(session, turn.offense, turn.defense);

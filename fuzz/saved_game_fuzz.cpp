@@ -58,7 +58,7 @@ void PlayStep(Session& session, unsigned char step) {
         ApplySubstitution(session, position,
                           candidates.names[((step >> 1) & 15) % candidates.count]);
     } else {
-        game.dialogSide = game.FieldingSideNumber();
+        game.dialogSide = game.FieldingSide();
         const std::vector<std::string> candidates = PitchingChangeCandidates(game);
         if (!candidates.empty())
             ApplyPitchingChange(session, candidates[(step & 31) % candidates.size()]);
@@ -104,9 +104,9 @@ void Trace(const char* what, const GameState& game) {
     static const bool on = std::getenv("VELMORO_FUZZ_TRACE") != nullptr;
     if (!on) return;
     std::fprintf(stderr, "%s: inning %d side %d outs %d bases %d queue %d,%d,%d runs %d-%d\n", what,
-                 game.inning, game.battingSide, game.outs, game.bases, game.runnerQueue[0],
-                 game.runnerQueue[1], game.runnerQueue[2], game.visitor.teamRuns,
-                 game.home.teamRuns);
+                 game.inning, SideNumber(game.battingSide), game.outs, game.bases,
+                 game.runnerQueue[0], game.runnerQueue[1], game.runnerQueue[2],
+                 game.visitor.teamRuns, game.home.teamRuns);
 }
 
 // Loads `path` into a fresh session; when it loads, returns its saved-game text.

@@ -84,7 +84,7 @@ struct ManagedSides {
     ManagerKind kind = ManagerKind::Book;
 
     bool Any() const { return visitors || home; }
-    bool Manages(int side) const { return side == kHome ? home : visitors; }
+    bool Manages(Side side) const { return side == Side::Home ? home : visitors; }
     // The moves between turns, then the turn's choices; `said` gets every reason.
     TurnDecision BeforeTurn(Session& session, std::vector<std::string>* said) const;
 };

@@ -20,11 +20,7 @@ namespace velmoro {
 
 namespace {
 
-const char* SideName(int side) {
-    return side == kHome ? "Home" : "Visitors";
-}
-
-void Said(std::vector<std::string>* said, int side, const std::string& text) {
+void Said(std::vector<std::string>* said, Side side, const std::string& text) {
     if (said && !text.empty()) said->push_back(std::string(SideName(side)) + ": " + text);
 }
 
@@ -38,7 +34,7 @@ class CompareDisplay : public Display {
         if (text.rfind("You can't", 0) == 0) ++refusals;
     }
     void ForcedSubstitution() override {
-        const int side = session_.game.dialogSide;
+        const Side side = session_.game.dialogSide;
         if (managed_.Manages(side)) ReplaceForcedPinchHitter(session_, side);
     }
     long refusals = 0;
@@ -136,11 +132,11 @@ double WinShare(const std::vector<Result>& results) {
 TurnDecision ManagedSides::BeforeTurn(Session& session, std::vector<std::string>* said) const {
     const GameState& game = session.game;
     if (!Any() || IsGameOver(game)) return {};
-    for (int side : {game.FieldingSideNumber(), game.battingSide})
+    for (Side side : {game.FieldingSide(), game.battingSide})
         if (Manages(side)) Said(said, side, MakeBetweenTurnMoves(session, side, kind));
     TurnDecision decision = DecideTurn(session, visitors, home, kind);
-    const int deciding =
-        decision.defense != NormalDefense ? game.FieldingSideNumber() : game.battingSide;
+    const Side deciding =
+        decision.defense != NormalDefense ? game.FieldingSide() : game.battingSide;
     Said(said, deciding, decision.reason);
     return decision;
 }

@@ -39,12 +39,12 @@ class SimDisplay : public Display {
     // The managed side's forced replacement; what it did is told for a single game.
     void ForcedSubstitution() override {
         if (!session || !managed.Manages(session->game.dialogSide)) return;
-        const int side = session->game.dialogSide;
+        const Side side = session->game.dialogSide;
         const std::string done = ReplaceForcedPinchHitter(*session, side);
         if (done == kNoReplacementsMessage) {
             ShowMessage(done, "");
         } else if (said && !done.empty()) {
-            said->push_back(std::string(side == kHome ? "Home" : "Visitors") + ": " + done);
+            said->push_back(std::string(SideName(side)) + ": " + done);
         }
     }
     Session* session = nullptr;

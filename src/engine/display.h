@@ -6,6 +6,7 @@
 
 #include "db/captions.h"
 #include "db/records.h"
+#include "engine/side.h"
 
 namespace velmoro {
 
@@ -31,8 +32,8 @@ class Display {
 
     virtual void ShowInningCaption(const std::string& /*text*/) {}
     virtual void ShowOutsCaption(const std::string& /*text*/) {}
-    // A scoreboard box of a side (1 visitors, 2 home): inning 1..9 or a ScoreBox.
-    virtual void ShowScoreBox(int /*side*/, int /*box*/, const std::string& /*text*/) {}
+    // A scoreboard box of a side: inning 1..9 or a ScoreBox.
+    virtual void ShowScoreBox(Side /*side*/, int /*box*/, const std::string& /*text*/) {}
     // The log field gets the whole play-by-play, scrolled to its newest lines.
     virtual void ShowLog(const std::string& /*playLog*/) {}
     // Both choice lists (or only the offensive one) back to "Normal Play".

@@ -65,10 +65,6 @@ int DefenseSlotOfPosition(int fieldPosition) {
     return kDefenseSlots[fieldPosition];
 }
 
-int BattingSideNumber(const GameState& game) {
-    return game.battingSide == kHome ? kHome : kVisitors;
-}
-
 BoxLine& CurrentLine(GameSide& side, int slot) {
     return *side.boxLines[slot].back();
 }
@@ -83,7 +79,7 @@ void ResetCounters(GameState& game) {
     game.visitor.lineScore[0] = 0;
     game.hasBattingBoxLines = false;
     game.playLog = "Top of inning 1\r\n";
-    game.battingSide = kVisitors;
+    game.battingSide = Side::Visitors;
     game.bases = Base::None;
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;
@@ -110,7 +106,7 @@ void ResetGame(GameState& game) {
 void PrepareReplay(GameState& game) {
     ResetCounters(game);
     game.hasBattingOutcomes = false;
-    game.workingDefenseSide = kVisitors;
+    game.workingDefenseSide = Side::Visitors;
     ReplayStarters(game.visitor);
     ReplayStarters(game.home);
     RebuildDefense(game);
@@ -122,8 +118,8 @@ void MakeBoxLines(GameState& game, bool withPlayers) {
     MakeSideBoxLines(game.visitor, withPlayers);
     MakeSideBoxLines(game.home, withPlayers);
     game.hasBattingBoxLines = true;
-    game.battingSide = kVisitors;
-    game.workingDefenseSide = kVisitors;
+    game.battingSide = Side::Visitors;
+    game.workingDefenseSide = Side::Visitors;
 }
 
 void FreeBoxLines(GameState& game) {

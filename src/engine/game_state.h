@@ -9,6 +9,7 @@
 
 #include "db/records.h"
 #include "engine/bases.h"
+#include "engine/side.h"
 
 namespace velmoro {
 
@@ -115,8 +116,6 @@ struct OutcomeTable {
     bool operator==(const OutcomeTable&) const = default;
 };
 
-inline constexpr int kVisitors = 1;
-inline constexpr int kHome = 2;
 inline constexpr int kStaffSize = 40;
 inline constexpr int kMaxStaffPitchers = 29;
 
@@ -143,14 +142,13 @@ struct GameState {
     GameSide visitor;
     GameSide home;
 
-    // The side at bat (1 visitors, 2 home). During set-up it names the side whose
-    // lineup is being filled.
-    int battingSide = kVisitors;
+    // The side at bat. During set-up it names the side whose lineup is being filled.
+    Side battingSide = Side::Visitors;
     // Whether the outcome tables and the BoxLines of this game have been made.
     bool hasBattingOutcomes = false;
     bool hasBattingBoxLines = false;
-    // The defence the lineup pages and substitutions work on (1 or 2).
-    int workingDefenseSide = kVisitors;
+    // The defence the lineup pages and substitutions work on.
+    Side workingDefenseSide = Side::Visitors;
 
     int batterIndex = 0;
     int inning = 1;
@@ -165,23 +163,22 @@ struct GameState {
     std::array<int, 3> runnerQueue{};
     std::string playLog;
 
-    // Which side the team dialogs work on (1 visitors, 2 home).
-    int dialogSide = kVisitors;
+    // Which side the team dialogs work on.
+    Side dialogSide = Side::Visitors;
 
-    GameSide& Side(int sideNumber) { return sideNumber == kHome ? home : visitor; }
-    const GameSide& Side(int sideNumber) const { return sideNumber == kHome ? home : visitor; }
-    GameSide& Batting() { return Side(battingSide); }
-    const GameSide& Batting() const { return Side(battingSide); }
-    GameSide& Fielding() { return Side(FieldingSideNumber()); }
-    const GameSide& Fielding() const { return Side(FieldingSideNumber()); }
-    GameSide& WorkingDefenseSide() { return Side(workingDefenseSide); }
-    std::array<PlayerRecord*, 10>& WorkingDefense() { return Side(workingDefenseSide).defense; }
-    int FieldingSideNumber() const { return battingSide == kHome ? kVisitors : kHome; }
-    bool HomeBatting() const { return battingSide == kHome; }
+    GameSide& SideOf(Side side) { return side == Side::Home ? home : visitor; }
+    const GameSide& SideOf(Side side) const { return side == Side::Home ? home : visitor; }
+    GameSide& Batting() { return SideOf(battingSide); }
+    const GameSide& Batting() const { return SideOf(battingSide); }
+    GameSide& Fielding() { return SideOf(FieldingSide()); }
+    const GameSide& Fielding() const { return SideOf(FieldingSide()); }
+    GameSide& Dialog() { return SideOf(dialogSide); }
+    const GameSide& Dialog() const { return SideOf(dialogSide); }
+    GameSide& WorkingDefenseSide() { return SideOf(workingDefenseSide); }
+    std::array<PlayerRecord*, 10>& WorkingDefense() { return SideOf(workingDefenseSide).defense; }
+    Side FieldingSide() const { return OtherSide(battingSide); }
+    bool HomeBatting() const { return battingSide == Side::Home; }
 };
-
-// 1 when the visitors bat, else 2.
-int BattingSideNumber(const GameState& game);
 
 // The player who holds a batting slot now: the last BoxLine of the slot's chain.
 BoxLine& CurrentLine(GameSide& side, int slot);

@@ -14,12 +14,12 @@ namespace velmoro {
 
 namespace {
 
-const char* SideName(int side) {
-    return side == kHome ? "home team" : "visitors";
+const char* SideLabel(Side side) {
+    return side == Side::Home ? "home team" : "visitors";
 }
 
-const char* SideOwner(int side) {
-    return side == kHome ? "home team's" : "visitors'";
+const char* SideOwner(Side side) {
+    return side == Side::Home ? "home team's" : "visitors'";
 }
 
 // The runner queue holds one batting slot plus one per runner, lead runner first, and
@@ -41,25 +41,25 @@ std::string RunnerProblem(const GameState& game) {
 // A half-inning that has begun has its runs in the line score, one that has not shows
 // -1; the nine innings add up to the side's runs, and to no more than them once extra
 // innings (which have no box) are played.
-std::string LineScoreProblem(const GameState& game, int sideNumber) {
-    const GameSide& side = game.Side(sideNumber);
+std::string LineScoreProblem(const GameState& game, Side which) {
+    const GameSide& side = game.SideOf(which);
     long long sum = 0;
     for (int inning = 1; inning <= 9; ++inning) {
         const int value = side.lineScore[inning - 1];
         const bool begun =
             inning < game.inning ||
-            (inning == game.inning && (sideNumber == kVisitors || game.HomeBatting()));
+            (inning == game.inning && (which == Side::Visitors || game.HomeBatting()));
         if (begun ? value < 0 : value != -1) {
-            return fmt::format("the {} line score ({}) does not fit inning {}",
-                               SideOwner(sideNumber), fmt::join(side.lineScore, ","), game.inning);
+            return fmt::format("the {} line score ({}) does not fit inning {}", SideOwner(which),
+                               fmt::join(side.lineScore, ","), game.inning);
         }
         if (begun) sum += value;
     }
     if (side.teamRuns < 0 || (game.inning <= 9 ? sum != side.teamRuns : sum > side.teamRuns)) {
         return fmt::format("the {} line score ({}) does not add up to their {} runs",
-                           SideOwner(sideNumber), fmt::join(side.lineScore, ","), side.teamRuns);
+                           SideOwner(which), fmt::join(side.lineScore, ","), side.teamRuns);
     }
-    if (sideNumber != game.battingSide) return {};
+    if (which != game.battingSide) return {};
     const long long open = game.inning <= 9 ? side.lineScore[game.inning - 1] : -1;
     const bool fits = open >= 0
                           ? game.halfInningRuns == open
@@ -74,45 +74,43 @@ std::string LineScoreProblem(const GameState& game, int sideNumber) {
 // Every hit is booked on the batter's line. A line keeps only the low 8 bits of its
 // count, so after a line has wrapped the team's hits exceed the box score's by a
 // multiple of 256.
-std::string HitsProblem(const GameSide& side, int sideNumber) {
-    if (side.hits < 0) return fmt::format("{} hits for the {}", side.hits, SideName(sideNumber));
+std::string HitsProblem(const GameSide& side, Side which) {
+    if (side.hits < 0) return fmt::format("{} hits for the {}", side.hits, SideLabel(which));
     long long boxHits = 0;
     for (int slot = 0; slot < 9; ++slot) {
         for (const auto& line : side.boxLines[slot])
             boxHits += line->hits;
     }
     if (boxHits > side.hits || (side.hits - boxHits) % 256 != 0) {
-        return fmt::format("the {} box score has {} hits, the scoreboard {}", SideOwner(sideNumber),
+        return fmt::format("the {} box score has {} hits, the scoreboard {}", SideOwner(which),
                            boxHits, side.hits);
     }
     return {};
 }
 
-std::string SideProblem(const GameState& game, int sideNumber) {
-    const GameSide& side = game.Side(sideNumber);
+std::string SideProblem(const GameState& game, Side which) {
+    const GameSide& side = game.SideOf(which);
     if (side.nextBatter < 0 || side.nextBatter > 8) {
-        return fmt::format("next batter {} of the {} (0 to 8)", side.nextBatter,
-                           SideName(sideNumber));
+        return fmt::format("next batter {} of the {} (0 to 8)", side.nextBatter, SideLabel(which));
     }
     if (side.errors < 0) return fmt::format("{} errors", side.errors);
-    if (std::string problem = LineScoreProblem(game, sideNumber); !problem.empty()) return problem;
+    if (std::string problem = LineScoreProblem(game, which); !problem.empty()) return problem;
     if (!game.hasBattingBoxLines) return {};
     for (int slot = 0; slot < 10; ++slot) {
         if (side.boxLines[slot].empty()) return fmt::format("slot {} has no player", slot + 1);
     }
-    return HitsProblem(side, sideNumber);
+    return HitsProblem(side, which);
 }
 
 }  // namespace
 
 std::string GameStateProblem(const GameState& game) {
-    if (game.battingSide != kVisitors && game.battingSide != kHome) return "no side at bat";
     if (game.inning < 1) return fmt::format("inning {}", game.inning);
     if (game.outs < 0 || game.outs > 3) return fmt::format("{} outs", game.outs);
     // The third out changes the side in the same turn unless it ended the game.
     if (game.outs == 3 && !IsGameOver(game)) return "3 outs in a game that is not over";
     if (std::string problem = RunnerProblem(game); !problem.empty()) return problem;
-    for (int side : {kVisitors, kHome}) {
+    for (Side side : kBothSides) {
         if (std::string problem = SideProblem(game, side); !problem.empty()) return problem;
     }
     if (game.batterIndex != game.Batting().nextBatter) {

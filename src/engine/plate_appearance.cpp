@@ -64,9 +64,9 @@ OutcomeTable BuildOutcomeTable(const PlayerRecord& batter, int eraX100) {
     return table;
 }
 
-void BuildOutcomeTables(GameState& game, int sideNumber) {
-    GameSide& side = game.Side(sideNumber);
-    const int era = EraOf(game.Side(sideNumber == kHome ? kVisitors : kHome).lineup[9]);
+void BuildOutcomeTables(GameState& game, Side which) {
+    GameSide& side = game.SideOf(which);
+    const int era = EraOf(game.SideOf(OtherSide(which)).lineup[9]);
     for (int slot = 0; slot < 9; ++slot) {
         const PlayerRecord* batter = side.lineup[slot];
         side.outcomes[slot] = batter ? BuildOutcomeTable(*batter, era) : OutcomeTable{};
@@ -74,8 +74,8 @@ void BuildOutcomeTables(GameState& game, int sideNumber) {
 }
 
 void BuildAllOutcomeTables(GameState& game) {
-    BuildOutcomeTables(game, kVisitors);
-    BuildOutcomeTables(game, kHome);
+    BuildOutcomeTables(game, Side::Visitors);
+    BuildOutcomeTables(game, Side::Home);
     game.hasBattingOutcomes = true;
 }
 

@@ -15,9 +15,9 @@ enum class PlateResult { HomeRun, Triple, Double, Single, Walk, Strikeout, FlyBa
 // The table of one batter against a pitcher's eraX100.
 OutcomeTable BuildOutcomeTable(const PlayerRecord& batter, int eraX100);
 
-// Fills the nine tables of side 1 (against the home pitcher, lineup entry 9) or side 2
-// (against the visitors' pitcher). Changes nothing else.
-void BuildOutcomeTables(GameState& game, int sideNumber);
+// Fills the nine tables of a side, against the other side's pitcher (lineup entry 9).
+// Changes nothing else.
+void BuildOutcomeTables(GameState& game, Side which);
 
 // Both sides' tables, and the side at bat's become the batting tables.
 void BuildAllOutcomeTables(GameState& game);

@@ -168,7 +168,7 @@ PlayResult GroundBall(Session& session, bool odd) {
     return {runs, 0, 0};
 }
 
-void ShowBox(Session& session, int side, int box, int value) {
+void ShowBox(Session& session, Side side, int box, int value) {
     session.Screen().ShowScoreBox(side, box, std::to_string(value));
 }
 
@@ -255,7 +255,7 @@ PlayResult PlayPlateResult(Session& session, PlateResult result, std::uint32_t d
 void ApplyPlayResult(Session& session, const PlayResult& result) {
     GameState& game = session.game;
     GameSide& batting = game.Batting();
-    const int side = BattingSideNumber(game);
+    const Side side = game.battingSide;
     const bool inLineScore = game.inning >= 1 && game.inning <= 9;
     batting.teamRuns += result.runs;
     game.halfInningRuns += result.runs;
@@ -271,7 +271,7 @@ void ApplyPlayResult(Session& session, const PlayResult& result) {
     if (result.errors > 0) {
         GameSide& fielding = game.Fielding();
         fielding.errors += result.errors;
-        ShowBox(session, game.FieldingSideNumber(), ErrorsBox, fielding.errors);
+        ShowBox(session, game.FieldingSide(), ErrorsBox, fielding.errors);
     }
 }
 

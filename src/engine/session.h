@@ -18,7 +18,7 @@ inline constexpr int kRightField = 131;
 inline constexpr int kDesignatedHitterPage = 0x80;
 
 struct SetupState {
-    int setupSide = kVisitors;
+    Side setupSide = Side::Visitors;
     int selectingPosition = Pitcher;
     int selectingOutfielder = kLeftField;
 };

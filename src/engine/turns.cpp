@@ -36,7 +36,7 @@ void DemandPositionPlayer(Session& session) {
     GameState& game = session.game;
     session.Screen().ShowLineupRow(game.batterIndex);
     session.Screen().ShowMessage("Pinch Hitter must be replaced by position player", kCaption);
-    game.dialogSide = BattingSideNumber(game);
+    game.dialogSide = game.battingSide;
     session.Screen().ForcedSubstitution();
     game.pinchHitterMustLeave = 0;
 }
@@ -103,7 +103,7 @@ void ChangeHalfInning(Session& session) {
     if (game.outs != 3) return;
     if (IsGameOver(game)) {
         // The bottom of the ninth is not needed.
-        if (HomeWinsBeforeBottomNine(game)) session.Screen().ShowScoreBox(kHome, 9, "x");
+        if (HomeWinsBeforeBottomNine(game)) session.Screen().ShowScoreBox(Side::Home, 9, "x");
         EndGame(session);
         return;
     }
@@ -112,11 +112,11 @@ void ChangeHalfInning(Session& session) {
     game.runnerQueue.fill(0);
     game.halfInningRuns = 0;
     if (!game.HomeBatting()) {
-        game.battingSide = kHome;
+        game.battingSide = Side::Home;
         ShowPitcherOf(session, game.visitor);
     } else {
         ++game.inning;
-        game.battingSide = kVisitors;
+        game.battingSide = Side::Visitors;
         ShowPitcherOf(session, game.home);
     }
     game.batterIndex = game.Batting().nextBatter;
@@ -157,7 +157,7 @@ void OpenPlayScreen(Session& session) {
     GameState& game = session.game;
     session.Screen().ShowTeamNames();
     if (!game.hasBattingBoxLines) {
-        game.battingSide = kVisitors;
+        game.battingSide = Side::Visitors;
         MakeBoxLines(game, true);
     }
     ResumeBattingOrder(game);

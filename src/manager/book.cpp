@@ -29,9 +29,8 @@ int AverageOf(const PlayerRecord* player) {
 }
 
 // Runs the side leads by (negative when behind).
-int Lead(const GameState& game, int side) {
-    const int other = side == kHome ? kVisitors : kHome;
-    return game.Side(side).teamRuns - game.Side(other).teamRuns;
+int Lead(const GameState& game, Side side) {
+    return game.SideOf(side).teamRuns - game.SideOf(OtherSide(side)).teamRuns;
 }
 
 bool IsBaseStealer(const PlayerRecord* runner) {
@@ -97,7 +96,7 @@ TurnDecision IntentionalWalkCall(const GameState& game) {
 
 const PlayerRecord* Closer(const GameState& game) {
     const PlayerRecord* closer = nullptr;
-    for (const PlayerRecord* pitcher : game.Side(game.dialogSide).pitchingStaff) {
+    for (const PlayerRecord* pitcher : game.Dialog().pitchingStaff) {
         if (!pitcher || !pitcher->pitching || pitcher->pitching->saves == 0) continue;
         if (closer && pitcher->pitching->saves <= closer->pitching->saves) continue;
         if (IsReliefCandidate(game, *pitcher)) closer = pitcher;
@@ -118,14 +117,14 @@ std::string Tiredness(const PlayerRecord& pitcher, const BoxLine& line) {
 }
 
 std::string BringIn(Session& session, const PlayerRecord& pitcher, const std::string& why) {
-    const std::string leaving = session.game.Side(session.game.dialogSide).lineup[9]->name;
+    const std::string leaving = session.game.Dialog().lineup[9]->name;
     if (ApplyPitchingChange(session, pitcher.name) != SubstitutionOutcome::Applied) return "";
     return "Pitching change: " + pitcher.name + " for " + leaving + ", " + why;
 }
 
 // The best hitter on the bench who is no pitcher and has batted enough to be trusted.
 const PlayerRecord* BestPinchHitter(Session& session, int than) {
-    const GameSide& side = session.game.Side(session.game.dialogSide);
+    const GameSide& side = session.game.Dialog();
     const PlayerRecord* best = nullptr;
     for (const std::string& name : SubstitutionCandidates(session, PinchHitter).names) {
         const PlayerRecord* player = FindPlayer(side.team, name);
@@ -150,7 +149,7 @@ bool IsWeakHitter(int battingAvg) {
 }
 
 bool IsLateAndClose(const GameState& game) {
-    return game.inning >= kLateInning && std::abs(Lead(game, kHome)) <= kCloseRuns;
+    return game.inning >= kLateInning && std::abs(Lead(game, Side::Home)) <= kCloseRuns;
 }
 
 TurnDecision Offense(const GameState& game) {
@@ -167,7 +166,7 @@ TurnDecision Defense(const GameState& game) {
 
 std::string PitchingChangeMove(Session& session) {
     GameState& game = session.game;
-    GameSide& side = game.Side(game.dialogSide);
+    GameSide& side = game.Dialog();
     const PlayerRecord* pitcher = side.lineup[9];
     if (!pitcher || side.boxLines[9].empty()) return "";
     const int lead = Lead(game, game.dialogSide);
@@ -190,9 +189,9 @@ std::string PitchingChangeMove(Session& session) {
 
 std::string PinchHitterMove(Session& session) {
     GameState& game = session.game;
-    if (game.designatedHitter != 0 || game.inning < kLateInning || Lead(game, game.dialogSide) > 0)
+    if (game.designatedHitter || game.inning < kLateInning || Lead(game, game.dialogSide) > 0)
         return "";
-    const GameSide& side = game.Side(game.dialogSide);
+    const GameSide& side = game.Dialog();
     const BoxChain& chain = side.boxLines[game.batterIndex];
     const PlayerRecord* batter = side.lineup[game.batterIndex];
     if (!batter || chain.empty() || chain.back()->positions != PitcherPosition) return "";
@@ -216,7 +215,7 @@ std::string ForcedReplacement(Session& session) {
     const SubstituteCandidates found = SubstitutionCandidates(session, position);
     if (found.count == 0) return kNoReplacementsMessage;
     // Pitchers come lowest earned run average first; fielders, the best hitter.
-    const GameSide& side = game.Side(game.dialogSide);
+    const GameSide& side = game.Dialog();
     const PlayerRecord* chosen = nullptr;
     for (const std::string& name : found.names) {
         const PlayerRecord* player = FindPlayer(side.team, name);

@@ -52,24 +52,23 @@ std::uint32_t PlayOutSeed(std::uint32_t state, int playout) {
 
 }  // namespace
 
-double PlayOut(const GameState& game, std::uint32_t seed, int side, int offense, int defense) {
+double PlayOut(const GameState& game, std::uint32_t seed, Side side, int offense, int defense) {
     Session& scratch = Scratch();
     CopyGameState(game, scratch.game);
     scratch.random.Seed(seed);
     GameState& copy = scratch.game;
     PlayTurn(scratch, offense, defense);
     while (!IsGameOver(copy) && copy.inning <= kLastInning) {
-        MakeBetweenTurnMoves(scratch, copy.FieldingSideNumber(), ManagerKind::Book);
+        MakeBetweenTurnMoves(scratch, copy.FieldingSide(), ManagerKind::Book);
         MakeBetweenTurnMoves(scratch, copy.battingSide, ManagerKind::Book);
         const TurnDecision next = DecideTurn(scratch, true, true, ManagerKind::Book);
         PlayTurn(scratch, next.offense, next.defense);
     }
-    const int lead =
-        copy.Side(side).teamRuns - copy.Side(side == kHome ? kVisitors : kHome).teamRuns;
+    const int lead = copy.SideOf(side).teamRuns - copy.SideOf(OtherSide(side)).teamRuns;
     return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
 }
 
-std::vector<double> PlayOuts(const Session& session, int side, int offense, int defense) {
+std::vector<double> PlayOuts(const Session& session, Side side, int offense, int defense) {
     std::vector<double> wins(kPlayouts);
     for (int k = 0; k < kPlayouts; ++k)
         wins[k] =
@@ -94,7 +93,7 @@ namespace {
 
 // The best of `choices` against `normal` for `side`, or `normal` itself when none beats
 // it by the margin.
-TurnDecision Best(Session& session, int side, const TurnDecision& normal,
+TurnDecision Best(Session& session, Side side, const TurnDecision& normal,
                   const std::vector<TurnDecision>& choices) {
     TurnDecision best = normal;
     if (choices.empty()) return best;
@@ -147,10 +146,10 @@ const char* ChoiceName(int offense, int defense) {
 
 TurnDecision Decide(Session& session, bool managesVisitors, bool managesHome) {
     const GameState& game = session.game;
-    const int batting = game.battingSide;
-    const int fielding = game.FieldingSideNumber();
-    const bool managesBatting = batting == kHome ? managesHome : managesVisitors;
-    const bool managesFielding = fielding == kHome ? managesHome : managesVisitors;
+    const Side batting = game.battingSide;
+    const Side fielding = game.FieldingSide();
+    const bool managesBatting = batting == Side::Home ? managesHome : managesVisitors;
+    const bool managesFielding = fielding == Side::Home ? managesHome : managesVisitors;
     // Each side looks ahead against the other side's book choice.
     TurnDecision offense = managesBatting ? book::Offense(game) : TurnDecision{};
     TurnDecision defense = managesFielding ? book::Defense(game) : TurnDecision{};

@@ -25,7 +25,7 @@ struct Comparison {
 
 // The deciding side's result (1, 0 or 0.5) in each of kPlayouts play-outs of these
 // choices, on seeds taken from the game's random state without drawing from it.
-std::vector<double> PlayOuts(const Session& session, int side, int offense, int defense);
+std::vector<double> PlayOuts(const Session& session, Side side, int offense, int defense);
 
 // A choice's play-outs against Normal Play's on the same seeds.
 Comparison Compare(const std::vector<double>& choice, const std::vector<double>& normal);
@@ -35,6 +35,6 @@ TurnDecision Decide(Session& session, bool managesVisitors, bool managesHome);
 
 // One play-out from the game as it stands: the turn with these choices, then both
 // sides by the book. 1 when `side` wins, 0 when it loses, 0.5 for a game still tied.
-double PlayOut(const GameState& game, std::uint32_t seed, int side, int offense, int defense);
+double PlayOut(const GameState& game, std::uint32_t seed, Side side, int offense, int defense);
 
 }  // namespace velmoro::look_ahead

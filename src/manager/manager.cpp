@@ -8,8 +8,8 @@ namespace velmoro {
 
 namespace {
 
-bool Manages(int side, bool managesVisitors, bool managesHome) {
-    return side == kHome ? managesHome : managesVisitors;
+bool Manages(Side side, bool managesVisitors, bool managesHome) {
+    return side == Side::Home ? managesHome : managesVisitors;
 }
 
 std::string Joined(const std::string& first, const std::string& second) {
@@ -28,7 +28,7 @@ TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome
     if (kind == ManagerKind::LookAhead) {
         decision = look_ahead::Decide(session, managesVisitors, managesHome);
     } else {
-        if (Manages(game.FieldingSideNumber(), managesVisitors, managesHome))
+        if (Manages(game.FieldingSide(), managesVisitors, managesHome))
             decision = book::Defense(game);
         // The walk is played before anything the batter chose.
         if (decision.defense != IntentionalWalkChoice &&
@@ -43,7 +43,7 @@ TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome
     return decision;
 }
 
-std::string MakeBetweenTurnMoves(Session& session, int side, ManagerKind /*kind*/) {
+std::string MakeBetweenTurnMoves(Session& session, Side side, ManagerKind /*kind*/) {
     GameState& game = session.game;
     if (IsGameOver(game)) return "";
     // As the play screen does before it opens a team window.
@@ -52,7 +52,7 @@ std::string MakeBetweenTurnMoves(Session& session, int side, ManagerKind /*kind*
                                     : book::PitchingChangeMove(session);
 }
 
-std::string ReplaceForcedPinchHitter(Session& session, int side) {
+std::string ReplaceForcedPinchHitter(Session& session, Side side) {
     session.game.dialogSide = side;
     return book::ForcedReplacement(session);
 }

@@ -21,15 +21,15 @@ struct TurnDecision {
 };
 
 // The choices of the next turn. Only sides the computer manages decide; an unmanaged
-// side plays Normal Play. Sides number as GameState numbers them (kVisitors/kHome).
+// side plays Normal Play.
 TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome, ManagerKind kind);
 
 // Between turns, for a managed side: pitching change and pinch hitter through the same
 // rules and bookkeeping as the management windows. Returns what was done and why, or "".
-std::string MakeBetweenTurnMoves(Session& session, int side, ManagerKind kind);
+std::string MakeBetweenTurnMoves(Session& session, Side side, ManagerKind kind);
 
 // Where the engine requires a replacement (a pinch hitter who cannot field the position
 // he took over), the computer makes it for `side`; returns its message, or "".
-std::string ReplaceForcedPinchHitter(Session& session, int side);
+std::string ReplaceForcedPinchHitter(Session& session, Side side);
 
 }  // namespace velmoro

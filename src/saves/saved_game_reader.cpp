@@ -145,7 +145,7 @@ void CopyCounters(GameState& game, const SavedGameData& data) {
         side->errors = saved->errors;
         side->lineScore = saved->lineScore;
     }
-    game.battingSide = data.homeAtBat ? kHome : kVisitors;
+    game.battingSide = data.homeAtBat ? Side::Home : Side::Visitors;
     game.batterIndex = game.Batting().nextBatter;
     game.bases = data.bases;
     game.runnerQueue = data.runnerQueue;
@@ -227,8 +227,8 @@ bool LoadSavedGame(Session& session, const std::filesystem::path& path, std::str
     if (!ReadSavedGame(session, path, error)) return false;
     // Sorting moves the records, so the lineups and the defence keep naming the
     // players the file named.
-    PrepareSide(session, kVisitors);
-    PrepareSide(session, kHome);
+    PrepareSide(session, Side::Visitors);
+    PrepareSide(session, Side::Home);
     return true;
 }
 

@@ -10,14 +10,10 @@ namespace {
 
 constexpr int kLastBatter = 8;
 
-GameSide& SetupSide(GameState& game, int setupSide) {
-    return setupSide == kHome ? game.home : game.visitor;
-}
-
 }  // namespace
 
-void DefaultBattingOrder(GameState& game, int setupSide) {
-    GameSide& side = SetupSide(game, setupSide);
+void DefaultBattingOrder(GameState& game, Side setupSide) {
+    GameSide& side = game.SideOf(setupSide);
     const auto& defense = side.defense;
     side.lineup[0] = game.designatedHitter ? defense[DesignatedHitterSlot] : defense[PitcherSlot];
     side.lineup[9] = defense[PitcherSlot];
@@ -25,31 +21,31 @@ void DefaultBattingOrder(GameState& game, int setupSide) {
         side.lineup[slot] = defense[slot];
 }
 
-bool MoveBatterUp(GameState& game, int setupSide, int position) {
+bool MoveBatterUp(GameState& game, Side setupSide, int position) {
     if (position < 1 || position > kLastBatter) return false;
-    auto& lineup = SetupSide(game, setupSide).lineup;
+    auto& lineup = game.SideOf(setupSide).lineup;
     std::swap(lineup[position], lineup[position - 1]);
     return true;
 }
 
-bool MoveBatterDown(GameState& game, int setupSide, int position) {
+bool MoveBatterDown(GameState& game, Side setupSide, int position) {
     if (position < 0 || position >= kLastBatter) return false;
-    auto& lineup = SetupSide(game, setupSide).lineup;
+    auto& lineup = game.SideOf(setupSide).lineup;
     std::swap(lineup[position], lineup[position + 1]);
     return true;
 }
 
 void SwitchToHomeSide(Session& session) {
     session.setup.selectingPosition = Pitcher;
-    session.setup.setupSide = kHome;
+    session.setup.setupSide = Side::Home;
     session.teams.currentTeam = session.game.home.team;
-    session.game.dialogSide = kHome;
-    session.game.battingSide = kHome;
-    session.game.workingDefenseSide = kHome;
+    session.game.dialogSide = Side::Home;
+    session.game.battingSide = Side::Home;
+    session.game.workingDefenseSide = Side::Home;
 }
 
 void FinishSetup(Session& session) {
-    session.game.battingSide = kVisitors;
+    session.game.battingSide = Side::Visitors;
 }
 
 void ResetSetup(Session& session) {

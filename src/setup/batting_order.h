@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "engine/side.h"
+
 namespace velmoro {
 
 struct Session;
@@ -11,11 +13,11 @@ struct GameState;
 
 // Entry 0 the DH (or the pitcher), entries 1..8 C, 1B, 2B, SS, 3B, LF, CF, RF, entry 9
 // the pitcher, for the lineup of `setupSide`.
-void DefaultBattingOrder(GameState& game, int setupSide);
+void DefaultBattingOrder(GameState& game, Side setupSide);
 
 // Exchange entries p and p-1 (up) or p and p+1 (down); false at the ends.
-bool MoveBatterUp(GameState& game, int setupSide, int position);
-bool MoveBatterDown(GameState& game, int setupSide, int position);
+bool MoveBatterUp(GameState& game, Side setupSide, int position);
+bool MoveBatterDown(GameState& game, Side setupSide, int position);
 
 // Next on the visitors' batting order page: the home team's pitcher page follows.
 void SwitchToHomeSide(Session& session);

@@ -42,9 +42,9 @@ bool DefaultSetup(Session& session, TeamRecord& visitors, TeamRecord& home, bool
     GameState& game = session.game;
     // The team page prepares each team as it is chosen, visitors first.
     game.visitor.team = &visitors;
-    PrepareSide(session, kVisitors);
+    PrepareSide(session, Side::Visitors);
     game.home.team = &home;
-    PrepareSide(session, kHome);
+    PrepareSide(session, Side::Home);
     StartLineupPages(session, &visitors, &home, designatedHitter);
     if (!FillSide(session, visitorStarter, error)) return false;
     SwitchToHomeSide(session);

@@ -32,10 +32,6 @@ constexpr std::array<SlotText, 10> kSlotTexts{{
 constexpr int kStaffPlacesShown = 30;
 constexpr int kInfieldBits = FirstBase | SecondBase | ThirdBase | Shortstop;
 
-int SetupSideNumber(const Session& session) {
-    return session.setup.setupSide == kHome ? kHome : kVisitors;
-}
-
 // A starting pitcher: at least four innings per game on average.
 bool IsStarter(const PlayerRecord& player) {
     if (!player.HasPosition(Pitcher) || !player.pitching) return false;
@@ -45,7 +41,7 @@ bool IsStarter(const PlayerRecord& player) {
 
 std::vector<std::string> StartingPitchers(const GameState& game) {
     // During set-up the side at bat is the side being set up.
-    const GameSide& side = game.Side(game.battingSide);
+    const GameSide& side = game.SideOf(game.battingSide);
     std::vector<std::string> names;
     for (int i = 0; i < kStaffPlacesShown; ++i) {
         const PlayerRecord* player = side.pitchingStaff[i];
@@ -141,7 +137,7 @@ bool SelectLineupCandidate(Session& session, const std::string& name) {
     game.WorkingDefense()[slot] = player;
     if (slot == PitcherSlot) {
         if (game.designatedHitter) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
-        game.Side(SetupSideNumber(session)).lineup[9] = player;
+        game.SideOf(session.setup.setupSide).lineup[9] = player;
     }
     return true;
 }

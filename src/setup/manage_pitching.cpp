@@ -24,7 +24,7 @@ bool IsReliefCandidate(const GameState& game, const PlayerRecord& pitcher) {
 
 std::vector<std::string> PitchingChangeCandidates(const GameState& game) {
     std::vector<std::string> names;
-    for (const PlayerRecord* pitcher : game.Side(game.dialogSide).pitchingStaff) {
+    for (const PlayerRecord* pitcher : game.Dialog().pitchingStaff) {
         if (pitcher && IsReliefCandidate(game, *pitcher)) names.push_back(pitcher->name);
     }
     return names;
@@ -32,7 +32,7 @@ std::vector<std::string> PitchingChangeCandidates(const GameState& game) {
 
 SubstitutionOutcome ApplyPitchingChange(Session& session, const std::string& name) {
     GameState& game = session.game;
-    GameSide& side = game.Side(game.dialogSide);
+    GameSide& side = game.Dialog();
     PlayerRecord* incoming = FindPlayer(side.team, name);
     if (!incoming) return SubstitutionOutcome::UnknownPlayer;
     game.workingDefenseSide = game.dialogSide;

@@ -33,7 +33,7 @@ bool IsFieldPosition(int fieldPosition) {
 }
 
 GameSide& DialogSide(Session& session) {
-    return session.game.Side(session.game.dialogSide);
+    return session.game.Dialog();
 }
 
 // Whether a player may bat for the batter due up and then stay in the game at the
@@ -43,7 +43,7 @@ bool CanTakeOverSlot(const PlayerRecord& player, int slotBit) {
 }
 
 void AddPitcherCandidates(const GameState& game, SubstituteCandidates& result) {
-    for (const PlayerRecord* pitcher : game.Side(game.dialogSide).pitchingStaff) {
+    for (const PlayerRecord* pitcher : game.Dialog().pitchingStaff) {
         if (pitcher && IsAvailableSubstitute(game, *pitcher) && pitcher->HasPosition(Pitcher)) {
             result.names.push_back(pitcher->name);
             ++result.count;
@@ -52,7 +52,7 @@ void AddPitcherCandidates(const GameState& game, SubstituteCandidates& result) {
 }
 
 void AddRosterCandidates(const GameState& game, int replacePosition, SubstituteCandidates& result) {
-    const TeamRecord* team = game.Side(game.dialogSide).team;
+    const TeamRecord* team = game.Dialog().team;
     if (!team) return;
     const int mask = PositionBit(replacePosition);
     const int slotBit = PositionBit(SlotPosition(game, game.batterIndex));
@@ -100,7 +100,7 @@ std::string ReplaceCaption(int fieldPosition) {
 }
 
 bool IsAvailableSubstitute(const GameState& game, const PlayerRecord& player) {
-    for (const BoxChain& chain : game.Side(game.dialogSide).boxLines) {
+    for (const BoxChain& chain : game.Dialog().boxLines) {
         for (const auto& line : chain) {
             if (line->name == player.name) return false;
         }
@@ -114,7 +114,7 @@ int LineupIndexOfPosition(const GameState& game, int fieldPosition,
     if (fieldPosition == PinchHitter) {
         if (game.batterIndex >= 0 && game.batterIndex < 10) player = lineup[game.batterIndex];
     } else if (int slot = DefenseSlotOfPosition(fieldPosition); slot >= 0) {
-        player = game.Side(game.workingDefenseSide).defense[slot];
+        player = game.SideOf(game.workingDefenseSide).defense[slot];
     }
     if (!player) return 10;
     for (int index = 0; index < 10; ++index) {
@@ -125,7 +125,7 @@ int LineupIndexOfPosition(const GameState& game, int fieldPosition,
 
 int SlotPosition(const GameState& game, int slot) {
     if (slot < 0 || slot >= 10) return PinchHitter;
-    const BoxChain& chain = game.Side(game.dialogSide).boxLines[slot];
+    const BoxChain& chain = game.Dialog().boxLines[slot];
     return chain.empty() ? int{PinchHitter} : int{chain.front()->positions};
 }
 
@@ -133,7 +133,7 @@ bool ForcedReplacementDue(const GameState& game) {
     const int position = game.pinchHitterMustLeave;
     const int slot = DefenseSlotOfPosition(position);
     if (slot < 0) return false;
-    const GameSide& side = game.Side(game.dialogSide);
+    const GameSide& side = game.Dialog();
     const int index = LineupIndexOfPlayer(side, side.defense[slot]);
     if (index < 0 || side.boxLines[index].empty()) return false;
     return side.boxLines[index].back()->positions == PinchHitter;

@@ -87,8 +87,8 @@ TeamEntries TeamEntriesOfYear(const TeamDatabase& db, const std::string& yearTex
     return entries;
 }
 
-std::string YearChoiceNotice(int sideNumber, const TeamEntries& entries) {
-    if (sideNumber == kVisitors && entries.unplayable != 0) return kInvalidCustomTeamsMessage;
+std::string YearChoiceNotice(Side which, const TeamEntries& entries) {
+    if (which == Side::Visitors && entries.unplayable != 0) return kInvalidCustomTeamsMessage;
     return {};
 }
 
@@ -98,27 +98,27 @@ TeamRecord* ResolveTeamChoice(TeamDatabase& db, const std::string& yearText,
     return FindTeam(db, db.legendTeams, yearText + " " + clubText);
 }
 
-void ChooseTeam(Session& session, int sideNumber, TeamRecord* team) {
-    GameSide& side = session.game.Side(sideNumber);
+void ChooseTeam(Session& session, Side which, TeamRecord* team) {
+    GameSide& side = session.game.SideOf(which);
     side.team = team;
     if (team != nullptr) {
-        PrepareSide(session, sideNumber);
+        PrepareSide(session, which);
         return;
     }
     side.pitchingStaff.fill(nullptr);
-    session.game.dialogSide = sideNumber;
+    session.game.dialogSide = which;
     session.teams.currentTeam = nullptr;
 }
 
-void ChooseRosterTeam(Session& session, int sideNumber, TeamRecord* team) {
-    session.game.dialogSide = sideNumber;
-    session.game.Side(sideNumber).team = team;
+void ChooseRosterTeam(Session& session, Side which, TeamRecord* team) {
+    session.game.dialogSide = which;
+    session.game.SideOf(which).team = team;
     session.teams.currentTeam = team;
 }
 
 void ForgetTeamChoices(Session& session) {
-    for (int sideNumber : {kVisitors, kHome}) {
-        GameSide& side = session.game.Side(sideNumber);
+    for (Side which : kBothSides) {
+        GameSide& side = session.game.SideOf(which);
         side.team = nullptr;
         side.pitchingStaff.fill(nullptr);
     }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "db/records.h"
+#include "engine/side.h"
 
 namespace velmoro {
 
@@ -42,8 +43,8 @@ struct TeamEntries {
 TeamEntries TeamEntriesOfYear(const TeamDatabase& db, const std::string& yearText);
 
 // The message a side's Year choice brings up: the "Invalid custom teams" message on
-// side 1 when custom teams were left out, else empty.
-std::string YearChoiceNotice(int sideNumber, const TeamEntries& entries);
+// the visitors' side when custom teams were left out, else empty.
+std::string YearChoiceNotice(Side which, const TeamEntries& entries);
 
 // The team a side's Year and Team texts name ("Cust..." the custom list, otherwise
 // "year club" in `legendTeams`); the first of equal names wins. None when not found.
@@ -52,10 +53,10 @@ TeamRecord* ResolveTeamChoice(TeamDatabase& db, const std::string& yearText,
 
 // A Team list choice: the side's team, currentTeam and dialogSide, then the team
 // preparation. No team clears the side's team and pitching staff.
-void ChooseTeam(Session& session, int sideNumber, TeamRecord* team);
+void ChooseTeam(Session& session, Side which, TeamRecord* team);
 
 // "Roster": the side's team, currentTeam and dialogSide, without the preparation.
-void ChooseRosterTeam(Session& session, int sideNumber, TeamRecord* team);
+void ChooseRosterTeam(Session& session, Side which, TeamRecord* team);
 
 // Drops every reference the page made (both teams, staffs, cursors) before the team
 // lists change under it, so nothing can name a team that an editor deleted.

@@ -16,7 +16,7 @@ void SortRosterByAverage(TeamRecord& team) {
 
 void BuildPitchingStaff(GameState& game, TeamRecord& team) {
     if (team.players.empty()) return;
-    auto& staff = (game.dialogSide == kVisitors ? game.visitor : game.home).pitchingStaff;
+    auto& staff = game.Dialog().pitchingStaff;
     staff.fill(nullptr);
     int count = 0;
     for (const auto& player : team.players) {
@@ -28,10 +28,10 @@ void BuildPitchingStaff(GameState& game, TeamRecord& team) {
     });
 }
 
-void PrepareSide(Session& session, int sideNumber) {
+void PrepareSide(Session& session, Side which) {
     GameState& game = session.game;
-    game.dialogSide = sideNumber;
-    TeamRecord* team = game.Side(sideNumber).team;
+    game.dialogSide = which;
+    TeamRecord* team = game.SideOf(which).team;
     session.teams.currentTeam = team;
     if (!team) return;
     SortRosterByAverage(*team);
@@ -44,15 +44,15 @@ void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
     game.visitor.team = visitors;
     game.home.team = home;
     session.teams.currentTeam = visitors;
-    game.battingSide = kVisitors;
-    game.workingDefenseSide = kVisitors;
+    game.battingSide = Side::Visitors;
+    game.workingDefenseSide = Side::Visitors;
     game.designatedHitter = designatedHitter;
 }
 
 void PrepareReplayGame(Session& session) {
     PrepareReplay(session.game);
-    PrepareSide(session, kVisitors);
-    PrepareSide(session, kHome);
+    PrepareSide(session, Side::Visitors);
+    PrepareSide(session, Side::Home);
 }
 
 }  // namespace velmoro

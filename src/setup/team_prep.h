@@ -2,6 +2,7 @@
 #pragma once
 
 #include "db/records.h"
+#include "engine/side.h"
 
 namespace velmoro {
 
@@ -17,7 +18,7 @@ void SortRosterByAverage(TeamRecord& team);
 void BuildPitchingStaff(GameState& game, TeamRecord& team);
 
 // dialogSide = side, currentTeam = its team, SortRosterByAverage, BuildPitchingStaff.
-void PrepareSide(Session& session, int sideNumber);
+void PrepareSide(Session& session, Side which);
 
 // The "Replay Game" choice: the same starters (PrepareReplay), then both teams prepared
 // again, the visitors first.

@@ -39,9 +39,9 @@ ManageLineupDialog::ManageLineupDialog(UiContext& context, Mode mode, QWidget* p
     BuildWidgets();
     GameState& game = context_.session.game;
     game.workingDefenseSide = game.dialogSide;
-    const GameSide& side = game.Side(game.dialogSide);
+    const GameSide& side = game.Dialog();
     if (side.team) title_->setText(ShownText(side.team->name));
-    inGame_->Show(side.defense, game.designatedHitter != 0);
+    inGame_->Show(side.defense, game.designatedHitter);
     if (mode_ == Mode::Substitution) {
         OpenSubstitution();
     } else {
@@ -127,8 +127,7 @@ void ManageLineupDialog::OpenPitchingChange() {
 
 void ManageLineupDialog::HighlightCandidate() {
     GameState& game = context_.session.game;
-    PlayerRecord* player =
-        FindPlayer(game.Side(game.dialogSide).team, EntryName(candidates_->currentItem()));
+    PlayerRecord* player = FindPlayer(game.Dialog().team, EntryName(candidates_->currentItem()));
     if (!player) return;
     context_.session.teams.currentPlayer = player;
     batting_->SetValues(BattingLineTexts(*player));

@@ -18,7 +18,7 @@ NewGameWizard::NewGameWizard(UiContext& context, QWidget* parent) : QWizard(pare
     setButtonLayout(
         {QWizard::Stretch, QWizard::NextButton, QWizard::FinishButton, QWizard::CancelButton});
     setPage(kTeamPageId, new WizardTeamPage(context, this));
-    for (int side : {kVisitors, kHome}) {
+    for (Side side : kBothSides) {
         for (int slot = 0; slot < kLineupPagesPerSide; ++slot)
             setPage(LineupPageId(side, slot), new WizardLineupPage(context, this));
         setPage(BattingOrderPageId(side), new WizardOrderPage(context, side, this));

@@ -42,8 +42,8 @@ PlayScreen::PlayScreen(UiContext& context, QWidget* parent, ComputerManagers man
     managesHome_->setChecked(managers.home);
     Connect();
     Session& session = context_.session;
-    for (int side = 0; side < 2; ++side)
-        scoreBoxes_[side][ErrorsBox - 1]->setText(Number(session.game.Side(side + 1).errors));
+    for (Side side : kBothSides)
+        ScoreBoxLabel(side, ErrorsBox)->setText(Number(session.game.SideOf(side).errors));
     session.SetDisplay(this);
     OpenPlayScreen(session);
     PrepareTurn();
@@ -62,16 +62,16 @@ void PlayScreen::Connect() {
     connect(managePitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, true); });
     connect(statsPitching_, &QPushButton::clicked, this, [this] { OpenTeamDialog(false, false); });
     connect(managesVisitors_, &QCheckBox::toggled, this,
-            [this](bool on) { ManagersChanged(kVisitors, on); });
+            [this](bool on) { ManagersChanged(Side::Visitors, on); });
     connect(managesHome_, &QCheckBox::toggled, this,
-            [this](bool on) { ManagersChanged(kHome, on); });
+            [this](bool on) { ManagersChanged(Side::Home, on); });
     connect(sim_, &QPushButton::clicked, this, &PlayScreen::StartSim);
     connect(simTimer_, &QTimer::timeout, this, &PlayScreen::SimStep);
 }
 
-QLabel* PlayScreen::ScoreBoxLabel(int side, int box) const {
-    if ((side != kVisitors && side != kHome) || box < 1 || box > ErrorsBox) return nullptr;
-    return scoreBoxes_[side - 1][box - 1];
+QLabel* PlayScreen::ScoreBoxLabel(Side side, int box) const {
+    if (box < 1 || box > ErrorsBox) return nullptr;
+    return scoreBoxes_[SideNumber(side) - 1][box - 1];
 }
 
 bool PlayScreen::IsHighlighted(const QLabel* label) {
@@ -151,8 +151,8 @@ void PlayScreen::RefreshPlayScreen() {
                                 ? QString::asprintf("Bottom of inning %d", game.inning)
                                 : QString::asprintf("INNING: %d (top)", game.inning));
     ShowLog(game.playLog);
-    for (int side = kVisitors; side <= kHome; ++side) {
-        const GameSide& row = game.Side(side);
+    for (Side side : kBothSides) {
+        const GameSide& row = game.SideOf(side);
         for (int inning = 1; inning <= 9; ++inning) {
             const int runs = row.lineScore[inning - 1];
             ScoreBoxLabel(side, inning)->setText(runs == -1 ? QString() : Number(runs));
@@ -175,7 +175,7 @@ void PlayScreen::ShowOutsCaption(const std::string& text) {
     outsCaption_->setText(Text(text));
 }
 
-void PlayScreen::ShowScoreBox(int side, int box, const std::string& text) {
+void PlayScreen::ShowScoreBox(Side side, int box, const std::string& text) {
     // Innings after the ninth have no box.
     if (QLabel* label = ScoreBoxLabel(side, box)) label->setText(Text(text));
 }
@@ -203,7 +203,7 @@ void PlayScreen::ShowMessage(const std::string& text, const std::string& caption
 
 void PlayScreen::ForcedSubstitution() {
     Session& session = context_.session;
-    const int side = BattingSideNumber(session.game);
+    const Side side = session.game.battingSide;
     session.game.dialogSide = side;
     if (!ComputerPlays(side)) {
         ShowHeldMessages();
@@ -233,13 +233,12 @@ void PlayScreen::Pitch() {
 
 void PlayScreen::OpenTeamDialog(bool battingSide, bool management) {
     GameState& game = context_.session.game;
-    const int batting = BattingSideNumber(game);
-    game.dialogSide = battingSide ? batting : (batting == kVisitors ? kHome : kVisitors);
+    game.dialogSide = battingSide ? game.battingSide : game.FieldingSide();
     int changed = 0;
     if (management) {
         changed = battingSide ? RunSubstitutionDialog(context_, this, false)
                               : RunPitchingChangeDialog(context_, this);
-    } else if (TeamRecord* team = game.Side(game.dialogSide).team) {
+    } else if (TeamRecord* team = game.Dialog().team) {
         changed = RunTeamStatsDialog(context_, this, *team);
     }
     if (changed != 0) {

@@ -52,7 +52,7 @@ class PlayScreen : public QDialog, public Display {
     void RefreshPlayScreen() override;
     void ShowInningCaption(const std::string& text) override;
     void ShowOutsCaption(const std::string& text) override;
-    void ShowScoreBox(int side, int box, const std::string& text) override;
+    void ShowScoreBox(Side side, int box, const std::string& text) override;
     void ShowLog(const std::string& playLog) override;
     void ResetChoices(bool offensive, bool defensive) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
@@ -60,9 +60,9 @@ class PlayScreen : public QDialog, public Display {
     void RequestGameOver() override;
 
     // The widgets, for the windows that look at them (and the tests).
-    QLabel* TeamName(int side) const { return side == 2 ? homeName_ : visitorName_; }
+    QLabel* TeamName(Side side) const { return side == Side::Home ? homeName_ : visitorName_; }
     // Inning 1..9 or RunsBox / HitsBox / ErrorsBox.
-    QLabel* ScoreBoxLabel(int side, int box) const;
+    QLabel* ScoreBoxLabel(Side side, int box) const;
     QLabel* LineupName(int slot) const { return lineupNames_[slot]; }
     QLabel* LineupNumber(int slot, LineupColumn column) const {
         return lineupNumbers_[slot][column];
@@ -113,11 +113,11 @@ class PlayScreen : public QDialog, public Display {
     void SetHighlight(QLabel* label, bool on);
     void Pitch();
     // The computer manager (play_screen_manager.cpp).
-    bool Managed(int side) const;
-    bool ComputerPlays(int side) const { return simulating_ || Managed(side); }
+    bool Managed(Side side) const;
+    bool ComputerPlays(Side side) const { return simulating_ || Managed(side); }
     void PlayOneTurn();
     void PrepareTurn();
-    void ManagersChanged(int side, bool managed);
+    void ManagersChanged(Side side, bool managed);
     void StartSim();
     void SimStep();
     void StopSim();

@@ -20,24 +20,20 @@ namespace {
 // The window's manager thinks ahead; "by the book" is for velmoro-sim's comparisons.
 constexpr ManagerKind kWindowManager = ManagerKind::LookAhead;
 
-int FieldingSide(int battingSide) {
-    return battingSide == kVisitors ? kHome : kVisitors;
-}
-
 }  // namespace
 
 ComputerManagers PlayScreen::Managers() const {
     return {managesVisitors_->isChecked(), managesHome_->isChecked()};
 }
 
-bool PlayScreen::Managed(int side) const {
-    return side == kHome ? managesHome_->isChecked() : managesVisitors_->isChecked();
+bool PlayScreen::Managed(Side side) const {
+    return side == Side::Home ? managesHome_->isChecked() : managesVisitors_->isChecked();
 }
 
 void PlayScreen::PlayOneTurn() {
     Session& session = context_.session;
     turnNotes_.clear();
-    holdMessages_ = ComputerPlays(BattingSideNumber(session.game));
+    holdMessages_ = ComputerPlays(session.game.battingSide);
     PlayTurn(session, std::max(0, offense_->currentIndex()), std::max(0, defense_->currentIndex()));
     holdMessages_ = false;
     ShowHeldMessages();
@@ -56,9 +52,9 @@ void PlayScreen::PrepareTurn() {
     Session& session = context_.session;
     GameState& game = session.game;
     QStringList lines = turnNotes_;
-    if (!IsGameOver(game) && (Managed(kVisitors) || Managed(kHome))) {
+    if (!IsGameOver(game) && (Managed(Side::Visitors) || Managed(Side::Home))) {
         bool moved = false;
-        for (int side : {kVisitors, kHome}) {
+        for (Side side : kBothSides) {
             if (!Managed(side)) continue;
             const std::string move = MakeBetweenTurnMoves(session, side, kWindowManager);
             if (move.empty()) continue;
@@ -66,11 +62,11 @@ void PlayScreen::PrepareTurn() {
             moved = true;
         }
         if (moved) RefreshPlayScreen();
-        const int batting = BattingSideNumber(game);
+        const Side batting = game.battingSide;
         const TurnDecision decision =
-            DecideTurn(session, Managed(kVisitors), Managed(kHome), kWindowManager);
+            DecideTurn(session, Managed(Side::Visitors), Managed(Side::Home), kWindowManager);
         if (Managed(batting)) offense_->setCurrentIndex(decision.offense);
-        if (Managed(FieldingSide(batting))) defense_->setCurrentIndex(decision.defense);
+        if (Managed(OtherSide(batting))) defense_->setCurrentIndex(decision.defense);
         lines << (decision.reason.empty() ? QStringLiteral("Normal Play")
                                           : QString::fromStdString(decision.reason));
     }
@@ -78,11 +74,11 @@ void PlayScreen::PrepareTurn() {
     UpdateCommands();
 }
 
-void PlayScreen::ManagersChanged(int side, bool managed) {
+void PlayScreen::ManagersChanged(Side side, bool managed) {
     // A side handed back to the user starts again from "Normal Play"; the other list
     // keeps what the user chose.
     if (!managed) {
-        if (side == BattingSideNumber(context_.session.game))
+        if (side == context_.session.game.battingSide)
             offense_->setCurrentIndex(0);
         else
             defense_->setCurrentIndex(0);
@@ -100,9 +96,9 @@ void PlayScreen::UpdateCommands() {
     for (QWidget* command : commands)
         command->setEnabled(idle);
     // The computer's choices are its own; the lists of its sides are shown, not offered.
-    const int batting = BattingSideNumber(context_.session.game);
+    const Side batting = context_.session.game.battingSide;
     offense_->setEnabled(idle && !Managed(batting));
-    defense_->setEnabled(idle && !Managed(FieldingSide(batting)));
+    defense_->setEnabled(idle && !Managed(OtherSide(batting)));
 }
 
 void PlayScreen::StartSim() {
@@ -117,9 +113,9 @@ void PlayScreen::StartSim() {
 void PlayScreen::SimStep() {
     if (!simulating_) return;
     GameState& game = context_.session.game;
-    const int batting = BattingSideNumber(game);
+    const Side batting = game.battingSide;
     if (!Managed(batting)) offense_->setCurrentIndex(0);
-    if (!Managed(FieldingSide(batting))) defense_->setCurrentIndex(0);
+    if (!Managed(OtherSide(batting))) defense_->setCurrentIndex(0);
     PlayOneTurn();
     if (IsGameOver(game)) StopSim();
     PrepareTurn();

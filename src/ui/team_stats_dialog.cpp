@@ -96,7 +96,7 @@ void TeamStatsDialog::Fill() {
         session.teams.currentTeam = &team_;
         ShowPage(HittingStatsPage(team_, session.statsPageStart), headings.size());
     } else {
-        const GameSide& side = session.game.Side(session.game.dialogSide);
+        const GameSide& side = session.game.Dialog();
         ShowPage(PitchingStatsPage(side, session.statsPageStart), headings.size());
     }
 }

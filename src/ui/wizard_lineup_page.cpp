@@ -48,7 +48,7 @@ WizardLineupPage::WizardLineupPage(UiContext& context, QWidget* parent)
 
 void WizardLineupPage::initializePage() {
     Session& session = context_.session;
-    side_ = session.setup.setupSide == kHome ? kHome : kVisitors;
+    side_ = session.setup.setupSide;
     pitcherPage_ = session.setup.selectingPosition == Pitcher;
     nextPage_ = -1;
     const std::vector<std::string> names = LineupCandidates(session);

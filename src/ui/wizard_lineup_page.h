@@ -4,6 +4,8 @@
 
 #include <QWizardPage>
 
+#include "engine/side.h"
+
 class QLabel;
 class QListWidget;
 
@@ -35,7 +37,7 @@ class WizardLineupPage : public QWizardPage {
     StatsPanel* batting_ = nullptr;
     StatsPanel* pitching_ = nullptr;
     StartersPanel* starters_ = nullptr;
-    int side_ = 1;
+    Side side_ = Side::Visitors;
     bool pitcherPage_ = false;
     int nextPage_ = -1;
 };

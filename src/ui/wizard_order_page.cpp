@@ -45,8 +45,8 @@ QTableWidget* MakeBattingTable(QWidget* parent) {
 
 }  // namespace
 
-WizardOrderPage::WizardOrderPage(UiContext& context, int sideNumber, QWidget* parent)
-    : QWizardPage(parent), context_(context), side_(sideNumber) {
+WizardOrderPage::WizardOrderPage(UiContext& context, Side side, QWidget* parent)
+    : QWizardPage(parent), context_(context), side_(side) {
     setWindowTitle(kLineupCaption);
     title_ = new QLabel("Set Batting Order", this);
     title_->setObjectName("title");
@@ -82,7 +82,7 @@ WizardOrderPage::WizardOrderPage(UiContext& context, int sideNumber, QWidget* pa
 void WizardOrderPage::initializePage() {
     // The page is entered once per side, so the default order is built afresh from the
     // defence just chosen; the home page never shows the visitors' order.
-    side_ = context_.session.setup.setupSide == kHome ? kHome : kVisitors;
+    side_ = context_.session.setup.setupSide;
     FillDefaultOrder();
 }
 
@@ -90,7 +90,7 @@ void WizardOrderPage::FillDefaultOrder() {
     Session& session = context_.session;
     title_->setText("Set Batting Order");
     DefaultBattingOrder(session.game, side_);
-    const auto& lineup = session.game.Side(side_).lineup;
+    const auto& lineup = session.game.SideOf(side_).lineup;
     {
         const QSignalBlocker blocker(order_);
         order_->clear();
@@ -104,7 +104,7 @@ void WizardOrderPage::FillDefaultOrder() {
 }
 
 void WizardOrderPage::RefreshTable() {
-    const auto& lineup = context_.session.game.Side(side_).lineup;
+    const auto& lineup = context_.session.game.SideOf(side_).lineup;
     for (int row = 0; row < kBatters; ++row) {
         const PlayerRecord* batter = lineup[row];
         table_->setItem(row, 0, new QTableWidgetItem(batter ? ShownText(batter->name) : ""));
@@ -140,7 +140,7 @@ void WizardOrderPage::MoveEntry(int from, int to) {
 }
 
 bool WizardOrderPage::validatePage() {
-    if (side_ == kVisitors) {
+    if (side_ == Side::Visitors) {
         SwitchToHomeSide(context_.session);
     } else {
         FinishSetup(context_.session);
@@ -149,7 +149,7 @@ bool WizardOrderPage::validatePage() {
 }
 
 int WizardOrderPage::nextId() const {
-    return side_ == kVisitors ? LineupPageId(kHome, PitcherSlot) : -1;
+    return side_ == Side::Visitors ? LineupPageId(Side::Home, PitcherSlot) : -1;
 }
 
 }  // namespace velmoro

@@ -4,6 +4,8 @@
 
 #include <QWizardPage>
 
+#include "engine/side.h"
+
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -17,8 +19,8 @@ class WizardOrderPage : public QWizardPage {
     Q_OBJECT
 
   public:
-    // `sideNumber` only until the page becomes active; then `setupSide` decides.
-    WizardOrderPage(UiContext& context, int sideNumber, QWidget* parent = nullptr);
+    // `side` only until the page becomes active; then `setupSide` decides.
+    WizardOrderPage(UiContext& context, Side side, QWidget* parent = nullptr);
 
     void initializePage() override;
     bool validatePage() override;
@@ -38,7 +40,7 @@ class WizardOrderPage : public QWizardPage {
     QPushButton* up_ = nullptr;
     QPushButton* down_ = nullptr;
     QTableWidget* table_ = nullptr;
-    int side_ = 1;
+    Side side_ = Side::Visitors;
 };
 
 }  // namespace velmoro

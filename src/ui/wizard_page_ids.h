@@ -10,12 +10,12 @@ namespace velmoro {
 inline constexpr int kTeamPageId = 0;
 inline constexpr int kLineupPagesPerSide = 10;
 
-inline int LineupPageId(int sideNumber, int slot) {
-    return (sideNumber == kHome ? 1 + kLineupPagesPerSide + 1 : 1) + slot;
+inline int LineupPageId(Side side, int slot) {
+    return (side == Side::Home ? 1 + kLineupPagesPerSide + 1 : 1) + slot;
 }
 
-inline int BattingOrderPageId(int sideNumber) {
-    return LineupPageId(sideNumber, kLineupPagesPerSide);
+inline int BattingOrderPageId(Side side) {
+    return LineupPageId(side, kLineupPagesPerSide);
 }
 
 }  // namespace velmoro

@@ -22,8 +22,8 @@ namespace velmoro {
 
 namespace {
 
-int SideNumber(int sideIndex) {
-    return sideIndex == 0 ? kVisitors : kHome;
+Side SideOfIndex(int sideIndex) {
+    return sideIndex == 0 ? Side::Visitors : Side::Home;
 }
 
 QString SideName(int sideIndex) {
@@ -135,14 +135,14 @@ void WizardTeamPage::OnYearChanged(int sideIndex, int row) {
         const QSignalBlocker blocker(teams);
         FillNameList(teams, entries.names);
     }
-    const std::string notice = YearChoiceNotice(SideNumber(sideIndex), entries);
+    const std::string notice = YearChoiceNotice(SideOfIndex(sideIndex), entries);
     if (!notice.empty()) context_.prompter.Inform(notice, kCaption);
     if (teams->count() > 0) teams->setCurrentRow(0);
 }
 
 void WizardTeamPage::OnTeamChanged(int sideIndex, int row) {
     if (row < 0) return;
-    ChooseTeam(context_.session, SideNumber(sideIndex), ResolveSide(sideIndex));
+    ChooseTeam(context_.session, SideOfIndex(sideIndex), ResolveSide(sideIndex));
     UpdateCompleteness();
 }
 
@@ -156,7 +156,7 @@ TeamRecord* WizardTeamPage::ResolveSide(int sideIndex) const {
 void WizardTeamPage::OnRoster(int sideIndex) {
     TeamRecord* team = ResolveSide(sideIndex);
     if (team == nullptr) return;
-    ChooseRosterTeam(context_.session, SideNumber(sideIndex), team);
+    ChooseRosterTeam(context_.session, SideOfIndex(sideIndex), team);
     RunTeamStatsDialog(context_, this, *team);
 }
 
@@ -197,7 +197,7 @@ bool WizardTeamPage::validatePage() {
 }
 
 int WizardTeamPage::nextId() const {
-    return LineupPageId(kVisitors, PitcherSlot);
+    return LineupPageId(Side::Visitors, PitcherSlot);
 }
 
 }  // namespace velmoro

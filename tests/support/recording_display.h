@@ -32,8 +32,9 @@ class RecordingDisplay : public Display {
     void RefreshPlayScreen() override { calls.push_back("RefreshPlayScreen"); }
     void ShowInningCaption(const std::string& text) override { calls.push_back("Inning " + text); }
     void ShowOutsCaption(const std::string& text) override { calls.push_back("Outs " + text); }
-    void ShowScoreBox(int side, int box, const std::string& text) override {
-        calls.push_back("Box " + std::to_string(side) + " " + std::to_string(box) + " " + text);
+    void ShowScoreBox(Side side, int box, const std::string& text) override {
+        calls.push_back("Box " + std::to_string(SideNumber(side)) + " " + std::to_string(box) +
+                        " " + text);
     }
     void ShowLog(const std::string& playLog) override {
         lastLog = playLog;

@@ -18,9 +18,9 @@ namespace velmoro::testing {
 // Lineups and defences as the set-up would leave them on a MakeTeam team: fielders bat
 // 1..8, the pitcher (or the designated hitter) ninth; `pitcher` is the starter's index
 // among 16..24.
-inline void SetUpSide(GameState& game, int sideNumber, TeamRecord& team, bool designatedHitter,
+inline void SetUpSide(GameState& game, Side which, TeamRecord& team, bool designatedHitter,
                       int pitcher = 16) {
-    GameSide& side = game.Side(sideNumber);
+    GameSide& side = game.SideOf(which);
     side.team = &team;
     PlayerRecord* starter = team.players[pitcher].get();
     side.defense.fill(nullptr);
@@ -41,9 +41,9 @@ inline void SetUpSide(GameState& game, int sideNumber, TeamRecord& team, bool de
 // Both sides set up and the play screen opened on the game.
 inline void SetUpGame(Session& session, TeamRecord& visitors, TeamRecord& home,
                       bool designatedHitter) {
-    session.game.designatedHitter = designatedHitter ? 1 : 0;
-    SetUpSide(session.game, kVisitors, visitors, designatedHitter);
-    SetUpSide(session.game, kHome, home, designatedHitter);
+    session.game.designatedHitter = designatedHitter;
+    SetUpSide(session.game, Side::Visitors, visitors, designatedHitter);
+    SetUpSide(session.game, Side::Home, home, designatedHitter);
     OpenPlayScreen(session);
 }
 
@@ -63,8 +63,8 @@ inline OutcomeTable AlwaysTable(PlateResult result) {
     return table;
 }
 
-inline void ForceSide(GameState& game, int sideNumber, PlateResult result) {
-    game.Side(sideNumber).outcomes.fill(AlwaysTable(result));
+inline void ForceSide(GameState& game, Side side, PlateResult result) {
+    game.SideOf(side).outcomes.fill(AlwaysTable(result));
     game.hasBattingOutcomes = true;
 }
 

@@ -26,7 +26,7 @@ QStringList Look(const PlayScreen& screen) {
     QStringList texts{screen.windowTitle(), screen.OutsCaption()->text(),
                       screen.PitcherName()->text(), screen.HitterName()->text(),
                       screen.LogField()->toPlainText()};
-    for (int side : {kVisitors, kHome})
+    for (Side side : kBothSides)
         for (int box = 1; box <= ErrorsBox; ++box)
             texts << screen.ScoreBoxLabel(side, box)->text();
     for (int slot = 0; slot < 9; ++slot)
@@ -111,9 +111,10 @@ void FlowsTest::newGamePlayedToTheEndAndReplayed() {
         over = std::make_unique<ModalWatcher<GameOverWindow>>([&](GameOverWindow* window) {
             QCOMPARE(window->windowTitle(), QString("Velmoro Baseball Game Log"));
             shownLog = window->LogField()->toPlainText();
-            resultLine = QString("%1 %2, %3 %4")
-                             .arg(kTestVisitors, screen->ScoreBoxLabel(kVisitors, RunsBox)->text(),
-                                  kTestHome, screen->ScoreBoxLabel(kHome, RunsBox)->text());
+            resultLine =
+                QString("%1 %2, %3 %4")
+                    .arg(kTestVisitors, screen->ScoreBoxLabel(Side::Visitors, RunsBox)->text(),
+                         kTestHome, screen->ScoreBoxLabel(Side::Home, RunsBox)->text());
             window->CancelButton()->click();
         });
         PitchUntil(screen, game, [&] { return over->Fired(); });

@@ -27,7 +27,7 @@ class PlayScreenManagerTest : public QObject {
     void tickedSideShowsTheComputersChoice() {
         Session& session = harness_->session;
         PlayScreen screen(harness_->context);
-        session.game.dialogSide = kVisitors;
+        session.game.dialogSide = Side::Visitors;
         const int leadoffBit = PositionBit(session.game.visitor.boxLines[0].front()->positions);
         for (const std::string& name : SubstitutionCandidates(session, PinchHitter).names)
             if (!FindPlayer(session.game.visitor.team, name)->HasPosition(leadoffBit) &&

@@ -182,11 +182,11 @@ void WindowsTest::playScreenFollowsTheGame() {
     PlayScreen screen(harness.context);
     screen.show();
     QCOMPARE(screen.windowTitle(), QString("Velmoro Baseball Play Ball"));
-    QCOMPARE(screen.TeamName(1)->text(), QString(kTestVisitors));
-    QCOMPARE(screen.TeamName(2)->text(), QString(kTestHome));
-    QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(1)));
+    QCOMPARE(screen.TeamName(Side::Visitors)->text(), QString(kTestVisitors));
+    QCOMPARE(screen.TeamName(Side::Home)->text(), QString(kTestHome));
+    QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(Side::Visitors)));
     QVERIFY(PlayScreen::IsHighlighted(screen.LineupName(0)));
-    QCOMPARE(screen.ScoreBoxLabel(1, 1)->text(), QString("0"));
+    QCOMPARE(screen.ScoreBoxLabel(Side::Visitors, 1)->text(), QString("0"));
     QCOMPARE(screen.InningCaption()->text(), QString("INNING: 1 (top)"));
     QCOMPARE(screen.OutsCaption()->text(), QString("Outs: 0"));
     QCOMPARE(screen.LogField()->toPlainText(), QString("Top of inning 1\n"));
@@ -196,25 +196,27 @@ void WindowsTest::playScreenFollowsTheGame() {
     QCOMPARE(screen.HitterName()->text(), Name(game.visitor.lineup[0]));
 
     PitchUntil(screen, [&] { return game.HomeBatting(); });
-    QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(2)));
-    QVERIFY(!PlayScreen::IsHighlighted(screen.TeamName(1)));
+    QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(Side::Home)));
+    QVERIFY(!PlayScreen::IsHighlighted(screen.TeamName(Side::Visitors)));
     QCOMPARE(screen.LineupName(0)->text(), Name(game.home.lineup[0]));
     QCOMPARE(screen.PitcherName()->text(), Name(game.visitor.lineup[9]));
-    QCOMPARE(screen.ScoreBoxLabel(1, RunsBox)->text(), QString::number(game.visitor.teamRuns));
-    QCOMPARE(screen.ScoreBoxLabel(1, HitsBox)->text(), QString::number(game.visitor.hits));
+    QCOMPARE(screen.ScoreBoxLabel(Side::Visitors, RunsBox)->text(),
+             QString::number(game.visitor.teamRuns));
+    QCOMPARE(screen.ScoreBoxLabel(Side::Visitors, HitsBox)->text(),
+             QString::number(game.visitor.hits));
     QCOMPARE(screen.InningCaption()->text(), QString("INNING: 1 (bottom)"));
     QVERIFY(screen.LogField()->toPlainText().endsWith("Bottom of inning 1.\n"));
 
     // Each team button opens its window for its side: the side at bat or in the field.
     const struct {
         QPushButton* button;
-        int side;
-    } buttons[] = {{screen.ManageHittingButton(), kHome},
-                   {screen.StatsHittingButton(), kHome},
-                   {screen.ManagePitchingButton(), kVisitors},
-                   {screen.StatsPitchingButton(), kVisitors}};
+        Side side;
+    } buttons[] = {{screen.ManageHittingButton(), Side::Home},
+                   {screen.StatsHittingButton(), Side::Home},
+                   {screen.ManagePitchingButton(), Side::Visitors},
+                   {screen.StatsPitchingButton(), Side::Visitors}};
     for (const auto& b : buttons) {
-        game.dialogSide = 0;
+        game.dialogSide = OtherSide(b.side);
         ModalWatcher<QDialog> closer([](QDialog* dialog) { dialog->reject(); });
         QTest::mouseClick(b.button, Qt::LeftButton);
         QVERIFY(closer.Fired());
@@ -288,7 +290,7 @@ void WindowsTest::managementWindowsChangeTheGame() {
 
     // A pinch hitter for the left fielder: the next Pitch has him replaced first.
     game.batterIndex = game.visitor.nextBatter = 6;
-    game.dialogSide = kVisitors;
+    game.dialogSide = Side::Visitors;
     QCOMPARE(ApplySubstitution(harness.session, PinchHitter, "Eddie Marsh"),
              SubstitutionOutcome::Applied);
     ModalWatcher<QDialog> forced([](QDialog* window) {

@@ -236,7 +236,7 @@ TEST_F(Engine, ScoreboardShowsWhatChanged) {
     EXPECT_EQ(screen.calls, (std::vector<std::string>{"Box 1 3 3", "Box 1 10 2", "Box 1 11 1"}));
     screen.Clear();
     game.inning = 10;
-    game.battingSide = kHome;
+    game.battingSide = Side::Home;
     game.halfInningRuns = 0;
     ApplyPlayResult(session, {1, 0, 0});
     EXPECT_EQ(game.home.teamRuns, 1);
@@ -246,19 +246,19 @@ TEST_F(Engine, ScoreboardShowsWhatChanged) {
 // A pinch hitter who cannot field leaves once his turn is over: the substitution window
 // opens for his side after his row is shown.
 TEST_F(Engine, PinchHitterWhoCannotFieldIsReplacedAfterTheTurn) {
-    game.battingSide = kHome;
+    game.battingSide = Side::Home;
     game.batterIndex = 3;
     game.pinchHitterMustLeave = ShortstopPosition;
-    int sideInDialog = 0;
+    Side sideInDialog = Side::Visitors;
     screen.onForcedSubstitution = [&] { sideInDialog = game.dialogSide; };
-    ForceSide(game, kHome, PlateResult::Single);
+    ForceSide(game, Side::Home, PlateResult::Single);
     PlayTurn(session, 0, 0);
     const auto row = std::find(screen.calls.begin(), screen.calls.end(), "ShowLineupRow 3");
     ASSERT_LT(row + 2, screen.calls.end());
     EXPECT_EQ(*(row + 1),
               "Message Velmoro Baseball: Pinch Hitter must be replaced by position player");
     EXPECT_EQ(*(row + 2), "ForcedSubstitution");
-    EXPECT_EQ(sideInDialog, kHome);
+    EXPECT_EQ(sideInDialog, Side::Home);
     EXPECT_EQ(game.pinchHitterMustLeave, 0);
 }
 

@@ -28,7 +28,7 @@ struct ManagedGame {
         std::string error;
         EXPECT_TRUE(DefaultSetup(session, visitors, home, designatedHitter, &error)) << error;
         OpenPlayScreen(session);
-        session.game.dialogSide = kVisitors;
+        session.game.dialogSide = Side::Visitors;
     }
     static void Fill(TeamRecord& team) {
         AddRoster(team, {{"Slugger", NoPosition, 400},
@@ -148,7 +148,7 @@ int PlayManaged(ManagedGame& managed, std::uint32_t seed, ManagerKind kind, int 
     managed.session.random.Seed(seed);
     GameState& game = managed.game();
     while (!IsGameOver(game) && game.inning < 40) {
-        for (int side : {kVisitors, kHome})
+        for (Side side : kBothSides)
             MakeBetweenTurnMoves(managed.session, side, kind);
         const TurnDecision turn = DecideTurn(managed.session, true, true, kind);
         ++used[turn.offense][turn.defense];
@@ -211,29 +211,30 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
         for (auto& player : g->visitors.players)
             player->atBats = 300;
     }
-    const std::string changed = MakeBetweenTurnMoves(manager.session, kHome, ManagerKind::Book);
+    const std::string changed =
+        MakeBetweenTurnMoves(manager.session, Side::Home, ManagerKind::Book);
     EXPECT_EQ(changed.rfind("Pitching change: Reliever for Ace, 12.0 innings", 0), 0) << changed;
-    windows.game().dialogSide = kHome;
+    windows.game().dialogSide = Side::Home;
     ASSERT_EQ(
         ApplyPitchingChange(windows.session, PitchingChangeCandidates(windows.game()).front()),
         SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
 
-    EXPECT_EQ(MakeBetweenTurnMoves(manager.session, kVisitors, ManagerKind::Book),
+    EXPECT_EQ(MakeBetweenTurnMoves(manager.session, Side::Visitors, ManagerKind::Book),
               "Pinch hitter: Slugger (.400) bats for Ace, inning 7, tied");
-    windows.game().dialogSide = kVisitors;
+    windows.game().dialogSide = Side::Visitors;
     ASSERT_EQ(ApplySubstitution(windows.session, PinchHitter, "Slugger"),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
 
     // After his turn the pinch hitter, no pitcher, must make way: the staff's best arm.
-    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, kVisitors),
+    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors),
               "Reliever replaces the pinch hitter at Pitcher");
     const SubstituteCandidates arms = SubstitutionCandidates(windows.session, PitcherPosition);
     ASSERT_EQ(ApplySubstitution(windows.session, PitcherPosition, arms.names.front()),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
-    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, kVisitors), "");
+    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors), "");
 }
 
 }  // namespace

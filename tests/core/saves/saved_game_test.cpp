@@ -66,7 +66,7 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
         for (int turn = 0; !IsGameOver(game); ++turn) {
             SCOPED_TRACE(::testing::Message() << "dh " << dh << " turn " << turn);
             if (turn % 23 == 11) {
-                game.dialogSide = game.battingSide == kHome ? kVisitors : kHome;
+                game.dialogSide = game.battingSide == Side::Home ? Side::Visitors : Side::Home;
                 const auto pitchers = PitchingChangeCandidates(game);
                 if (!pitchers.empty()) ApplyPitchingChange(session, pitchers.front());
                 substituted = true;

@@ -118,8 +118,8 @@ TEST(Setup, LineupPageCandidates) {
         c.fill(team);
         Session session;
         session.game.visitor.team = session.game.home.team = &team;
-        PrepareSide(session, kVisitors);
-        PrepareSide(session, kHome);
+        PrepareSide(session, Side::Visitors);
+        PrepareSide(session, Side::Home);
         StartLineupPages(session, &team, &team, c.dh);
         ResetSetup(session);
         for (int page = 0; page < c.pages; ++page) {
@@ -153,7 +153,7 @@ TEST(Setup, ThinRosterFailsWithThePositionOfTheEmptyPage) {
                                   &error));
         EXPECT_EQ(error, std::string("There are no players left to play ") + c.position +
                              ".\nPlease try again.");
-        EXPECT_EQ(session.setup.setupSide, c.homeThin ? kHome : kVisitors);
+        EXPECT_EQ(session.setup.setupSide, c.homeThin ? Side::Home : Side::Visitors);
     }
 }
 
@@ -184,12 +184,12 @@ TEST(Setup, TeamPageListsAndNotices) {
     EXPECT_EQ(custom.names, (Names{"aardvarks", "Zebras"}));
     EXPECT_EQ(custom.unplayable, 1);
     // Only Team 1 complains; Team 2 lists the same teams silently.
-    EXPECT_EQ(YearChoiceNotice(kVisitors, custom),
+    EXPECT_EQ(YearChoiceNotice(Side::Visitors, custom),
               "Invalid " + invalid +
                   "\n\nThis can be fixed by clicking the 'Custom Team' \nbutton and further "
                   "editing the missing team.");
-    EXPECT_EQ(YearChoiceNotice(kHome, custom), "");
-    EXPECT_EQ(YearChoiceNotice(kVisitors, year), "");
+    EXPECT_EQ(YearChoiceNotice(Side::Home, custom), "");
+    EXPECT_EQ(YearChoiceNotice(Side::Visitors, year), "");
 
     EXPECT_EQ(ResolveTeamChoice(db, "1950", "Valley Rams"), db.legendTeams[1].get());
     EXPECT_EQ(ResolveTeamChoice(db, "Custom", "Zebras"), db.customTeams[1].get());
@@ -206,10 +206,10 @@ struct GameUnderWay {
         session.SetDisplay(&screen);
         EXPECT_TRUE(DefaultGame(session, dh));
         OpenPlayScreen(session);
-        game.dialogSide = kVisitors;
+        game.dialogSide = Side::Visitors;
         screen.Clear();
     }
-    GameSide& side() { return game.Side(game.dialogSide); }
+    GameSide& side() { return game.Dialog(); }
     PlayerRecord* player(const char* name) { return FindPlayer(side().team, name); }
     Chain chain(int slot) {
         Chain lines;
@@ -224,7 +224,7 @@ TEST(Setup, PitchingChanges) {
     for (bool dh : {false, true}) {
         SCOPED_TRACE(dh);
         GameUnderWay g(dh);
-        g.game.dialogSide = kHome;
+        g.game.dialogSide = Side::Home;
         // Through the fourth inning only pitchers of more than three innings a game.
         EXPECT_EQ(PitchingChangeCandidates(g.game),
                   (Names{"Hal Grimsby", "Joe Vickery", "Stan Mulvey"}));
@@ -288,11 +288,11 @@ TEST(Setup, BattingOrderEndsAndStatsPageRows) {
     Session session;
     ASSERT_TRUE(DefaultGame(session, false));
     for (int position : {-1, 0, 9})
-        EXPECT_FALSE(MoveBatterUp(session.game, kVisitors, position));
+        EXPECT_FALSE(MoveBatterUp(session.game, Side::Visitors, position));
     for (int position : {-1, 8, 9})
-        EXPECT_FALSE(MoveBatterDown(session.game, kVisitors, position));
-    EXPECT_TRUE(MoveBatterUp(session.game, kVisitors, 8));
-    EXPECT_TRUE(MoveBatterDown(session.game, kVisitors, 0));
+        EXPECT_FALSE(MoveBatterDown(session.game, Side::Visitors, position));
+    EXPECT_TRUE(MoveBatterUp(session.game, Side::Visitors, 8));
+    EXPECT_TRUE(MoveBatterDown(session.game, Side::Visitors, 0));
     for (int slot : {-1, 10})
         EXPECT_EQ(SlotPosition(session.game, slot), PinchHitter);
     TeamRecord team("1950 Many");
