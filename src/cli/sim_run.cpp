@@ -121,6 +121,7 @@ struct SimGame {
         // A saved game that had ended gets the one press of Pitch that writes its box
         // score again, as on the play screen.
         if (IsGameOver(game)) PlayTurn(session, 0, 0);
+        const bool managed = display.managed.Any();
         while (!IsGameOver(game)) {
             // Ties go on without limit, but two teams that can never score would keep
             // the program busy for ever.
@@ -130,13 +131,13 @@ struct SimGame {
             }
             ScriptTurn choice =
                 first && turn < static_cast<int>(script.size()) ? script[turn] : ScriptTurn{};
-            if (display.managed.Any()) {
+            if (managed) {
                 const TurnDecision decision = display.managed.BeforeTurn(session, display.said);
                 choice = {decision.offense, decision.defense};
                 TellManagerMoves();
             }
             PlayTurn(session, choice.offensive, choice.defensive);
-            TellManagerMoves();
+            if (managed) TellManagerMoves();
             ++turn;
             if (int code = Checkpoint(turn); code != kSimOk) return code;
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "db/captions.h"
 #include "db/records.h"
@@ -30,10 +31,10 @@ class Display {
     // Redraws the whole screen from the game state.
     virtual void RefreshPlayScreen() {}
 
-    virtual void ShowInningCaption(const std::string& /*text*/) {}
-    virtual void ShowOutsCaption(const std::string& /*text*/) {}
+    virtual void ShowInningCaption(std::string_view /*text*/) {}
+    virtual void ShowOutsCaption(std::string_view /*text*/) {}
     // A scoreboard box of a side: inning 1..9 or a ScoreBox.
-    virtual void ShowScoreBox(Side /*side*/, int /*box*/, const std::string& /*text*/) {}
+    virtual void ShowScoreBox(Side /*side*/, int /*box*/, std::string_view /*text*/) {}
     // The log field gets the whole play-by-play, scrolled to its newest lines.
     virtual void ShowLog(const std::string& /*playLog*/) {}
     // Both choice lists (or only the offensive one) back to "Normal Play".

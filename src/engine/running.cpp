@@ -1,6 +1,8 @@
 #include "engine/running.h"
 
 #include <bit>
+#include <charconv>
+#include <iterator>
 #include <string>
 
 #include "engine/bases.h"
@@ -169,7 +171,9 @@ PlayResult GroundBall(Session& session, bool odd) {
 }
 
 void ShowBox(Session& session, Side side, int box, int value) {
-    session.Screen().ShowScoreBox(side, box, std::to_string(value));
+    char digits[12];
+    const auto end = std::to_chars(std::begin(digits), std::end(digits), value).ptr;
+    session.Screen().ShowScoreBox(side, box, std::string_view(digits, end - digits));
 }
 
 }  // namespace

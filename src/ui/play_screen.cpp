@@ -25,7 +25,7 @@
 namespace velmoro {
 namespace {
 
-QString Text(const std::string& bytes) {
+QString Text(std::string_view bytes) {
     return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
@@ -167,15 +167,15 @@ void PlayScreen::RefreshPlayScreen() {
     DrawBases();
 }
 
-void PlayScreen::ShowInningCaption(const std::string& text) {
+void PlayScreen::ShowInningCaption(std::string_view text) {
     inningCaption_->setText(Text(text));
 }
 
-void PlayScreen::ShowOutsCaption(const std::string& text) {
+void PlayScreen::ShowOutsCaption(std::string_view text) {
     outsCaption_->setText(Text(text));
 }
 
-void PlayScreen::ShowScoreBox(Side side, int box, const std::string& text) {
+void PlayScreen::ShowScoreBox(Side side, int box, std::string_view text) {
     // Innings after the ninth have no box.
     if (QLabel* label = ScoreBoxLabel(side, box)) label->setText(Text(text));
 }

@@ -50,9 +50,9 @@ class PlayScreen : public QDialog, public Display {
     void ShowLineupRow(int slot) override;
     void DrawBases() override;
     void RefreshPlayScreen() override;
-    void ShowInningCaption(const std::string& text) override;
-    void ShowOutsCaption(const std::string& text) override;
-    void ShowScoreBox(Side side, int box, const std::string& text) override;
+    void ShowInningCaption(std::string_view text) override;
+    void ShowOutsCaption(std::string_view text) override;
+    void ShowScoreBox(Side side, int box, std::string_view text) override;
     void ShowLog(const std::string& playLog) override;
     void ResetChoices(bool offensive, bool defensive) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;

@@ -13,6 +13,7 @@ namespace velmoro::testing {
 class RecordingDisplay : public Display {
   public:
     std::vector<std::string> calls;
+    void Call(std::string what, std::string_view text) { calls.push_back(what.append(text)); }
     std::string lastLog;
     int logUpdates = 0;
     // Runs where the play screen would open the substitution window in its forced mode.
@@ -30,11 +31,10 @@ class RecordingDisplay : public Display {
         calls.push_back("ShowLineupRow " + std::to_string(slot));
     }
     void RefreshPlayScreen() override { calls.push_back("RefreshPlayScreen"); }
-    void ShowInningCaption(const std::string& text) override { calls.push_back("Inning " + text); }
-    void ShowOutsCaption(const std::string& text) override { calls.push_back("Outs " + text); }
-    void ShowScoreBox(Side side, int box, const std::string& text) override {
-        calls.push_back("Box " + std::to_string(SideNumber(side)) + " " + std::to_string(box) +
-                        " " + text);
+    void ShowInningCaption(std::string_view text) override { Call("Inning ", text); }
+    void ShowOutsCaption(std::string_view text) override { Call("Outs ", text); }
+    void ShowScoreBox(Side side, int box, std::string_view text) override {
+        Call("Box " + std::to_string(SideNumber(side)) + " " + std::to_string(box) + " ", text);
     }
     void ShowLog(const std::string& playLog) override {
         lastLog = playLog;
