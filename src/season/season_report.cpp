@@ -2,23 +2,12 @@
 
 #include <fmt/format.h>
 
-#include <cmath>
 #include <fstream>
 
 #include "season/season_teams.h"
+#include "setup/stat_text.h"
 
 namespace velmoro {
-
-std::string PctText(double pct) {
-    const long thousandths = std::lround(pct * 1000);
-    return thousandths >= 1000 ? "1.000" : fmt::format(".{:03d}", thousandths);
-}
-
-std::string GamesBehindText(double gamesBehind) {
-    if (gamesBehind == 0) return "-";
-    return std::fmod(gamesBehind, 1.0) == 0 ? fmt::format("{:.0f}", gamesBehind)
-                                            : fmt::format("{:.1f}", gamesBehind);
-}
 
 std::string StandingsText(const Season& season, const SeasonResults& results,
                           const std::vector<int>& league) {

@@ -11,12 +11,6 @@
 
 namespace velmoro {
 
-// ".682", "1.000".
-std::string PctText(double pct);
-
-// "-" for the leader, "5" or "5.5".
-std::string GamesBehindText(double gamesBehind);
-
 // A category leader's figure: ".392" for AVG, "2.31" for ERA, whole numbers otherwise.
 std::string LeaderValue(const std::string& title, double value);
 

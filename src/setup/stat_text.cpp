@@ -32,6 +32,17 @@ std::string InningsText(int outs) {
     return fmt::format("{}.{}", outs / 3, outs % 3);
 }
 
+std::string PctText(double pct) {
+    const long thousandths = std::lround(pct * 1000);
+    return thousandths >= 1000 ? "1.000" : fmt::format(".{:03d}", thousandths);
+}
+
+std::string GamesBehindText(double gamesBehind) {
+    if (gamesBehind == 0) return "-";
+    return std::fmod(gamesBehind, 1.0) == 0 ? fmt::format("{:.0f}", gamesBehind)
+                                            : fmt::format("{:.1f}", gamesBehind);
+}
+
 std::string CountText(int value, int width) {
     return fmt::format("{:{}d}", value, width);
 }

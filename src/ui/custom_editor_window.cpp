@@ -1,6 +1,5 @@
 #include "ui/custom_editor_window.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,20 +26,11 @@ constexpr std::uint8_t kCardBoxBits[7] = {Pitcher,   Catcher,   FirstBase, Secon
 constexpr const char* kCountLabels[7] = {
     "Pitcher:", "Catcher:", "First:", "Second:", "Shortstop:", "Third:", "Outfield:"};
 
-QLineEdit* ReadOnlyField(QWidget* parent) {
-    auto* field = new QLineEdit(parent);
-    field->setReadOnly(true);
-    field->setFocusPolicy(Qt::NoFocus);
-    return field;
-}
-
 }  // namespace
 
 CustomEditorWindow::CustomEditorWindow(UiContext& context, QWidget* parent)
-    : QDialog(parent),
+    : EditorWindowBase("Create Team", "customTeamEditor", parent),
       editor_(context.session.teams, context.prompter, context.session.installDirectory) {
-    setWindowTitle("Create Team");
-    setObjectName("customTeamEditor");
     auto* grid = new QGridLayout(this);
     grid->addWidget(MakeFindGroup(), 0, 0, 2, 1);
     grid->addWidget(MakeSelectorGroup(), 0, 1);
@@ -48,26 +38,15 @@ CustomEditorWindow::CustomEditorWindow(UiContext& context, QWidget* parent)
     grid->addWidget(MakeCustomGroup(), 0, 2, 2, 1);
     grid->setRowStretch(1, 1);
     editor_.Open();
-    Refresh();
-}
-
-QListWidget* CustomEditorWindow::MakeList(const char* name, void (CustomTeamEditor::*select)(int)) {
-    return MakeCommandList(
-        name, [this, select](int row) { Run([&] { (editor_.*select)(row); }); }, this);
-}
-
-QPushButton* CustomEditorWindow::MakeButton(const char* text, const char* name,
-                                            std::function<void()> action) {
-    return MakeCommandButton(
-        text, name, [this, action] { Run(action); }, this);
+    ShowRules();
 }
 
 QWidget* CustomEditorWindow::MakeFindGroup() {
     auto* group = new QGroupBox("Find Player", this);
     auto* grid = new QGridLayout(group);
-    years_ = MakeList("years", &CustomTeamEditor::SelectYear);
-    clubs_ = MakeList("clubs", &CustomTeamEditor::SelectClub);
-    sourcePlayers_ = MakeList("sourcePlayers", &CustomTeamEditor::SelectSourcePlayer);
+    years_ = MakeList("years", editor_, &CustomTeamEditor::SelectYear);
+    clubs_ = MakeList("clubs", editor_, &CustomTeamEditor::SelectClub);
+    sourcePlayers_ = MakeList("sourcePlayers", editor_, &CustomTeamEditor::SelectSourcePlayer);
     years_->setMaximumWidth(70);
     grid->addWidget(new QLabel("Year", group), 0, 0);
     grid->addWidget(new QLabel("Team", group), 0, 1);
@@ -118,27 +97,8 @@ QWidget* CustomEditorWindow::MakeCard() {
     card_ = new QGroupBox(this);
     card_->setObjectName("playerCard");
     auto* grid = new QGridLayout(card_);
-    for (int i = 0; i < kBattingFieldCount; ++i) {
-        batting_[i] = ReadOnlyField(card_);
-        batting_[i]->setObjectName(QString("batting%1").arg(i));
-        grid->addWidget(LabelledField(kBattingFieldLabels[i], batting_[i], card_), i / 7, i % 7);
-    }
-    for (int i = 0; i < kPitchingFieldCount; ++i) {
-        pitching_[i] = ReadOnlyField(card_);
-        pitching_[i]->setObjectName(QString("pitching%1").arg(i));
-        grid->addWidget(LabelledField(kPitchingFieldLabels[i], pitching_[i], card_), 2 + i / 7,
-                        i % 7);
-    }
-    auto* boxes = new QHBoxLayout;
-    for (int i = 0; i < 7; ++i) {
-        positions_[i] = new QCheckBox(kCardBoxLabels[i], card_);
-        // Shows the player's positions; the user cannot tick them.
-        positions_[i]->setAttribute(Qt::WA_TransparentForMouseEvents);
-        positions_[i]->setFocusPolicy(Qt::NoFocus);
-        boxes->addWidget(positions_[i]);
-    }
-    grid->addLayout(boxes, 4, 0, 1, 7);
-    grid->setRowStretch(5, 1);
+    // The card shows the player found; nothing on it can be changed.
+    grid->setRowStretch(AddPlayerFields(grid, 7, kCardBoxLabels, false), 1);
     return card_;
 }
 
@@ -156,7 +116,7 @@ QWidget* CustomEditorWindow::MakeCustomGroup() {
     }
     column->addWidget(countsBox);
     column->addWidget(new QLabel("Team Players", customGroup_));
-    customPlayers_ = MakeList("customPlayers", &CustomTeamEditor::SelectCustomPlayer);
+    customPlayers_ = MakeList("customPlayers", editor_, &CustomTeamEditor::SelectCustomPlayer);
     column->addWidget(customPlayers_);
     auto* playerButtons = new QHBoxLayout;
     playerButtons->addWidget(
@@ -166,21 +126,12 @@ QWidget* CustomEditorWindow::MakeCustomGroup() {
     column->addLayout(playerButtons);
     auto* closeButtons = new QHBoxLayout;
     closeButtons->addWidget(MakeButton("Save", "save", [this] { editor_.Save(); }));
-    auto* done = new QPushButton("Done", customGroup_);
-    done->setObjectName("done");
-    done->setAutoDefault(false);
-    connect(done, &QPushButton::clicked, this, &CustomEditorWindow::reject);
-    closeButtons->addWidget(done);
+    closeButtons->addWidget(MakeCloseButton("Done", "done"));
     column->addLayout(closeButtons);
     return customGroup_;
 }
 
-void CustomEditorWindow::Run(const std::function<void()>& command) {
-    command();
-    Refresh();
-}
-
-void CustomEditorWindow::Refresh() {
+void CustomEditorWindow::ShowRules() {
     MirrorList(editor_.years, years_);
     MirrorList(editor_.clubs, clubs_);
     MirrorList(editor_.sourcePlayers, sourcePlayers_);
@@ -188,10 +139,7 @@ void CustomEditorWindow::Refresh() {
     MirrorList(editor_.customPlayers, customPlayers_);
     const PlayerCard& card = editor_.card;
     card_->setTitle(ToQt(card.caption));
-    ShowFieldTexts(batting_, card.batting);
-    ShowFieldTexts(pitching_, card.pitching);
-    for (int i = 0; i < 7; ++i)
-        positions_[i]->setChecked((card.positions & kCardBoxBits[i]) != 0);
+    ShowPlayer(card.batting, card.pitching, card.positions, kCardBoxBits);
     customGroup_->setTitle(ToQt(editor_.customFrameCaption));
     for (int i = 0; i < 7; ++i)
         counts_[i]->setText(QString::number(editor_.positionCounts[i]));

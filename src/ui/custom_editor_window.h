@@ -1,25 +1,22 @@
 // The custom team editor window "Create Team": widgets over CustomTeamEditor.
 #pragma once
 
-#include <QDialog>
 #include <array>
-#include <functional>
 
 #include "editors/editor_state.h"
+#include "ui/editor_window_base.h"
 
-class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace velmoro {
 
 struct UiContext;
 
-class CustomEditorWindow : public QDialog {
+class CustomEditorWindow : public EditorWindowBase {
     Q_OBJECT
 
   public:
@@ -35,11 +32,7 @@ class CustomEditorWindow : public QDialog {
     QWidget* MakeSelectorGroup();
     QWidget* MakeCard();
     QWidget* MakeCustomGroup();
-    QListWidget* MakeList(const char* name, void (CustomTeamEditor::*select)(int));
-    QPushButton* MakeButton(const char* text, const char* name, std::function<void()> action);
-    // Runs a command of the rules and shows what it left.
-    void Run(const std::function<void()>& command);
-    void Refresh();
+    void ShowRules() override;
 
     CustomTeamEditor editor_;
     QListWidget* years_ = nullptr;
@@ -49,9 +42,6 @@ class CustomEditorWindow : public QDialog {
     QComboBox* selector_ = nullptr;
     QLineEdit* newTeamName_ = nullptr;
     QGroupBox* card_ = nullptr;
-    std::array<QLineEdit*, kBattingFieldCount> batting_{};
-    std::array<QLineEdit*, kPitchingFieldCount> pitching_{};
-    std::array<QCheckBox*, 7> positions_{};
     QGroupBox* customGroup_ = nullptr;
     std::array<QLabel*, 7> counts_{};
     QListWidget* customPlayers_ = nullptr;

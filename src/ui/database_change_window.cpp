@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "db/captions.h"
 #include "db/team_files.h"
@@ -25,15 +24,15 @@ constexpr const char* kCheckLabels[7] = {"Pitcher", "Catcher", "First",   "Secon
 }  // namespace
 
 DatabaseChangeWindow::DatabaseChangeWindow(UiContext& context, QWidget* parent)
-    : QDialog(parent),
+    : EditorWindowBase(kDatabaseChangeCaption, "databaseChange", parent),
       rules_(context.session.teams, context.prompter, context.session.installDirectory) {
-    setWindowTitle(kDatabaseChangeCaption);
-    setObjectName("databaseChange");
-    sourceYears_ = MakeList("sourceYears", &DatabaseChange::SelectSourceYear);
-    sourceClubs_ = MakeList("sourceClubs", &DatabaseChange::SelectSourceClub);
-    players_ = MakeList("players", &DatabaseChange::SelectPlayer);
-    destinationYears_ = MakeList("destinationYears", &DatabaseChange::SelectDestinationYear);
-    destinationClubs_ = MakeList("destinationClubs", &DatabaseChange::SelectDestinationClub);
+    sourceYears_ = MakeList("sourceYears", rules_, &DatabaseChange::SelectSourceYear);
+    sourceClubs_ = MakeList("sourceClubs", rules_, &DatabaseChange::SelectSourceClub);
+    players_ = MakeList("players", rules_, &DatabaseChange::SelectPlayer);
+    destinationYears_ =
+        MakeList("destinationYears", rules_, &DatabaseChange::SelectDestinationYear);
+    destinationClubs_ =
+        MakeList("destinationClubs", rules_, &DatabaseChange::SelectDestinationClub);
     sourceYears_->setMaximumWidth(70);
     destinationYears_->setMaximumWidth(70);
 
@@ -45,18 +44,7 @@ DatabaseChangeWindow::DatabaseChangeWindow(UiContext& context, QWidget* parent)
     layout->addWidget(MakeStatsGroup(), 1, 0, 1, 2);
     layout->addWidget(MakeButtons(), 2, 0, 1, 2);
     rules_.Open();
-    Push();
-}
-
-QListWidget* DatabaseChangeWindow::MakeList(const char* name, void (DatabaseChange::*select)(int)) {
-    return MakeCommandList(
-        name, [this, select](int row) { Run([&] { (rules_.*select)(row); }); }, this);
-}
-
-QPushButton* DatabaseChangeWindow::MakeButton(const char* text, const char* name,
-                                              std::function<void()> action) {
-    return MakeCommandButton(
-        text, name, [this, action] { Run(action); }, this);
+    ShowRules();
 }
 
 QWidget* DatabaseChangeWindow::MakeListGroup(const char* title,
@@ -90,24 +78,8 @@ QWidget* DatabaseChangeWindow::MakeStatsGroup() {
     grid->addWidget(playerName_, 1, 1);
 
     auto* stats = new QGroupBox("Player Stats", box);
-    auto* statsGrid = new QGridLayout(stats);
-    for (int i = 0; i < kBattingFieldCount; ++i) {
-        batting_[i] = new QLineEdit(stats);
-        batting_[i]->setObjectName(QString("batting%1").arg(i));
-        statsGrid->addWidget(LabelledField(kBattingFieldLabels[i], batting_[i], stats), 0, i);
-    }
-    for (int i = 0; i < kPitchingFieldCount; ++i) {
-        pitching_[i] = new QLineEdit(stats);
-        pitching_[i]->setObjectName(QString("pitching%1").arg(i));
-        statsGrid->addWidget(LabelledField(kPitchingFieldLabels[i], pitching_[i], stats), 1, i);
-    }
-    auto* checks = new QHBoxLayout;
-    for (int i = 0; i < 7; ++i) {
-        checks_[i] = new QCheckBox(kCheckLabels[i], stats);
-        checks_[i]->setObjectName(QString("check%1").arg(i));
-        checks->addWidget(checks_[i]);
-    }
-    statsGrid->addLayout(checks, 2, 0, 1, kBattingFieldCount);
+    // Every number and box here can be changed; the commands read them back.
+    AddPlayerFields(new QGridLayout(stats), kBattingFieldCount, kCheckLabels, true);
     grid->addWidget(stats, 2, 0, 1, 4);
     return box;
 }
@@ -120,21 +92,11 @@ QWidget* DatabaseChangeWindow::MakeButtons() {
     row->addWidget(MakeButton("Delete Player", "deletePlayer", [this] { rules_.DeletePlayer(); }));
     row->addStretch();
     row->addWidget(MakeButton("Save", "save", [this] { rules_.Save(); }));
-    auto* cancel = new QPushButton("Cancel", box);
-    cancel->setObjectName("cancel");
-    cancel->setAutoDefault(false);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    row->addWidget(cancel);
+    row->addWidget(MakeCloseButton("Cancel", "cancel"));
     return box;
 }
 
-void DatabaseChangeWindow::Run(const std::function<void()>& command) {
-    Pull();
-    command();
-    Push();
-}
-
-void DatabaseChangeWindow::Pull() {
+void DatabaseChangeWindow::TakeTyped() {
     DbChangeFields& f = rules_.fields;
     f.teamName = FromQt(teamName_->text());
     f.playerName = FromQt(playerName_->text());
@@ -144,11 +106,11 @@ void DatabaseChangeWindow::Pull() {
         f.pitching[i] = FromQt(pitching_[i]->text());
     f.positions = 0;
     for (int i = 0; i < 7; ++i) {
-        if (checks_[i]->isChecked()) f.positions |= kDbChangeCheckBits[i];
+        if (positions_[i]->isChecked()) f.positions |= kDbChangeCheckBits[i];
     }
 }
 
-void DatabaseChangeWindow::Push() {
+void DatabaseChangeWindow::ShowRules() {
     MirrorList(rules_.sourceYears, sourceYears_);
     MirrorList(rules_.sourceClubs, sourceClubs_);
     MirrorList(rules_.players, players_);
@@ -157,10 +119,7 @@ void DatabaseChangeWindow::Push() {
     const DbChangeFields& f = rules_.fields;
     teamName_->setText(ToQt(f.teamName));
     playerName_->setText(ToQt(f.playerName));
-    ShowFieldTexts(batting_, f.batting);
-    ShowFieldTexts(pitching_, f.pitching);
-    for (int i = 0; i < 7; ++i)
-        checks_[i]->setChecked((f.positions & kDbChangeCheckBits[i]) != 0);
+    ShowPlayer(f.batting, f.pitching, f.positions, kDbChangeCheckBits);
 }
 
 }  // namespace velmoro

@@ -2,22 +2,19 @@
 // DatabaseChange.
 #pragma once
 
-#include <QDialog>
-#include <array>
-#include <functional>
+#include <initializer_list>
 
 #include "editors/db_change_rules.h"
+#include "ui/editor_window_base.h"
 
-class QCheckBox;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
 
 namespace velmoro {
 
 struct UiContext;
 
-class DatabaseChangeWindow : public QDialog {
+class DatabaseChangeWindow : public EditorWindowBase {
     Q_OBJECT
 
   public:
@@ -29,12 +26,9 @@ class DatabaseChangeWindow : public QDialog {
     QWidget* MakeListGroup(const char* title, std::initializer_list<QListWidget*> lists);
     QWidget* MakeStatsGroup();
     QWidget* MakeButtons();
-    QListWidget* MakeList(const char* name, void (DatabaseChange::*select)(int));
-    QPushButton* MakeButton(const char* text, const char* name, std::function<void()> action);
-    // Takes what the user typed, runs the command, and shows what it left.
-    void Run(const std::function<void()>& command);
-    void Pull();
-    void Push();
+    // What the fields and boxes hold, read into the rules before every command.
+    void TakeTyped() override;
+    void ShowRules() override;
 
     DatabaseChange rules_;
     QListWidget* sourceYears_ = nullptr;
@@ -44,9 +38,6 @@ class DatabaseChangeWindow : public QDialog {
     QListWidget* destinationClubs_ = nullptr;
     QLineEdit* teamName_ = nullptr;
     QLineEdit* playerName_ = nullptr;
-    std::array<QLineEdit*, kBattingFieldCount> batting_{};
-    std::array<QLineEdit*, kPitchingFieldCount> pitching_{};
-    std::array<QCheckBox*, 7> checks_{};
 };
 
 }  // namespace velmoro

@@ -9,6 +9,7 @@
 #include "engine/session.h"
 #include "setup/batting_order.h"
 #include "ui/new_game_wizard.h"
+#include "ui/picture_view.h"
 #include "ui/pictures.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"

@@ -17,15 +17,6 @@ const QColor kDirt(188, 140, 90);
 const QColor kChalk(250, 250, 245);
 const QColor kRunner(220, 20, 20);
 
-// The largest rectangle of the given aspect ratio centred in `area`.
-QRectF Fit(const QRectF& area, qreal aspect) {
-    QSizeF size(area.width(), area.width() / aspect);
-    if (size.height() > area.height()) size = QSizeF(area.height() * aspect, area.height());
-    QRectF fitted(QPointF(), size);
-    fitted.moveCenter(area.center());
-    return fitted;
-}
-
 QPolygonF Square(QPointF centre, qreal half) {
     return QPolygonF({centre + QPointF(0, -half), centre + QPointF(half, 0),
                       centre + QPointF(0, half), centre + QPointF(-half, 0)});
@@ -56,9 +47,17 @@ void PaintBall(QPainter& painter, QPointF centre, qreal radius) {
 
 }  // namespace
 
+QRectF FitAspect(const QRectF& area, qreal aspect) {
+    QSizeF size(area.width(), area.width() / aspect);
+    if (size.height() > area.height()) size = QSizeF(area.height() * aspect, area.height());
+    QRectF fitted(QPointF(), size);
+    fitted.moveCenter(area.center());
+    return fitted;
+}
+
 void PaintDiamond(QPainter& painter, const QRectF& area, int bases) {
     painter.fillRect(area, kGrass);
-    const QRectF field = Fit(area, 174.0 / 139.0);
+    const QRectF field = FitAspect(area, 174.0 / 139.0);
     const QPointF home(field.center().x(), field.bottom() - field.height() * 0.12);
     const qreal reach = field.height() * 0.36;
     const QPointF first = home + QPointF(reach, -reach);
@@ -110,7 +109,7 @@ void PaintBaseballScene(QPainter& painter, const QRectF& area) {
 void PaintBatAndBall(QPainter& painter, const QRectF& area) {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, QColor(196, 196, 196));
-    const QRectF box = Fit(area, 1.0);
+    const QRectF box = FitAspect(area, 1.0);
     const qreal s = box.width();
     painter.save();
     painter.translate(box.center());
@@ -188,26 +187,6 @@ QIcon ProgramIcon() {
         icon.addPixmap(pixmap);
     }
     return icon;
-}
-
-PictureView::PictureView(PictureFunction paint, QSize preferred, QWidget* parent)
-    : QWidget(parent), paint_(std::move(paint)), preferred_(preferred) {
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-}
-
-void PictureView::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    const QRectF area = Fit(QRectF(rect()), static_cast<qreal>(preferred_.width()) /
-                                                static_cast<qreal>(preferred_.height()));
-    painter.setClipRect(area);
-    paint_(painter, area);
-}
-
-DiamondView::DiamondView(std::function<int()> bases, QWidget* parent)
-    : PictureView([this](QPainter& p, const QRectF& area) { PaintDiamond(p, area, Bases()); },
-                  QSize(174, 139), parent),
-      bases_(std::move(bases)) {
-    setAccessibleName("Bases");
 }
 
 }  // namespace velmoro

@@ -3,17 +3,19 @@
 // pictures and the program icon.
 #pragma once
 
-#include <functional>
-
 #include <QIcon>
 #include <QRectF>
-#include <QWidget>
+
+// The views that show these pictures, for the screens that take them from here.
+#include "ui/diamond_view.h"
+#include "ui/picture_view.h"
 
 class QPainter;
 
 namespace velmoro {
 
-using PictureFunction = std::function<void(QPainter&, const QRectF&)>;
+// The largest rectangle of the given aspect ratio (width over height) centred in `area`.
+QRectF FitAspect(const QRectF& area, qreal aspect);
 
 // The diamond on green with the occupied bases of `bases` (1 first, 2 second, 4 third)
 // in red and drawn larger, the empty ones white.
@@ -26,31 +28,5 @@ void PaintBatAndBall(QPainter& painter, const QRectF& area);
 void PaintBallpark(QPainter& painter, const QRectF& area);
 
 QIcon ProgramIcon();
-
-// A picture that redraws itself at the size it is given, keeping its aspect ratio.
-class PictureView : public QWidget {
-  public:
-    PictureView(PictureFunction paint, QSize preferred, QWidget* parent = nullptr);
-    QSize sizeHint() const override { return preferred_; }
-    QSize minimumSizeHint() const override { return preferred_ / 2; }
-
-  protected:
-    void paintEvent(QPaintEvent* event) override;
-
-  private:
-    PictureFunction paint_;
-    QSize preferred_;
-};
-
-// The play screen's diamond. It reads the bases when it paints, so a repaint requested
-// in the middle of a turn shows the bases as the turn left them.
-class DiamondView : public PictureView {
-  public:
-    explicit DiamondView(std::function<int()> bases, QWidget* parent = nullptr);
-    int Bases() const { return bases_() & 7; }
-
-  private:
-    std::function<int()> bases_;
-};
 
 }  // namespace velmoro

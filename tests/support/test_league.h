@@ -6,7 +6,6 @@
 // - one numbered 25-player team (MakeTeam) for games set up by hand.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -66,16 +65,17 @@ inline PlayerRecord MakePitcher(const std::string& name, bool starter, int varia
     return p;
 }
 
-// A player by the traits a rule looks at; a pitching line when `era` is not 0.
-struct RosterSpec {
+// A player by the traits a rule looks at: AddRoster makes just these, with a pitching line
+// when `era` is not 0; TestPlayer takes the name, positions and average.
+struct PlayerSpec {
     const char* name;
     int positions;
     int avg;
     int era = 0, games = 0, innings = 0;
 };
 
-inline void AddRoster(TeamRecord& team, std::initializer_list<RosterSpec> roster) {
-    for (const RosterSpec& r : roster) {
+inline void AddRoster(TeamRecord& team, std::initializer_list<PlayerSpec> roster) {
+    for (const PlayerSpec& r : roster) {
         PlayerRecord p(r.name);
         p.positions = static_cast<std::uint8_t>(r.positions);
         p.battingAvg = static_cast<std::uint16_t>(r.avg);
@@ -94,66 +94,59 @@ inline void AddRoster(TeamRecord& team, std::initializer_list<RosterSpec> roster
 inline constexpr const char* kTestVisitors = "1950 Harbor Hawks";
 inline constexpr const char* kTestHome = "1950 Valley Rams";
 
-struct TestPlayerSpec {
-    const char* name;
-    std::uint8_t positions;
-    std::uint16_t battingAvg;
-};
-
 // A player of MakeBatter's or MakePitcher's numbers with the batting average of
 // `traits`; pitchers' earned run averages rise with `variant`, so the first starts.
-inline PlayerRecord TestPlayer(const TestPlayerSpec& traits, int variant) {
+inline PlayerRecord TestPlayer(const PlayerSpec& traits, int variant) {
     const bool pitcher = traits.positions & Pitcher;
+    const auto positions = static_cast<std::uint8_t>(traits.positions);
     PlayerRecord player = pitcher ? MakePitcher(traits.name, true, variant)
-                                  : MakeBatter(traits.name, traits.positions, variant);
-    player.battingAvg = traits.battingAvg;
-    player.hits = static_cast<std::uint8_t>(player.atBats * traits.battingAvg / 1000);
+                                  : MakeBatter(traits.name, positions, variant);
+    player.battingAvg = static_cast<std::uint16_t>(traits.avg);
+    player.hits = static_cast<std::uint8_t>(player.atBats * traits.avg / 1000);
     if (pitcher) player.pitching->eraX100 = static_cast<std::uint16_t>(285 + variant * 23);
     return player;
 }
 
-inline void AddTestTeam(TeamList& list, const char* name,
-                        const std::array<TestPlayerSpec, 14>& specs) {
+inline void AddTestTeam(TeamList& list, const char* name, std::initializer_list<PlayerSpec> specs) {
     TeamRecord& team = AddTeam(list, name);
     int variant = 0;
-    for (const TestPlayerSpec& traits : specs)
+    for (const PlayerSpec& traits : specs)
         team.AddPlayer(TestPlayer(traits, variant++));
 }
 
 // Four pitchers (the first starts), one player per position, four outfielders and a
 // utility infielder on each side.
 inline void FillTestLeague(TeamList& list) {
-    constexpr std::uint8_t kOf = Outfield;
     AddTestTeam(list, kTestVisitors,
-                {{{"Sam Whitlock", Pitcher, 180},
-                  {"Eddie Marsh", Pitcher, 150},
-                  {"Lou Pettigrew", Pitcher, 160},
-                  {"Walt Brennan", Pitcher, 140},
-                  {"Gus Kellerman", Catcher, 262},
-                  {"Red Abernathy", FirstBase, 301},
-                  {"Toby Quill", SecondBase, 277},
-                  {"Mickey Dunn", Shortstop, 259},
-                  {"Frank Oyler", ThirdBase, 284},
-                  {"Jack Tarrant", kOf, 312},
-                  {"Billy Royce", kOf, 295},
-                  {"Vern Haskell", kOf, 271},
-                  {"Duke Farrow", kOf | FirstBase, 266},
-                  {"Ned Lasko", SecondBase | Shortstop | ThirdBase, 244}}});
+                {{"Sam Whitlock", Pitcher, 180},
+                 {"Eddie Marsh", Pitcher, 150},
+                 {"Lou Pettigrew", Pitcher, 160},
+                 {"Walt Brennan", Pitcher, 140},
+                 {"Gus Kellerman", Catcher, 262},
+                 {"Red Abernathy", FirstBase, 301},
+                 {"Toby Quill", SecondBase, 277},
+                 {"Mickey Dunn", Shortstop, 259},
+                 {"Frank Oyler", ThirdBase, 284},
+                 {"Jack Tarrant", Outfield, 312},
+                 {"Billy Royce", Outfield, 295},
+                 {"Vern Haskell", Outfield, 271},
+                 {"Duke Farrow", Outfield | FirstBase, 266},
+                 {"Ned Lasko", SecondBase | Shortstop | ThirdBase, 244}});
     AddTestTeam(list, kTestHome,
-                {{{"Carl Ostrander", Pitcher, 170},
-                  {"Hal Grimsby", Pitcher, 155},
-                  {"Joe Vickery", Pitcher, 145},
-                  {"Stan Mulvey", Pitcher, 130},
-                  {"Pete Rourke", Catcher, 255},
-                  {"Moose Calloway", FirstBase, 318},
-                  {"Dutch Heller", SecondBase, 269},
-                  {"Lefty Amador", Shortstop, 251},
-                  {"Buck Tinsley", ThirdBase, 288},
-                  {"Ray Colfax", kOf, 305},
-                  {"Whitey Brandt", kOf, 280},
-                  {"Nick Soto", kOf, 263},
-                  {"Al Pruett", kOf | Catcher, 249},
-                  {"Sonny Gaines", SecondBase | Shortstop, 238}}});
+                {{"Carl Ostrander", Pitcher, 170},
+                 {"Hal Grimsby", Pitcher, 155},
+                 {"Joe Vickery", Pitcher, 145},
+                 {"Stan Mulvey", Pitcher, 130},
+                 {"Pete Rourke", Catcher, 255},
+                 {"Moose Calloway", FirstBase, 318},
+                 {"Dutch Heller", SecondBase, 269},
+                 {"Lefty Amador", Shortstop, 251},
+                 {"Buck Tinsley", ThirdBase, 288},
+                 {"Ray Colfax", Outfield, 305},
+                 {"Whitey Brandt", Outfield, 280},
+                 {"Nick Soto", Outfield, 263},
+                 {"Al Pruett", Outfield | Catcher, 249},
+                 {"Sonny Gaines", SecondBase | Shortstop, 238}});
 }
 
 // LegendDB with the two teams and an empty CustomDB in `dir`.
