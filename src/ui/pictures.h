@@ -6,10 +6,6 @@
 #include <QIcon>
 #include <QRectF>
 
-// The views that show these pictures, for the screens that take them from here.
-#include "ui/diamond_view.h"
-#include "ui/picture_view.h"
-
 class QPainter;
 
 namespace velmoro {

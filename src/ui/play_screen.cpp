@@ -16,9 +16,9 @@
 #include "setup/batting_order.h"
 #include "setup/stat_text.h"
 #include "setup/team_prep.h"
+#include "ui/diamond_view.h"
 #include "ui/game_over_window.h"
 #include "ui/management_dialogs.h"
-#include "ui/pictures.h"
 #include "ui/saved_game_commands.h"
 #include "ui/ui_context.h"
 

@@ -25,7 +25,7 @@
 #include "ui/database_change_window.h"
 #include "ui/main_window.h"
 #include "ui/new_game_wizard.h"
-#include "ui/pictures.h"
+#include "ui/diamond_view.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
