@@ -157,8 +157,8 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
         }
     } else if (*leagueOption || *perTeamOption || *jobsOption || *csvOption) {
         UsageError(
-            "--league, --games-per-team, --jobs and --csv go with --season, --all-seasons or "
-            "--compare-managers");
+            "--league, --games-per-team and --csv go with --season or --all-seasons, --jobs "
+            "with those or --compare-managers");
         return kSimUsage;
     } else if (*loadOption) {
         if (load.empty()) {
