@@ -87,8 +87,8 @@ TeamEntries TeamEntriesOfYear(const TeamDatabase& db, const std::string& yearTex
     return entries;
 }
 
-std::string YearChoiceNotice(Side which, const TeamEntries& entries) {
-    if (which == Side::Visitors && entries.unplayable != 0) return kInvalidCustomTeamsMessage;
+std::string YearChoiceNotice(Side side, const TeamEntries& entries) {
+    if (side == Side::Visitors && entries.unplayable != 0) return kInvalidCustomTeamsMessage;
     return {};
 }
 
@@ -110,9 +110,9 @@ void ChooseTeam(Session& session, Side which, TeamRecord* team) {
     session.teams.currentTeam = nullptr;
 }
 
-void ChooseRosterTeam(Session& session, Side which, TeamRecord* team) {
-    session.game.dialogSide = which;
-    session.game.SideOf(which).team = team;
+void ChooseRosterTeam(Session& session, Side side, TeamRecord* team) {
+    session.game.dialogSide = side;
+    session.game.SideOf(side).team = team;
     session.teams.currentTeam = team;
 }
 

@@ -44,7 +44,7 @@ TeamEntries TeamEntriesOfYear(const TeamDatabase& db, const std::string& yearTex
 
 // The message a side's Year choice brings up: the "Invalid custom teams" message on
 // the visitors' side when custom teams were left out, else empty.
-std::string YearChoiceNotice(Side which, const TeamEntries& entries);
+std::string YearChoiceNotice(Side side, const TeamEntries& entries);
 
 // The team a side's Year and Team texts name ("Cust..." the custom list, otherwise
 // "year club" in `legendTeams`); the first of equal names wins. None when not found.
@@ -56,7 +56,7 @@ TeamRecord* ResolveTeamChoice(TeamDatabase& db, const std::string& yearText,
 void ChooseTeam(Session& session, Side which, TeamRecord* team);
 
 // "Roster": the side's team, currentTeam and dialogSide, without the preparation.
-void ChooseRosterTeam(Session& session, Side which, TeamRecord* team);
+void ChooseRosterTeam(Session& session, Side side, TeamRecord* team);
 
 // Drops every reference the page made (both teams, staffs, cursors) before the team
 // lists change under it, so nothing can name a team that an editor deleted.

@@ -28,10 +28,10 @@ void BuildPitchingStaff(GameState& game, TeamRecord& team) {
     });
 }
 
-void PrepareSide(Session& session, Side which) {
+void PrepareSide(Session& session, Side side) {
     GameState& game = session.game;
-    game.dialogSide = which;
-    TeamRecord* team = game.SideOf(which).team;
+    game.dialogSide = side;
+    TeamRecord* team = game.SideOf(side).team;
     session.teams.currentTeam = team;
     if (!team) return;
     SortRosterByAverage(*team);

@@ -18,7 +18,7 @@ void SortRosterByAverage(TeamRecord& team);
 void BuildPitchingStaff(GameState& game, TeamRecord& team);
 
 // dialogSide = side, currentTeam = its team, SortRosterByAverage, BuildPitchingStaff.
-void PrepareSide(Session& session, Side which);
+void PrepareSide(Session& session, Side side);
 
 // The "Replay Game" choice: the same starters (PrepareReplay), then both teams prepared
 // again, the visitors first.
