@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 
 #include "engine/invariants.h"
 #include "engine/message_text.h"
@@ -51,20 +50,20 @@ class Cursor {
         const std::size_t numberStart = pos_;
         bool negative = false;
         if (text_[pos_] == '-' || text_[pos_] == '+') negative = text_[pos_++] == '-';
+        // However many digits follow, the number stops growing beyond any int, so that
+        // it fails every range below.
+        constexpr std::int64_t kBeyondInt = std::int64_t{1} << 32;
         std::int64_t number = 0;
         const std::size_t digitsStart = pos_;
-        bool tooLong = false;
         while (pos_ < text_.size() && text_[pos_] >= '0' && text_[pos_] <= '9') {
-            if (number <= std::numeric_limits<int>::max())
-                number = number * 10 + (text_[pos_] - '0');
-            tooLong = tooLong || number > std::numeric_limits<int>::max();
+            number = std::min(number * 10 + (text_[pos_] - '0'), kBeyondInt);
             ++pos_;
         }
         if (pos_ == digitsStart) {
             return Fail(fmt::format("{}: expected a number", Name(what, owner)));
         }
         if (negative) number = -number;
-        if (tooLong || number < low || number > high) {
+        if (number < low || number > high) {
             const std::string_view shown =
                 text_.substr(numberStart, std::min<std::size_t>(pos_ - numberStart, 20));
             return Fail(fmt::format("{}: {}{} is not in {}..{}", Name(what, owner), shown,
