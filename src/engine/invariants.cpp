@@ -60,9 +60,9 @@ std::string LineScoreProblem(const GameState& game, Side which) {
                            SideOwner(which), fmt::join(side.lineScore, ","), side.teamRuns);
     }
     if (which != game.battingSide) return {};
-    const long long open = game.inning <= 9 ? side.lineScore[game.inning - 1] : -1;
-    const bool fits = open >= 0
-                          ? game.halfInningRuns == open
+    // An extra inning has no box: its runs are what the nine boxes leave over.
+    const bool fits = game.inning <= 9
+                          ? game.halfInningRuns == side.lineScore[game.inning - 1]
                           : game.halfInningRuns >= 0 && game.halfInningRuns <= side.teamRuns - sum;
     if (!fits) {
         return fmt::format("{} runs in this half-inning do not match the line score",

@@ -135,8 +135,9 @@ bool ForcedReplacementDue(const GameState& game) {
     if (slot < 0) return false;
     const GameSide& side = game.Dialog();
     const int index = LineupIndexOfPlayer(side, side.defense[slot]);
-    if (index < 0 || side.boxLines[index].empty()) return false;
-    return side.boxLines[index].back()->positions == PinchHitter;
+    if (index < 0) return false;
+    const BoxChain& chain = side.boxLines[index];
+    return !chain.empty() && chain.back()->positions == PinchHitter;
 }
 
 std::vector<int> ReplaceChoices(const GameState& game) {

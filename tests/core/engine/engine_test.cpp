@@ -7,6 +7,7 @@
 #include <random>
 
 #include "engine/invariants.h"
+#include "engine/message_text.h"
 #include "engine/running.h"
 #include "engine/strategies.h"
 #include "support/recording_display.h"
@@ -241,6 +242,26 @@ TEST_F(Engine, ScoreboardShowsWhatChanged) {
     ApplyPlayResult(session, {1, 0, 0});
     EXPECT_EQ(game.home.teamRuns, 1);
     EXPECT_EQ(screen.calls, std::vector<std::string>{"Box 2 10 1"});
+}
+
+// A message shows UTF-8 characters whole, escapes every other byte and cuts between
+// characters.
+TEST(MessageText, ShownValueKeepsOnlyWholeCharacters) {
+    const struct {
+        std::string_view value;
+        std::size_t limit;
+        std::string_view shown;
+    } cases[] = {
+        {"\xc2\xa9 \xdf\xbf", 80, "\xc2\xa9 \xdf\xbf"},
+        {"\xc1\xbf\xe0\x9f\x80", 80, "\\xc1\\xbf\\xe0\\x9f\\x80"},
+        {"\xed\xa0\x80\xf4\x90\x80\x80"
+         "a\x01",
+         80, "\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80a\\x01"},
+        {"\xe0\xa0\x80\xf0\x90\x80\x80", 80, "\xe0\xa0\x80\xf0\x90\x80\x80"},
+        {"ab\xc2\xa9", 3, "ab..."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ShownValue(c.value, c.limit), c.shown) << c.value;
 }
 
 // A pinch hitter who cannot field leaves once his turn is over: the substitution window

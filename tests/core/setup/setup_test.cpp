@@ -291,8 +291,12 @@ TEST(Setup, BattingOrderEndsAndStatsPageRows) {
         EXPECT_FALSE(MoveBatterUp(session.game, Side::Visitors, position));
     for (int position : {-1, 8, 9})
         EXPECT_FALSE(MoveBatterDown(session.game, Side::Visitors, position));
+    const auto& lineup = session.game.visitor.lineup;
+    const auto before = lineup;
     EXPECT_TRUE(MoveBatterUp(session.game, Side::Visitors, 8));
     EXPECT_TRUE(MoveBatterDown(session.game, Side::Visitors, 0));
+    EXPECT_TRUE(lineup[7] == before[8] && lineup[8] == before[7]);
+    EXPECT_TRUE(lineup[0] == before[1] && lineup[1] == before[0]);
     for (int slot : {-1, 10})
         EXPECT_EQ(SlotPosition(session.game, slot), PinchHitter);
     TeamRecord team("1950 Many");
