@@ -244,6 +244,17 @@ TEST_F(Engine, ScoreboardShowsWhatChanged) {
     EXPECT_EQ(screen.calls, std::vector<std::string>{"Box 2 10 1"});
 }
 
+// Each third out shows the caption of the half-inning that follows.
+TEST_F(Engine, ThirdOutsShowTheNextHalfInning) {
+    ForceSide(game, Side::Visitors, PlateResult::Strikeout);
+    ForceSide(game, Side::Home, PlateResult::Strikeout);
+    for (const char* caption : {"Inning INNING: 1 (bottom)", "Inning INNING: 2 (top)"}) {
+        for (int out = 0; out < 3; ++out)
+            PlayTurn(session, 0, 0);
+        EXPECT_EQ(std::count(screen.calls.begin(), screen.calls.end(), caption), 1) << caption;
+    }
+}
+
 // A message shows UTF-8 characters whole, escapes every other byte and cuts between
 // characters.
 TEST(MessageText, ShownValueKeepsOnlyWholeCharacters) {
