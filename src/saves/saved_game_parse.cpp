@@ -208,17 +208,14 @@ bool ReadRunners(Cursor& in, SavedGameData& game) {
            in.ReadInt(game.halfInningRuns, 0, kCountLimit, "the runs of the half-inning");
 }
 
+// Every inning's runs, or -1 for a half-inning not played yet.
 bool ReadLineScore(Cursor& in, std::array<int, 9>& score, std::string_view owner) {
-    constexpr std::array<Field, 9> kInnings{{{"inning 1", -1, kCountLimit},
-                                             {"inning 2", -1, kCountLimit},
-                                             {"inning 3", -1, kCountLimit},
-                                             {"inning 4", -1, kCountLimit},
-                                             {"inning 5", -1, kCountLimit},
-                                             {"inning 6", -1, kCountLimit},
-                                             {"inning 7", -1, kCountLimit},
-                                             {"inning 8", -1, kCountLimit},
-                                             {"inning 9", -1, kCountLimit}}};
-    return ReadCommaList(in, kInnings, score.data(), owner);
+    constexpr const char* kNames[] = {"inning 1", "inning 2", "inning 3", "inning 4", "inning 5",
+                                      "inning 6", "inning 7", "inning 8", "inning 9"};
+    std::array<Field, 9> innings{};
+    for (std::size_t i = 0; i < innings.size(); ++i)
+        innings[i] = {kNames[i], -1, kCountLimit};
+    return ReadCommaList(in, innings, score.data(), owner);
 }
 
 // Every line of the play-by-play ends in CR LF in memory, whichever of the accepted
