@@ -66,7 +66,7 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
         for (int turn = 0; !IsGameOver(game); ++turn) {
             SCOPED_TRACE(::testing::Message() << "dh " << dh << " turn " << turn);
             if (turn % 23 == 11) {
-                game.dialogSide = game.battingSide == Side::Home ? Side::Visitors : Side::Home;
+                game.dialogSide = game.FieldingSide();
                 const auto pitchers = PitchingChangeCandidates(game);
                 if (!pitchers.empty()) ApplyPitchingChange(session, pitchers.front());
                 substituted = true;
@@ -83,6 +83,7 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
             loaded.installDirectory = install.path();
             ASSERT_TRUE(LoadSavedGame(loaded, file));
             ASSERT_EQ(Text(loaded.game), Text(game));
+            ASSERT_EQ(loaded.game.designatedHitter, dh);
             ASSERT_EQ(GameStateProblem(loaded.game), "");
             ASSERT_EQ(names(loaded.game.visitor) + names(loaded.game.home),
                       names(game.visitor) + names(game.home));

@@ -250,6 +250,9 @@ TEST(Setup, Substitutions) {
     EXPECT_EQ(ReplaceChoices(g.game), (std::vector<int>{0, PitcherPosition}));
     g.batterAt(leftField);
     EXPECT_EQ(ReplaceChoices(g.game), (std::vector<int>{0, LeftFieldPosition}));
+    GameUnderWay withDh(true);
+    withDh.batterAt(0);
+    EXPECT_EQ(ReplaceChoices(withDh.game), (std::vector<int>{0, DesignatedHitterPosition}));
     const SubstituteCandidates pinch = SubstitutionCandidates(g.session, PinchHitter);
     EXPECT_EQ(pinch.names,
               (Names{"Duke Farrow", "Ned Lasko", "Lou Pettigrew", "Eddie Marsh", "Walt Brennan"}));
