@@ -195,6 +195,11 @@ TEST(Setup, TeamPageListsAndNotices) {
     EXPECT_EQ(ResolveTeamChoice(db, "Custom", "Zebras"), db.customTeams[1].get());
     EXPECT_EQ(ResolveTeamChoice(db, "1950", "valley rams"), nullptr);
     EXPECT_EQ(ResolveTeamChoice(db, "1927", "Valley Rams"), nullptr);
+    // Next goes on only with both teams chosen.
+    Session session;
+    TeamRecord* rams = db.legendTeams[1].get();
+    EXPECT_FALSE(StoreTeamChoices(session, rams, nullptr, false));
+    EXPECT_FALSE(StoreTeamChoices(session, nullptr, rams, false));
 }
 
 // A game under way, the test league's visitors at bat and in the dialog.
