@@ -92,7 +92,7 @@ TEST_P(Golden, OutputAndFilesAsRecorded) {
     for (const std::string& arg : c.args) {
         if (arg.size() > 1 && arg[0] == '@') {
             const fs::path source = kData / arg.substr(1);
-            fs::copy(source, dir / source.filename().string(), fs::copy_options::recursive);
+            fs::copy_file(source, dir / source.filename().string());
             args.push_back(source.filename().string());
         } else {
             args.push_back(arg);

@@ -39,6 +39,11 @@ void FillFull(TeamRecord& team) {
 // Lineup pages: the candidates of the page reached by taking every earlier page's
 // first candidate.
 TEST(Setup, LineupPageCandidates) {
+    const auto twins = [](TeamRecord& t) {
+        AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
+                      {"Smith", Catcher, 300},
+                      {"Smith", Catcher | FirstBase, 290}});
+    };
     const struct {
         const char* name;
         std::function<void(TeamRecord&)> fill;
@@ -93,24 +98,8 @@ TEST(Setup, LineupPageCandidates) {
          false,
          8,
          {"Short"}},
-        {"the same name twice",
-         [](TeamRecord& t) {
-             AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
-                           {"Smith", Catcher, 300},
-                           {"Smith", Catcher | FirstBase, 290}});
-         },
-         false,
-         1,
-         {"Smith", "Smith"}},
-        {"a placed name blocks its twin",
-         [](TeamRecord& t) {
-             AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
-                           {"Smith", Catcher, 300},
-                           {"Smith", Catcher | FirstBase, 290}});
-         },
-         false,
-         2,
-         {}},
+        {"the same name twice", twins, false, 1, {"Smith", "Smith"}},
+        {"a placed name blocks its twin", twins, false, 2, {}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -197,9 +186,8 @@ TEST(Setup, TeamPageListsAndNotices) {
     EXPECT_EQ(ResolveTeamChoice(db, "1927", "Valley Rams"), nullptr);
     // Next goes on only with both teams chosen.
     Session session;
-    TeamRecord* rams = db.legendTeams[1].get();
-    EXPECT_FALSE(StoreTeamChoices(session, rams, nullptr, false));
-    EXPECT_FALSE(StoreTeamChoices(session, nullptr, rams, false));
+    EXPECT_FALSE(StoreTeamChoices(session, db.legendTeams[1].get(), nullptr, false));
+    EXPECT_FALSE(StoreTeamChoices(session, nullptr, db.legendTeams[1].get(), false));
 }
 
 // A game under way, the test league's visitors at bat and in the dialog.
