@@ -67,15 +67,15 @@ inline PlayerRecord MakePitcher(const std::string& name, bool starter, int varia
 
 // A player by the traits a rule looks at: AddRoster makes just these, with a pitching line
 // when `era` is not 0; TestPlayer takes the name, positions and average.
-struct PlayerSpec {
+struct PlayerTraits {
     const char* name;
     int positions;
     int avg;
     int era = 0, games = 0, innings = 0;
 };
 
-inline void AddRoster(TeamRecord& team, std::initializer_list<PlayerSpec> roster) {
-    for (const PlayerSpec& r : roster) {
+inline void AddRoster(TeamRecord& team, std::initializer_list<PlayerTraits> roster) {
+    for (const PlayerTraits& r : roster) {
         PlayerRecord p(r.name);
         p.positions = static_cast<std::uint8_t>(r.positions);
         p.battingAvg = static_cast<std::uint16_t>(r.avg);
@@ -96,7 +96,7 @@ inline constexpr const char* kTestHome = "1950 Valley Rams";
 
 // A player of MakeBatter's or MakePitcher's numbers with the batting average of
 // `traits`; pitchers' earned run averages rise with `variant`, so the first starts.
-inline PlayerRecord TestPlayer(const PlayerSpec& traits, int variant) {
+inline PlayerRecord TestPlayer(const PlayerTraits& traits, int variant) {
     const bool pitcher = traits.positions & Pitcher;
     const auto positions = static_cast<std::uint8_t>(traits.positions);
     PlayerRecord player = pitcher ? MakePitcher(traits.name, true, variant)
@@ -107,10 +107,10 @@ inline PlayerRecord TestPlayer(const PlayerSpec& traits, int variant) {
     return player;
 }
 
-inline void AddTestTeam(TeamList& list, const char* name, std::initializer_list<PlayerSpec> specs) {
+inline void AddTestTeam(TeamList& list, const char* name, std::initializer_list<PlayerTraits> all) {
     TeamRecord& team = AddTeam(list, name);
     int variant = 0;
-    for (const PlayerSpec& traits : specs)
+    for (const PlayerTraits& traits : all)
         team.AddPlayer(TestPlayer(traits, variant++));
 }
 
