@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/seed_mix.h"
+
 namespace velmoro {
 
 class Random {

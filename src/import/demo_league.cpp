@@ -9,20 +9,21 @@
 #include <string>
 #include <vector>
 
+#include "base/seed_mix.h"
+
 namespace velmoro {
 namespace {
 
-// splitmix64: tiny, well mixed, and the same on every standard library (unlike
+// splitmix64's sequence: tiny, well mixed, and the same on every standard library (unlike
 // std::uniform_int_distribution), which keeps the shipped file byte-stable.
 class DemoRandom {
   public:
     explicit DemoRandom(std::uint64_t seed) : state_(seed) {}
 
     std::uint64_t Next() {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ULL);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-        return z ^ (z >> 31);
+        const std::uint64_t z = SplitMix64(state_);
+        state_ += kSplitMixStep;
+        return z;
     }
 
     // Inclusive range.
