@@ -9,7 +9,7 @@
 
 #include "engine/session.h"
 #include "engine/turns.h"
-#include "manager/manager.h"
+#include "manager/managed_sides.h"
 #include "setup/default_setup.h"
 
 namespace {
@@ -72,9 +72,7 @@ struct Positions {
             while (!IsGameOver(session.game)) {
                 Keep(session);
                 if (firstPitchOnly) break;
-                for (Side side : kBothSides)
-                    MakeBetweenTurnMoves(session, side, ManagerKind::Book);
-                const TurnDecision turn = DecideTurn(session, true, true, ManagerKind::Book);
+                const TurnDecision turn = ManagedSides{true, true}.BeforeTurn(session, nullptr);
                 PlayTurn(session, turn.offense, turn.defense);
             }
         }

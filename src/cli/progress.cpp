@@ -15,8 +15,10 @@ namespace velmoro {
 ProgressBar::ProgressBar(std::string label, std::size_t total, bool enabled)
     : label_(std::move(label)), total_(total), active_(enabled && isatty(fileno(stderr))) {}
 
+// A run that stops early (a failure, an exception) ends the line where the bar stands:
+// only Finish draws it full.
 ProgressBar::~ProgressBar() {
-    Finish();
+    if (active_) std::fputc('\n', stderr);
 }
 
 void ProgressBar::Update(std::size_t done) {

@@ -13,6 +13,7 @@ class ProgressBar {
     ProgressBar(std::string label, std::size_t total, bool enabled = true);
     ~ProgressBar();
     void Update(std::size_t done);
+    // The bar drawn full and its line ended: for a run that did all its work.
     void Finish();
 
   private:

@@ -76,19 +76,6 @@ int RunSim(const SimOptions& options);
 struct TeamDatabase;
 struct TeamRecord;
 
-// Between turns and before each turn, the computer's moves and choices for the sides it
-// manages; the forced replacement it makes from the display's ForcedSubstitution.
-struct ManagedSides {
-    bool visitors = false;
-    bool home = false;
-    ManagerKind kind = ManagerKind::Book;
-
-    bool Any() const { return visitors || home; }
-    bool Manages(Side side) const { return side == Side::Home ? home : visitors; }
-    // The moves between turns, then the turn's choices; `said` gets every reason.
-    TurnDecision BeforeTurn(Session& session, std::vector<std::string>* said) const;
-};
-
 // --compare-managers: the pairs on `jobs` threads; the same figures for any job count.
 int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamRecord& home,
                        std::uint32_t seed);

@@ -16,6 +16,7 @@
 #include "engine/play_log.h"
 #include "engine/session.h"
 #include "engine/turns.h"
+#include "manager/play_to_end.h"
 #include "progress.h"
 #include "saves/saved_game.h"
 #include "setup/default_setup.h"
@@ -25,32 +26,14 @@
 
 namespace velmoro {
 
-void ShowSimMessage(const std::string& text) {
-    const std::string line = std::string(kCaption) + ": " + text + "\n";
-    std::fwrite(line.data(), 1, line.size(), stderr);
-}
-
 namespace {
 
 constexpr std::size_t kOutputChunk = 1 << 16;
 
-class SimDisplay : public Display {
+// The message boxes on stderr; the managed sides' forced replacements made.
+class SimDisplay : public ManagerDisplay {
   public:
-    // The managed side's forced replacement; what it did is told for a single game.
-    void ForcedSubstitution() override {
-        if (!session || !managed.Manages(session->game.dialogSide)) return;
-        const Side side = session->game.dialogSide;
-        const std::string done = ReplaceForcedPinchHitter(*session, side);
-        if (done == kNoReplacementsMessage) {
-            ShowMessage(done, "");
-        } else if (said && !done.empty()) {
-            said->push_back(std::string(SideName(side)) + ": " + done);
-        }
-    }
-    Session* session = nullptr;
-    ManagedSides managed;
-    std::vector<std::string>* said = nullptr;
-
+    using ManagerDisplay::ManagerDisplay;
     void ShowMessage(const std::string& text, const std::string& /*caption*/) override {
         ShowSimMessage(text);
     }
@@ -80,6 +63,7 @@ TeamRecord* ResolveTeam(TeamDatabase& db, const std::string& name) {
 struct SimGame {
     Session& session;
     SimDisplay& display;
+    const ManagedSides& managed;
     const SimOptions& options;
     const std::vector<ScriptTurn>& script;
     bool first = true;
@@ -87,23 +71,22 @@ struct SimGame {
 
     // What the computer managers did, on stderr, for a single game.
     void TellManagerMoves() {
-        if (!display.said) return;
-        for (const std::string& line : *display.said)
-            std::fprintf(stderr, "Manager: %s\n", line.c_str());
-        display.said->clear();
+        if (!display.notes) return;
+        for (const ManagerNote& note : *display.notes)
+            std::fprintf(stderr, "Manager: %s: %s\n", SideName(note.side), note.text.c_str());
+        display.notes->clear();
     }
 
     // Right after turn `turn` of the first game: save, forget, load and reopen.
     int Checkpoint(int turn) {
         if (!first || options.saveAtTurn != turn || IsGameOver(session.game)) return kSimOk;
-        if (!WriteSavedGame(session.game, options.saveFile)) {
-            Report("cannot write the saved game " +
-                   ShownValue(options.saveFile.string(), kShownPathBytes));
+        std::string reason;
+        if (!WriteSavedGame(session.game, options.saveFile, &reason)) {
+            Report(reason);
             return kSimFailed;
         }
         saved = true;
         ResetGame(session.game);
-        std::string reason;
         if (!LoadSavedGame(session, options.saveFile, &reason)) {
             ShowSimMessage("Game Load failed: " +
                            ShownValue(options.saveFile.string(), kShownPathBytes) + ": " + reason);
@@ -113,36 +96,43 @@ struct SimGame {
         return kSimOk;
     }
 
+    PlayHooks Hooks(int& code) {
+        PlayHooks hooks;
+        if (first && !script.empty())
+            hooks.choose = [this](int turn) {
+                if (turn >= static_cast<int>(script.size())) return TurnDecision{};
+                return TurnDecision{script[turn].offensive, script[turn].defensive, {}};
+            };
+        hooks.afterTurn = [this, &code](int turn) {
+            TellManagerMoves();
+            code = Checkpoint(turn + 1);
+            return code == kSimOk;
+        };
+        return hooks;
+    }
+
     int Play() {
         GameState& game = session.game;
         OpenPlayScreen(session);
-        int turn = 0;
-        if (int code = Checkpoint(turn); code != kSimOk) return code;
+        if (int code = Checkpoint(0); code != kSimOk) return code;
         // A saved game that had ended gets the one press of Pitch that writes its box
         // score again, as on the play screen.
         if (IsGameOver(game)) PlayTurn(session, 0, 0);
-        const bool managed = display.managed.Any();
-        while (!IsGameOver(game)) {
-            // Ties go on without limit, but two teams that can never score would keep
-            // the program busy for ever.
-            if (game.inning > kInningLimit) {
+        int code = kSimOk;
+        const PlayedGame played = PlayToEnd(session, managed, Hooks(code), display.notes);
+        switch (played.end) {
+            case GameEnd::Stopped:
+                return code;
+            case GameEnd::Abandoned:
+                // Ties go on without limit, but two teams that can never score would keep
+                // the program busy for ever.
                 Report(fmt::format("game abandoned: still tied after {} innings", kInningLimit));
                 return kSimFailed;
-            }
-            ScriptTurn choice =
-                first && turn < static_cast<int>(script.size()) ? script[turn] : ScriptTurn{};
-            if (managed) {
-                const TurnDecision decision = display.managed.BeforeTurn(session, display.said);
-                choice = {decision.offense, decision.defense};
-                TellManagerMoves();
-            }
-            PlayTurn(session, choice.offensive, choice.defensive);
-            if (managed) TellManagerMoves();
-            ++turn;
-            if (int code = Checkpoint(turn); code != kSimOk) return code;
+            case GameEnd::Over:
+                break;
         }
         if (first && options.saveAtTurn && !saved) {
-            Report(fmt::format("the game ended after {} turns; nothing saved", turn));
+            Report(fmt::format("the game ended after {} turns; nothing saved", played.turns));
             return kSimFailed;
         }
         if (!display.gameLogError.empty()) {
@@ -167,9 +157,9 @@ bool LoadDatabases(Session& session, bool withCustomTeams) {
     return loaded;
 }
 
-int PlayGames(Session& session, SimDisplay& display, const SimOptions& options,
-              const std::vector<ScriptTurn>& script) {
-    SimGame player{session, display, options, script};
+int PlayGames(Session& session, SimDisplay& display, const ManagedSides& managed,
+              const SimOptions& options, const std::vector<ScriptTurn>& script) {
+    SimGame player{session, display, managed, options, script};
     const GameState& game = session.game;
     if (options.games == 1) {
         if (int code = player.Play(); code != kSimOk) return code;
@@ -211,12 +201,11 @@ int RunSim(const SimOptions& options) {
         }
     }
     Session session;
-    SimDisplay display;
+    const ManagedSides managed{options.managesVisitors, options.managesHome, options.managerKind};
+    SimDisplay display(session, managed);
     session.SetDisplay(&display);
-    display.session = &session;
-    display.managed = {options.managesVisitors, options.managesHome, options.managerKind};
-    std::vector<std::string> said;
-    if (options.games == 1) display.said = &said;
+    ManagerNotes notes;
+    if (options.games == 1) display.notes = &notes;
     session.installDirectory = options.directory ? *options.directory : InstallDirectory();
     if (options.seed) session.random.SetFixedSeed(*options.seed);
 
@@ -236,7 +225,7 @@ int RunSim(const SimOptions& options) {
                            ShownValue(options.load->string(), kShownPathBytes) + ": " + reason);
             return kSimFailed;
         }
-        return PlayGames(session, display, options, script);
+        return PlayGames(session, display, managed, options, script);
     }
 
     if (!LoadDatabases(session, /*withCustomTeams=*/true)) return kSimFailed;
@@ -258,7 +247,7 @@ int RunSim(const SimOptions& options) {
         ShowSimMessage(error);
         return kSimFailed;
     }
-    return PlayGames(session, display, options, script);
+    return PlayGames(session, display, managed, options, script);
 }
 
 }  // namespace velmoro

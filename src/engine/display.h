@@ -11,6 +11,9 @@
 
 namespace velmoro {
 
+inline constexpr const char* kPinchHitterMustLeaveMessage =
+    "Pinch Hitter must be replaced by position player";
+
 // Scoreboard boxes of one row: the inning boxes 1..9, then the totals.
 enum ScoreBox : int { RunsBox = 10, HitsBox = 11, ErrorsBox = 12 };
 
@@ -46,8 +49,11 @@ class Display {
     virtual void BoxScoreNotWritten(const std::string& path, const std::string& reason) {
         ShowMessage("Cannot write the box score to " + path + ": " + reason, kErrorCaption);
     }
-    // Opens the substitution window in its forced mode and returns when it closes.
-    virtual void ForcedSubstitution() {}
+    // The side at bat (game.dialogSide) must replace the pinch hitter who just batted,
+    // since he cannot field the position he took over. The demand is shown; a display
+    // that answers it opens the substitution window in its forced mode and returns when
+    // it closes, or lets the computer make the replacement.
+    virtual void ForcedSubstitution() { ShowMessage(kPinchHitterMustLeaveMessage, kCaption); }
     // Asks for the game-over window once the current command has finished.
     virtual void RequestGameOver() {}
 };

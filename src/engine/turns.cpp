@@ -35,7 +35,6 @@ void FinishSteal(Session& session, StrategyResult steal) {
 void DemandPositionPlayer(Session& session) {
     GameState& game = session.game;
     session.Screen().ShowLineupRow(game.batterIndex);
-    session.Screen().ShowMessage("Pinch Hitter must be replaced by position player", kCaption);
     game.dialogSide = game.battingSide;
     session.Screen().ForcedSubstitution();
     game.pinchHitterMustLeave = 0;

@@ -208,12 +208,12 @@ std::string PinchHitterMove(Session& session) {
     return reason;
 }
 
-std::string ForcedReplacement(Session& session) {
+ForcedReplacement ReplaceForced(Session& session) {
     GameState& game = session.game;
-    if (!ForcedReplacementDue(game)) return "";
+    if (!ForcedReplacementDue(game)) return {};
     const int position = game.pinchHitterMustLeave;
     const SubstituteCandidates found = SubstitutionCandidates(session, position);
-    if (found.count == 0) return kNoReplacementsMessage;
+    if (found.count == 0) return {true, kNoReplacementsMessage};
     // Pitchers come lowest earned run average first; fielders, the best hitter.
     const GameSide& side = game.Dialog();
     const PlayerRecord* chosen = nullptr;
@@ -226,10 +226,10 @@ std::string ForcedReplacement(Session& session) {
         if (position == PitcherPosition) break;
         if (player->battingAvg > chosen->battingAvg) chosen = player;
     }
-    if (!chosen) return kNoReplacementsMessage;
+    if (!chosen) return {true, kNoReplacementsMessage};
     if (ApplySubstitution(session, position, chosen->name) != SubstitutionOutcome::Applied)
-        return kReplacementErrorMessage;
-    return chosen->name + " replaces the pinch hitter at " + ReplaceEntryText(position);
+        return {true, kReplacementErrorMessage};
+    return {false, chosen->name + " replaces the pinch hitter at " + ReplaceEntryText(position)};
 }
 
 }  // namespace velmoro::book

@@ -38,7 +38,7 @@ std::string PitchingChangeMove(Session& session);
 // Between turns, the side at bat: a pinch hitter for the pitcher, through the
 // substitution window's candidates and booking. Returns the reason, or "".
 std::string PinchHitterMove(Session& session);
-// The forced replacement of a pinch hitter for the dialog side; its message, or "".
-std::string ForcedReplacement(Session& session);
+// The forced replacement of a pinch hitter for the dialog side.
+ForcedReplacement ReplaceForced(Session& session);
 
 }  // namespace velmoro::book

@@ -3,30 +3,24 @@
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
+#include "base/paired.h"
+#include "base/seed_mix.h"
 #include "engine/turns.h"
 #include "manager/book.h"
+#include "manager/play_to_end.h"
 
 namespace velmoro::look_ahead {
 
 namespace {
 
-// The play-outs' session: silent, and making the forced replacement the engine asks for
-// by the book.
-class PlayOutDisplay : public Display {
-  public:
-    explicit PlayOutDisplay(Session& session) : session_(session) {}
-    void ForcedSubstitution() override { book::ForcedReplacement(session_); }
-
-  private:
-    Session& session_;
-};
-
+// The play-outs' session: silent, both sides by the book, the forced replacement made
+// as the engine asks for it.
 struct PlayOutSession {
     Session session;
-    PlayOutDisplay display{session};
+    ManagedSides book{true, true, ManagerKind::Book};
+    ManagerDisplay display{session, book};
     PlayOutSession() {
         session.silent = true;
         session.gameLogPath.clear();
@@ -34,36 +28,28 @@ struct PlayOutSession {
     }
 };
 
-Session& Scratch() {
+PlayOutSession& Scratch() {
     thread_local PlayOutSession scratch;
-    return scratch.session;
+    return scratch;
 }
-
 // The play-outs' seeds come from the game's random source without drawing from it, so
 // the real game's own sequence is the same whatever the manager looks at.
 std::uint32_t PlayOutSeed(std::uint32_t state, int playout) {
-    std::uint64_t z =
-        (static_cast<std::uint64_t>(state) << 16) + static_cast<std::uint64_t>(playout);
-    z += 0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return static_cast<std::uint32_t>(z ^ (z >> 31));
+    return static_cast<std::uint32_t>(SplitMix64((static_cast<std::uint64_t>(state) << 16) +
+                                                 static_cast<std::uint64_t>(playout)));
 }
 
 }  // namespace
 
 double PlayOut(const GameState& game, std::uint32_t seed, Side side, int offense, int defense) {
-    Session& scratch = Scratch();
-    CopyGameState(game, scratch.game);
-    scratch.random.Seed(seed);
-    GameState& copy = scratch.game;
-    PlayTurn(scratch, offense, defense);
-    while (!IsGameOver(copy) && copy.inning <= kLastInning) {
-        MakeBetweenTurnMoves(scratch, copy.FieldingSide(), ManagerKind::Book);
-        MakeBetweenTurnMoves(scratch, copy.battingSide, ManagerKind::Book);
-        const TurnDecision next = DecideTurn(scratch, true, true, ManagerKind::Book);
-        PlayTurn(scratch, next.offense, next.defense);
-    }
+    PlayOutSession& scratch = Scratch();
+    CopyGameState(game, scratch.session.game);
+    scratch.session.random.Seed(seed);
+    const GameState& copy = scratch.session.game;
+    PlayTurn(scratch.session, offense, defense);
+    PlayHooks horizon;
+    horizon.inningLimit = kLastInning;
+    PlayToEnd(scratch.session, scratch.book, horizon);
     const int lead = copy.SideOf(side).teamRuns - copy.SideOf(OtherSide(side)).teamRuns;
     return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
 }
@@ -74,19 +60,6 @@ std::vector<double> PlayOuts(const Session& session, Side side, int offense, int
         wins[k] =
             PlayOut(session.game, PlayOutSeed(session.random.State(), k), side, offense, defense);
     return wins;
-}
-
-Comparison Compare(const std::vector<double>& choice, const std::vector<double>& normal) {
-    const double n = static_cast<double>(choice.size());
-    double sum = 0, squares = 0;
-    for (std::size_t k = 0; k < choice.size(); ++k) {
-        const double difference = choice[k] - normal[k];
-        sum += difference;
-        squares += difference * difference;
-    }
-    const double mean = sum / n;
-    const double variance = n > 1 ? (squares - n * mean * mean) / (n - 1) : 0;
-    return {mean, std::sqrt(std::max(variance, 0.0) / n)};
 }
 
 namespace {
@@ -101,14 +74,14 @@ TurnDecision Best(Session& session, Side side, const TurnDecision& normal,
     const std::vector<double> normalWins = PlayOuts(session, side, normal.offense, normal.defense);
     double bestGain = 0;
     for (const TurnDecision& choice : choices) {
-        const Comparison c =
-            Compare(PlayOuts(session, side, choice.offense, choice.defense), normalWins);
-        if (c.gain > kMargin * c.standardError && c.gain > bestGain) {
+        const PairedDifference c = PairedMeanDifference(
+            PlayOuts(session, side, choice.offense, choice.defense), normalWins);
+        if (c.mean > kMargin * c.standardError && c.mean > bestGain) {
             best = choice;
-            bestGain = c.gain;
+            bestGain = c.mean;
             best.reason =
                 choice.reason + fmt::format(" (looked ahead: {:+.1f}% to win, +/- {:.1f})",
-                                            100 * c.gain, 200 * c.standardError);
+                                            100 * c.mean, 200 * c.standardError);
         }
     }
     return best;

@@ -14,21 +14,13 @@ namespace velmoro::look_ahead {
 inline constexpr int kPlayouts = 32;
 // A choice beats Normal Play only by more than this many standard errors.
 inline constexpr double kMargin = 2.0;
-// A play-out still tied this late counts as half a win.
+// A play-out still tied this late counts as half a win: a horizon of the look-ahead,
+// far short of a game's own inning limit.
 inline constexpr int kLastInning = 30;
-
-// How one choice fared against Normal Play for the side that makes it.
-struct Comparison {
-    double gain = 0;  // mean of (wins with the choice - wins with Normal Play)
-    double standardError = 0;
-};
 
 // The deciding side's result (1, 0 or 0.5) in each of kPlayouts play-outs of these
 // choices, on seeds taken from the game's random state without drawing from it.
 std::vector<double> PlayOuts(const Session& session, Side side, int offense, int defense);
-
-// A choice's play-outs against Normal Play's on the same seeds.
-Comparison Compare(const std::vector<double>& choice, const std::vector<double>& normal);
 
 // The turn's choices for the managed sides.
 TurnDecision Decide(Session& session, bool managesVisitors, bool managesHome);

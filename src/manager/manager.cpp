@@ -43,7 +43,7 @@ TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome
     return decision;
 }
 
-std::string MakeBetweenTurnMoves(Session& session, Side side, ManagerKind /*kind*/) {
+std::string MakeBetweenTurnMoves(Session& session, Side side) {
     GameState& game = session.game;
     if (IsGameOver(game)) return "";
     // As the play screen does before it opens a team window.
@@ -52,9 +52,9 @@ std::string MakeBetweenTurnMoves(Session& session, Side side, ManagerKind /*kind
                                     : book::PitchingChangeMove(session);
 }
 
-std::string ReplaceForcedPinchHitter(Session& session, Side side) {
+ForcedReplacement ReplaceForcedPinchHitter(Session& session, Side side) {
     session.game.dialogSide = side;
-    return book::ForcedReplacement(session);
+    return book::ReplaceForced(session);
 }
 
 }  // namespace velmoro

@@ -25,11 +25,18 @@ struct TurnDecision {
 TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome, ManagerKind kind);
 
 // Between turns, for a managed side: pitching change and pinch hitter through the same
-// rules and bookkeeping as the management windows. Returns what was done and why, or "".
-std::string MakeBetweenTurnMoves(Session& session, Side side, ManagerKind kind);
+// rules and bookkeeping as the management windows, the same for either kind of manager
+// (the look-ahead weighs only the turn's plays). Returns what was done and why, or "".
+std::string MakeBetweenTurnMoves(Session& session, Side side);
+
+// A forced replacement: what was done ("" when none was due), or why none could be made.
+struct ForcedReplacement {
+    bool failed = false;
+    std::string text;
+};
 
 // Where the engine requires a replacement (a pinch hitter who cannot field the position
-// he took over), the computer makes it for `side`; returns its message, or "".
-std::string ReplaceForcedPinchHitter(Session& session, Side side);
+// he took over), the computer makes it for `side`.
+ForcedReplacement ReplaceForcedPinchHitter(Session& session, Side side);
 
 }  // namespace velmoro

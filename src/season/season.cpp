@@ -4,20 +4,18 @@
 #include <cstdlib>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <unordered_map>
 
+#include "base/parallel.h"
+#include "base/seed_mix.h"
 #include "engine/session.h"
 #include "engine/turns.h"
+#include "manager/play_to_end.h"
 #include "setup/default_setup.h"
 
 namespace velmoro {
 
 namespace {
-
-// No game between two teams that can score comes near this; a pair that cannot would
-// otherwise play for ever. Such a game stops tied and counts for neither team.
-constexpr int kInningLimit = 1000;
 
 // Where each team's players sit in the flat list of player seasons, and their names.
 struct PlayerIndex {
@@ -131,8 +129,8 @@ class Worker {
             return false;
         OpenPlayScreen(session_);
         session_.random.Seed(seed);
-        while (!IsGameOver(game) && game.inning <= kInningLimit)
-            PlayTurn(session_, 0, 0);
+        // A game abandoned still tied (two teams that cannot score) counts for neither.
+        PlayToEnd(session_, ManagedSides{});
         result = {true, game.visitor.teamRuns, game.home.teamRuns};
         Collect(scheduled.visitor, game.visitor);
         Collect(scheduled.home, game.home);
@@ -241,13 +239,7 @@ void ScheduleSeason(Season& season, int gamesPerTeam) {
 }
 
 std::uint32_t GameSeed(std::uint32_t seasonSeed, int gameIndex) {
-    // splitmix64 over the pair, so that neighbouring games draw unrelated sequences.
-    std::uint64_t z =
-        (static_cast<std::uint64_t>(seasonSeed) << 32 | static_cast<std::uint32_t>(gameIndex)) +
-        0x9E3779B97F4A7C15ull;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return static_cast<std::uint32_t>(z ^ (z >> 31));
+    return ItemSeed(seasonSeed, static_cast<std::uint32_t>(gameIndex));
 }
 
 bool PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonResults& results,
@@ -256,38 +248,28 @@ bool PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonRes
     const std::vector<std::pair<int, int>> numbers = GameNumbers(season);
     const int total = static_cast<int>(season.schedule.size());
     results.games.assign(season.schedule.size(), GameResult{});
-    int jobs =
-        options.jobs > 0 ? options.jobs : static_cast<int>(std::thread::hardware_concurrency());
-    jobs = std::clamp(jobs, 1, std::max(1, total));
-
+    const int jobs = WorkerCount(options.jobs, total);
     std::vector<std::unique_ptr<Worker>> workers;
     for (int w = 0; w < jobs; ++w)
         workers.push_back(std::make_unique<Worker>(season, index));
-    std::atomic<int> next{0};
-    std::atomic<bool> failed{false};
     std::mutex lock;
     std::string firstError;
-    auto work = [&](Worker& worker) {
-        for (int i = next++; i < total; i = next++) {
-            if (failed || (options.cancel && *options.cancel)) return;
-            GameResult result;
-            std::string message;
-            if (!worker.Play(i, GameSeed(options.seed, i), numbers[i], result, message)) {
-                const std::lock_guard<std::mutex> guard(lock);
-                if (!failed.exchange(true)) firstError = message;
-                return;
-            }
-            const std::lock_guard<std::mutex> guard(lock);
-            results.games[static_cast<std::size_t>(i)] = result;
-            if (options.onGame) options.onGame(i, result);
+    const bool finished = RunParallel(total, jobs, [&](int w, long item) {
+        if (options.cancel && *options.cancel) return false;
+        const int i = static_cast<int>(item);
+        GameResult result;
+        std::string message;
+        const bool played =
+            workers[w]->Play(i, GameSeed(options.seed, i), numbers[i], result, message);
+        const std::lock_guard<std::mutex> guard(lock);
+        if (!played) {
+            if (firstError.empty()) firstError = message.empty() ? "a game failed" : message;
+            return false;
         }
-    };
-    std::vector<std::thread> threads;
-    for (int w = 1; w < jobs; ++w)
-        threads.emplace_back(work, std::ref(*workers[w]));
-    work(*workers[0]);
-    for (std::thread& thread : threads)
-        thread.join();
+        results.games[static_cast<std::size_t>(i)] = result;
+        if (options.onGame) options.onGame(i, result);
+        return true;
+    });
 
     // Sums do not depend on which worker played which game.
     results.players.assign(static_cast<std::size_t>(index.Size()), PlayerSeason{});
@@ -302,8 +284,8 @@ bool PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonRes
             sum.pitching += part.pitching;
         }
     }
-    if (failed && error) *error = firstError;
-    return !failed;
+    if (!firstError.empty() && error) *error = firstError;
+    return finished || firstError.empty();
 }
 
 }  // namespace velmoro

@@ -19,8 +19,6 @@ inline constexpr const char* kNoReplacementsMessage =
     "This player or position cannot be substituted for because there are no replacements "
     "left at that position.";
 inline constexpr const char* kReplacementErrorMessage = "Player replacement error";
-inline constexpr const char* kPinchHitterMustLeaveMessage =
-    "Pinch Hitter must be replaced by position player";
 
 // PositionFlags bit a player must carry to take a FieldPosition: 0 for the pinch
 // hitter (0) and for numbers outside 0..10, 0x80 for the designated hitter.

@@ -203,19 +203,19 @@ void PlayScreen::ShowMessage(const std::string& text, const std::string& caption
 
 void PlayScreen::ForcedSubstitution() {
     Session& session = context_.session;
-    const Side side = session.game.battingSide;
-    session.game.dialogSide = side;
-    if (!ComputerPlays(side)) {
+    ManagerNotes notes;
+    if (!Sides(true).ReplaceForced(session, &notes)) {
+        ShowMessage(kPinchHitterMustLeaveMessage, kCaption);
         ShowHeldMessages();
         RunSubstitutionDialog(context_, this, true);
         return;
     }
-    // The engine's demand and the computer's answer go to the reason line.
+    // The computer answers without the demand; its replacement goes to the reason line.
     for (const auto& message : heldMessages_)
         turnNotes_ << Text(message.first);
     heldMessages_.clear();
-    const std::string replacement = ReplaceForcedPinchHitter(session, side);
-    if (!replacement.empty()) turnNotes_ << Text(replacement);
+    for (const ManagerNote& note : notes)
+        turnNotes_ << Text(note.text);
     ShowLineup();
 }
 

@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include "engine/display.h"
+#include "manager/managed_sides.h"
 
 class QCheckBox;
 class QComboBox;
@@ -115,6 +116,8 @@ class PlayScreen : public QDialog, public Display {
     // The computer manager (play_screen_manager.cpp).
     bool Managed(Side side) const;
     bool ComputerPlays(Side side) const { return simulating_ || Managed(side); }
+    // The sides the computer decides for (`ComputerPlays` when `whileSimulating`).
+    ManagedSides Sides(bool whileSimulating) const;
     void PlayOneTurn();
     void PrepareTurn();
     void ManagersChanged(Side side, bool managed);

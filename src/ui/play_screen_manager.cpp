@@ -10,7 +10,7 @@
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
-#include "manager/manager.h"
+#include "manager/managed_sides.h"
 #include "ui/play_screen.h"
 #include "ui/ui_context.h"
 
@@ -46,25 +46,27 @@ void PlayScreen::ShowHeldMessages() {
         context_.prompter.Inform(text, caption);
 }
 
+ManagedSides PlayScreen::Sides(bool whileSimulating) const {
+    const auto plays = [&](Side side) {
+        return whileSimulating ? ComputerPlays(side) : Managed(side);
+    };
+    return {plays(Side::Visitors), plays(Side::Home), kWindowManager};
+}
+
 // Between turns: the managed sides' pitching changes and pinch hitters, then their
 // choices for the coming turn, shown in the lists with the reason beside them.
 void PlayScreen::PrepareTurn() {
     Session& session = context_.session;
     GameState& game = session.game;
     QStringList lines = turnNotes_;
-    if (!IsGameOver(game) && (Managed(Side::Visitors) || Managed(Side::Home))) {
-        bool moved = false;
-        for (Side side : kBothSides) {
-            if (!Managed(side)) continue;
-            const std::string move = MakeBetweenTurnMoves(session, side, kWindowManager);
-            if (move.empty()) continue;
-            lines << QString::fromStdString(move);
-            moved = true;
-        }
-        if (moved) RefreshPlayScreen();
+    const ManagedSides managed = Sides(false);
+    if (!IsGameOver(game) && managed.Any()) {
+        ManagerNotes notes;
+        const TurnDecision decision = managed.BeforeTurn(session, &notes);
+        if (!notes.empty()) RefreshPlayScreen();
+        for (const ManagerNote& note : notes)
+            lines << QString::fromStdString(note.text);
         const Side batting = game.battingSide;
-        const TurnDecision decision =
-            DecideTurn(session, Managed(Side::Visitors), Managed(Side::Home), kWindowManager);
         if (Managed(batting)) offense_->setCurrentIndex(decision.offense);
         if (Managed(OtherSide(batting))) defense_->setCurrentIndex(decision.defense);
         lines << (decision.reason.empty() ? QStringLiteral("Normal Play")

@@ -49,6 +49,7 @@ class RecordingDisplay : public Display {
     }
     void ForcedSubstitution() override {
         calls.push_back("ForcedSubstitution");
+        Display::ForcedSubstitution();  // the demand, as a display that answers none shows it
         if (onForcedSubstitution) onForcedSubstitution();
     }
     void RequestGameOver() override { calls.push_back("GameOver"); }

@@ -269,8 +269,8 @@ TEST(MessageText, ShownValueKeepsOnlyWholeCharacters) {
     EXPECT_EQ(ShownValue("ab\xc2\xa9", 3), "ab...");
 }
 
-// A pinch hitter who cannot field leaves once his turn is over: the substitution window
-// opens for his side after his row is shown.
+// A pinch hitter who cannot field leaves once his turn is over: after his row is shown
+// his side's display is asked for the replacement, and shows the demand unless it answers.
 TEST_F(Engine, PinchHitterWhoCannotFieldIsReplacedAfterTheTurn) {
     game.battingSide = Side::Home;
     game.batterIndex = 3;
@@ -281,9 +281,9 @@ TEST_F(Engine, PinchHitterWhoCannotFieldIsReplacedAfterTheTurn) {
     PlayTurn(session, 0, 0);
     const auto row = std::find(screen.calls.begin(), screen.calls.end(), "ShowLineupRow 3");
     ASSERT_LT(row + 2, screen.calls.end());
-    EXPECT_EQ(*(row + 1),
+    EXPECT_EQ(*(row + 1), "ForcedSubstitution");
+    EXPECT_EQ(*(row + 2),
               "Message Velmoro Baseball: Pinch Hitter must be replaced by position player");
-    EXPECT_EQ(*(row + 2), "ForcedSubstitution");
     EXPECT_EQ(sideInDialog, Side::Home);
     EXPECT_EQ(game.pinchHitterMustLeave, 0);
 }

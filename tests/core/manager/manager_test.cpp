@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "engine/invariants.h"
+#include "engine/strategies.h"
 #include "engine/turns.h"
-#include "manager/manager.h"
+#include "manager/managed_sides.h"
 #include "setup/default_setup.h"
 #include "setup/manage_pitching.h"
 #include "support/test_league.h"
@@ -54,22 +55,6 @@ struct ManagedGame {
         session.game.batterIndex = slot;
         session.game.Batting().nextBatter = slot;
     }
-};
-
-// Refusals counted; the managed sides' forced replacements made.
-class ManagedDisplay : public Display {
-  public:
-    explicit ManagedDisplay(Session& session) : session_(session) {}
-    void ShowMessage(const std::string& text, const std::string&) override {
-        if (text.rfind("You can't", 0) == 0) ++refusals;
-    }
-    void ForcedSubstitution() override {
-        ReplaceForcedPinchHitter(session_, session_.game.dialogSide);
-    }
-    int refusals = 0;
-
-  private:
-    Session& session_;
 };
 
 struct Situation {
@@ -142,21 +127,22 @@ TEST(BookManager, ChoicesOfTheTurn) {
 
 // Plays one managed game to its end; the choices used are counted in `used`.
 int PlayManaged(ManagedGame& managed, std::uint32_t seed, ManagerKind kind, int used[4][3]) {
-    ManagedDisplay display(managed.session);
-    managed.session.SetDisplay(&display);
+    const ManagedSides both{true, true, kind};
+    ManagerDisplay managerDisplay(managed.session, both);
+    managed.session.SetDisplay(&managerDisplay);
     managed.session.gameLogPath.clear();
     managed.session.random.Seed(seed);
     GameState& game = managed.game();
+    int refusals = 0;
     while (!IsGameOver(game) && game.inning < 40) {
-        for (Side side : kBothSides)
-            MakeBetweenTurnMoves(managed.session, side, kind);
-        const TurnDecision turn = DecideTurn(managed.session, true, true, kind);
+        const TurnDecision turn = both.BeforeTurn(managed.session, nullptr);
         ++used[turn.offense][turn.defense];
+        if (TurnRefusal(game, turn.offense, turn.defense)) ++refusals;
         PlayTurn(managed.session, turn.offense, turn.defense);
         EXPECT_EQ(GameStateProblem(game), "");
     }
     managed.session.SetDisplay(nullptr);
-    return display.refusals;
+    return refusals;
 }
 
 TEST(BookManager, ManagedGamesMeetNoRefusal) {
@@ -211,8 +197,7 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
         for (auto& player : g->visitors.players)
             player->atBats = 300;
     }
-    const std::string changed =
-        MakeBetweenTurnMoves(manager.session, Side::Home, ManagerKind::Book);
+    const std::string changed = MakeBetweenTurnMoves(manager.session, Side::Home);
     EXPECT_EQ(changed.rfind("Pitching change: Reliever for Ace, 12.0 innings", 0), 0) << changed;
     windows.game().dialogSide = Side::Home;
     ASSERT_EQ(
@@ -220,7 +205,7 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
         SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
 
-    EXPECT_EQ(MakeBetweenTurnMoves(manager.session, Side::Visitors, ManagerKind::Book),
+    EXPECT_EQ(MakeBetweenTurnMoves(manager.session, Side::Visitors),
               "Pinch hitter: Slugger (.400) bats for Ace, inning 7, tied");
     windows.game().dialogSide = Side::Visitors;
     ASSERT_EQ(ApplySubstitution(windows.session, PinchHitter, "Slugger"),
@@ -228,13 +213,13 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
 
     // After his turn the pinch hitter, no pitcher, must make way: the staff's best arm.
-    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors),
+    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors).text,
               "Reliever replaces the pinch hitter at Pitcher");
     const SubstituteCandidates arms = SubstitutionCandidates(windows.session, PitcherPosition);
     ASSERT_EQ(ApplySubstitution(windows.session, PitcherPosition, arms.names.front()),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
-    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors), "");
+    EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors).text, "");
 }
 
 }  // namespace

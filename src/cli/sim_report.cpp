@@ -1,0 +1,15 @@
+// How velmoro-sim tells the user what went wrong.
+#include <cstdio>
+#include <string>
+
+#include "db/captions.h"
+#include "sim.h"
+
+namespace velmoro {
+
+void ShowSimMessage(const std::string& text) {
+    const std::string line = std::string(kCaption) + ": " + text + "\n";
+    std::fwrite(line.data(), 1, line.size(), stderr);
+}
+
+}  // namespace velmoro

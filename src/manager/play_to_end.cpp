@@ -1,0 +1,38 @@
+#include "manager/play_to_end.h"
+
+#include "engine/session.h"
+#include "engine/strategies.h"
+#include "engine/turns.h"
+
+namespace velmoro {
+
+PlayedGame PlayToEnd(Session& session, const ManagedSides& managed, const PlayHooks& hooks,
+                     ManagerNotes* notes) {
+    const GameState& game = session.game;
+    const bool anyManaged = managed.Any();
+    PlayedGame played;
+    for (; !IsGameOver(game); ++played.turns) {
+        if (game.inning > hooks.inningLimit) {
+            played.end = GameEnd::Abandoned;
+            break;
+        }
+        TurnDecision choice;
+        if (anyManaged) {
+            choice = managed.BeforeTurn(session, notes);
+            if (notes && !choice.reason.empty())
+                notes->push_back({DecidingSide(game, choice), choice.reason});
+        } else if (hooks.choose) {
+            choice = hooks.choose(played.turns);
+        }
+        if (TurnRefusal(game, choice.offense, choice.defense)) ++played.refusals;
+        PlayTurn(session, choice.offense, choice.defense);
+        if (hooks.afterTurn && !hooks.afterTurn(played.turns)) {
+            played.end = GameEnd::Stopped;
+            ++played.turns;
+            break;
+        }
+    }
+    return played;
+}
+
+}  // namespace velmoro
