@@ -1,11 +1,14 @@
 // The computer manager on the play screen: a ticked side's choice, Sim to End to the
-// game-over window, a replay that keeps the managers, Quit in the middle of a run.
+// game-over window (the same game as velmoro-sim's), a replay that keeps the managers,
+// Quit in the middle of a run.
 #include <QtTest>
 #include <QtWidgets>
 
+#include "db/team_files.h"
 #include "engine/turns.h"
 #include "manager/manager.h"
 #include "setup/manage_substitution.h"
+#include "support/program_runner.h"
 #include "support/ui_harness.h"
 #include "ui/game_over_window.h"
 #include "ui/play_screen.h"
@@ -84,6 +87,36 @@ class PlayScreenManagerTest : public QObject {
         poll.start(5);
         RunPlayScreen(harness_->context, nullptr);
         QVERIFY(ok && stage == 3);
+    }
+
+    // Sim to End with both sides ticked plays, seed for seed, velmoro-sim's game with the
+    // computer managing both sides: the same moves in the same order, the same log.
+    void simToEndPlaysVelmoroSimsGame() {
+        const char* kVisitors = "2025 Harbor Hawks";
+        const char* kHome = "2025 Summit Peaks";
+        testing::UiHarness demo(11);
+        std::string error;
+        QVERIFY(LoadLegendDatabase(demo.session.teams, VELMORO_DATA_DIR, &error));
+        QVERIFY(DefaultSetup(demo.session, *LookupTeam(demo.session.teams.legendTeams, kVisitors),
+                             *LookupTeam(demo.session.teams.legendTeams, kHome), false, &error));
+        demo.session.gameLogPath = dir_.filePath("DemoLog").toStdString();
+        std::string playLog;
+        testing::ModalWatcher<GameOverWindow> over([&](GameOverWindow* window) {
+            playLog = demo.session.game.playLog;
+            window->CancelButton()->click();
+        });
+        PlayScreen screen(demo.context);
+        screen.ManagesVisitorsBox()->click();
+        screen.ManagesHomeBox()->click();
+        QTest::mouseClick(screen.SimButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(over.Fired(), 60000);
+        const testing::ProgramRun sim = testing::RunProgram(
+            testing::BuildProgram("velmoro-sim"),
+            {"--dir", VELMORO_DATA_DIR, "--visitors", kVisitors, "--home", kHome, "--seed", "11",
+             "--manager", "both", "--manager-kind", "lookahead"},
+            dir_.path().toStdString());
+        QCOMPARE(sim.exitCode, 0);
+        QCOMPARE(QString::fromStdString(sim.out), QString::fromStdString(playLog));
     }
 
     // Quit between two turns of a run ends it: no turn is played after the reset.
