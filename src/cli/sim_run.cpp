@@ -189,6 +189,31 @@ int PlayGames(Session& session, SimDisplay& display, const ManagedSides& managed
     return kSimOk;
 }
 
+// Two teams of the databases: the games, or the comparison of managers.
+int PlayNewGames(Session& session, SimDisplay& display, const ManagedSides& managed,
+                 const SimOptions& options, const std::vector<ScriptTurn>& script) {
+    if (!LoadDatabases(session, /*withCustomTeams=*/true)) return kSimFailed;
+    TeamRecord* visitors = ResolveTeam(session.teams, options.visitors);
+    TeamRecord* home = ResolveTeam(session.teams, options.home);
+    for (const auto& [team, name] :
+         {std::pair{visitors, &options.visitors}, {home, &options.home}}) {
+        if (!team) {
+            Report("no team \"" + ShownValue(*name) + "\" to play (custom teams: custom:NAME)");
+            return kSimUsage;
+        }
+    }
+    if (options.comparePairs > 0)
+        return RunCompareManagers(
+            options, *visitors, *home,
+            options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+    std::string error;
+    if (!DefaultSetup(session, *visitors, *home, options.designatedHitter, &error)) {
+        ShowSimMessage(error);
+        return kSimFailed;
+    }
+    return PlayGames(session, display, managed, options, script);
+}
+
 }  // namespace
 
 int RunSim(const SimOptions& options) {
@@ -228,26 +253,7 @@ int RunSim(const SimOptions& options) {
         return PlayGames(session, display, managed, options, script);
     }
 
-    if (!LoadDatabases(session, /*withCustomTeams=*/true)) return kSimFailed;
-    TeamRecord* visitors = ResolveTeam(session.teams, options.visitors);
-    TeamRecord* home = ResolveTeam(session.teams, options.home);
-    for (const auto& [team, name] :
-         {std::pair{visitors, &options.visitors}, {home, &options.home}}) {
-        if (!team) {
-            Report("no team \"" + ShownValue(*name) + "\" to play (custom teams: custom:NAME)");
-            return kSimUsage;
-        }
-    }
-    if (options.comparePairs > 0)
-        return RunCompareManagers(
-            options, *visitors, *home,
-            options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
-    std::string error;
-    if (!DefaultSetup(session, *visitors, *home, options.designatedHitter, &error)) {
-        ShowSimMessage(error);
-        return kSimFailed;
-    }
-    return PlayGames(session, display, managed, options, script);
+    return PlayNewGames(session, display, managed, options, script);
 }
 
 }  // namespace velmoro
