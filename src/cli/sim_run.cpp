@@ -103,6 +103,8 @@ struct SimGame {
                 if (turn >= static_cast<int>(script.size())) return TurnDecision{};
                 return TurnDecision{script[turn].offensive, script[turn].defensive, {}};
             };
+        // Later games of a run play with no hook at all.
+        if (!(first && options.saveAtTurn) && !display.notes) return hooks;
         hooks.afterTurn = [this, &code](int turn) {
             TellManagerMoves();
             code = Checkpoint(turn + 1);

@@ -11,12 +11,12 @@ PlayedGame PlayToEnd(Session& session, const ManagedSides& managed, const PlayHo
     const GameState& game = session.game;
     const bool anyManaged = managed.Any();
     PlayedGame played;
+    TurnDecision choice;  // one for the whole game: a turn allocates nothing
     for (; !IsGameOver(game); ++played.turns) {
         if (game.inning > hooks.inningLimit) {
             played.end = GameEnd::Abandoned;
             break;
         }
-        TurnDecision choice;
         if (anyManaged) {
             choice = managed.BeforeTurn(session, notes);
             if (notes && !choice.reason.empty())
@@ -24,7 +24,9 @@ PlayedGame PlayToEnd(Session& session, const ManagedSides& managed, const PlayHo
         } else if (hooks.choose) {
             choice = hooks.choose(played.turns);
         }
-        if (TurnRefusal(game, choice.offense, choice.defense)) ++played.refusals;
+        // Normal Play is never refused.
+        const bool normal = choice.offense == NormalPlay && choice.defense == NormalDefense;
+        if (!normal && TurnRefusal(game, choice.offense, choice.defense)) ++played.refusals;
         PlayTurn(session, choice.offense, choice.defense);
         if (hooks.afterTurn && !hooks.afterTurn(played.turns)) {
             played.end = GameEnd::Stopped;
