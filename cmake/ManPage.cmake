@@ -47,7 +47,8 @@ endforeach()
 string(APPEND page ".SH FILES\n"
   "The team databases LegendDB and CustomDB and the readme velmoro.txt are looked for in\n"
   "\\fB$VELMORO_DIR\\fR when it is set, otherwise in \\fI../share/velmoro\\fR beside the program.\n"
-  "When that folder is not writable, CustomDB and a changed LegendDB are written to\n"
-  "\\fI$XDG_DATA_HOME/velmoro\\fR (\\fI~/.local/share/velmoro\\fR), which is read first.\n"
+  "When the folder beside the program is not writable, CustomDB and a changed LegendDB\n"
+  "are written to \\fI$XDG_DATA_HOME/velmoro\\fR (\\fI~/.local/share/velmoro\\fR), which is\n"
+  "read first; a folder named by \\fB$VELMORO_DIR\\fR or \\fB--dir\\fR is used as it is.\n"
   "The box score of the last game is written to \\fIGameLog\\fR in the working directory.\n")
 file(WRITE ${OUTPUT} "${page}")

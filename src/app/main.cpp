@@ -1,7 +1,6 @@
 // The desktop program: the main menu over one session.
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStandardPaths>
 
 #include "db/captions.h"
 #include "db/install_dir.h"
@@ -27,9 +26,9 @@ int main(int argc, char** argv) {
 
     velmoro::Session session;
     session.installDirectory = velmoro::InstallDirectory();
-    velmoro::SetUserDataDirectory(
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdU16String());
     velmoro::QtPrompter prompter;
+    if (const velmoro::Status moved = velmoro::MoveOldUserDataDirectory(); !moved)
+        prompter.Inform(moved.message(), velmoro::kErrorCaption);
     velmoro::QtFileChooser chooser;
     velmoro::UiContext context{session, prompter, chooser, parser.isSet(maintenance)};
 

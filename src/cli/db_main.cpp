@@ -3,8 +3,11 @@
 #include <cstdio>
 
 #include "db_commands.h"
+#include "program_frame.h"
 
-int main(int argc, char** argv) {
+namespace {
+
+int RunCommand(int argc, char** argv) {
     using namespace velmoro;
     CLI::App app{"Velmoro Baseball team databases"};
     app.require_subcommand(1);
@@ -64,4 +67,11 @@ int main(int argc, char** argv) {
     if (*demo) return RunDemo(demoOut);
     if (*report) return RunLineupReport(reportDb, reportCsv);
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    velmoro::StartProgram("velmoro-db");
+    return velmoro::FinishProgram("velmoro-db", RunCommand(argc, argv));
 }

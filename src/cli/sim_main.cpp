@@ -1,9 +1,11 @@
 // velmoro-sim: plays games between two teams of the installed databases.
+#include "program_frame.h"
 #include "sim.h"
 
 int main(int argc, char** argv) {
+    velmoro::StartProgram("velmoro-sim");
     velmoro::SimOptions options;
     const int parsed = velmoro::ParseSimOptions(argc, argv, options);
-    if (parsed >= 0) return parsed;
-    return velmoro::RunSim(options);
+    if (parsed >= 0) return velmoro::FinishProgram("velmoro-sim", parsed);
+    return velmoro::FinishProgram("velmoro-sim", velmoro::RunSim(options));
 }

@@ -1,5 +1,7 @@
 #include "db/install_dir.h"
 
+#include "db/captions.h"
+
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -37,11 +39,6 @@ std::filesystem::path RegistryDirectory() {
 }
 #endif
 
-std::filesystem::path& UserDataOverride() {
-    static std::filesystem::path directory;
-    return directory;
-}
-
 std::filesystem::path FromEnvironment(const char* name) {
     const char* value = std::getenv(name);
     return value && *value ? std::filesystem::path(value) : std::filesystem::path();
@@ -70,15 +67,16 @@ std::filesystem::path ProgramDirectory() {
 #endif
 }
 
-// An empty directory is never returned: joined to a file name it would point at the
-// root of the drive instead of the program's data.
-std::filesystem::path InstallDirectory() {
+namespace {
+
+// The installation as the program finds it by itself. An empty directory is never
+// returned: joined to a file name it would point at the root of the drive instead of
+// the program's data.
+std::filesystem::path FoundInstallation() {
 #ifdef _WIN32
     const std::filesystem::path registered = RegistryDirectory();
     return registered.empty() ? std::filesystem::path(".") : registered;
 #else
-    const char* fromEnvironment = std::getenv("VELMORO_DIR");
-    if (fromEnvironment && *fromEnvironment) return std::filesystem::path(fromEnvironment);
     const std::filesystem::path program = ProgramDirectory();
     if (!program.empty()) {
         const std::filesystem::path data = program.parent_path() / "share" / "velmoro";
@@ -89,21 +87,60 @@ std::filesystem::path InstallDirectory() {
 #endif
 }
 
-void SetUserDataDirectory(const std::filesystem::path& directory) {
-    UserDataOverride() = directory;
+std::filesystem::path ChosenInstallation() {
+#ifdef _WIN32
+    return {};
+#else
+    return FromEnvironment("VELMORO_DIR");
+#endif
+}
+
+// Where the per-user folders of programs go: %APPDATA%, ~/Library/Application Support,
+// or the XDG data folder (whose variable counts only when it is an absolute path).
+std::filesystem::path UserDataRoot() {
+#ifdef _WIN32
+    return FromEnvironment("APPDATA");
+#else
+    const std::filesystem::path dataHome = FromEnvironment("XDG_DATA_HOME");
+    if (dataHome.is_absolute()) return dataHome;
+    const std::filesystem::path home = FromEnvironment("HOME");
+    if (home.empty()) return home;
+#ifdef __APPLE__
+    return home / "Library" / "Application Support";
+#else
+    return home / ".local" / "share";
+#endif
+#endif
+}
+
+}  // namespace
+
+std::filesystem::path InstallDirectory() {
+    const std::filesystem::path chosen = ChosenInstallation();
+    return chosen.empty() ? FoundInstallation() : chosen;
 }
 
 std::filesystem::path UserDataDirectory() {
-    if (!UserDataOverride().empty()) return UserDataOverride();
-#ifdef _WIN32
-    const std::filesystem::path appData = FromEnvironment("APPDATA");
-    return appData.empty() ? appData : appData / "velmoro";
-#else
-    const std::filesystem::path dataHome = FromEnvironment("XDG_DATA_HOME");
-    if (!dataHome.empty()) return dataHome / "velmoro";
-    const std::filesystem::path home = FromEnvironment("HOME");
-    return home.empty() ? home : home / ".local" / "share" / "velmoro";
-#endif
+    const std::filesystem::path root = UserDataRoot();
+    return root.empty() ? root : root / "velmoro";
+}
+
+Status MoveOldUserDataDirectory() {
+    const std::filesystem::path now = UserDataDirectory();
+    if (now.empty()) return OkStatus();
+    const std::filesystem::path old = now.parent_path() / kCaption;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(old, ec) ||
+        std::filesystem::exists(std::filesystem::symlink_status(now, ec)))
+        return OkStatus();
+    std::filesystem::rename(old, now, ec);
+    // Another program started at the same time may have moved it first.
+    std::error_code ignored;
+    if (!ec ||
+        (std::filesystem::is_directory(now, ignored) && !std::filesystem::exists(old, ignored)))
+        return OkStatus();
+    return Status::Error("cannot move " + old.string() + " to " + now.string() + ": " +
+                         ec.message() + "; its files stay where they are");
 }
 
 bool IsWritableDirectory(const std::filesystem::path& directory) {
@@ -119,18 +156,22 @@ bool IsWritableDirectory(const std::filesystem::path& directory) {
 
 namespace {
 
-// An installation that is there but cannot be written. A missing one is not redirected:
-// its files fail to load or save as they always did, and the user is told.
-bool IsReadOnlyInstallation(const std::filesystem::path& directory) {
+// The found installation when it is there but cannot be written: the one folder whose
+// files go to the user's folder. A missing one is not redirected: its files fail to load
+// or save as they always did, and the user is told. A folder the user named is used as
+// it is, whatever the user's folder holds.
+bool UsesUserFolder(const std::filesystem::path& directory) {
     std::error_code ec;
-    return std::filesystem::exists(directory, ec) && !IsWritableDirectory(directory);
+    return ChosenInstallation().empty() &&
+           std::filesystem::equivalent(directory, FoundInstallation(), ec) &&
+           !IsWritableDirectory(directory);
 }
 
 }  // namespace
 
 std::filesystem::path DataFileToRead(const std::filesystem::path& installDirectory,
                                      const std::string& name) {
-    if (IsReadOnlyInstallation(installDirectory)) {
+    if (UsesUserFolder(installDirectory)) {
         const std::filesystem::path user = UserDataDirectory();
         std::error_code ec;
         if (!user.empty() && std::filesystem::is_regular_file(user / name, ec)) return user / name;
@@ -140,7 +181,7 @@ std::filesystem::path DataFileToRead(const std::filesystem::path& installDirecto
 
 std::filesystem::path DataFileToWrite(const std::filesystem::path& installDirectory,
                                       const std::string& name) {
-    if (!IsReadOnlyInstallation(installDirectory)) return installDirectory / name;
+    if (!UsesUserFolder(installDirectory)) return installDirectory / name;
     const std::filesystem::path user = UserDataDirectory();
     if (user.empty()) return installDirectory / name;
     std::error_code ec;

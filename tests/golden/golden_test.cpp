@@ -1,8 +1,7 @@
 // Recorded runs of velmoro-sim and velmoro-db: each case of tests/data/golden/cases.list
 // runs in a fresh folder holding the demo league, and what it prints and the files it
-// writes must equal the recorded <case>.out, <case>.err and <case>.<file> byte for byte
-// (a "\r" before "\n" aside, so that Windows runs compare too). VELMORO_RECORD_GOLDEN=1
-// records them again instead.
+// writes must equal the recorded <case>.out, <case>.err and <case>.<file> byte for byte,
+// on Windows as on Linux. VELMORO_RECORD_GOLDEN=1 records them again instead.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -48,16 +47,6 @@ std::vector<Case> ReadCases() {
                          std::vector<std::string>(words.begin() + 3, words.end())});
     }
     return cases;
-}
-
-std::string Normalized(std::string bytes) {
-    std::string out;
-    out.reserve(bytes.size());
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
-        out += bytes[i];
-    }
-    return out;
 }
 
 std::map<std::string, std::string> Files(const fs::path& dir) {
@@ -126,7 +115,7 @@ TEST_P(Golden, OutputAndFilesAsRecorded) {
         const auto expected = recorded.find(file);
         if (expected == recorded.end()) {
             ADD_FAILURE() << file << " is not recorded; it reads:\n" << bytes.substr(0, 2000);
-        } else if (Normalized(expected->second) != Normalized(bytes)) {
+        } else if (expected->second != bytes) {
             // The first differing line shows where the run went another way.
             std::istringstream want(expected->second), got(bytes);
             std::string a, b;

@@ -19,12 +19,10 @@ namespace velmoro::testing {
 
 namespace {
 
-// Text mode, as a reader of the program's output on its own system sees it: a Windows
-// program's C library writes each "\n" of a standard stream as "\r\n".
 std::string ReadAndRemove(const std::filesystem::path& path) {
     std::string bytes;
     {
-        std::ifstream in(path);
+        std::ifstream in(path, std::ios::binary);
         bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
     std::error_code ignored;

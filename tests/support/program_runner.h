@@ -11,8 +11,8 @@
 
 namespace velmoro::testing {
 
-// What the program wrote to its standard output and error, read as text: on Windows,
-// whose C library writes each "\n" of a standard stream as "\r\n", that reads as "\n".
+// The bytes the program wrote to its standard output and error (the same on every
+// system: the programs write their streams in binary mode on Windows too).
 struct ProgramRun {
     int exitCode = -1;  // -1 when the program could not start or did not exit by itself
     std::string out;
