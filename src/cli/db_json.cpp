@@ -331,7 +331,8 @@ class ListReader {
                 return Refuse(fmt::format("\"{}\" is given twice", ShownValue(key)));
             const bool known = std::find(keys.begin(), keys.end(), key) != keys.end() ||
                                (named && key == "nameBytes");
-            if (!known) return Refuse(fmt::format("\"{}\" is not a field of {}", ShownValue(key), what));
+            if (!known)
+                return Refuse(fmt::format("\"{}\" is not a field of {}", ShownValue(key), what));
         }
         for (const auto& key : keys) {
             if (!object.contains(key)) return Refuse(fmt::format("\"{}\" is missing", key));

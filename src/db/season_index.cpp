@@ -102,13 +102,14 @@ std::string SeasonIndexText(const std::vector<SeasonRecord>& seasons) {
                           wins = std::to_string(s.wins), losses = std::to_string(s.losses),
                           runs = std::to_string(s.runs), allowed = std::to_string(s.runsAllowed),
                           rank = std::to_string(s.rank);
-        AppendCsvRecord(out, {s.team, year, s.league, s.division, games, wins, losses, runs,
-                              allowed, rank});
+        AppendCsvRecord(
+            out, {s.team, year, s.league, s.division, games, wins, losses, runs, allowed, rank});
     }
     return out;
 }
 
-Status WriteSeasonIndex(const std::filesystem::path& path, const std::vector<SeasonRecord>& seasons) {
+Status WriteSeasonIndex(const std::filesystem::path& path,
+                        const std::vector<SeasonRecord>& seasons) {
     std::string error;
     if (ReplaceFileContents(path, SeasonIndexText(seasons), &error)) return OkStatus();
     return Status::Error(error);

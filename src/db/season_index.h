@@ -61,7 +61,8 @@ std::string SeasonIndexText(const std::vector<SeasonRecord>& seasons);
 
 // Writes the file through a temporary file renamed over it; refused, with the file and
 // the system's reason, when nothing was written.
-Status WriteSeasonIndex(const std::filesystem::path& path, const std::vector<SeasonRecord>& seasons);
+Status WriteSeasonIndex(const std::filesystem::path& path,
+                        const std::vector<SeasonRecord>& seasons);
 
 // Reads a whole index into `out` (emptied first). False, with `error` naming the file
 // and, for a damaged file, the line and column, when it is missing, not a season index

@@ -71,11 +71,10 @@ bool CheckTeamFits(const TeamRecord& team, std::size_t written, bool filter, std
     for (const auto& player : team.players) {
         if (filter && !IsQualifyingPlayer(*player)) continue;
         if (player->name.size() > kMaxNameBytes) {
-            SetError(error,
-                     fmt::format("team \"{}\": player name \"{}\" is {} bytes long; at most "
-                                 "255 fit",
-                                 ShownValue(team.name),
-                                 ShownValue(player->name, 40), player->name.size()));
+            SetError(error, fmt::format("team \"{}\": player name \"{}\" is {} bytes long; at most "
+                                        "255 fit",
+                                        ShownValue(team.name), ShownValue(player->name, 40),
+                                        player->name.size()));
             return false;
         }
     }
@@ -98,7 +97,8 @@ bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& pat
         std::error_code ec;
         const bool missing = !std::filesystem::exists(path, ec) && !ec;
         if (!(missingIsFine && missing))
-            SetError(error, fmt::format("{}: {}", ShownValue(path.string(), kShownPathBytes), reason));
+            SetError(error,
+                     fmt::format("{}: {}", ShownValue(path.string(), kShownPathBytes), reason));
         return false;
     }
     // The loader leaves the cursors on the tail it appended to.
@@ -135,8 +135,8 @@ bool KeepDamagedCopy(const std::filesystem::path& path, std::filesystem::path* k
         if (ec == std::errc::file_exists) continue;
         if (ec) {
             SetError(error, fmt::format("{} does not read whole and cannot be kept as {}: {}",
-                                        ShownValue(path.string(), kShownPathBytes), ShownValue(copy.string(), kShownPathBytes),
-                                        ec.message()));
+                                        ShownValue(path.string(), kShownPathBytes),
+                                        ShownValue(copy.string(), kShownPathBytes), ec.message()));
             return false;
         }
         if (kept) *kept = copy;
@@ -241,7 +241,8 @@ bool SaveTeamDatabase(const TeamList& list, const std::filesystem::path& path, b
 std::string KeptDamagedMessage(const std::filesystem::path& file,
                                const std::filesystem::path& kept) {
     return fmt::format("{} could not be read whole; it is kept as {}.",
-                       ShownValue(file.string(), kShownPathBytes), ShownValue(kept.string(), kShownPathBytes));
+                       ShownValue(file.string(), kShownPathBytes),
+                       ShownValue(kept.string(), kShownPathBytes));
 }
 
 }  // namespace velmoro

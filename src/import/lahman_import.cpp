@@ -292,8 +292,9 @@ class Importer {
             for (auto [column, value, label] :
                  {std::tuple{era, eraValue, "ERA"}, std::tuple{baOpp, baOppValue, "BAOpp"}}) {
                 if (junk || !std::isnan(value) || t.Field(r, column).empty()) continue;
-                Warn(t.Line(r), label,
-                     "\"" + ShownValue(t.Field(r, column), 40) + "\" is not a number; row left out");
+                Warn(
+                    t.Line(r), label,
+                    "\"" + ShownValue(t.Field(r, column), 40) + "\" is not a number; row left out");
                 junk = true;
             }
             if (junk) continue;

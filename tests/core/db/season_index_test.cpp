@@ -25,10 +25,9 @@ TEST(SeasonIndex, WrittenAndReadBackWithQuotedNames) {
     EXPECT_EQ(read, seasons);
     // A byte-order mark, CR LF line ends and blank lines are read past.
     const std::string line = "1927 Yankees,1927,AL,,155,110,44,975,599,1\r\n";
-    EXPECT_TRUE(ParseSeasonIndex("\xEF\xBB\xBF" + std::string(kSeasonIndexHeader) + "\r\n\r\n" +
-                                     line,
-                                 read)
-                    .ok());
+    EXPECT_TRUE(
+        ParseSeasonIndex("\xEF\xBB\xBF" + std::string(kSeasonIndexHeader) + "\r\n\r\n" + line, read)
+            .ok());
     EXPECT_EQ(read, std::vector<SeasonRecord>{seasons[0]});
 }
 
@@ -59,7 +58,8 @@ TEST(SeasonIndex, EveryNumberOutOfItsRangeAndARepeatedTeamAreRefusedWithLineAndC
         {header + "A,1927,AL,,154,100,54,15401,0,4\n",
          "line 2: column runs: 15401 is not in 0..15400 (100 a game)"},
         {header + "A,1927,AL,,0,0,0,0,1,4\n", "line 2: column runs_allowed: 1 is not in 0..0"},
-        {header + "A,1799,AL,,154,100,54,0,0,4\n", "line 2: column year: 1799 is not in 1800..9999"},
+        {header + "A,1799,AL,,154,100,54,0,0,4\n",
+         "line 2: column year: 1799 is not in 1800..9999"},
         {header + "A,1927,AL,,154,100,54,0,0,1000\n", "line 2: column rank: 1000 is not in 0..999"},
         {header + good + "B,1928,AL,,1,0,0,0,0,1\n" + good,
          "line 4: column team: \"1927 Yankees\" is on line 2 already"},
@@ -81,7 +81,8 @@ TEST(SeasonIndex, AFileThatCannotBeReadIsNamedWithTheReason) {
         std::filesystem::path path;
         std::string message;
     } cases[] = {
-        {dir / "none.csv", "cannot read " + (dir / "none.csv").string() + ": No such file or directory"},
+        {dir / "none.csv",
+         "cannot read " + (dir / "none.csv").string() + ": No such file or directory"},
         {dir.path(), "cannot read " + dir.path().string() + ": Is a directory"},
         {dir / "bad.csv", (dir / "bad.csv").string() + ": line 2: 2 fields instead of 10"},
         {dir / "header.csv",
