@@ -1,5 +1,6 @@
 #include "db/csv.h"
 
+#include <cerrno>
 #include <cstring>
 #include <fstream>
 
