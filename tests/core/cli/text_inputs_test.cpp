@@ -30,16 +30,16 @@ TEST(TextInputs, AByteOrderMarkAtTheStartIsReadPastByEveryReader) {
     marked("clubs/angels", "2025 Harbor Hawks" + club.substr(club.find('\n')));
     const std::pair<std::string, std::string> cases[] = {
         // the command, part of its output
-        {"velmoro-sim --season 2025 --seed 1 --quiet --dir .", "Season 2025 replayed"},
+        {"velmoro-sim --season 2025 --seed 1 --quiet", "Season 2025 replayed"},
         {"velmoro-sim --script s --visitors '2025 Harbor Hawks' --home '2024 Harbor Hawks'", ""},
-        {"velmoro-sim --load game.gam --seed 1 --dir .", ""},
+        {"velmoro-sim --load game.gam --seed 1", ""},
         {"velmoro-db import-lahman lahman -o History --quiet", " teams, "},
-        {"velmoro-db import-season clubs --dir .", "0 new teams, 1 teams replaced"},
+        {"velmoro-db import-season clubs", "0 new teams, 1 teams replaced"},
     };
     for (const auto& [command, says] : cases) {
         const std::vector<std::string> args = SplitArguments(command);
-        const ProgramRun run =
-            RunProgram(BuildProgram(args[0]), {args.begin() + 1, args.end()}, dir.path());
+        const ProgramRun run = RunProgram(BuildProgram(args[0]), {args.begin() + 1, args.end()},
+                                          dir.path(), {{"VELMORO_DIR", dir.path().string()}});
         EXPECT_TRUE(run.exitCode == 0 && run.out.find(says) != std::string::npos)
             << command << "\n"
             << run.err << run.out.substr(0, 200);
