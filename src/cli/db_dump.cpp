@@ -20,8 +20,8 @@ void Fail(const std::string& message) {
 
 int RunDump(const std::string& file) {
     std::string bytes;
-    if (!ReadFileBytes(file, bytes)) {
-        Fail(fmt::format("cannot read {}", file));
+    if (Status read = ReadFileBytes(file, bytes); !read) {
+        Fail(CannotReadMessage(file, read.message()));
         return 1;
     }
     TeamList teams;
@@ -41,8 +41,8 @@ int RunDump(const std::string& file) {
 
 int RunBuild(const std::string& jsonFile, const std::string& outFile, bool filter) {
     std::string text;
-    if (!ReadFileBytes(jsonFile, text)) {
-        Fail(fmt::format("cannot read {}", jsonFile));
+    if (Status read = ReadFileBytes(jsonFile, text); !read) {
+        Fail(CannotReadMessage(jsonFile, read.message()));
         return 1;
     }
     TeamList teams;

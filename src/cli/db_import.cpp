@@ -34,14 +34,13 @@ int RunImportSeason(const std::string& sourceDir, const std::optional<std::strin
                                        ? SystemReason(ENOENT)
                                    : folderError ? folderError.message()
                                                  : "not a folder";
-        fmt::print(stderr, "velmoro-db: cannot read {}: {}\n", sourceDir, reason);
+        fmt::print(stderr, "velmoro-db: {}\n", CannotReadMessage(sourceDir, reason));
         return 1;
     }
     TeamDatabase db;
     std::string error;
     if (!ReadTeamFile(from / kLegendFileName, db.legendTeams, &error)) {
-        fmt::print(stderr, "velmoro-db: cannot read {}: {}\n", (from / kLegendFileName).string(),
-                   error);
+        fmt::print(stderr, "velmoro-db: {}\n", CannotReadMessage(from / kLegendFileName, error));
         return 1;
     }
     SeasonImportResult result = ImportSeasonTeams(db, sourceDir);
@@ -49,7 +48,7 @@ int RunImportSeason(const std::string& sourceDir, const std::optional<std::strin
         fmt::print(stderr, "velmoro-db: {}\n", warning);
     // The season import writes to the working directory, never over the installed file.
     if (!WriteTeamList(db.legendTeams, kLegendFileName, false, &error)) {
-        fmt::print(stderr, "velmoro-db: cannot write {}: {}\n", kLegendFileName, error);
+        fmt::print(stderr, "velmoro-db: {}\n", error);
         return 1;
     }
     fmt::print("{} new teams, {} teams replaced, {} club files skipped; wrote {}\n",
@@ -70,11 +69,6 @@ void ReportPlayable(const TeamList& teams) {
                unplayable.size());
     if (!unplayable.empty()) fmt::print(": {}", fmt::join(unplayable, ", "));
     fmt::print("\n");
-}
-
-// Seasons.csv goes in the folder of the database it describes.
-std::filesystem::path SeasonIndexBeside(const std::string& databaseFile) {
-    return std::filesystem::path(databaseFile).parent_path() / kSeasonIndexFileName;
 }
 
 }  // namespace
@@ -130,9 +124,8 @@ if (!WriteTeamList(teams, options.outFile, false, &error)) {
 std::vector<SeasonRecord> standings;
 for (const LahmanSeason& season : result.seasons)
     standings.push_back(season.standing);
-const std::filesystem::path index = SeasonIndexBeside(options.outFile);
-if (!WriteSeasonIndex(index, standings, &error)) {
-    fmt::print(stderr, "velmoro-db: {}\n", error);
+if (Status written = WriteSeasonIndex(SeasonIndexPathFor(options.outFile), standings); !written) {
+    fmt::print(stderr, "velmoro-db: {}\n", written.message());
     return 1;
 }
 ReportPlayable(teams);
@@ -143,11 +136,12 @@ return 0;
 int RunDemo(const std::string& outFile) {
     std::string error;
     if (!WriteTeamList(MakeDemoLeague(), outFile, false, &error)) {
-        fmt::print(stderr, "velmoro-db: cannot write {}: {}\n", outFile, error);
+        fmt::print(stderr, "velmoro-db: {}\n", error);
         return 1;
     }
-    if (!WriteSeasonIndex(SeasonIndexBeside(outFile), MakeDemoStandings(), &error)) {
-        fmt::print(stderr, "velmoro-db: {}\n", error);
+    if (Status written = WriteSeasonIndex(SeasonIndexPathFor(outFile), MakeDemoStandings());
+        !written) {
+        fmt::print(stderr, "velmoro-db: {}\n", written.message());
         return 1;
     }
     return 0;
@@ -157,7 +151,7 @@ int RunLineupReport(const std::string& legendFile, const std::string& csvDir) {
     TeamList teams;
     std::string error;
     if (!ReadTeamFile(legendFile, teams, &error)) {
-        fmt::print(stderr, "velmoro-db: cannot read {}: {}\n", legendFile, error);
+        fmt::print(stderr, "velmoro-db: {}\n", CannotReadMessage(legendFile, error));
         return 1;
     }
     // The import names its teams and players as the database does, so its regulars

@@ -13,6 +13,7 @@
 
 #include <fmt/format.h>
 
+#include "base/text.h"
 #include "db/team_files.h"
 
 namespace velmoro {
@@ -227,15 +228,10 @@ class DocumentBuilder final : public nlohmann::json_sax<Json> {
     std::deque<Json> spare_;  // the values of keys given twice, read and dropped
 };
 
-// A value or key in a message: the first 80 bytes, control bytes made harmless.
-std::string Shown(std::string_view text) {
-    return PrintableName(text.substr(0, 80));
-}
-
-std::string ShownValue(const Json& value) {
+std::string ShownJson(const Json& value) {
     if (value.is_binary())
-        return Shown(std::string(value.get_binary().begin(), value.get_binary().end()));
-    return Shown(value.dump(-1, ' ', false, Json::error_handler_t::replace));
+        return ShownValue(std::string(value.get_binary().begin(), value.get_binary().end()));
+    return ShownValue(value.dump(-1, ' ', false, Json::error_handler_t::replace));
 }
 
 template <class Record, std::size_t N>
@@ -332,10 +328,11 @@ class ListReader {
         if (!object.is_object()) return Refuse(fmt::format("{} must be an object", what));
         for (const auto& [key, value] : object.items()) {
             if (value.is_discarded())
-                return Refuse(fmt::format("\"{}\" is given twice", Shown(key)));
+                return Refuse(fmt::format("\"{}\" is given twice", ShownValue(key)));
             const bool known = std::find(keys.begin(), keys.end(), key) != keys.end() ||
                                (named && key == "nameBytes");
-            if (!known) return Refuse(fmt::format("\"{}\" is not a field of {}", Shown(key), what));
+            if (!known)
+                return Refuse(fmt::format("\"{}\" is not a field of {}", ShownValue(key), what));
         }
         for (const auto& key : keys) {
             if (!object.contains(key)) return Refuse(fmt::format("\"{}\" is missing", key));
@@ -354,7 +351,7 @@ class ListReader {
                 return Refuse("nameBytes must be a string of two hex digits a byte");
             if (Readable(name) != readable.get<std::string>())
                 return Refuse(fmt::format("name \"{}\" does not match nameBytes",
-                                          Shown(readable.get<std::string>())));
+                                          ShownValue(readable.get<std::string>())));
         }
         if (name.size() > kMaxNameBytes)
             return Refuse(
@@ -370,7 +367,7 @@ class ListReader {
             const bool fits = value.is_number_integer() && value.get<long long>() >= 0 &&
                               value.get<long long>() <= static_cast<long long>(field.Max());
             if (!fits)
-                return Refuse(fmt::format("{} does not fit {}{} (0..{})", ShownValue(value), prefix,
+                return Refuse(fmt::format("{} does not fit {}{} (0..{})", ShownJson(value), prefix,
                                           field.key, field.Max()));
             field.Set(r, value.get<unsigned>());
         }
@@ -382,11 +379,11 @@ class ListReader {
         error_.clear();
         if (team_) {
             error_ = fmt::format("team {}", team_);
-            if (!teamName_.empty()) error_ += fmt::format(" \"{}\"", Shown(teamName_));
+            if (!teamName_.empty()) error_ += fmt::format(" \"{}\"", ShownValue(teamName_));
         }
         if (player_) {
             error_ += fmt::format(", player {}", player_);
-            if (!playerName_.empty()) error_ += fmt::format(" \"{}\"", Shown(playerName_));
+            if (!playerName_.empty()) error_ += fmt::format(" \"{}\"", ShownValue(playerName_));
         }
         error_ += (team_ ? ": " : "") + std::string(problem);
         return false;
@@ -415,7 +412,7 @@ std::string TeamListJson(const TeamList& teams) {
 bool TeamListFromJson(std::string_view text, TeamList& teams, std::string& error) {
     teams.clear();
     DocumentBuilder builder;
-    if (!Json::sax_parse(text, &builder)) {
+    if (!Json::sax_parse(WithoutByteOrderMark(text), &builder)) {
         error = builder.error;
         return false;
     }

@@ -1,11 +1,9 @@
 // The velmoro-sim script: one turn's choices "O D" per line.
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 #include <string>
 
+#include "base/text.h"
 #include "db/team_files.h"
-#include "engine/message_text.h"
 #include "sim.h"
 
 namespace velmoro {
@@ -49,6 +47,7 @@ bool ParseLine(std::string_view line, ScriptTurn& turn) {
 }  // namespace
 
 int ParseScript(std::string_view text, std::vector<ScriptTurn>& turns, std::string& error) {
+    text = WithoutByteOrderMark(text);
     std::vector<ScriptTurn> parsed;
     for (std::size_t number = 1; !text.empty(); ++number) {
         const std::size_t end = text.find('\n');
@@ -75,10 +74,8 @@ int ReadScript(const std::filesystem::path& path, std::vector<ScriptTurn>& turns
         return kSimFailed;
     }
     std::string text;
-    errno = 0;
-    if (!ReadFileBytes(path, text)) {
-        error = "cannot read the script " + shown +
-                (errno != 0 ? std::string(": ") + std::strerror(errno) : "");
+    if (Status read = ReadFileBytes(path, text); !read) {
+        error = "cannot read the script " + shown + ": " + read.message();
         return kSimFailed;
     }
     if (int code = ParseScript(text, turns, error); code != kSimOk) {

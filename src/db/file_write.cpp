@@ -19,6 +19,7 @@
 #include <unistd.h>
 #endif
 
+#include "base/text.h"
 #include "db/team_files.h"
 
 namespace velmoro {
@@ -335,7 +336,11 @@ bool WriteFileContents(const fs::path& path, std::string_view bytes, std::string
 }
 
 std::string CannotWriteMessage(const fs::path& path, const std::string& reason) {
-    return fmt::format("cannot write {}: {}", PrintableName(path.string()), reason);
+    return fmt::format("cannot write {}: {}", ShownValue(path.string(), kShownPathBytes), reason);
+}
+
+std::string CannotReadMessage(const fs::path& path, const std::string& reason) {
+    return fmt::format("cannot read {}: {}", ShownValue(path.string(), kShownPathBytes), reason);
 }
 
 bool ReplaceFileContents(const fs::path& path, std::string_view bytes, std::string* error) {

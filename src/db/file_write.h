@@ -38,8 +38,11 @@ bool WriteFileContents(const std::filesystem::path& path, std::string_view bytes
 bool ReplaceFileContents(const std::filesystem::path& path, std::string_view bytes,
                          std::string* error = nullptr);
 
-// "cannot write PATH: REASON", the path shown with control bytes escaped.
+// "cannot write PATH: REASON" and "cannot read PATH: REASON", the path shown with
+// control bytes escaped: every message of a file that cannot be written or read names
+// the file and the system's reason once.
 std::string CannotWriteMessage(const std::filesystem::path& path, const std::string& reason);
+std::string CannotReadMessage(const std::filesystem::path& path, const std::string& reason);
 
 // The path a write to `path` lands on: symbolic links followed to the end (a dangling
 // link gives its target). False, with the reason, for a loop of links.

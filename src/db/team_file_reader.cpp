@@ -4,6 +4,7 @@
 
 #include <fmt/format.h>
 
+#include "base/text.h"
 #include "db/error_out.h"
 #include "db/file_write.h"
 #include "db/image_reader.h"
@@ -77,11 +78,11 @@ std::string CutOffMessage(const ImageReader& in, std::size_t teamIndex, const Te
                           std::size_t playerCount) {
     std::string where =
         fmt::format("the data ends after {} bytes, inside team {}", in.BytesSeen(), teamIndex + 1);
-    if (!team.name.empty()) where += fmt::format(" \"{}\"", PrintableName(team.name));
+    if (!team.name.empty()) where += fmt::format(" \"{}\"", ShownValue(team.name));
     if (!team.players.empty()) {
         const PlayerRecord& last = *team.players.back();
         where += fmt::format(", at player {} of {}", team.players.size(), playerCount);
-        if (!last.name.empty()) where += fmt::format(" \"{}\"", PrintableName(last.name));
+        if (!last.name.empty()) where += fmt::format(" \"{}\"", ShownValue(last.name));
     }
     return where;
 }
@@ -136,15 +137,6 @@ bool ParseImage(ImageReader& in, TeamList& out, std::string* error) {
 }
 
 }  // namespace
-
-std::string PrintableName(std::string_view name) {
-    std::string out(name);
-    for (char& c : out) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) c = '?';
-    }
-    return out;
-}
 
 bool ParseTeamList(std::string_view bytes, TeamList& out, std::string* error) {
     ImageReader in(bytes);

@@ -1,10 +1,12 @@
 #include "db/team_files.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <system_error>
 
 #include <fmt/format.h>
 
+#include "base/text.h"
 #include "db/error_out.h"
 #include "db/install_dir.h"
 
@@ -57,23 +59,22 @@ void PutPlayer(std::string& out, const PlayerRecord& p) {
 // Checks that every length and count of the team fits its byte.
 bool CheckTeamFits(const TeamRecord& team, std::size_t written, bool filter, std::string* error) {
     if (team.name.size() > kMaxNameBytes) {
-        SetError(error, fmt::format("team name \"{}...\" is {} bytes long; at most 255 fit",
-                                    PrintableName(team.name.substr(0, 40)), team.name.size()));
+        SetError(error, fmt::format("team name \"{}\" is {} bytes long; at most 255 fit",
+                                    ShownValue(team.name, 40), team.name.size()));
         return false;
     }
     if (written > kMaxTeamPlayers) {
         SetError(error, fmt::format("team \"{}\" has {} players; at most 255 fit",
-                                    PrintableName(team.name), written));
+                                    ShownValue(team.name), written));
         return false;
     }
     for (const auto& player : team.players) {
         if (filter && !IsQualifyingPlayer(*player)) continue;
         if (player->name.size() > kMaxNameBytes) {
-            SetError(error,
-                     fmt::format("team \"{}\": player name \"{}...\" is {} bytes long; at most "
-                                 "255 fit",
-                                 PrintableName(team.name),
-                                 PrintableName(player->name.substr(0, 40)), player->name.size()));
+            SetError(error, fmt::format("team \"{}\": player name \"{}\" is {} bytes long; at most "
+                                        "255 fit",
+                                        ShownValue(team.name), ShownValue(player->name, 40),
+                                        player->name.size()));
             return false;
         }
     }
@@ -96,7 +97,8 @@ bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& pat
         std::error_code ec;
         const bool missing = !std::filesystem::exists(path, ec) && !ec;
         if (!(missingIsFine && missing))
-            SetError(error, fmt::format("{}: {}", PrintableName(path.string()), reason));
+            SetError(error,
+                     fmt::format("{}: {}", ShownValue(path.string(), kShownPathBytes), reason));
         return false;
     }
     // The loader leaves the cursors on the tail it appended to.
@@ -133,8 +135,8 @@ bool KeepDamagedCopy(const std::filesystem::path& path, std::filesystem::path* k
         if (ec == std::errc::file_exists) continue;
         if (ec) {
             SetError(error, fmt::format("{} does not read whole and cannot be kept as {}: {}",
-                                        PrintableName(path.string()), PrintableName(copy.string()),
-                                        ec.message()));
+                                        ShownValue(path.string(), kShownPathBytes),
+                                        ShownValue(copy.string(), kShownPathBytes), ec.message()));
             return false;
         }
         if (kept) *kept = copy;
@@ -142,7 +144,7 @@ bool KeepDamagedCopy(const std::filesystem::path& path, std::filesystem::path* k
     }
     SetError(error, fmt::format("{} does not read whole and there are too many copies of it "
                                 "already; nothing was written",
-                                PrintableName(path.string())));
+                                ShownValue(path.string(), kShownPathBytes)));
     return false;
 }
 
@@ -157,22 +159,24 @@ bool Serialize(const TeamList& list, const std::filesystem::path& path, bool fil
 
 }  // namespace
 
-bool ReadFileBytes(const std::filesystem::path& path, std::string& out) {
+Status ReadFileBytes(const std::filesystem::path& path, std::string& out) {
+    errno = 0;
     std::FILE* file = std::fopen(path.string().c_str(), "rb");
-    if (!file) return false;
+    if (!file) return Status::Error(SystemReason(errno ? errno : EIO));
     std::string bytes;
     std::error_code ec;
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec) bytes.reserve(static_cast<std::size_t>(size));
     char buffer[1 << 16];
     std::size_t got = 0;
+    errno = 0;
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
         bytes.append(buffer, got);
-    const bool failed = std::ferror(file) != 0;
+    const int failure = std::ferror(file) ? (errno ? errno : EIO) : 0;
     std::fclose(file);
-    if (failed) return false;
+    if (failure) return Status::Error(SystemReason(failure));
     out = std::move(bytes);
-    return true;
+    return OkStatus();
 }
 
 bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory,
@@ -237,7 +241,8 @@ bool SaveTeamDatabase(const TeamList& list, const std::filesystem::path& path, b
 std::string KeptDamagedMessage(const std::filesystem::path& file,
                                const std::filesystem::path& kept) {
     return fmt::format("{} could not be read whole; it is kept as {}.",
-                       PrintableName(file.string()), PrintableName(kept.string()));
+                       ShownValue(file.string(), kShownPathBytes),
+                       ShownValue(kept.string(), kShownPathBytes));
 }
 
 }  // namespace velmoro

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/status.h"
 #include "db/file_write.h"
 #include "db/records.h"
 
@@ -70,10 +71,8 @@ bool SaveTeamDatabase(const TeamList& list, const std::filesystem::path& path, b
 std::string KeptDamagedMessage(const std::filesystem::path& file,
                                const std::filesystem::path& kept);
 
-// A name fit for a message: control bytes, which would garble a terminal, become '?'.
-std::string PrintableName(std::string_view name);
-
-// The whole contents of a file; false when it cannot be read.
-bool ReadFileBytes(const std::filesystem::path& path, std::string& out);
+// The whole contents of a file. Refused with the system's reason alone ("Is a
+// directory"): the caller names the file, with CannotReadMessage where it says no more.
+Status ReadFileBytes(const std::filesystem::path& path, std::string& out);
 
 }  // namespace velmoro

@@ -6,6 +6,7 @@
 
 #include <fmt/format.h>
 
+#include "base/text.h"
 #include "db/team_files.h"
 
 namespace velmoro {
@@ -183,8 +184,8 @@ bool ReadClubFile(const std::filesystem::path& path, TeamRecord& team,
         return false;
     };
     std::string text;
-    if (!ReadFileBytes(path, text)) return skip("missing or unreadable");
-    const std::vector<std::string> lines = SplitLines(text);
+    if (Status read = ReadFileBytes(path, text); !read) return skip(read.message());
+    const std::vector<std::string> lines = SplitLines(WithoutByteOrderMark(text));
     if (lines.empty() || IsBlank(lines[0])) return skip("empty");
     // fgets-style reading would cut a long line and read its rest as the next lines; a
     // name line this long is a file whose lines do not end with line feeds.
@@ -219,7 +220,7 @@ bool ReadClubFile(const std::filesystem::path& path, TeamRecord& team,
             warn(
                 fmt::format("{}: player \"{}\" has a pitching line but no P among the positions "
                             "\"{}\"; the pitching line is dropped",
-                            path.string(), PrintableName(p.name), PrintableName(positions)));
+                            path.string(), ShownValue(p.name), ShownValue(positions)));
             p.pitching.reset();
         }
     }

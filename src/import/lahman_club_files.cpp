@@ -69,10 +69,7 @@ bool WriteClubFiles(const TeamList& teams, const std::filesystem::path& dir, std
     std::filesystem::create_directories(dir, ec);
     for (const auto& team : teams) {
         std::filesystem::path path = dir / ClubFileName(team->name);
-        if (!ReplaceFileContents(path, ClubFileText(*team))) {
-            SetError(error, "cannot write " + path.string());
-            return false;
-        }
+        if (!ReplaceFileContents(path, ClubFileText(*team), error)) return false;
     }
     return true;
 }

@@ -2,16 +2,14 @@
 #pragma once
 
 #include <cstddef>
-#include <deque>
 #include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
 
-namespace velmoro {
+#include "db/csv.h"
 
-// No line of a real table comes near this; a longer one means a damaged file.
-inline constexpr std::size_t kMaxCsvLineBytes = 1 << 20;
+namespace velmoro {
 
 // A whole table in memory: the header names its columns; a row may have fewer fields
 // than the header (missing ones read empty) or more (the extra ones are never read).
@@ -23,11 +21,12 @@ class CsvTable {
     CsvTable(const CsvTable&) = delete;
     CsvTable& operator=(const CsvTable&) = delete;
 
-    // False, with `error` naming the file, when it cannot be read, has no header or a
-    // line longer than kMaxCsvLineBytes (the file is not read past that line).
+    // False, with `error` naming the file, when it cannot be read, has no header, a
+    // quote that is never closed or a line longer than kMaxCsvLineBytes (the file is
+    // not read past that line). A leading byte-order mark is skipped.
     bool Load(const std::filesystem::path& path, std::string* error = nullptr);
-    // False, with `error` naming the line, for text without a header or with an
-    // overlong line.
+    // False, with `error` naming the line, for text without a header, with a quote
+    // never closed or with an overlong line.
     bool Parse(std::string text, std::string* error = nullptr);
 
     // Index of a header column, -1 when the table has none of that name.
@@ -46,8 +45,7 @@ class CsvTable {
     double Number(std::size_t row, int column) const;
 
   private:
-    std::string text_;
-    std::deque<std::string> unescaped_;     // fields that held doubled quotes
+    std::string text_;                      // the file, its quotes taken out
     std::vector<std::string_view> fields_;  // header first, then row after row
     std::vector<std::size_t> rowStarts_;    // first field of each row, and one past the last
     std::vector<std::size_t> rowLines_;

@@ -10,6 +10,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "base/text.h"
 #include "db/team_files.h"
 #include "import/lahman_csv.h"
 #include "import/lahman_names.h"
@@ -152,9 +153,8 @@ class Importer {
                    const std::array<const char*, N>& names, std::array<long, N>& values) {
         for (std::size_t i = 0; i < N; ++i) {
             if (t.Count(r, columns[i], values[i])) continue;
-            std::string field(t.Field(r, columns[i]).substr(0, 40));
             Warn(t.Line(r), names[i],
-                 "\"" + PrintableName(field) + "\" is not a count; row left out");
+                 "\"" + ShownValue(t.Field(r, columns[i]), 40) + "\" is not a count; row left out");
             return false;
         }
         return true;
@@ -207,6 +207,11 @@ class Importer {
             s.standing = {{},          s.year,      s.league,    std::string(t.Field(r, division)),
                           small(v[1]), small(v[2]), small(v[3]), small(v[4]),
                           small(v[5]), small(v[0])};
+            // The index written from these rows is read back with the same rule.
+            if (const std::string problem = SeasonRecordProblem(s.standing); !problem.empty()) {
+                Warn(t.Line(r), {}, problem + "; row left out");
+                continue;
+            }
             teamIndex_.emplace(std::move(key), teams_.size());
             teams_.push_back(std::move(s));
         }
@@ -287,9 +292,9 @@ class Importer {
             for (auto [column, value, label] :
                  {std::tuple{era, eraValue, "ERA"}, std::tuple{baOpp, baOppValue, "BAOpp"}}) {
                 if (junk || !std::isnan(value) || t.Field(r, column).empty()) continue;
-                std::string field(t.Field(r, column).substr(0, 40));
-                Warn(t.Line(r), label,
-                     "\"" + PrintableName(field) + "\" is not a number; row left out");
+                Warn(
+                    t.Line(r), label,
+                    "\"" + ShownValue(t.Field(r, column), 40) + "\" is not a number; row left out");
                 junk = true;
             }
             if (junk) continue;

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "base/text.h"
 #include "engine/invariants.h"
-#include "engine/message_text.h"
 
 namespace velmoro {
 
@@ -243,7 +243,7 @@ std::string PlayLogFromFile(std::string_view rest) {
 
 bool ParseSavedGame(std::string_view bytes, SavedGameData& out, std::string* error) {
     SavedGameData game;
-    Cursor in(bytes);
+    Cursor in(WithoutByteOrderMark(bytes));
     auto fail = [&](std::string message) {
         if (error) *error = std::move(message);
         return false;

@@ -1,9 +1,6 @@
 // Reading a ".gam" file back into the game in progress.
 #include <fmt/format.h>
 
-#include <cerrno>
-#include <cstring>
-
 #include "db/error_out.h"
 #include "db/team_files.h"
 #include "engine/game_state.h"
@@ -190,9 +187,8 @@ bool ReadAndResolve(Session& session, const std::filesystem::path& path, SavedGa
         return false;
     }
     std::string bytes;
-    errno = 0;
-    if (!ReadFileBytes(path, bytes)) {
-        SetError(error, errno != 0 ? std::strerror(errno) : "the file cannot be read");
+    if (Status read = ReadFileBytes(path, bytes); !read) {
+        SetError(error, read.message());
         return false;
     }
     return ParseSavedGame(bytes, data, error) &&

@@ -148,7 +148,7 @@ TEST(TeamFiles, DamagedFilesFailWholeAndSayWhere) {
                      "A\x01"
                      "B\x01",
                      5),
-         "the data ends after 5 bytes, inside team 1 \"A?B\", at player 1 of 1"},
+         "the data ends after 5 bytes, inside team 1 \"A\\x01B\", at player 1 of 1"},
     };
     for (std::size_t seam : {std::size_t{128 * 1024}, std::size_t{256 * 1024}})
         for (std::size_t cut = seam - 300; cut <= seam + 300; cut += 37)

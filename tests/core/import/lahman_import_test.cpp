@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "import/lahman_club_files.h"
 #include "import/lahman_csv.h"
 #include "import/lahman_import.h"
 #include "import/lahman_names.h"
@@ -25,24 +26,22 @@ TEST(LahmanCsv, QuotedFieldsCommasDoubledQuotesShortRowsAndLines) {
                 "\"d\nd\",x,5x40,9,9,9\ne5,,-3\n"));
     ASSERT_EQ(t.Rows(), 5u);
     EXPECT_EQ(t.Field(0, t.Column("name")), "Smith, \"Lefty\"");
-    EXPECT_EQ(t.Int(0, t.Column("n")), 7);
     EXPECT_EQ(t.Int(1, t.Column("n")), 0);
     EXPECT_TRUE(std::isnan(t.Number(1, t.Column("n"))));
     EXPECT_EQ(t.Field(2, 0), "c3");
     EXPECT_EQ(t.Field(2, 2), "");
     // Lines count the blank one and the line break inside quotes.
-    EXPECT_EQ(t.Line(2), 5u);
-    EXPECT_EQ(t.Line(3), 6u);
-    EXPECT_EQ(t.Line(4), 8u);
+    EXPECT_EQ((std::vector<std::size_t>{t.Line(2), t.Line(3), t.Line(4)}),
+              (std::vector<std::size_t>{5, 6, 8}));
     long value = -1;
-    EXPECT_TRUE(t.Count(0, 2, value) && value == 7);
-    EXPECT_TRUE(t.Count(1, 2, value) && value == 0);
-    EXPECT_FALSE(t.Count(3, 2, value));  // "5x40"
-    EXPECT_FALSE(t.Count(4, 2, value));  // "-3"
+    EXPECT_TRUE(t.Count(0, 2, value) && value == 7 && t.Count(1, 2, value) && value == 0);
+    EXPECT_FALSE(t.Count(3, 2, value) || t.Count(4, 2, value));  // "5x40", "-3"
 
     std::string error;
     EXPECT_FALSE(t.Parse("a,b\n1,2\n" + std::string(kMaxCsvLineBytes + 1, 'x') + "\n", &error));
     EXPECT_EQ(error, "line 3 is longer than 1 MB");
+    EXPECT_FALSE(t.Parse("a\n\"1,2\n", &error));
+    EXPECT_EQ(error, "line 2: a quote is never closed");
 }
 
 TEST(LahmanNames, ClubAndPlayerNamesAreUniqueWithinASeason) {
@@ -193,13 +192,16 @@ TEST(LahmanImport, DamagedRowsAndTables) {
                                         "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n" +
                                         "p1,1901,2,AAA,NL,5x40,1,0,0,0,0,0,0,0,0,0,0\n" +
                                         "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n");
-    WriteBytes(dir / "Teams.csv", teams + "1900,NL,AAA,ATL,E,9,1,1,0,1,0,Atlanta Birds\n");
+    WriteBytes(dir / "Teams.csv", teams + "1900,NL,AAA,ATL,E,9,1,1,0,1,0,Atlanta Birds\n" +
+                                      "1902,NL,BBB,ATL,E,1,201,1,0,1,0,Long Season\n");
     TeamList list;
     LahmanImportResult result;
     ASSERT_TRUE(ImportLahman(dir.path(), {}, list, &result));
     EXPECT_EQ(result.warnings,
               (std::vector<std::string>{
                   "Teams.csv line 7: a second row for 1900 AAA; row left out",
+                  "Teams.csv line 8: column games: 201 is not in 0..200 (games a team); row left "
+                  "out",
                   "Batting.csv line 7: a second row for p1 1900 stint 1; row left out",
                   "Batting.csv line 8, column G: \"5x40\" is not a count; row left out",
                   "Batting.csv line 9, column G: 1901 Birds, player p1 has 320, past the "
@@ -207,9 +209,12 @@ TEST(LahmanImport, DamagedRowsAndTables) {
     EXPECT_EQ(list[0]->players[0]->games, 130);
     EXPECT_EQ(list[1]->players[0]->games, 255);
     EXPECT_EQ(result.seasons[0].standing.wins, 90);
+    std::string error;
+    // A file where the folder of club files should be.
+    EXPECT_FALSE(WriteClubFiles(list, dir / "Teams.csv", &error));
+    EXPECT_EQ(error.rfind("cannot write " + (dir / "Teams.csv" / "").string(), 0), 0u) << error;
 
     WriteBytes(dir / "People.csv", "playerID,nameFirst\n" + std::string(kMaxCsvLineBytes + 1, 'x'));
-    std::string error;
     EXPECT_FALSE(ImportLahman(dir.path(), {}, list, nullptr, &error));
     EXPECT_NE(error.find("People.csv: line 2 is longer than 1 MB"), std::string::npos) << error;
     WriteTables(dir.path());
@@ -218,7 +223,8 @@ TEST(LahmanImport, DamagedRowsAndTables) {
     EXPECT_NE(error.find("Pitching.csv has no column"), std::string::npos) << error;
     std::filesystem::remove(dir / "People.csv");
     EXPECT_FALSE(ImportLahman(dir.path(), {}, list, nullptr, &error));
-    EXPECT_NE(error.find("People.csv"), std::string::npos) << error;
+    EXPECT_EQ(error,
+              "cannot read " + (dir / "People.csv").string() + ": No such file or directory");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include "engine/message_text.h"
+#include "base/text.h"
 
-#include <fmt/format.h>
+#include <algorithm>
 
 namespace velmoro {
 
@@ -38,13 +38,15 @@ std::size_t CharacterLength(std::string_view text) {
 }  // namespace
 
 std::string ShownValue(std::string_view value, std::size_t limit) {
+    static constexpr char kHex[] = "0123456789abcdef";
     std::string out;
     std::size_t pos = 0;
     while (pos < value.size()) {
         const std::size_t length = CharacterLength(value.substr(pos));
         if (pos + std::max<std::size_t>(length, 1) > limit) break;
         if (length == 0) {
-            out += fmt::format("\\x{:02x}", static_cast<unsigned char>(value[pos]));
+            const auto byte = static_cast<unsigned char>(value[pos]);
+            out += {'\\', 'x', kHex[byte >> 4], kHex[byte & 0xf]};
             ++pos;
         } else {
             out.append(value.substr(pos, length));
