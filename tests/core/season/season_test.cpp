@@ -100,7 +100,7 @@ TEST(SeasonStandings, RankedByPctGamesBehindNeverBelowZero) {
                          static_cast<int>(2 * row.gamesBehind)});
     EXPECT_EQ(shown,
               (std::vector<std::vector<int>>{
-                  {1, 2, 1, 1, 1, 0}, {2, 2, 1, 1, 1, 0}, {0, 2, 4, 0, 2, 3}, {3, 1, 2, 1, 0, 2}}));
+                  {1, 2, 1, 1, 1, 0}, {0, 3, 3, 1, 2, 1}, {2, 1, 1, 1, 0, 1}, {3, 1, 2, 1, 0, 2}}));
 }
 
 TEST(SeasonRules, PitchingDecisions) {
