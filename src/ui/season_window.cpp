@@ -251,7 +251,7 @@ void RunSeasonWindow(UiContext& context, QWidget* parent) {
         return;
     }
     std::vector<SeasonRecord> index;
-    if (!LoadSeasonIndex(session.installDirectory / kSeasonIndexFileName, index, &error) ||
+    if (!LoadSeasonIndex(ReplayIndexPath(session.installDirectory), index, &error) ||
         index.empty()) {
         context.prompter.Inform("No season to replay: " + error, kErrorCaption);
         return;
