@@ -5,11 +5,14 @@
 
 #include <map>
 
+#include "db/team_files.h"
 #include "import/demo_league.h"
 #include "season/pitching_decisions.h"
 #include "season/season.h"
+#include "season/season_report.h"
 #include "season/season_stats.h"
 #include "season/standings.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
@@ -43,7 +46,7 @@ TEST(SeasonSchedule, EveryTeamItsGamesHomeAndAwaySplitPairsBalanced) {
             least = std::min(least, count), most = std::max(most, count);
         const bool even = std::equal(c.targets.begin() + 1, c.targets.end(), c.targets.begin());
         for (int t = 0; t < n; ++t) {
-            SCOPED_TRACE(testing::Message() << n << " teams, team " << t);
+            SCOPED_TRACE(::testing::Message() << n << " teams, team " << t);
             EXPECT_LE(played[t], c.targets[t]);
             EXPECT_GE(played[t], c.targets[t] - c.slack);
             EXPECT_LE(std::abs(2 * home[t] - played[t]), even ? 1 : 3);
@@ -156,6 +159,19 @@ TEST(SeasonRules, LeadersMinimums) {
                             std::to_string(leader.value).substr(0, 4));
     // Player 1's team is not in the league; a tie keeps the players' order.
     EXPECT_EQ(shown, (std::vector<std::string>{"AVG0=0.30", "HR0=2.00", "HR2=2.00", "ERA2=6.00"}));
+}
+
+// Both files or neither: a second file that cannot be written puts the first back.
+TEST(SeasonCsv, PairWrittenWholeOrNotAtAll) {
+    testing::TempDir dir;
+    const auto old = dir / "s.csv", fresh = dir / "new.csv", nowhere = dir / "no/p.csv";
+    testing::WriteBytes(old, "old\n");
+    EXPECT_FALSE(WriteCsvPair(old, "a\n", nowhere, "b\n").ok());
+    EXPECT_FALSE(WriteCsvPair(fresh, "a\n", nowhere, "b\n").ok());
+    std::string kept;
+    EXPECT_TRUE(ReadFileBytes(old, kept) && kept == "old\n");
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace
