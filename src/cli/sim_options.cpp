@@ -1,6 +1,8 @@
 #include <CLI/CLI.hpp>
 
 #include <charconv>
+#include <filesystem>
+#include <map>
 #include <utility>
 
 #include "engine/message_text.h"
@@ -47,69 +49,216 @@ std::string ShownCliError(std::string message, int argc, char** argv) {
     return ShownValue(message, 4 * kShownBytes);
 }
 
+// The command line as typed, before its values are checked.
+struct Typed {
+    std::string visitors, home, load, directory, seed, games, script, year, league, perTeam, jobs,
+        csv, manager, managerKind, pairs;
+    std::pair<std::string, std::string> saveAt;
+    bool designatedHitter = false, quiet = false, allSeasons = false;
+    std::map<std::string, bool> given;
+
+    bool Has(const std::string& name) const {
+        const auto it = given.find(name);
+        return it != given.end() && it->second;
+    }
+};
+
+// One option: a value, a flag or the two values of --save-at.
+struct OptionSpec {
+    const char* name;
+    const char* help;
+    std::string Typed::*value = nullptr;
+    bool Typed::*flag = nullptr;
+    const char* typeName = nullptr;
+};
+
+const OptionSpec kOptions[] = {
+    {"--visitors", "visiting team: \"1927 Yankees\" or custom:NAME", &Typed::visitors},
+    {"--home", "home team, named the same way", &Typed::home},
+    {"--load", "go on with a saved game (.gam)", &Typed::load},
+    {"--dir", "installation directory", &Typed::directory},
+    {"--dh", "play with a designated hitter", nullptr, &Typed::designatedHitter},
+    {"--seed", "seed of the random source", &Typed::seed},
+    {"--games", "number of games", &Typed::games},
+    {"--script", "choices \"O D\" per turn", &Typed::script},
+    {"--quiet", "no progress bar", nullptr, &Typed::quiet},
+    {"--save-at", "save after turn K to FILE and load it again", nullptr, nullptr, "K FILE"},
+    {"--season", "replay the season of YEAR", &Typed::year},
+    {"--all-seasons", "replay every season of the database", nullptr, &Typed::allSeasons},
+    {"--league", "one league of the season: AL, NL ...", &Typed::league},
+    {"--games-per-team", "games per team (default: the real number)", &Typed::perTeam},
+    {"--jobs", "worker threads (default: every core)", &Typed::jobs},
+    {"--csv", "write the standings and the player lines as CSV files", &Typed::csv},
+    {"--manager", "the computer manages visitors, home or both", &Typed::manager, nullptr, "SIDE"},
+    {"--manager-kind", "book (default) or lookahead", &Typed::managerKind, nullptr, "KIND"},
+    {"--compare-managers",
+     "N pairs of games, the home side managed in one of each, on Normal Play in the other",
+     &Typed::pairs},
+};
+
+// Each option of the first list with every option of the second.
+const std::pair<std::vector<const char*>, std::vector<const char*>> kExclusions[] = {
+    {{"--load"}, {"--visitors", "--home", "--dh", "--games"}},
+    {{"--season"}, {"--all-seasons"}},
+    {{"--compare-managers"}, {"--load", "--games", "--script", "--save-at", "--manager"}},
+    {{"--manager"}, {"--script"}},
+    {{"--season", "--all-seasons"},
+     {"--visitors", "--home", "--load", "--dh", "--games", "--script", "--save-at", "--manager",
+      "--manager-kind", "--compare-managers"}},
+};
+
+// The options on a CLI11 app; `typed` receives the values.
+void AddOptions(CLI::App& app, Typed& typed, std::map<std::string, CLI::Option*>& added) {
+    for (const OptionSpec& spec : kOptions) {
+        CLI::Option* option = nullptr;
+        if (spec.value) {
+            option = app.add_option(spec.name, typed.*spec.value, spec.help);
+        } else if (spec.flag) {
+            option = app.add_flag(spec.name, typed.*spec.flag, spec.help);
+        } else {
+            option = app.add_option(spec.name, typed.saveAt, spec.help);
+        }
+        if (spec.typeName) option->type_name(spec.typeName);
+        added[spec.name] = option;
+    }
+    for (const auto& [options, others] : kExclusions)
+        for (const char* option : options)
+            for (const char* other : others)
+                added[option]->excludes(added[other]);
+}
+
+// A number of `option` when it was given; false after a usage error.
+template <typename T>
+bool TakeNumber(const Typed& typed, const std::string& option, const std::string& text,
+                std::uint64_t low, std::uint64_t high, T& target) {
+    if (!typed.Has(option)) return true;
+    std::uint64_t number = 0;
+    if (!WholeNumber(option, text, low, high, number)) return false;
+    target = static_cast<T>(number);
+    return true;
+}
+
+// --csv names a file to write: not nothing, not a folder.
+bool CsvPathUsable(const std::string& path) {
+    std::error_code ignored;
+    if (path.empty() || std::filesystem::is_directory(path, ignored) ||
+        !std::filesystem::path(path).has_filename()) {
+        UsageError("--csv: the file to write the standings to");
+        return false;
+    }
+    return true;
+}
+
+int TakeSeason(const Typed& typed, SimOptions& options) {
+    SeasonCommand command;
+    command.allSeasons = typed.allSeasons;
+    command.league = typed.league;
+    command.quiet = typed.quiet;
+    if (!TakeNumber(typed, "--season", typed.year, 1, 9999, command.year) ||
+        !TakeNumber(typed, "--games-per-team", typed.perTeam, 1, kMostGamesPerTeam,
+                    command.gamesPerTeam) ||
+        !TakeNumber(typed, "--jobs", typed.jobs, 1, kMostJobs, command.jobs))
+        return kSimUsage;
+    if (typed.Has("--csv")) {
+        if (!CsvPathUsable(typed.csv)) return kSimUsage;
+        command.csv = typed.csv;
+    }
+    options.season = command;
+    return -1;
+}
+
+int TakeCompare(const Typed& typed, SimOptions& options) {
+    if (!TakeNumber(typed, "--compare-managers", typed.pairs, 1, kMostGames,
+                    options.comparePairs) ||
+        !TakeNumber(typed, "--jobs", typed.jobs, 1, kMostJobs, options.jobs))
+        return kSimUsage;
+    if (typed.Has("--league") || typed.Has("--games-per-team") || typed.Has("--csv")) {
+        UsageError("--league, --games-per-team and --csv go with --season or --all-seasons");
+        return kSimUsage;
+    }
+    if (!typed.Has("--visitors") || !typed.Has("--home")) {
+        UsageError("--compare-managers: --visitors and --home name the two teams");
+        return kSimUsage;
+    }
+    return -1;
+}
+
+// What to play: a season, a comparison, a saved game or two teams.
+int TakeCommand(const Typed& typed, SimOptions& options) {
+    if (typed.Has("--season") || typed.Has("--all-seasons")) return TakeSeason(typed, options);
+    if (typed.Has("--compare-managers")) return TakeCompare(typed, options);
+    if (typed.Has("--league") || typed.Has("--games-per-team") || typed.Has("--jobs") ||
+        typed.Has("--csv")) {
+        UsageError(
+            "--league, --games-per-team and --csv go with --season or --all-seasons, --jobs "
+            "with those or --compare-managers");
+        return kSimUsage;
+    }
+    if (typed.Has("--load")) {
+        if (typed.load.empty()) {
+            UsageError("--load: the saved game to go on with");
+            return kSimUsage;
+        }
+        options.load = typed.load;
+    } else if (!typed.Has("--visitors") || !typed.Has("--home")) {
+        UsageError(
+            "--visitors and --home name the two teams (or --load FILE goes on with a saved game)");
+        return kSimUsage;
+    }
+    return -1;
+}
+
+int TakeManager(const Typed& typed, SimOptions& options) {
+    if (typed.Has("--manager")) {
+        const std::string& side = typed.manager;
+        if (side != "visitors" && side != "home" && side != "both") {
+            UsageError("--manager: visitors, home or both");
+            return kSimUsage;
+        }
+        options.managesVisitors = side != "home";
+        options.managesHome = side != "visitors";
+    }
+    if (!typed.Has("--manager-kind")) return -1;
+    if (!typed.Has("--manager") && !typed.Has("--compare-managers")) {
+        UsageError("--manager-kind goes with --manager or --compare-managers");
+        return kSimUsage;
+    }
+    if (typed.managerKind != "book" && typed.managerKind != "lookahead") {
+        UsageError("--manager-kind: book or lookahead");
+        return kSimUsage;
+    }
+    options.managerKind = typed.managerKind == "book" ? ManagerKind::Book : ManagerKind::LookAhead;
+    return -1;
+}
+
+// The options every command shares.
+int TakeCommon(const Typed& typed, SimOptions& options) {
+    if (!TakeNumber(typed, "--games", typed.games, 1, kMostGames, options.games) ||
+        !TakeNumber(typed, "--seed", typed.seed, 0, UINT32_MAX, options.seed))
+        return kSimUsage;
+    if (const int managed = TakeManager(typed, options); managed >= 0) return managed;
+    if (typed.Has("--dir")) options.directory = typed.directory;
+    if (typed.Has("--script")) options.script = typed.script;
+    if (typed.Has("--save-at")) {
+        std::uint64_t turn = 0;
+        if (!WholeNumber("--save-at", typed.saveAt.first, 0, kMostTurns, turn)) return kSimUsage;
+        if (typed.saveAt.second.empty()) {
+            UsageError("--save-at: a turn and the file to save to");
+            return kSimUsage;
+        }
+        options.saveAtTurn = static_cast<int>(turn);
+        options.saveFile = typed.saveAt.second;
+    }
+    return -1;
+}
+
 }  // namespace
 
 int ParseSimOptions(int argc, char** argv, SimOptions& options) {
     CLI::App app{"Plays Velmoro Baseball games without windows.", "velmoro-sim"};
-    auto* visitorsOption = app.add_option("--visitors", options.visitors,
-                                          "visiting team: \"1927 Yankees\" or custom:NAME");
-    auto* homeOption = app.add_option("--home", options.home, "home team, named the same way");
-    std::string load;
-    auto* loadOption = app.add_option("--load", load, "go on with a saved game (.gam)");
-    std::string directory;
-    auto* dirOption = app.add_option("--dir", directory, "installation directory");
-    auto* dhOption =
-        app.add_flag("--dh", options.designatedHitter, "play with a designated hitter");
-    std::string seed;
-    auto* seedOption = app.add_option("--seed", seed, "seed of the random source");
-    std::string games;
-    auto* gamesOption = app.add_option("--games", games, "number of games");
-    std::string script;
-    auto* scriptOption = app.add_option("--script", script, "choices \"O D\" per turn");
-    app.add_flag("--quiet", options.quiet, "no progress bar");
-    std::pair<std::string, std::string> saveAt;
-    auto* saveOption =
-        app.add_option("--save-at", saveAt, "save after turn K to FILE and load it again")
-            ->type_name("K FILE");
-    for (auto* option : {visitorsOption, homeOption, dhOption, gamesOption})
-        loadOption->excludes(option);
-    std::string year;
-    auto* seasonOption = app.add_option("--season", year, "replay the season of YEAR");
-    bool allSeasons = false;
-    auto* allSeasonsOption =
-        app.add_flag("--all-seasons", allSeasons, "replay every season of the database");
-    std::string league;
-    auto* leagueOption = app.add_option("--league", league, "one league of the season: AL, NL ...");
-    std::string perTeam;
-    auto* perTeamOption =
-        app.add_option("--games-per-team", perTeam, "games per team (default: the real number)");
-    std::string jobs;
-    auto* jobsOption = app.add_option("--jobs", jobs, "worker threads (default: every core)");
-    std::string csv;
-    auto* csvOption =
-        app.add_option("--csv", csv, "write the standings and the player lines as CSV files");
-    std::string manager;
-    auto* managerOption =
-        app.add_option("--manager", manager, "the computer manages visitors, home or both")
-            ->type_name("SIDE");
-    std::string managerKind;
-    auto* managerKindOption =
-        app.add_option("--manager-kind", managerKind, "book (default) or lookahead")
-            ->type_name("KIND");
-    std::string pairs;
-    auto* compareOption = app.add_option(
-        "--compare-managers", pairs,
-        "N pairs of games, the home side managed in one of each, on Normal Play in the other");
-    seasonOption->excludes(allSeasonsOption);
-    for (auto* option : {loadOption, gamesOption, scriptOption, saveOption, managerOption})
-        compareOption->excludes(option);
-    managerOption->excludes(scriptOption);
-    for (auto* option :
-         {visitorsOption, homeOption, loadOption, dhOption, gamesOption, scriptOption, saveOption,
-          managerOption, managerKindOption, compareOption}) {
-        seasonOption->excludes(option);
-        allSeasonsOption->excludes(option);
-    }
+    Typed typed;
+    std::map<std::string, CLI::Option*> added;
+    AddOptions(app, typed, added);
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp&) {
@@ -119,97 +268,14 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
         UsageError(ShownCliError(e.what(), argc, argv));
         return kSimUsage;
     }
-    std::uint64_t number = 0;
-    if (*seasonOption || *allSeasonsOption) {
-        SeasonCommand command;
-        command.allSeasons = allSeasons;
-        command.league = league;
-        command.quiet = options.quiet;
-        if (*seasonOption) {
-            if (!WholeNumber("--season", year, 1, 9999, number)) return kSimUsage;
-            command.year = static_cast<int>(number);
-        }
-        if (*perTeamOption) {
-            if (!WholeNumber("--games-per-team", perTeam, 1, kMostGamesPerTeam, number))
-                return kSimUsage;
-            command.gamesPerTeam = static_cast<int>(number);
-        }
-        if (*jobsOption) {
-            if (!WholeNumber("--jobs", jobs, 1, kMostJobs, number)) return kSimUsage;
-            command.jobs = static_cast<int>(number);
-        }
-        if (*csvOption) command.csv = csv;
-        options.season = command;
-    } else if (*compareOption) {
-        if (!WholeNumber("--compare-managers", pairs, 1, kMostGames, number)) return kSimUsage;
-        options.comparePairs = static_cast<long>(number);
-        if (*jobsOption) {
-            if (!WholeNumber("--jobs", jobs, 1, kMostJobs, number)) return kSimUsage;
-            options.jobs = static_cast<int>(number);
-        }
-        if (*leagueOption || *perTeamOption || *csvOption) {
-            UsageError("--league, --games-per-team and --csv go with --season or --all-seasons");
-            return kSimUsage;
-        }
-        if (!*visitorsOption || !*homeOption) {
-            UsageError("--compare-managers: --visitors and --home name the two teams");
-            return kSimUsage;
-        }
-    } else if (*leagueOption || *perTeamOption || *jobsOption || *csvOption) {
-        UsageError(
-            "--league, --games-per-team and --csv go with --season or --all-seasons, --jobs "
-            "with those or --compare-managers");
-        return kSimUsage;
-    } else if (*loadOption) {
-        if (load.empty()) {
-            UsageError("--load: the saved game to go on with");
-            return kSimUsage;
-        }
-        options.load = load;
-    } else if (!*visitorsOption || !*homeOption) {
-        UsageError(
-            "--visitors and --home name the two teams (or --load FILE goes on with a saved game)");
-        return kSimUsage;
-    }
-    if (*gamesOption) {
-        if (!WholeNumber("--games", games, 1, kMostGames, number)) return kSimUsage;
-        options.games = static_cast<long>(number);
-    }
-    if (*seedOption) {
-        if (!WholeNumber("--seed", seed, 0, UINT32_MAX, number)) return kSimUsage;
-        options.seed = static_cast<std::uint32_t>(number);
-    }
-    if (*managerOption) {
-        if (manager != "visitors" && manager != "home" && manager != "both") {
-            UsageError("--manager: visitors, home or both");
-            return kSimUsage;
-        }
-        options.managesVisitors = manager != "home";
-        options.managesHome = manager != "visitors";
-    }
-    if (*managerKindOption) {
-        if (!*managerOption && !*compareOption) {
-            UsageError("--manager-kind goes with --manager or --compare-managers");
-            return kSimUsage;
-        }
-        if (managerKind != "book" && managerKind != "lookahead") {
-            UsageError("--manager-kind: book or lookahead");
-            return kSimUsage;
-        }
-        options.managerKind = managerKind == "book" ? ManagerKind::Book : ManagerKind::LookAhead;
-    }
-    if (*dirOption) options.directory = directory;
-    if (*scriptOption) options.script = script;
-    if (*saveOption) {
-        if (!WholeNumber("--save-at", saveAt.first, 0, kMostTurns, number)) return kSimUsage;
-        if (saveAt.second.empty()) {
-            UsageError("--save-at: a turn and the file to save to");
-            return kSimUsage;
-        }
-        options.saveAtTurn = static_cast<int>(number);
-        options.saveFile = saveAt.second;
-    }
-    return -1;
+    options.designatedHitter = typed.designatedHitter;
+    options.quiet = typed.quiet;
+    options.visitors = typed.visitors;
+    options.home = typed.home;
+    for (const auto& [name, option] : added)
+        typed.given[name] = option->count() > 0;
+    if (const int command = TakeCommand(typed, options); command >= 0) return command;
+    return TakeCommon(typed, options);
 }
 
 }  // namespace velmoro

@@ -2,11 +2,12 @@
 // beside the real standings.
 #include <fmt/format.h>
 
-#include <cmath>
 #include <cstdio>
-#include <ctime>
-#include <fstream>
 
+#include <fmt/ranges.h>
+
+#include "db/csv.h"
+#include "db/file_write.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
 #include "progress.h"
@@ -24,23 +25,24 @@ void Say(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
 }
 
+void Warn(const std::string& text) {
+    std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
+}
+
 struct Replay {
     Season season;
     SeasonResults results;
 };
 
-bool ReplayYear(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                const TeamList& legend, int year, Replay& replay, bool showProgress) {
-    std::vector<std::string> skipped;
-    std::string error;
-    if (!SeasonFromIndex(index, legend, year, command.league, replay.season, skipped, &error)) {
-        std::fprintf(stderr, "velmoro-sim: %s\n", error.c_str());
-        return false;
-    }
-    for (const std::string& name : skipped)
-        std::fprintf(stderr, "velmoro-sim: %d: \"%s\" cannot be fielded and sits the season out\n",
-                     year, name.c_str());
-    ScheduleSeason(replay.season, command.gamesPerTeam);
+// The year's season, each team or league it leaves out named on stderr.
+Status ReplayYear(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
+                  const TeamList& legend, int year, Replay& replay, bool showProgress) {
+    std::vector<std::string> notes;
+    const Status chosen = SeasonFromIndex(index, legend, year, command.league, command.gamesPerTeam,
+                                          replay.season, notes);
+    for (const std::string& note : notes)
+        Warn(fmt::format("{} season, left out: {}", year, note));
+    if (!chosen) return chosen;
     ProgressBar progress(fmt::format("{} season", year), replay.season.schedule.size(),
                          showProgress);
     std::size_t done = 0;
@@ -48,12 +50,119 @@ bool ReplayYear(const SeasonCommand& command, const std::vector<SeasonRecord>& i
     run.seed = command.seed;
     run.jobs = command.jobs;
     run.onGame = [&](int, const GameResult&) { progress.Update(++done); };
-    if (!PlaySeason(replay.season, run, replay.results, &error)) {
-        std::fprintf(stderr, "velmoro-sim: %d: %s\n", year, error.c_str());
-        return false;
-    }
+    if (Status played = PlaySeason(replay.season, run, replay.results); !played)
+        return Status::Error(fmt::format("{} season: {}", year, played.message()));
     progress.Finish();
-    return true;
+    return OkStatus();
+}
+
+int RunOneSeason(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
+                 const TeamList& legend) {
+    Replay replay;
+    if (Status replayed = ReplayYear(command, index, legend, command.year, replay, !command.quiet);
+        !replayed) {
+        Warn(replayed.message());
+        return kSimFailed;
+    }
+    Say(fmt::format("Season {} replayed, seed {}\n\n", command.year, command.seed));
+    for (const std::vector<int>& league : SeasonLeagues(replay.season))
+        Say(StandingsText(replay.season, replay.results, league) + "\n" +
+            LeadersText(replay.season, replay.results, league, kLeadersShown) + "\n");
+    Say(RealismText(MeasureRealism(replay.season, replay.results)));
+    if (!command.csv) return kSimOk;
+    if (Status written = WriteSeasonCsv(*command.csv, replay.season, replay.results); !written) {
+        Warn(written.message());
+        return kSimFailed;
+    }
+    return kSimOk;
+}
+
+// The figures of every season replayed, weighted by its teams and games.
+class AllSeasons {
+  public:
+    void Add(int year, const Replay& replay) {
+        const Realism realism = MeasureRealism(replay.season, replay.results);
+        const std::size_t teams = replay.season.teams.size();
+        const std::size_t games = replay.season.schedule.size();
+        Say(
+            fmt::format("{} {:>3} teams {:>5} games  correlation {:6.3f}  win difference {:5.1f}  "
+                        "runs per game {:.2f} (real {:.2f})\n",
+                        year, teams, games, realism.pctCorrelation, realism.meanWinDifference,
+                        realism.simulatedRunsPerGame, realism.realRunsPerGame));
+        AppendCsvRecord(csv_, {std::to_string(year), std::to_string(teams), std::to_string(games),
+                               fmt::format("{:.3f}", realism.pctCorrelation),
+                               fmt::format("{:.1f}", realism.meanWinDifference),
+                               fmt::format("{:.2f}", realism.simulatedRunsPerGame),
+                               fmt::format("{:.2f}", realism.realRunsPerGame)});
+        weightedCorrelation_ += realism.pctCorrelation * realism.teams;
+        winDifference_ += realism.meanWinDifference * realism.teams;
+        teamsMeasured_ += realism.teams;
+        simRuns_ += realism.simulatedRunsPerGame * 2.0 * static_cast<double>(games);
+        simGames_ += 2.0 * static_cast<double>(games);
+        double realGames = 0;
+        for (const SeasonTeam& team : replay.season.teams)
+            realGames += team.realGames;
+        realRuns_ += realism.realRunsPerGame * realGames;
+        realGames_ += realGames;
+    }
+
+    bool Any() const { return teamsMeasured_ > 0; }
+
+    std::string Summary() const {
+        return fmt::format(
+            "All seasons: {} team-seasons, correlation {:.3f} (mean over teams), mean "
+            "difference in wins {:.1f}, runs per game {:.2f} simulated, {:.2f} real\n",
+            teamsMeasured_, weightedCorrelation_ / teamsMeasured_, winDifference_ / teamsMeasured_,
+            simRuns_ / simGames_, realRuns_ / realGames_);
+    }
+
+    // One line per season: the same figures.
+    std::string Csv() const {
+        std::string out;
+        AppendCsvRecord(out, {"year", "teams", "games", "correlation", "win_difference",
+                              "runs_per_game", "real_runs_per_game"});
+        return out + csv_;
+    }
+
+  private:
+    std::string csv_;
+    double weightedCorrelation_ = 0, winDifference_ = 0;
+    long teamsMeasured_ = 0;
+    double simRuns_ = 0, realRuns_ = 0, simGames_ = 0, realGames_ = 0;
+};
+
+int RunAllSeasons(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
+                  const TeamList& legend) {
+    const std::vector<int> years = IndexYears(index);
+    ProgressBar progress("Seasons", years.size(), !command.quiet);
+    AllSeasons all;
+    std::vector<int> skipped;
+    for (std::size_t y = 0; y < years.size(); ++y) {
+        Replay replay;
+        if (Status replayed = ReplayYear(command, index, legend, years[y], replay, false);
+            replayed) {
+            all.Add(years[y], replay);
+        } else {
+            Warn(replayed.message());
+            skipped.push_back(years[y]);
+        }
+        progress.Update(y + 1);
+    }
+    if (skipped.empty()) progress.Finish();
+    if (all.Any()) Say(all.Summary());
+    int exit = kSimOk;
+    if (!skipped.empty()) {
+        Warn(fmt::format("{} season{} skipped: {}", skipped.size(), skipped.size() == 1 ? "" : "s",
+                         fmt::join(skipped, ", ")));
+        exit = kSimFailed;
+    }
+    if (!all.Any()) return kSimFailed;
+    std::string error;
+    if (command.csv && !ReplaceFileContents(*command.csv, all.Csv(), &error)) {
+        Warn(error);
+        return kSimFailed;
+    }
+    return exit;
 }
 
 }  // namespace
@@ -62,62 +171,17 @@ int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
                      const std::filesystem::path& directory) {
     std::vector<SeasonRecord> index;
     std::string error;
-    if (!LoadSeasonIndex(directory / kSeasonIndexFileName, index, &error)) {
-        std::fprintf(stderr, "velmoro-sim: %s\n", error.c_str());
+    const std::filesystem::path indexPath = ReplayIndexPath(directory);
+    if (!LoadSeasonIndex(indexPath, index, &error)) {
+        Warn(error);
         return kSimFailed;
     }
-    if (!command.allSeasons) {
-        Replay replay;
-        if (!ReplayYear(command, index, teams.legendTeams, command.year, replay, !command.quiet))
-            return kSimFailed;
-        Say(fmt::format("Season {} replayed, seed {}\n\n", command.year, command.seed));
-        for (const std::vector<int>& league : SeasonLeagues(replay.season))
-            Say(StandingsText(replay.season, replay.results, league) + "\n" +
-                LeadersText(replay.season, replay.results, league, kLeadersShown) + "\n");
-        Say(RealismText(MeasureRealism(replay.season, replay.results)));
-        if (command.csv && !WriteSeasonCsv(*command.csv, replay.season, replay.results, &error)) {
-            std::fprintf(stderr, "velmoro-sim: %s\n", error.c_str());
-            return kSimFailed;
-        }
-        return kSimOk;
+    if (index.empty()) {
+        Warn(indexPath.string() + " holds no season to replay");
+        return kSimFailed;
     }
-    // Every season: one line each, then the figures over all of them.
-    const std::vector<int> years = IndexYears(index);
-    ProgressBar progress("Seasons", years.size(), !command.quiet);
-    double weightedCorrelation = 0, winDifference = 0;
-    long teamsMeasured = 0;
-    double simRuns = 0, realRuns = 0, simGames = 0, realGames = 0;
-    for (std::size_t y = 0; y < years.size(); ++y) {
-        Replay replay;
-        if (!ReplayYear(command, index, teams.legendTeams, years[y], replay, false)) continue;
-        const Realism realism = MeasureRealism(replay.season, replay.results);
-        Say(
-            fmt::format("{} {:>3} teams {:>5} games  correlation {:6.3f}  win difference {:5.1f}  "
-                        "runs per game {:.2f} (real {:.2f})\n",
-                        years[y], replay.season.teams.size(), replay.season.schedule.size(),
-                        realism.pctCorrelation, realism.meanWinDifference,
-                        realism.simulatedRunsPerGame, realism.realRunsPerGame));
-        weightedCorrelation += realism.pctCorrelation * realism.teams;
-        winDifference += realism.meanWinDifference * realism.teams;
-        teamsMeasured += realism.teams;
-        const double games = 2.0 * static_cast<double>(replay.season.schedule.size());
-        simRuns += realism.simulatedRunsPerGame * games;
-        simGames += games;
-        double seasonRealGames = 0;
-        for (const SeasonTeam& team : replay.season.teams)
-            seasonRealGames += team.realGames;
-        realRuns += realism.realRunsPerGame * seasonRealGames;
-        realGames += seasonRealGames;
-        progress.Update(y + 1);
-    }
-    progress.Finish();
-    if (teamsMeasured == 0) return kSimFailed;
-    Say(
-        fmt::format("All seasons: {} team-seasons, correlation {:.3f} (mean over teams), mean "
-                    "difference in wins {:.1f}, runs per game {:.2f} simulated, {:.2f} real\n",
-                    teamsMeasured, weightedCorrelation / teamsMeasured,
-                    winDifference / teamsMeasured, simRuns / simGames, realRuns / realGames));
-    return kSimOk;
+    return command.allSeasons ? RunAllSeasons(command, index, teams.legendTeams)
+                              : RunOneSeason(command, index, teams.legendTeams);
 }
 
 }  // namespace velmoro

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "base/status.h"
 #include "db/records.h"
 #include "season/schedule.h"
+#include "season/season_stats.h"
 
 namespace velmoro {
 
@@ -48,27 +50,6 @@ std::vector<std::vector<int>> SeasonLeagues(const Season& season);
 // when it is above zero.
 void ScheduleSeason(Season& season, int gamesPerTeam);
 
-struct BattingTotals {
-    int games = 0, atBats = 0, runs = 0, hits = 0, doubles = 0, triples = 0, homeRuns = 0, rbi = 0,
-        stolenBases = 0, caughtStealing = 0, walks = 0, strikeouts = 0;
-};
-
-struct PitchingTotals {
-    int games = 0, starts = 0, outs = 0, runs = 0, hits = 0, walks = 0, strikeouts = 0, wins = 0,
-        losses = 0, saves = 0;
-};
-
-BattingTotals& operator+=(BattingTotals& sum, const BattingTotals& part);
-PitchingTotals& operator+=(PitchingTotals& sum, const PitchingTotals& part);
-
-// A player's season in the replay; `player` indexes the team's roster in the shared list.
-struct PlayerSeason {
-    int team = 0;
-    int player = 0;
-    BattingTotals batting;
-    PitchingTotals pitching;
-};
-
 struct GameResult {
     bool played = false;
     int visitorRuns = 0;
@@ -93,9 +74,8 @@ struct SeasonRunOptions {
 std::uint32_t GameSeed(std::uint32_t seasonSeed, int gameIndex);
 
 // Plays every scheduled game (or up to a cancel). The shared team lists are never
-// written: each worker plays on its own copies. False, with `error`, when a team
-// cannot be set up.
-bool PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonResults& results,
-                std::string* error);
+// written: each worker plays on its own copies. An error when a team cannot be set up
+// (SeasonFromIndex leaves out the teams that cannot), with the games played until then.
+Status PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonResults& results);
 
 }  // namespace velmoro

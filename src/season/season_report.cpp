@@ -2,7 +2,9 @@
 
 #include <fmt/format.h>
 
-#include <fstream>
+#include "db/csv.h"
+#include "db/file_write.h"
+#include "db/team_files.h"
 
 #include "season/season_teams.h"
 #include "setup/stat_text.h"
@@ -59,42 +61,97 @@ std::string RealismText(const Realism& realism) {
         realism.realRunsPerGame);
 }
 
-bool WriteSeasonCsv(const std::filesystem::path& path, const Season& season,
-                    const SeasonResults& results, std::string* error) {
-    std::ofstream standings(path, std::ios::binary);
-    standings << "year,league,team,w,l,pct,gb,rs,ra,home_w,home_l,away_w,away_l,real_w,real_l,"
-                 "real_rank\n";
+namespace {
+
+std::string Number(long value) {
+    return std::to_string(value);
+}
+
+std::string StandingsCsv(const Season& season, const SeasonResults& results) {
+    std::string out;
+    AppendCsvRecord(out, {"year", "league", "team", "w", "l", "pct", "gb", "rs", "ra", "home_w",
+                          "home_l", "away_w", "away_l", "real_w", "real_l", "real_rank"});
     for (const std::vector<int>& league : SeasonLeagues(season)) {
         for (const StandingRow& row : LeagueStandings(season, results, league)) {
             const SeasonTeam& t = season.teams[row.team];
-            standings << fmt::format("{},{},\"{}\",{},{},{:.3f},{},{},{},{},{},{},{},{},{},{}\n",
-                                     season.year, t.league, t.team->name, row.wins, row.losses,
-                                     row.pct, row.gamesBehind, row.runsScored, row.runsAllowed,
-                                     row.homeWins, row.homeLosses, row.awayWins, row.awayLosses,
-                                     t.realWins, t.realLosses, t.realRank);
+            AppendCsvRecord(
+                out,
+                {Number(season.year), t.league, t.team->name, Number(row.wins), Number(row.losses),
+                 fmt::format("{:.3f}", row.pct), fmt::format("{}", row.gamesBehind),
+                 Number(row.runsScored), Number(row.runsAllowed), Number(row.homeWins),
+                 Number(row.homeLosses), Number(row.awayWins), Number(row.awayLosses),
+                 Number(t.realWins), Number(t.realLosses), Number(t.realRank)});
         }
     }
-    std::filesystem::path playersPath = path;
-    playersPath.replace_filename(path.stem().string() + "-players" + path.extension().string());
-    std::ofstream players(playersPath, std::ios::binary);
-    players << "year,team,player,g,ab,r,h,2b,3b,hr,rbi,sb,cs,bb,so,pg,gs,outs,ra,ha,bba,k,w,l,sv\n";
+    return out;
+}
+
+std::string PlayersCsv(const Season& season, const SeasonResults& results) {
+    std::string out;
+    AppendCsvRecord(
+        out, {"year", "team", "player", "g",  "ab",   "r",  "h",  "2b",  "3b", "hr", "rbi", "sb",
+              "bb",   "so",   "pg",     "gs", "outs", "ra", "ha", "bba", "k",  "w",  "l",   "sv"});
     for (const PlayerSeason& p : results.players) {
         const BattingTotals& b = p.batting;
         const PitchingTotals& t = p.pitching;
         if (b.games == 0 && t.games == 0) continue;
         const TeamRecord& team = *season.teams[p.team].team;
-        players << fmt::format(
-            "{},\"{}\",\"{}\",{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{},{}\n",
-            season.year, team.name, team.players[p.player]->name, b.games, b.atBats, b.runs, b.hits,
-            b.doubles, b.triples, b.homeRuns, b.rbi, b.stolenBases, b.caughtStealing, b.walks,
-            b.strikeouts, t.games, t.starts, t.outs, t.runs, t.hits, t.walks, t.strikeouts, t.wins,
-            t.losses, t.saves);
+        AppendCsvRecord(out, {Number(season.year),
+                              team.name,
+                              team.players[p.player]->name,
+                              Number(b.games),
+                              Number(b.atBats),
+                              Number(b.runs),
+                              Number(b.hits),
+                              Number(b.doubles),
+                              Number(b.triples),
+                              Number(b.homeRuns),
+                              Number(b.rbi),
+                              Number(b.stolenBases),
+                              Number(b.walks),
+                              Number(b.strikeouts),
+                              Number(t.games),
+                              Number(t.starts),
+                              Number(t.outs),
+                              Number(t.runs),
+                              Number(t.hits),
+                              Number(t.walks),
+                              Number(t.strikeouts),
+                              Number(t.wins),
+                              Number(t.losses),
+                              Number(t.saves)});
     }
-    standings.close();
-    players.close();
-    if (standings.good() && players.good()) return true;
-    if (error) *error = "cannot write " + (standings.good() ? playersPath : path).string();
-    return false;
+    return out;
+}
+
+}  // namespace
+
+std::filesystem::path PlayersCsvPath(const std::filesystem::path& path) {
+    std::filesystem::path players = path;
+    players.replace_filename(path.stem().string() + "-players" + path.extension().string());
+    return players;
+}
+
+Status WriteCsvPair(const std::filesystem::path& first, const std::string& firstBytes,
+                    const std::filesystem::path& second, const std::string& secondBytes) {
+    std::string old;
+    const bool hadFirst = ReadFileBytes(first, old);
+    std::string error;
+    if (!ReplaceFileContents(first, firstBytes, &error)) return Status::Error(error);
+    if (ReplaceFileContents(second, secondBytes, &error)) return OkStatus();
+    // The second could not be written: the first goes back to what it was.
+    std::error_code ignored;
+    if (hadFirst)
+        ReplaceFileContents(first, old);
+    else
+        std::filesystem::remove(first, ignored);
+    return Status::Error(error);
+}
+
+Status WriteSeasonCsv(const std::filesystem::path& path, const Season& season,
+                      const SeasonResults& results) {
+    return WriteCsvPair(path, StandingsCsv(season, results), PlayersCsvPath(path),
+                        PlayersCsv(season, results));
 }
 
 }  // namespace velmoro

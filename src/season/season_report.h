@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/status.h"
 #include "season/season.h"
 #include "season/standings.h"
 
@@ -24,9 +25,18 @@ std::string LeadersText(const Season& season, const SeasonResults& results,
 
 std::string RealismText(const Realism& realism);
 
-// The standings to `path` and the player lines to the same name with "-players" before
-// the extension, both CSV. False, with `error`, when either cannot be written.
-bool WriteSeasonCsv(const std::filesystem::path& path, const Season& season,
-                    const SeasonResults& results, std::string* error);
+// "out-players.csv" for "out.csv": where the player lines go beside the standings.
+std::filesystem::path PlayersCsvPath(const std::filesystem::path& path);
+
+// Both files written whole, or neither: each goes through the whole-or-nothing writer,
+// and when the second cannot be written the first is put back as it was (or removed
+// when it was new). Only a crash between the two leaves the new first beside the old
+// second.
+Status WriteCsvPair(const std::filesystem::path& first, const std::string& firstBytes,
+                    const std::filesystem::path& second, const std::string& secondBytes);
+
+// The standings to `path` and the player lines to PlayersCsvPath(path), both CSV.
+Status WriteSeasonCsv(const std::filesystem::path& path, const Season& season,
+                      const SeasonResults& results);
 
 }  // namespace velmoro

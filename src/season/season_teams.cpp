@@ -3,38 +3,66 @@
 #include <algorithm>
 #include <map>
 
+#include "setup/fielding.h"
+
 namespace velmoro {
 
-bool SeasonFromIndex(const std::vector<SeasonRecord>& index, const TeamList& legend, int year,
-                     const std::string& league, Season& season, std::vector<std::string>& skipped,
-                     std::string* error) {
-    season = Season{};
-    season.year = year;
-    season.designatedHitter = [year](const std::string& lg) {
-        return LeagueUsesDesignatedHitter(year, lg);
-    };
-    std::map<std::string, int> perLeague;
+namespace {
+
+// The index's teams of the year that can play, each league's count in `perLeague`.
+void GatherTeams(const std::vector<SeasonRecord>& index, const TeamList& legend,
+                 const std::string& league, Season& season, std::map<std::string, int>& perLeague,
+                 std::vector<std::string>& notes) {
     for (const SeasonRecord& record : index) {
-        if (record.year != year || (!league.empty() && record.league != league)) continue;
+        if (record.year != season.year || (!league.empty() && record.league != league)) continue;
         const TeamRecord* team = LookupTeam(legend, record.team);
-        if (!IsTeamPlayable(team)) {
-            skipped.push_back(record.team);
+        if (!team) {
+            notes.push_back(record.team + " is not in LegendDB");
+            continue;
+        }
+        const Status fielding =
+            CheckFielding(*team, LeagueUsesDesignatedHitter(season.year, record.league));
+        if (!fielding) {
+            notes.push_back(fielding.message());
             continue;
         }
         season.teams.push_back({team, record.league, record.division, record.games, record.wins,
                                 record.losses, record.runs, record.runsAllowed, record.rank});
         ++perLeague[record.league];
     }
-    // A league of one team has nobody to play.
+}
+
+}  // namespace
+
+std::filesystem::path ReplayIndexPath(const std::filesystem::path& directory) {
+    return directory / kSeasonIndexFileName;
+}
+
+Status SeasonFromIndex(const std::vector<SeasonRecord>& index, const TeamList& legend, int year,
+                       const std::string& league, int gamesPerTeam, Season& season,
+                       std::vector<std::string>& notes) {
+    season = Season{};
+    season.year = year;
+    season.designatedHitter = [year](const std::string& lg) {
+        return LeagueUsesDesignatedHitter(year, lg);
+    };
+    std::map<std::string, int> perLeague;
+    GatherTeams(index, legend, league, season, perLeague, notes);
+    for (const auto& [code, clubs] : perLeague)
+        if (clubs == 1)
+            notes.push_back("the " + LeagueName(code) + " has one club that can play (" +
+                            std::find_if(season.teams.begin(), season.teams.end(),
+                                         [&](const SeasonTeam& t) { return t.league == code; })
+                                ->team->name +
+                            "): a league of one club cannot play a season");
     std::erase_if(season.teams, [&](const SeasonTeam& t) { return perLeague[t.league] < 2; });
-    if (season.teams.empty()) {
-        if (error)
-            *error = league.empty()
-                         ? "no season " + std::to_string(year) + " to replay"
-                         : "no season " + std::to_string(year) + " " + league + " to replay";
-        return false;
-    }
-    return true;
+    const std::string name = std::to_string(year) + (league.empty() ? "" : " " + league);
+    if (season.teams.empty()) return Status::Error("no season " + name + " to replay");
+    ScheduleSeason(season, gamesPerTeam);
+    if (season.schedule.empty())
+        return Status::Error("season " + name + " has no games to play: the index gives its " +
+                             "teams no games");
+    return OkStatus();
 }
 
 std::vector<int> IndexYears(const std::vector<SeasonRecord>& index) {

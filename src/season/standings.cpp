@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 namespace velmoro {
 
@@ -41,42 +40,6 @@ std::vector<int> TeamGames(const Season& season, const SeasonResults& results) {
     return games;
 }
 
-struct Category {
-    const char* title;
-    // The value, or nothing when the player does not qualify.
-    std::function<bool(const PlayerSeason&, int teamGames, double& value)> measure;
-    bool lowFirst = false;
-};
-
-const std::vector<Category>& Categories() {
-    static const std::vector<Category> categories{
-        {"AVG",
-         [](const PlayerSeason& p, int games, double& v) {
-             const BattingTotals& b = p.batting;
-             if (b.atBats == 0 || b.atBats + b.walks < 3.1 * games) return false;
-             v = static_cast<double>(b.hits) / b.atBats;
-             return true;
-         }},
-        {"HR", [](const PlayerSeason& p, int, double& v) { return (v = p.batting.homeRuns) > 0; }},
-        {"RBI", [](const PlayerSeason& p, int, double& v) { return (v = p.batting.rbi) > 0; }},
-        {"SB",
-         [](const PlayerSeason& p, int, double& v) { return (v = p.batting.stolenBases) > 0; }},
-        {"W", [](const PlayerSeason& p, int, double& v) { return (v = p.pitching.wins) > 0; }},
-        {"ERA",
-         [](const PlayerSeason& p, int games, double& v) {
-             const PitchingTotals& t = p.pitching;
-             if (t.outs == 0 || t.outs < 3 * games) return false;
-             v = 27.0 * t.runs / t.outs;
-             return true;
-         },
-         true},
-        {"K",
-         [](const PlayerSeason& p, int, double& v) { return (v = p.pitching.strikeouts) > 0; }},
-        {"SV", [](const PlayerSeason& p, int, double& v) { return (v = p.pitching.saves) > 0; }},
-    };
-    return categories;
-}
-
 double Correlation(const std::vector<double>& x, const std::vector<double>& y) {
     const double n = static_cast<double>(x.size());
     if (n < 2) return 0;
@@ -100,7 +63,7 @@ double WinningPct(int wins, int losses) {
 }
 
 double GamesBehind(int leaderWins, int leaderLosses, int wins, int losses) {
-    return ((leaderWins - wins) + (losses - leaderLosses)) / 2.0;
+    return std::max(0.0, ((leaderWins - wins) + (losses - leaderLosses)) / 2.0);
 }
 
 std::vector<StandingRow> LeagueStandings(const Season& season, const SeasonResults& results,
@@ -123,27 +86,10 @@ std::vector<StandingRow> LeagueStandings(const Season& season, const SeasonResul
 
 std::vector<LeagueLeaders> SeasonLeaders(const Season& season, const SeasonResults& results,
                                          const std::vector<int>& league, int count) {
-    const std::vector<int> games = TeamGames(season, results);
     std::vector<bool> inLeague(season.teams.size(), false);
     for (int t : league)
         inLeague[t] = true;
-    std::vector<LeagueLeaders> tables;
-    for (const Category& category : Categories()) {
-        LeagueLeaders& table = tables.emplace_back();
-        table.title = category.title;
-        for (std::size_t p = 0; p < results.players.size(); ++p) {
-            const PlayerSeason& player = results.players[p];
-            double value = 0;
-            if (inLeague[player.team] && category.measure(player, games[player.team], value))
-                table.leaders.push_back({static_cast<int>(p), value});
-        }
-        std::stable_sort(table.leaders.begin(), table.leaders.end(),
-                         [&](const Leader& a, const Leader& b) {
-                             return category.lowFirst ? a.value < b.value : a.value > b.value;
-                         });
-        if (static_cast<int>(table.leaders.size()) > count) table.leaders.resize(count);
-    }
-    return tables;
+    return Leaders(results.players, inLeague, TeamGames(season, results), count);
 }
 
 Realism MeasureRealism(const Season& season, const SeasonResults& results) {

@@ -18,28 +18,22 @@ struct StandingRow {
 };
 
 // One league's standings from the games played so far, best winning percentage first
-// (then most wins, then the season's team order).
+// (then most wins, then the season's team order), as the standings of every era rank
+// them. Games behind are counted from that leader and never below 0: in a season whose
+// clubs played very different numbers of games (1884), a club below the leader with
+// far more wins than him is 0 games behind, shown as the leader's "-".
 std::vector<StandingRow> LeagueStandings(const Season& season, const SeasonResults& results,
                                          const std::vector<int>& league);
 
 // Wins over games decided; 0 before the first.
 double WinningPct(int wins, int losses);
 
-// Games behind the leader: half the difference in wins plus half the difference in losses.
+// Games behind the leader: half the difference in wins plus half the difference in
+// losses, 0 where that would go below 0.
 double GamesBehind(int leaderWins, int leaderLosses, int wins, int losses);
 
-struct Leader {
-    int player = 0;  // into results.players
-    double value = 0;
-};
-
-struct LeagueLeaders {
-    std::string title;  // "AVG", "HR", ...
-    std::vector<Leader> leaders;
-};
-
-// AVG (3.1 plate appearances per team game), HR, RBI, SB, W, ERA (one inning per team
-// game), K, SV: the first `count` of each, in the league's teams.
+// The league's Leaders (season_stats.h) over the games played so far: the first
+// `count` of each category.
 std::vector<LeagueLeaders> SeasonLeaders(const Season& season, const SeasonResults& results,
                                          const std::vector<int>& league, int count);
 

@@ -18,8 +18,10 @@ struct StarterChoice {
 
 // Team choice (with team preparation of both sides), the designated hitter, every
 // lineup page's first candidate (the starting pitcher as `visitorStarter` and
-// `homeStarter` say) and the default batting orders. False, with the "no players"
-// message in `error`, when a page has nobody to offer.
+// `homeStarter` say) and the default batting orders. Where the first candidates would
+// leave a later page with nobody, a page keeps the first that leaves every later page
+// someone. Fields exactly the teams CheckFielding accepts; otherwise false, with its
+// message (the team and what it lacks) in `error`.
 bool DefaultSetup(Session& session, TeamRecord& visitors, TeamRecord& home, bool designatedHitter,
                   std::string* error, StarterChoice visitorStarter = {},
                   StarterChoice homeStarter = {});

@@ -9,7 +9,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -21,6 +20,7 @@
 #include "season/season_teams.h"
 #include "setup/stat_text.h"
 #include "ui/season_chart.h"
+#include "ui/team_lines_dialog.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {
@@ -117,15 +117,20 @@ void SeasonWindow::FillLeagues() {
 
 void SeasonWindow::PlaySeasonNow() {
     if (worker_.joinable()) return;
-    std::vector<std::string> skipped;
-    std::string error;
-    if (!SeasonFromIndex(index_, context_.session.teams.legendTeams, year_->currentData().toInt(),
-                         league_->currentData().toString().toStdString(), season_, skipped,
-                         &error)) {
-        context_.prompter.Inform(error, kCaption);
+    std::vector<std::string> notes;
+    const int year = year_->currentData().toInt();
+    const Status chosen = SeasonFromIndex(index_, context_.session.teams.legendTeams, year,
+                                          league_->currentData().toString().toStdString(),
+                                          games_->value(), season_, notes);
+    // What velmoro-sim names on its error output, in one message.
+    std::string told;
+    for (const std::string& note : notes)
+        told += "Left out of the " + std::to_string(year) + " season: " + note + "\n";
+    if (!chosen) {
+        context_.prompter.Inform(told + chosen.message(), kCaption);
         return;
     }
-    ScheduleSeason(season_, games_->value());
+    if (!told.empty()) context_.prompter.Inform(told, kCaption);
     shown_ = SeasonResults{};
     shown_.games.assign(season_.schedule.size(), GameResult{});
     finished_ = SeasonResults{};
@@ -149,7 +154,7 @@ void SeasonWindow::PlaySeasonNow() {
         pending_.emplace_back(index, result);
     };
     worker_ = std::thread([this, options] {
-        PlaySeason(season_, options, finished_, nullptr);
+        failure_ = PlaySeason(season_, options, finished_);
         done_ = true;
     });
     timer_->start(100);
@@ -200,6 +205,7 @@ void SeasonWindow::Finish() {
     leaders_->setPlainText(Text(leaders));
     chart_->SetPoints(std::move(points));
     realism_->setText(Text(RealismText(MeasureRealism(season_, shown_))).trimmed());
+    if (!failure_) context_.prompter.Inform(failure_.message(), kCaption);
 }
 
 void SeasonWindow::ShowStandings() {
@@ -233,53 +239,7 @@ void SeasonWindow::ShowStandings() {
 
 void SeasonWindow::ShowTeamLines(QTreeWidgetItem* item) {
     if (!item || !item->data(0, kTeamRole).isValid() || shown_.players.empty()) return;
-    const int team = item->data(0, kTeamRole).toInt();
-    const TeamRecord& record = *season_.teams[team].team;
-    QDialog dialog(this);
-    dialog.setWindowTitle(Text(record.name));
-    auto* table = new QTableWidget(&dialog);
-    const QStringList columns{"Player", "G",  "AB",  "R",  "H",  "2B", "3B", "HR", "RBI", "SB",
-                              "BB",     "SO", "AVG", "GP", "GS", "IP", "W",  "L",  "SV",  "ERA"};
-    table->setColumnCount(columns.size());
-    table->setHorizontalHeaderLabels(columns);
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (const PlayerSeason& p : shown_.players) {
-        if (p.team != team || (p.batting.games == 0 && p.pitching.games == 0)) continue;
-        const BattingTotals& b = p.batting;
-        const PitchingTotals& t = p.pitching;
-        const QString avg = b.atBats ? Text(PctText(double(b.hits) / b.atBats)) : QString();
-        const QString ip = Text(InningsText(t.outs));
-        const QString era = Text(EraText(t.runs, t.outs));
-        const QStringList cells{Text(record.players[p.player]->name),
-                                QString::number(b.games),
-                                QString::number(b.atBats),
-                                QString::number(b.runs),
-                                QString::number(b.hits),
-                                QString::number(b.doubles),
-                                QString::number(b.triples),
-                                QString::number(b.homeRuns),
-                                QString::number(b.rbi),
-                                QString::number(b.stolenBases),
-                                QString::number(b.walks),
-                                QString::number(b.strikeouts),
-                                avg,
-                                QString::number(t.games),
-                                QString::number(t.starts),
-                                ip,
-                                QString::number(t.wins),
-                                QString::number(t.losses),
-                                QString::number(t.saves),
-                                era};
-        const int row = table->rowCount();
-        table->insertRow(row);
-        for (int c = 0; c < cells.size(); ++c)
-            table->setItem(row, c, new QTableWidgetItem(cells[c]));
-    }
-    table->resizeColumnsToContents();
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->addWidget(table);
-    dialog.resize(900, 520);
+    TeamLinesDialog dialog(season_, shown_, item->data(0, kTeamRole).toInt(), this);
     dialog.exec();
 }
 
@@ -291,7 +251,7 @@ void RunSeasonWindow(UiContext& context, QWidget* parent) {
         return;
     }
     std::vector<SeasonRecord> index;
-    if (!LoadSeasonIndex(session.installDirectory / kSeasonIndexFileName, index, &error) ||
+    if (!LoadSeasonIndex(ReplayIndexPath(session.installDirectory), index, &error) ||
         index.empty()) {
         context.prompter.Inform("No season to replay: " + error, kErrorCaption);
         return;

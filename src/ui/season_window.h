@@ -45,7 +45,7 @@ class SeasonWindow : public QDialog {
 
     void PlaySeasonNow();
     void CancelSeason();
-    // The players' season lines of the team a standings row names.
+    // The players' season lines of the team a standings row names, in a TeamLinesDialog.
     void ShowTeamLines(QTreeWidgetItem* item);
 
   private:
@@ -73,6 +73,7 @@ class SeasonWindow : public QDialog {
     Season season_;
     SeasonResults shown_;     // what the window shows: games as they come in
     SeasonResults finished_;  // written by the season's thread, read after it ends
+    Status failure_;          // the same
     std::thread worker_;
     std::atomic<bool> cancel_requested_{false};
     std::atomic<bool> done_{false};

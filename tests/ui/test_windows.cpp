@@ -23,14 +23,15 @@
 #include "support/ui_harness.h"
 #include "ui/custom_editor_window.h"
 #include "ui/database_change_window.h"
+#include "ui/diamond_view.h"
 #include "ui/main_window.h"
 #include "ui/new_game_wizard.h"
-#include "ui/diamond_view.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
 #include "ui/season_chart.h"
 #include "ui/season_window.h"
+#include "ui/team_lines_dialog.h"
 
 using namespace velmoro;
 using namespace velmoro::testing;
@@ -107,6 +108,7 @@ class WindowsTest : public QObject {
     void editorSearchesBuildsAndSaves();
     void databaseChangeWindow();
     void seasonPlayedAndCancelled();
+    void seasonSaysWhatItLeavesOut();
 };
 
 void WindowsTest::mainMenuButtons() {
@@ -482,6 +484,44 @@ void WindowsTest::seasonPlayedAndCancelled() {
     QCOMPARE(wins, 56);
     QVERIFY(window.Leaders()->toPlainText().contains("Leaders"));
     QCOMPARE(window.Chart()->Points().size(), std::size_t{8});
+}
+
+// What velmoro-sim names on its error output the window shows: a club LegendDB lacks, a
+// club that cannot be fielded, a season refused; a team's lines open in their dialog.
+void WindowsTest::seasonSaysWhatItLeavesOut() {
+    UiHarness h;
+    QVERIFY(LoadLegendDatabase(h.session.teams, VELMORO_DATA_DIR));
+    TeamRecord& thin = AddTeam(h.session.teams.legendTeams, "2024 Thin");
+    CopyPlayers(*h.session.teams.legendTeams.front(), thin);
+    thin.players.resize(8);
+    SeasonRecord first;
+    first.year = 2024, first.league = "VBL", first.games = 4;
+    SeasonRecord second = first;
+    first.team = "2024 Ghosts", second.team = "2024 Thin";
+    std::vector<SeasonRecord> index{first, second};
+    index.push_back(first), index.back().team = h.session.teams.legendTeams.front()->name;
+    index.push_back(first), index.back().team = h.session.teams.legendTeams[1]->name;
+    SeasonWindow window(h.context, {index.begin(), index.begin() + 3});
+    window.PlaySeasonNow();
+    QCOMPARE(h.prompter.messages.size(), std::size_t{1});
+    const std::string told = h.prompter.messages[0].text;
+    QVERIFY(told.find("2024 Ghosts is not in LegendDB") != std::string::npos);
+    QVERIFY(told.find("2024 Thin cannot be fielded: 8 players") != std::string::npos);
+    QVERIFY(told.find("one club") != std::string::npos);
+    QVERIFY(told.find("no season 2024 to replay") != std::string::npos);
+    QVERIFY(!window.Running());
+
+    SeasonWindow played(h.context, index);
+    played.PlaySeasonNow();
+    QVERIFY(QTest::qWaitFor([&] { return played.PlayButton()->isEnabled(); }));
+    QCOMPARE(h.prompter.messages.size(), std::size_t{2});
+    QCOMPARE(played.Standings()->topLevelItemCount(), 3);
+    ModalWatcher<TeamLinesDialog> lines([](TeamLinesDialog* dialog) {
+        QVERIFY(dialog->Table()->rowCount() >= 9);
+        dialog->reject();
+    });
+    played.ShowTeamLines(played.Standings()->topLevelItem(1));
+    QVERIFY(lines.Fired());
 }
 
 QTEST_MAIN(WindowsTest)

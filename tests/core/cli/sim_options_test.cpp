@@ -76,7 +76,11 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
         // A custom team's name is not a LegendDB name.
         {"--visitors 'Night Owls' --home '2001 Bears'", 2, noTeam},
         {"--visitors '2001 Aces' --home '2001 Thin'", 1,
-         "Velmoro Baseball: There are no players left to play outfield.\nPlease try again.\n"},
+         "Velmoro Baseball: 2001 Thin cannot be fielded: 8 players, fewer than 9\n"},
+        // --csv names a file: never nothing or a folder (nothing is written).
+        {"--season 2001 --csv ''", 2, "velmoro-sim: --csv: the file to write the standings to\n"},
+        {"--all-seasons --csv " + work.path().string(), 2,
+         "velmoro-sim: --csv: the file to write the standings to\n"},
     };
     for (const Case& c : cases) {
         if (!c.scriptText.empty()) WriteBytes(script, c.scriptText);
@@ -96,6 +100,8 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
             EXPECT_FALSE(run.err.empty()) << c.args;
         }
     }
+    EXPECT_FALSE(std::filesystem::exists(work / "-players"));
+    EXPECT_FALSE(std::filesystem::exists(work.path().string() + "-players"));
     const ProgramRun empty = RunProgram(
         BuildProgram("velmoro-sim"),
         SplitArguments(aces + "--dir '" + (work / "no such folder").string() + "'"), work.path());

@@ -1,12 +1,18 @@
-// The season replay: schedule balance, standings arithmetic and the leaders' minimums
-// (a replayed season's output, alike for any number of workers, is a golden run).
+// The season replay: schedule balance, standings arithmetic, the leaders' minimums and
+// the pitching decisions (a replayed season's output, alike for any number of workers,
+// is a golden run).
 #include <gtest/gtest.h>
 
 #include <map>
 
+#include "db/team_files.h"
 #include "import/demo_league.h"
+#include "season/pitching_decisions.h"
 #include "season/season.h"
+#include "season/season_report.h"
+#include "season/season_stats.h"
 #include "season/standings.h"
+#include "support/temp_dir.h"
 
 namespace velmoro {
 namespace {
@@ -40,7 +46,7 @@ TEST(SeasonSchedule, EveryTeamItsGamesHomeAndAwaySplitPairsBalanced) {
             least = std::min(least, count), most = std::max(most, count);
         const bool even = std::equal(c.targets.begin() + 1, c.targets.end(), c.targets.begin());
         for (int t = 0; t < n; ++t) {
-            SCOPED_TRACE(testing::Message() << n << " teams, team " << t);
+            SCOPED_TRACE(::testing::Message() << n << " teams, team " << t);
             EXPECT_LE(played[t], c.targets[t]);
             EXPECT_GE(played[t], c.targets[t] - c.slack);
             EXPECT_LE(std::abs(2 * home[t] - played[t]), even ? 1 : 3);
@@ -71,42 +77,101 @@ Season DemoSeason(const TeamList& league, int gamesPerTeam) {
     return season;
 }
 
-TEST(SeasonStandings, PctGamesBehindAndLeadersMinimums) {
-    EXPECT_DOUBLE_EQ(WinningPct(0, 0), 0);
-    EXPECT_DOUBLE_EQ(WinningPct(3, 1), 0.75);
-    EXPECT_DOUBLE_EQ(GamesBehind(90, 60, 85, 66), 5.5);
-    EXPECT_DOUBLE_EQ(GamesBehind(90, 60, 90, 60), 0);
+TEST(SeasonStandings, RankedByPctGamesBehindNeverBelowZero) {
+    const struct {
+        int leaderWins, leaderLosses, wins, losses;
+        double behind;
+    } cases[] = {
+        {90, 60, 85, 66, 5.5},
+        {90, 60, 90, 60, 0},
+        {10, 2, 60, 40, 0},  // 1884: far fewer games, a better percentage: never -6
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(GamesBehind(c.leaderWins, c.leaderLosses, c.wins, c.losses), c.behind);
 
     const TeamList league = MakeDemoLeague();
     Season season = DemoSeason(league, 0);
-    season.schedule = {{0, 1}, {1, 0}, {2, 1}, {0, 2}};
+    season.schedule = {{0, 1}, {1, 0}, {2, 1}, {0, 2}, {0, 3}, {3, 0}, {0, 3}};
     SeasonResults results;
-    results.games = {{true, 5, 3}, {true, 2, 1}, {true, 0, 4}, {true, 1, 9}};
-    const std::vector<StandingRow> rows = LeagueStandings(season, results, {0, 1, 2});
-    ASSERT_EQ(rows.size(), 3u);
-    // Team 1: won at home against 2, at 0 and lost at 0: 2-1; team 2 2-1 too, fewer runs allowed
-    // wins no tie.
-    EXPECT_EQ(rows[0].team, 1);
-    EXPECT_EQ(rows[0].wins, 2);
-    EXPECT_EQ(rows[0].homeWins, 1);
-    EXPECT_EQ(rows[0].awayWins, 1);
-    EXPECT_EQ(rows[2].team, 0);
-    EXPECT_EQ(rows[2].wins, 1);
-    EXPECT_DOUBLE_EQ(rows[2].gamesBehind, 1);
+    results.games = {{true, 5, 3}, {true, 2, 1}, {true, 0, 4}, {true, 1, 9},
+                     {true, 1, 2}, {true, 1, 2}, {true, 3, 2}};
+    // 1 is 2-1; 0 (3-3) and 2 (1-1) are .500, the one with more wins first.
+    const std::vector<StandingRow> rows = LeagueStandings(season, results, {0, 1, 2, 3});
+    std::vector<std::vector<int>> shown;
+    for (const StandingRow& row : rows)
+        shown.push_back({row.team, row.wins, row.losses, row.homeWins, row.awayWins,
+                         static_cast<int>(2 * row.gamesBehind)});
+    EXPECT_EQ(shown,
+              (std::vector<std::vector<int>>{
+                  {1, 2, 1, 1, 1, 0}, {0, 3, 3, 1, 2, 1}, {2, 1, 1, 1, 0, 1}, {3, 1, 2, 1, 0, 2}}));
+}
 
-    // Team 0 played 3 games: AVG needs 9.3 plate appearances, ERA 9 outs.
-    results.players = {{0, 0, {3, 9, 0, 5}, {}},                       // 9 PA: not enough
-                       {0, 1, {3, 8, 0, 3, 0, 0, 0, 0, 0, 0, 2}, {}},  // 10 PA: .375
-                       {0, 2, {}, {1, 1, 8, 1}},                       // 8 outs
-                       {0, 3, {}, {1, 1, 9, 2}}};                      // 9 outs: ERA 6.00
-    const auto leaders = SeasonLeaders(season, results, {0, 1, 2}, 5);
-    ASSERT_EQ(leaders.size(), 8u);
-    ASSERT_EQ(leaders[0].title, "AVG");
-    ASSERT_EQ(leaders[0].leaders.size(), 1u);
-    EXPECT_EQ(leaders[0].leaders[0].player, 1);
-    ASSERT_EQ(leaders[5].title, "ERA");
-    ASSERT_EQ(leaders[5].leaders.size(), 1u);
-    EXPECT_DOUBLE_EQ(leaders[5].leaders[0].value, 6.0);
+TEST(SeasonRules, PitchingDecisions) {
+    using Outings = std::vector<PitcherOuting>;
+    const struct {
+        Outings winners, losers;
+        int margin;
+        PitchingDecisions wanted;
+    } cases[] = {
+        {{{27, 2}}, {{24, 3}}, 1, {0, 0, -1}},                   // complete games
+        {{{15, 2}, {12, 1}}, {{24, 3}}, 1, {0, 0, 1}},           // five innings win; save
+        {{{8, 2}, {10, 0}, {3, 0}}, {{24, 3}}, 3, {1, 0, 2}},    // most outs wins; save at 3 runs
+        {{{8, 2}, {10, 0}, {3, 0}}, {{24, 3}}, 4, {1, 0, -1}},   // no save at 4 runs
+        {{{15, 2}, {10, 0}, {2, 0}}, {{24, 3}}, 1, {0, 0, -1}},  // no save with 2 outs
+        {{{9, 2}, {18, 0}}, {{12, 3}, {12, 4}, {3, 4}}, 1, {1, 1, -1}},  // the winner closed
+    };
+    for (const auto& c : cases) {
+        const PitchingDecisions got = DecidePitching(c.winners, c.losers, c.margin);
+        EXPECT_EQ((std::vector<int>{got.winner, got.loser, got.save}),
+                  (std::vector<int>{c.wanted.winner, c.wanted.loser, c.wanted.save}));
+    }
+}
+
+TEST(SeasonRules, LeadersMinimums) {
+    // Three team games: AVG needs 9.3 plate appearances, ERA 9 outs.
+    const struct {
+        int atBats, walks, outs;
+        bool average, era;
+    } cases[] = {
+        {9, 0, 9, false, true},
+        {8, 2, 8, true, false},
+        {0, 10, 0, false, false},
+        {10, 0, 12, true, true},
+    };
+    for (const auto& c : cases) {
+        BattingTotals batting;
+        batting.atBats = c.atBats, batting.walks = c.walks;
+        PitchingTotals pitching;
+        pitching.outs = c.outs;
+        EXPECT_EQ(QualifiesForAverage(batting, 3), c.average) << c.atBats << " " << c.walks;
+        EXPECT_EQ(QualifiesForEra(pitching, 3), c.era) << c.outs;
+    }
+    std::vector<PlayerSeason> players(4);
+    players[0].batting.atBats = 10, players[0].batting.hits = 3, players[0].batting.homeRuns = 2;
+    players[1].batting.atBats = 10, players[1].batting.hits = 4, players[1].team = 1;
+    players[2].batting.homeRuns = 2, players[2].pitching.outs = 9, players[2].pitching.runs = 2;
+    players[3].pitching.outs = 8;
+    const auto tables = Leaders(players, {true, false}, {3, 3}, 5);
+    std::vector<std::string> shown;
+    for (const LeagueLeaders& table : tables)
+        for (const Leader& leader : table.leaders)
+            shown.push_back(table.title + std::to_string(leader.player) + "=" +
+                            std::to_string(leader.value).substr(0, 4));
+    // Player 1's team is not in the league; a tie keeps the players' order.
+    EXPECT_EQ(shown, (std::vector<std::string>{"AVG0=0.30", "HR0=2.00", "HR2=2.00", "ERA2=6.00"}));
+}
+
+// Both files or neither: a second file that cannot be written puts the first back.
+TEST(SeasonCsv, PairWrittenWholeOrNotAtAll) {
+    testing::TempDir dir;
+    const auto old = dir / "s.csv", fresh = dir / "new.csv", nowhere = dir / "no/p.csv";
+    testing::WriteBytes(old, "old\n");
+    EXPECT_FALSE(WriteCsvPair(old, "a\n", nowhere, "b\n").ok());
+    EXPECT_FALSE(WriteCsvPair(fresh, "a\n", nowhere, "b\n").ok());
+    std::string kept;
+    EXPECT_TRUE(ReadFileBytes(old, kept) && kept == "old\n");
+    EXPECT_FALSE(std::filesystem::exists(fresh));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "setup/batting_order.h"
 #include "setup/default_setup.h"
+#include "setup/fielding.h"
 #include "setup/lineup.h"
 #include "setup/manage_pitching.h"
 #include "setup/manage_stats.h"
@@ -120,29 +121,73 @@ TEST(Setup, LineupPageCandidates) {
     }
 }
 
-TEST(Setup, ThinRosterFailsWithThePositionOfTheEmptyPage) {
+// The check and the set-up give one answer for every roster, with and without the
+// designated hitter; where the first candidates lead nowhere, a page looks ahead.
+TEST(Setup, FieldingCheckAndDefaultSetupAgree) {
+    constexpr int kIn = FirstBase | SecondBase | ThirdBase | Shortstop;
+    const PlayerTraits starter{"Starter", Pitcher, 200, 300, 30, 200};
+    const std::initializer_list<PlayerTraits> infieldAndOutfield{
+        {"First", FirstBase, 300}, {"Second", SecondBase, 280}, {"Short", Shortstop, 250},
+        {"Third", ThirdBase, 270}, {"Left", kOf, 290},          {"Center", kOf, 310},
+        {"Right", kOf, 240}};
+    const std::string sixShort =
+        " cannot be fielded: 5 players for the 6 places of pitcher, catcher, first base, second "
+        "base, shortstop and third base";
     const struct {
-        std::vector<int> kept;  // FillFull's players by the order they are added
-        bool dh, homeThin;
-        const char* position;
+        std::vector<PlayerTraits> extra;  // beside the four infielders and three outfielders
+        std::string noDh, dh;             // the check's message after the name, "" when it fields
+        const char* catcher = "";         // who catches when it fields
     } cases[] = {
-        {{8, 9, 10}, false, false, "pitcher"},
-        {{0, 3, 4, 5, 6, 7, 8, 9}, false, true, "outfield"},
-        {{0, 3, 4, 5, 6, 7, 8, 9, 10}, true, false, "designated hitter"},
+        {{starter, {"Catch", Catcher, 260}},
+         "",
+         " cannot be fielded: 9 players for the 10 places of a lineup with a designated hitter",
+         "Catch"},
+        {{starter, {"Catch", Catcher, 260}, {"Bench", kIn, 200}}, "", "", "Catch"},
+        // The only catcher is the only pitcher (a ninth man in the outfield does not help).
+        {{{"Both", Pitcher | Catcher, 200, 300, 30, 200}, {"Fourth", kOf, 230}},
+         sixShort,
+         sixShort},
+        // A spare infielder catches.
+        {{{"Both", Pitcher | Catcher, 200, 300, 30, 200}, {"Bench", kIn, 200}},
+         "",
+         " cannot be fielded: 9 players for the 10 places of a lineup with a designated hitter",
+         "First"},
+        // The only starter is the only catcher: the reliever cannot start.
+        {{{"Both", Pitcher | Catcher, 200, 300, 30, 200}, {"Relief", Pitcher, 100, 250, 40, 60}},
+         sixShort,
+         sixShort},
+        // The first starter is the only catcher: the second starts, and he catches.
+        {{{"Both", Pitcher | Catcher, 200, 250, 30, 200},
+          {"Other", Pitcher, 100, 300, 30, 200},
+          {"Bench", kOf, 200}},
+         "",
+         "",
+         "Both"},
+        {{starter, {"Catch", Catcher, 260}, {"Bench", kIn, 200}, {"Extra", kIn, 200}},
+         "",
+         "",
+         "Catch"},
     };
+    TeamRecord full("1950 Full");
+    FillFull(full);
     for (const auto& c : cases) {
-        TeamRecord full("1950 Full"), source("1950 Source"), thin("1950 Thin");
-        FillFull(full);
-        FillFull(source);
-        for (int i : c.kept)
-            thin.players.push_back(std::move(source.players[i]));
-        Session session;
-        std::string error;
-        EXPECT_FALSE(DefaultSetup(session, c.homeThin ? full : thin, c.homeThin ? thin : full, c.dh,
-                                  &error));
-        EXPECT_EQ(error, std::string("There are no players left to play ") + c.position +
-                             ".\nPlease try again.");
-        EXPECT_EQ(session.setup.setupSide, c.homeThin ? Side::Home : Side::Visitors);
+        for (const bool dh : {false, true}) {
+            TeamRecord team("1950 Test");
+            AddRoster(team, infieldAndOutfield);
+            for (const PlayerTraits& p : c.extra)
+                AddRoster(team, {p});
+            const Status check = CheckFielding(team, dh);
+            const std::string& wanted = dh ? c.dh : c.noDh;
+            SCOPED_TRACE(::testing::Message() << c.extra.front().name << " dh " << dh);
+            EXPECT_EQ(check.message(), wanted.empty() ? "" : "1950 Test" + wanted);
+            Session session;
+            std::string error;
+            EXPECT_EQ(DefaultSetup(session, team, full, dh, &error), check.ok());
+            EXPECT_EQ(error, check.message());
+            if (check.ok()) {
+                EXPECT_EQ(session.game.visitor.defense[CatcherSlot]->name, c.catcher);
+            }
+        }
     }
 }
 

@@ -1,0 +1,60 @@
+// One worker thread's share of a replayed season: its own session, its own copies of the
+// teams and its own totals, so that workers share nothing but the season they read.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "base/status.h"
+#include "season/season.h"
+
+namespace velmoro {
+
+struct Session;
+struct TeamRecord;
+struct GameSide;
+
+// Where each team's players sit in the flat list of player seasons, and their names.
+class PlayerIndex {
+  public:
+    explicit PlayerIndex(const Season& season);
+    int Size() const { return first_.back(); }
+    int First(int team) const { return first_[team]; }
+    // The player of a team a box line names (the first of that name), or -1.
+    int Find(int team, const std::string& name) const;
+
+  private:
+    std::vector<int> first_;  // by team, and the total at the end
+    std::vector<std::unordered_map<std::string, int>> byName_;
+};
+
+// The starter's turn of each side of each game: how many games its team played before.
+std::vector<std::pair<int, int>> GameNumbers(const Season& season);
+
+class SeasonWorker {
+  public:
+    SeasonWorker(const Season& season, const PlayerIndex& index);
+    ~SeasonWorker();
+
+    const std::vector<PlayerSeason>& Players() const { return players_; }
+
+    // Plays game `gameIndex` with starters `numbers` (visitors, home) into `result`.
+    Status Play(int gameIndex, std::uint32_t seed, std::pair<int, int> numbers, GameResult& result);
+
+  private:
+    void Collect(int team, const GameSide& side);
+    void Credit(int visitorTeam, int homeTeam, const GameResult& result);
+    PlayerSeason* Entry(int team, const std::string& name);
+
+    const Season& season_;
+    const PlayerIndex& index_;
+    std::unique_ptr<Session> session_;
+    std::vector<TeamRecord*> teams_;
+    std::vector<PlayerSeason> players_;
+};
+
+}  // namespace velmoro
