@@ -135,7 +135,7 @@ std::filesystem::path PlayersCsvPath(const std::filesystem::path& path) {
 Status WriteCsvPair(const std::filesystem::path& first, const std::string& firstBytes,
                     const std::filesystem::path& second, const std::string& secondBytes) {
     std::string old;
-    const bool hadFirst = ReadFileBytes(first, old);
+    const bool hadFirst = ReadFileBytes(first, old).ok();
     std::string error;
     if (!ReplaceFileContents(first, firstBytes, &error)) return Status::Error(error);
     if (ReplaceFileContents(second, secondBytes, &error)) return OkStatus();

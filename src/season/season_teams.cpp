@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <map>
 
+#include "db/install_dir.h"
+#include "db/season_index.h"
+#include "db/team_files.h"
 #include "setup/fielding.h"
 
 namespace velmoro {
@@ -35,7 +38,7 @@ void GatherTeams(const std::vector<SeasonRecord>& index, const TeamList& legend,
 }  // namespace
 
 std::filesystem::path ReplayIndexPath(const std::filesystem::path& directory) {
-    return directory / kSeasonIndexFileName;
+    return SeasonIndexPathFor(DataFileToRead(directory, kLegendFileName));
 }
 
 Status SeasonFromIndex(const std::vector<SeasonRecord>& index, const TeamList& legend, int year,

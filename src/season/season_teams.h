@@ -12,7 +12,8 @@
 
 namespace velmoro {
 
-// The season index the replay reads for the LegendDB in `directory`.
+// The season index beside the LegendDB the replay loads from `directory` (the user's
+// copy where that is the one read).
 std::filesystem::path ReplayIndexPath(const std::filesystem::path& directory);
 
 // The year's team-seasons of the index (of one league when `league` is not empty) that

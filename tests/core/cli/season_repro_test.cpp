@@ -45,15 +45,13 @@ TEST(SeasonRepro, EachInputGivesTheWantedResult) {
         std::string args;
         int exitCode;
         std::string err;      // in the error output
-        bool reader = false;  // the index reader's refusal
     } cases[] = {
-        {"games_2e9", "--season 2025", 1, "Seasons.csv: line", true},
-        {"wins_intmax", "--season 2025", 1, "Seasons.csv: line", true},
-        {"repeated_row", "--season 2025", 1, "Seasons.csv: line", true},
-        {"header_only", "--all-seasons", 1, "Seasons.csv", true},
-        {"bom", "--season 2025", 0, "", true},
-        // The replay's own.
-        {"games_zero", "--season 2025", 1, "season 2025 has no games to play"},
+        {"games_2e9", "--season 2025", 1, "Seasons.csv: line"},
+        {"wins_intmax", "--season 2025", 1, "Seasons.csv: line"},
+        {"repeated_row", "--season 2025", 1, "Seasons.csv: line"},
+        {"header_only", "--all-seasons", 1, "Seasons.csv"},
+        {"bom", "--season 2025", 0, ""},
+        {"games_zero", "--season 2025", 1, "Seasons.csv: line 2: column wins: 57 is not in 0..0"},
         {"team_not_in_db", "--season 2025", 0, "2025 Ghost Town Phantoms is not in LegendDB"},
         {"one_club_league", "--season 2025", 0, "a league of one club cannot play a season"},
         {"one_club_league", "--season 2025 --league XL", 1, "a league of one club cannot play"},
@@ -63,11 +61,7 @@ TEST(SeasonRepro, EachInputGivesTheWantedResult) {
         {"unfieldable_team", "--all-seasons", 1, "1 season skipped: 2030\n"},
         {"quotes_in_names", "--season 2025 --csv out.csv", 0, ""},
     };
-    // Until the index reader range-checks its numbers, games_2e9 would only fill memory.
-    std::vector<SeasonRecord> index;
-    const bool readerChecks = !LoadSeasonIndex(kRepro / "games_2e9" / "Seasons.csv", index);
     for (const auto& c : cases) {
-        if (c.reader && !readerChecks) continue;
         TempDir work;
         std::vector<std::string> args = SplitArguments(c.args);
         args.insert(args.end(), {"--dir", (kRepro / c.folder).string(), "--seed", "1", "--quiet"});
