@@ -23,9 +23,9 @@
 #include "support/ui_harness.h"
 #include "ui/custom_editor_window.h"
 #include "ui/database_change_window.h"
+#include "ui/diamond_view.h"
 #include "ui/main_window.h"
 #include "ui/new_game_wizard.h"
-#include "ui/diamond_view.h"
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
@@ -57,6 +57,17 @@ bool DiamondShows(PlayScreen& screen, int bases) {
     reference.render(&expected, {}, {}, QWidget::DrawChildren);
     return shown == expected;
 }
+
+// The bases the diamond showed when it was last painted.
+struct PaintedBases : QObject {
+    DiamondView* diamond;
+    int last = -1;
+    explicit PaintedBases(DiamondView* view) : diamond(view) { view->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) last = diamond->Bases();
+        return false;
+    }
+};
 
 QString TableRow(QWidget* window, int row) {
     auto* table = Child<QTableWidget>(window, "statsTable");
@@ -122,15 +133,14 @@ void WindowsTest::mainMenuButtons() {
         texts << button->text();
     QCOMPARE(texts, (QStringList{"&Load", "&New Game", "&Quit", "&ReadMe", "&Season"}));
 
-    // Load given up twice: the question after each chooser, then the failure.
+    // Load given up twice: the question after each chooser, and no failure after it.
     harness.prompter.QueueAnswers({true, false});
     QTest::mouseClick(window.LoadButton(), Qt::LeftButton);
     QCOMPARE(harness.chooser.openCount, 2);
+    QCOMPARE(harness.prompter.QuestionCount(), 2);
     QCOMPARE(harness.prompter.messages[1].text, std::string(kNotLoadedQuestion));
-    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{"Game Load failed"});
 
     // New Game, Season and ReadMe over a folder without their files say so.
-    harness.prompter.messages.clear();
     for (auto* button : {window.NewGameButton(), window.SeasonButton(), window.ReadMeButton()})
         QTest::mouseClick(button, Qt::LeftButton);
     const auto informs = harness.prompter.Informs();
@@ -140,7 +150,7 @@ void WindowsTest::mainMenuButtons() {
                              ": No such file or directory");
     QVERIFY(informs[1].rfind("Database Load failed", 0) == 0);
     QVERIFY(informs[2].rfind("The readme file, velmoro.txt, is missing.\n", 0) == 0);
-    QCOMPARE(harness.prompter.messages[0].caption, std::string("Velmoro Baseball Error"));
+    QCOMPARE(harness.prompter.messages[2].caption, std::string("Velmoro Baseball Error"));
 
     QTest::mouseClick(window.QuitButton(), Qt::LeftButton);
     QVERIFY(!window.isVisible());
@@ -227,6 +237,7 @@ void WindowsTest::playScreenFollowsTheGame() {
     QVERIFY(DiamondShows(screen, game.bases));
     QVERIFY(!DiamondShows(screen, 0));
 
+    harness.prompter.QueueAnswers({true});  // quit the unsaved game
     QTest::mouseClick(screen.QuitButton(), Qt::LeftButton);
     QCOMPARE(screen.result(), 0);
     QVERIFY(!game.hasBattingBoxLines);
@@ -288,9 +299,13 @@ void WindowsTest::managementWindowsChangeTheGame() {
     QVERIFY(stats.Fired());
     QCOMPARE(harness.session.teams.currentTeam, &visitors);
 
-    // A pinch hitter for the left fielder: the next Pitch has him replaced first.
+    // A pinch hitter for the left fielder with two out and two on: the Pitch has him
+    // replaced before the half-inning changes, and the diamond, painted while the window
+    // was open, shows the new half-inning's empty bases afterwards.
     game.batterIndex = game.visitor.nextBatter = 6;
     game.dialogSide = Side::Visitors;
+    game.outs = 2;
+    game.bases = Base::First | Base::Second;
     QCOMPARE(ApplySubstitution(harness.session, PinchHitter, "Eddie Marsh"),
              SubstitutionOutcome::Applied);
     ModalWatcher<QDialog> forced([](QDialog* window) {
@@ -298,9 +313,14 @@ void WindowsTest::managementWindowsChangeTheGame() {
         QCOMPARE(Child<QComboBox>(window, "whoToReplace")->currentText(), QString("Left Field"));
         Button(window, "OK")->click();
     });
+    screen.show();
+    harness.session.random.SetFixedSeed(12345);  // the turn is the third out
+    PaintedBases painted(screen.Diamond());
     QTest::mouseClick(screen.PitchButton(), Qt::LeftButton);
     QVERIFY(forced.Fired());
-    QCOMPARE(screen.LineupName(6)->text(), QString("Duke Farrow"));
+    QVERIFY(game.HomeBatting() && game.bases == 0);
+    QTRY_COMPARE(painted.last, 0);
+    QCOMPARE(game.visitor.lineup[6]->name, std::string("Duke Farrow"));
     QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{kPinchHitterMustLeaveMessage});
 }
 
