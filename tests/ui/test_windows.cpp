@@ -283,6 +283,7 @@ void WindowsTest::managementWindowsChangeTheGame() {
     QCOMPARE(screen.PitcherName()->text(), QString("Joe Vickery"));
 
     const TeamRecord& visitors = *game.visitor.team;
+    harness.session.statsPageStart = 25;  // paged on another team: this one starts at 0
     ModalWatcher<QDialog> stats([&](QDialog* window) {
         QCOMPARE(window->findChild<QGroupBox*>()->title(), QString("Hitting"));
         QCOMPARE(TableRow(window, 13),
