@@ -115,6 +115,15 @@ void DatabaseChange::ForgetTeam(const TeamRecord* team) {
 }
 
 void DatabaseChange::NewPlayer() {
+    // Numbers a field cannot hold are refused before anything is asked or changed.
+    PlayerRecord numbers;
+    PitchingLine pitching;
+    Status read = ReadBattingFields(fields.batting, numbers);
+    if (read && (fields.positions & Pitcher)) read = ReadPitchingFields(fields.pitching, pitching);
+    if (!read) {
+        prompter_.Inform(read.message(), kCaption);
+        return;
+    }
     TeamRecord* team = LookupTeam(db_.legendTeams, fields.teamName);
     if (!team) {
         // A nameless team could never be listed, so an empty name is no team to create.
@@ -126,12 +135,13 @@ void DatabaseChange::NewPlayer() {
     }
     PlayerRecord* player = FindPlayer(team, fields.playerName);
     if (!player) player = &team->AddPlayer(PlayerRecord(fields.playerName));
-    ReadBattingFields(fields.batting, *player);
+    numbers.name = player->name;
+    numbers.pitching = std::move(player->pitching);
+    *player = std::move(numbers);
     player->positions = fields.positions;
     // Without "Pitcher" an earlier pitching line stays in memory; the file no longer
     // carries it.
-    if (fields.positions & Pitcher)
-        player->pitching = std::make_unique<PitchingLine>(ReadPitchingFields(fields.pitching));
+    if (fields.positions & Pitcher) player->pitching = std::make_unique<PitchingLine>(pitching);
     ShowSourceTeam();
 }
 

@@ -440,8 +440,8 @@ void WindowsTest::editorSearchesBuildsAndSaves() {
     QCOMPARE(saved.customTeams.size(), std::size_t{1});
 }
 
-// Typed numbers are stored in the record's widths (262 hits in a byte) and shown back;
-// Delete, Save and Cancel.
+// Typed numbers are stored in the record's widths (262 hits in a byte) and shown back,
+// a number its field cannot hold is refused; Delete, Save and Cancel.
 void WindowsTest::databaseChangeWindow() {
     LeagueHarness h;
     DatabaseChangeWindow window(h.context);
@@ -462,6 +462,12 @@ void WindowsTest::databaseChangeWindow() {
     QVERIFY(tarrant->pitching != nullptr);
     players->setCurrentItem(players->findItems("Jack Tarrant", Qt::MatchExactly).value(0));
     QCOMPARE(Child<QLineEdit>(&window, "batting4")->text(), QString("262"));
+    Type(&window, "batting2", "-5");  // refused: nothing changes
+    Click(&window, "newPlayer");
+    QCOMPARE(h.prompter.Informs(),
+             std::vector<std::string>{"AB must be a whole number from 0 to 65535."});
+    QCOMPARE(int(tarrant->atBats), 600);
+    h.prompter.messages.clear();
 
     players->setCurrentItem(players->findItems("Sam Whitlock", Qt::MatchExactly).value(0));
     Click(&window, "deletePlayer");
