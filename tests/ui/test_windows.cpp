@@ -115,6 +115,7 @@ class WindowsTest : public QObject {
     void playScreenFollowsTheGame();
     void managementWindowsChangeTheGame();
     void wizardPagesAndButtons();
+    void clubWithoutPlayersShowsNoneOfAnother();
     void editorSearchesBuildsAndSaves();
     void databaseChangeWindow();
     void seasonPlayedAndCancelled();
@@ -399,6 +400,23 @@ void WindowsTest::wizardPagesAndButtons() {
     QCOMPARE(Entries(page, "order").value(1), QString::fromStdString(leadoff->name));
     wizard.button(QWizard::CancelButton)->click();
     QCOMPARE(wizard.result(), int(QDialog::Rejected));
+}
+
+// Chosen after another club, a club without players has no pitcher of that club: its
+// pitcher page finds nobody, says so and ends the wizard.
+void WindowsTest::clubWithoutPlayersShowsNoneOfAnother() {
+    LeagueHarness h;
+    AddTeam(h.session.teams.legendTeams, "1950 Bare Bones");
+    NewGameWizard wizard(h.context);
+    wizard.show();
+    QCOMPARE(Entries(wizard.currentPage(), "team1Teams").value(0), QString("Bare Bones"));
+    Pick(wizard.currentPage(), "team1Teams", 1);
+    Pick(wizard.currentPage(), "team1Teams", 0);
+    Next(wizard);
+    QVERIFY(!wizard.isVisible());
+    QCOMPARE(h.prompter.Informs(),
+             std::vector<std::string>{"There are no players left to play pitcher.\nPlease try "
+                                      "again."});
 }
 
 void WindowsTest::editorSearchesBuildsAndSaves() {

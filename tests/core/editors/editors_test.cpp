@@ -227,22 +227,33 @@ TEST_F(DbChangeTest, NewPlayerAddsUpdatesOrAsksForTheTeam) {
 }
 
 // Save writes only qualifying players, the others stay in memory; No writes nothing.
+// A team the filter would empty, or leave unable to play, keeps all its players; a team
+// without players is left out, and the question says so.
 TEST_F(DbChangeTest, SaveAsksAndDropsPlayersWhoDoNotQualify) {
     Team(0).AddPlayer(Batter("Bench Warmer", 9, 300, Outfield));
     Team(0).AddPlayer(MakePitcher("Mop Up", false, 10)).pitching->games = 10;
     Team(0).AddPlayer(Batter("Cup Of Coffee", 10, 1, Outfield));
+    AddTeam(db.legendTeams, "1872 Olympics").AddPlayer(Batter("Short Season", 9, 40, Outfield));
+    AddTeam(db.legendTeams, "1884 White Caps");
+    TeamRecord& complete = AddLeagueTeam(db.legendTeams, "1950 Complete", 3);
+    for (int catcher : {6, 16})
+        complete.players[catcher]->games = 3;
     prompter.QueueAnswers({false, true});
     EXPECT_FALSE(window.Save());
     EXPECT_FALSE(std::filesystem::exists(dir / "LegendDB"));
     ASSERT_TRUE(window.Save());
-    const std::string question = "2 players do not qualify and will not be written. Save anyway?";
+    const std::string question =
+        "2 players do not qualify and will not be written. 1 team has "
+        "no players and will not be written. Save anyway?";
     EXPECT_EQ(Questions(prompter), (Texts{question, question}));
     TeamList saved;
     ASSERT_TRUE(ReadTeamFile(dir / "LegendDB", saved));
-    ASSERT_EQ(saved.size(), 3u);
+    ASSERT_EQ(saved.size(), 5u);
     EXPECT_EQ(saved[0]->players.size(), 4u);
     EXPECT_EQ(saved[0]->players.back()->name, "Cup Of Coffee");
     EXPECT_EQ(Team(0).players.size(), 6u);
+    EXPECT_EQ(saved[3]->players.size(), 1u);
+    EXPECT_EQ(saved[4]->players.size(), complete.players.size());
 }
 PlayerRecord Player(const std::string& name, std::uint8_t positions) {
     PlayerRecord p = positions & Pitcher ? MakePitcher(name, true, 1) : MakeBatter(name, 0, 1);
