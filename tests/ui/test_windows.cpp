@@ -157,7 +157,8 @@ void WindowsTest::mainMenuButtons() {
     QVERIFY(!window.isVisible());
 }
 
-// The file as lines (either line end), at most 5000 bytes and no broken character.
+// The file as lines (either line end), at most 5000 bytes and no broken character; the
+// shipped readme fits.
 void WindowsTest::readmeShowsTheFile() {
     const QByteArray line = QByteArray(99, 'a') + '\n';
     const struct {
@@ -184,6 +185,8 @@ void WindowsTest::readmeShowsTheFile() {
         QCOMPARE(text, c.shown);
     }
     QVERIFY(harness.prompter.messages.empty());
+    // The readme the program ships is shown to its end.
+    QVERIFY(QFileInfo(VELMORO_DATA_DIR "/velmoro.txt").size() <= qint64(kReadmeLimit));
 }
 
 void WindowsTest::playScreenFollowsTheGame() {
