@@ -31,7 +31,7 @@ bool SaveCustomTeams(const TeamDatabase& db, const std::filesystem::path& direct
                      Prompter& prompter) {
     // A CustomDB that did not load whole is kept aside before it is written over:
     // its teams are not in the list, and the user may want them back.
-    if (!SaveEditedTeams(db, kCustomEditorRules, directory, prompter, WriteFailedText))
+    if (!SaveEditedTeams(db.customTeams, kCustomEditorRules, directory, prompter, WriteFailedText))
         return false;
     for (const auto& team : db.customTeams) {
         if (!IsTeamPlayable(team.get())) {

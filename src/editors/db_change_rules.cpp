@@ -1,9 +1,8 @@
 #include "editors/db_change_rules.h"
 
-#include <fmt/format.h>
-
 #include "db/captions.h"
 #include "db/team_files.h"
+#include "editors/db_change_save.h"
 #include "platform/prompter.h"
 
 namespace velmoro {
@@ -12,11 +11,6 @@ namespace {
 
 std::string SaveFailedText(const std::string& error) {
     return "The database could not be saved:\n" + error + "\n\nThe file was not changed.";
-}
-
-std::string DropQuestion(std::size_t dropped) {
-    if (dropped == 1) return "1 player does not qualify and will not be written. Save anyway?";
-    return fmt::format("{} players do not qualify and will not be written. Save anyway?", dropped);
 }
 
 }  // namespace
@@ -115,6 +109,15 @@ void DatabaseChange::ForgetTeam(const TeamRecord* team) {
 }
 
 void DatabaseChange::NewPlayer() {
+    // Numbers a field cannot hold are refused before anything is asked or changed.
+    PlayerRecord numbers;
+    PitchingLine pitching;
+    Status read = ReadBattingFields(fields.batting, numbers);
+    if (read && (fields.positions & Pitcher)) read = ReadPitchingFields(fields.pitching, pitching);
+    if (!read) {
+        prompter_.Inform(read.message(), kCaption);
+        return;
+    }
     TeamRecord* team = LookupTeam(db_.legendTeams, fields.teamName);
     if (!team) {
         // A nameless team could never be listed, so an empty name is no team to create.
@@ -126,12 +129,13 @@ void DatabaseChange::NewPlayer() {
     }
     PlayerRecord* player = FindPlayer(team, fields.playerName);
     if (!player) player = &team->AddPlayer(PlayerRecord(fields.playerName));
-    ReadBattingFields(fields.batting, *player);
+    numbers.name = player->name;
+    numbers.pitching = std::move(player->pitching);
+    *player = std::move(numbers);
     player->positions = fields.positions;
     // Without "Pitcher" an earlier pitching line stays in memory; the file no longer
     // carries it.
-    if (fields.positions & Pitcher)
-        player->pitching = std::make_unique<PitchingLine>(ReadPitchingFields(fields.pitching));
+    if (fields.positions & Pitcher) player->pitching = std::make_unique<PitchingLine>(pitching);
     ShowSourceTeam();
 }
 
@@ -179,11 +183,12 @@ void DatabaseChange::DeletePlayer() {
 }
 
 bool DatabaseChange::Save() {
-    // The file keeps only qualifying players; the others would be gone after the next
-    // load, so the user decides before any is dropped.
-    const std::size_t dropped = UnqualifiedPlayerCount(db_.legendTeams);
-    if (dropped > 0 && !prompter_.AskYesNo(DropQuestion(dropped), kCaption)) return false;
-    return SaveEditedTeams(db_, kDatabaseChangeRules, directory_, prompter_, SaveFailedText);
+    // The file keeps only qualifying players; what it leaves out would be gone after the
+    // next load, so the user decides before anything is dropped.
+    const LegendSavePlan plan = PlanLegendSave(db_.legendTeams);
+    const std::string question = LegendSaveQuestion(plan);
+    if (!question.empty() && !prompter_.AskYesNo(question, kCaption)) return false;
+    return SaveEditedTeams(plan.teams, kDatabaseChangeRules, directory_, prompter_, SaveFailedText);
 }
 
 }  // namespace velmoro

@@ -52,9 +52,9 @@ class DatabaseChange : public TeamEditor {
     void NewPlayer();
     void MovePlayer();
     void DeletePlayer();
-    // LegendDB with only the qualifying players, after asking when that leaves some
-    // out; false when the user said No or (after telling the user) the file could not
-    // be written.
+    // LegendDB as PlanLegendSave has it, after asking when that leaves players or
+    // teams out; false when the user said No or (after telling the user) the file
+    // could not be written.
     bool Save();
 
     TeamRecord* SourceTeam() const { return sourceTeam_; }

@@ -26,14 +26,13 @@ void FillPlayers(const TeamRecord* team, NameList& players) {
         players.Insert(player->name);
 }
 
-bool SaveEditedTeams(const TeamDatabase& db, const EditorRules& rules,
+bool SaveEditedTeams(const TeamList& teams, const EditorRules& rules,
                      const std::filesystem::path& directory, Prompter& prompter,
                      std::string (*failedText)(const std::string& reason)) {
     const std::filesystem::path file = DataFileToWrite(directory, rules.fileName);
     std::string error;
     std::filesystem::path kept;
-    const bool written =
-        SaveTeamDatabase(db.*rules.edited, file, rules.qualifyingOnly, &kept, &error);
+    const bool written = SaveTeamDatabase(teams, file, false, &kept, &error);
     if (!kept.empty()) prompter.Inform(KeptDamagedMessage(file, kept), kCaption);
     if (!written) prompter.Inform(failedText(error), kErrorCaption);
     return written;

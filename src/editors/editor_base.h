@@ -26,12 +26,8 @@ inline constexpr const char* kEmptyTeamNameMessage = "Please enter a name for th
 
 // The rules in which the two editors differ.
 struct EditorRules {
-    // The list the editor changes and saves.
-    TeamList TeamDatabase::*edited;
-    // The file it is saved to.
+    // The file the edited list is saved to.
     const char* fileName;
-    // Whether the save keeps only qualifying players (IsQualifyingPlayer).
-    bool qualifyingOnly;
     // The position bits a player's card shows.
     std::uint8_t shownPositions;
 };
@@ -39,12 +35,10 @@ struct EditorRules {
 // The custom team editor copies players from LegendDB into teams of its own and keeps
 // every player the user chose: a player of few games dropped on save could leave a
 // team incomplete. Its card shows the whole position byte.
-inline constexpr EditorRules kCustomEditorRules{&TeamDatabase::customTeams, kCustomFileName, false,
-                                                0xFF};
+inline constexpr EditorRules kCustomEditorRules{kCustomFileName, 0xFF};
 // The database change window edits LegendDB in place, and LegendDB keeps only the
-// qualifying players. Its check boxes cover the seven positions.
-inline constexpr EditorRules kDatabaseChangeRules{&TeamDatabase::legendTeams, kLegendFileName, true,
-                                                  0x7F};
+// qualifying players (PlanLegendSave). Its check boxes cover the seven positions.
+inline constexpr EditorRules kDatabaseChangeRules{kLegendFileName, 0x7F};
 
 // "YEAR CLUB" from the selected entries of the two lists.
 std::string SelectedTeamName(const NameList& years, const NameList& clubs);
@@ -75,10 +69,10 @@ typename List::iterator FindRecord(List& list, const Record* record) {
                         [&](const auto& entry) { return entry.get() == record; });
 }
 
-// Saves the edited list under the editor's rules to its file in `directory`. A file that
-// did not read whole is kept aside first and the user is told where; a write that fails
-// is told with `failedText(reason)`. False when nothing was written.
-bool SaveEditedTeams(const TeamDatabase& db, const EditorRules& rules,
+// Writes `teams`, every player, to the editor's file in `directory`. A file that did
+// not read whole is kept aside first and the user is told where; a write that fails is
+// told with `failedText(reason)`. False when nothing was written.
+bool SaveEditedTeams(const TeamList& teams, const EditorRules& rules,
                      const std::filesystem::path& directory, Prompter& prompter,
                      std::string (*failedText)(const std::string& reason));
 

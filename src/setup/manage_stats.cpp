@@ -61,6 +61,12 @@ StatsPage PitchingStatsPage(const GameSide& side, int pageStart) {
     return page;
 }
 
+void StatsOpen(Session& session, const TeamRecord& team, const TeamRecord* lastShown) {
+    const bool kept =
+        &team == lastShown && session.statsPageStart < static_cast<int>(team.players.size());
+    if (!kept) session.statsPageStart = 0;
+}
+
 void StatsNextPage(Session& session) {
     session.statsPageStart += kStatsPageRows;
 }

@@ -41,6 +41,11 @@ StatsPage HittingStatsPage(const TeamRecord& team, int pageStart);
 // The side's pitching staff from `pageStart`, titled with the side's team.
 StatsPage PitchingStatsPage(const GameSide& side, int pageStart);
 
+// Opening the views on `team` when `lastShown` was the team shown last time (none at
+// first): the page start is kept only for the same team, and only while it falls on
+// one of its players; another team opens on its first page.
+void StatsOpen(Session& session, const TeamRecord& team, const TeamRecord* lastShown);
+
 // The buttons of both views. The page start is one value for both views and both
 // sides and is kept between openings; switching views starts at the first page.
 void StatsNextPage(Session& session);

@@ -12,11 +12,6 @@
 
 namespace velmoro {
 
-const char* const kBattingFieldLabels[kBattingFieldCount] = {
-    "AVG", "G", "AB", "R", "H", "2B", "3B", "HR", "RBI", "BB", "K", "SB", "CS"};
-const char* const kPitchingFieldLabels[kPitchingFieldCount] = {"ERA", "W",  "L",  "S", "G",   "Sho",
-                                                               "ER",  "IP", "BB", "K", "BAVG"};
-
 QString ToQt(const std::string& text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }

@@ -35,11 +35,6 @@ QPushButton* MakeCommandButton(const char* text, const char* name, std::function
 // A one-line field with its label above it, laid out in a small column.
 QWidget* LabelledField(const char* label, QLineEdit* field, QWidget* parent);
 
-// The labels of a player's number fields, in the order of BattingFields and
-// PitchingFields.
-extern const char* const kBattingFieldLabels[kBattingFieldCount];
-extern const char* const kPitchingFieldLabels[kPitchingFieldCount];
-
 // Puts each text into its field.
 template <std::size_t N>
 void ShowFieldTexts(const std::array<QLineEdit*, N>& fields,

@@ -55,12 +55,12 @@ int EditorWindowBase::AddPlayerFields(QGridLayout* grid, int columns,
     const int pitchingRows = (kPitchingFieldCount + columns - 1) / columns;
     for (int i = 0; i < kBattingFieldCount; ++i) {
         batting_[i] = makeField("batting", i);
-        grid->addWidget(LabelledField(kBattingFieldLabels[i], batting_[i], parent), i / columns,
+        grid->addWidget(LabelledField(kBattingFields[i].label, batting_[i], parent), i / columns,
                         i % columns);
     }
     for (int i = 0; i < kPitchingFieldCount; ++i) {
         pitching_[i] = makeField("pitching", i);
-        grid->addWidget(LabelledField(kPitchingFieldLabels[i], pitching_[i], parent),
+        grid->addWidget(LabelledField(kPitchingFields[i].label, pitching_[i], parent),
                         battingRows + i / columns, i % columns);
     }
     const int boxRow = battingRows + pitchingRows;

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include "db/captions.h"
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
@@ -46,6 +47,7 @@ PlayScreen::PlayScreen(UiContext& context, QWidget* parent, ComputerManagers man
         ScoreBoxLabel(side, ErrorsBox)->setText(Number(session.game.SideOf(side).errors));
     session.SetDisplay(this);
     OpenPlayScreen(session);
+    savedLogSize_ = session.game.playLog.size();
     PrepareTurn();
 }
 
@@ -55,7 +57,7 @@ PlayScreen::~PlayScreen() {
 
 void PlayScreen::Connect() {
     connect(pitch_, &QPushButton::clicked, this, &PlayScreen::Pitch);
-    connect(save_, &QPushButton::clicked, this, [this] { SaveGameCommand(context_); });
+    connect(save_, &QPushButton::clicked, this, &PlayScreen::Save);
     connect(quit_, &QPushButton::clicked, this, &PlayScreen::Quit);
     connect(manageHitting_, &QPushButton::clicked, this, [this] { OpenTeamDialog(true, true); });
     connect(statsHitting_, &QPushButton::clicked, this, [this] { OpenTeamDialog(true, false); });
@@ -228,6 +230,10 @@ void PlayScreen::RequestGameOver() {
 
 void PlayScreen::Pitch() {
     PlayOneTurn();
+    // A window the turn opened (the forced substitution after a third out) let the
+    // diamond paint the old half-inning's runners, and the change of half-inning that
+    // followed asks for no repaint of its own.
+    DrawBases();
     PrepareTurn();
 }
 
@@ -248,8 +254,23 @@ void PlayScreen::OpenTeamDialog(bool battingSide, bool management) {
     }
 }
 
+void PlayScreen::Save() {
+    if (SaveGameCommand(context_)) savedLogSize_ = context_.session.game.playLog.size();
+}
+
+bool PlayScreen::UnsavedTurns() const {
+    const GameState& game = context_.session.game;
+    return game.playLog.size() != savedLogSize_ && !IsGameOver(game);
+}
+
 void PlayScreen::Quit() {
+    // The question must not see the game move on under it.
+    const bool simulating = simulating_;
     StopSim();
+    if (UnsavedTurns() && !context_.prompter.AskYesNo(kQuitUnsavedQuestion, kCaption)) {
+        if (simulating) StartSim();
+        return;
+    }
     ResetGame(context_.session.game);
     ResetSetup(context_.session);
     done(0);

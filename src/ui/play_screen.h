@@ -25,6 +25,10 @@ namespace velmoro {
 struct UiContext;
 class DiamondView;
 
+// Quit (or closing the window) asks this when turns were played since the game was
+// saved, loaded or set up.
+inline constexpr const char* kQuitUnsavedQuestion = "Quit this game? It has not been saved.";
+
 // Pure blue: the side at bat and its batter due up.
 inline const QColor kHighlightColour(0, 0, 255);
 
@@ -127,11 +131,18 @@ class PlayScreen : public QDialog, public Display {
     void UpdateCommands();
     void ShowHeldMessages();
     void OpenTeamDialog(bool battingSide, bool management);
+    void Save();
+    // Turns were played since the game was saved, loaded or set up, and it is not over
+    // (a finished game is in its box score).
+    bool UnsavedTurns() const;
     void Quit();
     void GameOver();
 
     UiContext& context_;
     bool gameOverPending_ = false;
+    // The play-by-play grows with every turn played: its length when the game was last
+    // saved, loaded or set up.
+    std::size_t savedLogSize_ = 0;
     bool simulating_ = false;
     // While the computer bats, the engine's messages wait: the forced replacement's goes
     // to the reason line, any other is shown when the turn is over.

@@ -12,7 +12,8 @@ void QtFileChooser::Configure(QFileDialog& dialog, bool saving) {
     dialog.selectNameFilter(kSavedGameFilter);
     dialog.setDefaultSuffix("gam");
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    // Saving over a game replaces it without asking; a name that does not exist is
+    // The save command asks before a file is replaced, through the program's own
+    // message box, so the dialog must not ask as well. A name that does not exist is
     // passed on to the reader, which reports the failed load.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setFileMode(QFileDialog::AnyFile);

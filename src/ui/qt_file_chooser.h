@@ -22,7 +22,8 @@ class QtFileChooser : public FileChooser {
     std::optional<std::string> ChooseSave() override;
 
     // The dialog as shown: title, the two filters (saved games first), suffix "gam",
-    // no question before a file is replaced. Public so that its settings can be checked.
+    // no question of its own before a file is replaced (the save command asks). Public
+    // so that its settings can be checked.
     static void Configure(QFileDialog& dialog, bool saving);
 
   private:

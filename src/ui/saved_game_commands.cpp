@@ -1,5 +1,7 @@
 #include "ui/saved_game_commands.h"
 
+#include <filesystem>
+
 #include "db/captions.h"
 #include "engine/message_text.h"
 #include "saves/saved_game.h"
@@ -7,33 +9,62 @@
 
 namespace velmoro {
 
+namespace {
+
+// A chooser that gives no file, or an empty name, means the user gave up.
+std::optional<std::string> Chosen(std::optional<std::string> path) {
+    if (path && path->empty()) return std::nullopt;
+    return path;
+}
+
+// False when an existing file is there and the user wants to keep it.
+bool MayReplace(UiContext& context, const std::string& path) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) return true;
+    return context.prompter.AskYesNo(ReplaceFileQuestion(path), kCaption);
+}
+
+}  // namespace
+
+std::string ReplaceFileQuestion(const std::string& path) {
+    return ShownValue(std::filesystem::path(path).filename().string(), kShownPathBytes) +
+           " already exists. Replace it?";
+}
+
 std::optional<std::string> ChooseSavedGameFile(UiContext& context, ChooserMode mode) {
-    const bool opening = mode == ChooserMode::Open;
+    if (mode == ChooserMode::Save) {
+        // No to replacing a file offers the chooser again, for another name.
+        for (;;) {
+            const auto path = Chosen(context.chooser.ChooseSave());
+            if (!path || MayReplace(context, *path)) return path;
+        }
+    }
     for (;;) {
-        auto path = opening ? context.chooser.ChooseOpen() : context.chooser.ChooseSave();
-        if (path && !path->empty()) return path;
-        if (!context.prompter.AskYesNo(opening ? kNotLoadedQuestion : kNotSavedQuestion, kCaption))
-            return std::nullopt;
+        if (auto path = Chosen(context.chooser.ChooseOpen())) return path;
+        if (!context.prompter.AskYesNo(kNotLoadedQuestion, kCaption)) return std::nullopt;
     }
 }
 
 bool LoadGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Open);
+    // Giving up is the user's choice, not a failure to report.
+    if (!path) return false;
     std::string reason;
-    if (path && LoadSavedGame(context.session, *path, &reason)) return true;
+    if (LoadSavedGame(context.session, *path, &reason)) return true;
     // The first line is the message it always was; the second says which file and why.
-    std::string message = kLoadFailedMessage;
-    if (path) message += "\n" + ShownValue(*path, kShownPathBytes) + ": " + reason;
-    context.prompter.Inform(message, kErrorCaption);
+    context.prompter.Inform(
+        std::string(kLoadFailedMessage) + "\n" + ShownValue(*path, kShownPathBytes) + ": " + reason,
+        kErrorCaption);
     return false;
 }
 
-void SaveGameCommand(UiContext& context) {
+bool SaveGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Save);
-    if (!path) return;
+    if (!path) return false;
     std::string error;
-    if (!WriteSavedGame(context.session.game, *path, &error))
-        context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + error, kErrorCaption);
+    if (WriteSavedGame(context.session.game, *path, &error)) return true;
+    context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + error, kErrorCaption);
+    return false;
 }
 
 }  // namespace velmoro

@@ -46,6 +46,8 @@ TeamStatsDialog::TeamStatsDialog(UiContext& context, TeamRecord& team, QWidget* 
     setWindowTitle(kLineupCaption);
     setObjectName("teamStatsDialog");
     BuildWidgets();
+    StatsOpen(context.session, team, context.statsTeam);
+    context.statsTeam = &team;
     Fill();
 }
 

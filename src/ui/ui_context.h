@@ -13,6 +13,9 @@ struct UiContext {
     FileChooser& chooser;
     // `velmoro --maintenance`: the team page shows its "DB Change" button.
     bool maintenance = false;
+    // The team the statistics views showed last; only compared, never followed, as it
+    // may have been deleted since.
+    const TeamRecord* statsTeam = nullptr;
 };
 
 }  // namespace velmoro

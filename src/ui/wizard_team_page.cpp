@@ -142,6 +142,9 @@ void WizardTeamPage::OnYearChanged(int sideIndex, int row) {
 
 void WizardTeamPage::OnTeamChanged(int sideIndex, int row) {
     if (row < 0) return;
+    // The preparation leaves the pitching staff alone for a team without players: the
+    // staff of the club chosen before must not stand for this one.
+    context_.session.game.SideOf(SideOfIndex(sideIndex)).pitchingStaff.fill(nullptr);
     ChooseTeam(context_.session, SideOfIndex(sideIndex), ResolveSide(sideIndex));
     UpdateCompleteness();
 }

@@ -1,12 +1,14 @@
 // Two sessions at the main menu, as a user has them: a new game through every wizard
 // page played to the end, the box score, Cancel, Replay Game and Quit; and a game saved
-// in the middle (after the chooser was given up and a save failed), quit, and loaded.
+// in the middle (after Quit was refused, the chooser given up, a save failed and a file
+// kept once), quit, and loaded.
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QWizard>
 #include <QtTest>
+#include <fstream>
 #include <memory>
 
 #include "engine/turns.h"
@@ -155,30 +157,39 @@ void FlowsTest::newGamePlayedToTheEndAndReplayed() {
 void FlowsTest::gameSavedMidwayLoadsBackAsItWas() {
     Desk desk;
     const GameState& game = desk.harness.session.game;
-    const std::string path = desk.dir.filePath("midgame.gam").toStdString();
+    const QString fileName = "midgame.gam";
+    const std::string path = desk.dir.filePath(fileName).toStdString();
     const std::string badPath = desk.dir.filePath("no such folder/game.gam").toStdString();
+    std::ofstream(path) << "a text file the user keeps\n";
     ScriptedFileChooser& chooser = desk.harness.chooser;
     ScriptedPrompter& prompter = desk.harness.prompter;
-    chooser.saves = {std::nullopt, std::nullopt, badPath, path};
-    chooser.opens = {path};
-    prompter.QueueAnswers({true, false});  // try again, then give up
+    // Cancelled, a failed write, then the text file: kept once, replaced the next time.
+    chooser.saves = {std::nullopt, badPath, path, path};
+    chooser.opens = {std::nullopt, path};
+    // Quit unsaved: No. Replace: No, Yes. Load cancelled: try again.
+    prompter.QueueAnswers({false, false, true, true});
     QStringList saved, loaded;
     ModalWatcher<PlayScreen> playing([&](PlayScreen* screen) {
         // Well into the game, with somebody on base if the game offers it soon.
         int pitches = 0;
         PitchUntil(screen, game,
                    [&] { return ++pitches > 45 || (pitches > 30 && game.bases != 0); });
+        QTest::mouseClick(screen->QuitButton(), Qt::LeftButton);
+        QVERIFY(screen->isVisible());
         saved = Look(*screen);
         for (int press = 0; press < 3; ++press)
             QTest::mouseClick(screen->SaveButton(), Qt::LeftButton);
         QCOMPARE(Look(*screen), saved);
-        QTest::mouseClick(screen->QuitButton(), Qt::LeftButton);
+        QTest::mouseClick(screen->QuitButton(), Qt::LeftButton);  // saved: no question
     });
     QTest::mouseClick(desk.menu.NewGameButton(), Qt::LeftButton);
     QVERIFY(playing.Fired());
     QCOMPARE(chooser.saveCount, 4);
-    QCOMPARE(prompter.QuestionCount(), 2);
-    QCOMPARE(prompter.messages[0].text, std::string(kNotSavedQuestion));
+    const std::string replace = fileName.toStdString() + " already exists. Replace it?";
+    std::vector<std::string> questions;
+    for (const auto& message : prompter.messages)
+        if (message.question) questions.push_back(message.text);
+    QCOMPARE(questions, (std::vector<std::string>{kQuitUnsavedQuestion, replace, replace}));
     QCOMPARE(prompter.Informs(),
              std::vector<std::string>{std::string(kSaveFailedMessage) + "\ncannot write " +
                                       badPath + ": No such file or directory"});
@@ -190,6 +201,7 @@ void FlowsTest::gameSavedMidwayLoadsBackAsItWas() {
     });
     QTest::mouseClick(desk.menu.LoadButton(), Qt::LeftButton);
     QVERIFY(reopened.Fired());
+    QCOMPARE(prompter.messages.back().text, std::string(kNotLoadedQuestion));
     QCOMPARE(prompter.Informs().size(), std::size_t{1});
     QVERIFY(saved.value(4).count('\n') > 5);
     QCOMPARE(loaded, saved);

@@ -128,6 +128,10 @@ class PlayScreenManagerTest : public QObject {
         for (int tick = 0; tick < 500 && game.inning < 2; ++tick)
             QCoreApplication::processEvents();
         QVERIFY(screen.Simulating() && !screen.SaveButton()->isEnabled());
+        // No to the question keeps the run going; Yes ends it.
+        harness_->prompter.QueueAnswers({false, true});
+        QTest::mouseClick(screen.QuitButton(), Qt::LeftButton);
+        QVERIFY(screen.Simulating());
         QTest::mouseClick(screen.QuitButton(), Qt::LeftButton);
         QVERIFY(!screen.Simulating() && screen.result() == 0);
         QTest::qWait(50);

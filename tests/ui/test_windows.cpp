@@ -59,6 +59,17 @@ bool DiamondShows(PlayScreen& screen, int bases) {
     return shown == expected;
 }
 
+// The bases the diamond showed when it was last painted.
+struct PaintedBases : QObject {
+    DiamondView* diamond;
+    int last = -1;
+    explicit PaintedBases(DiamondView* view) : diamond(view) { view->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) last = diamond->Bases();
+        return false;
+    }
+};
+
 QString TableRow(QWidget* window, int row) {
     auto* table = Child<QTableWidget>(window, "statsTable");
     QStringList cells;
@@ -105,6 +116,7 @@ class WindowsTest : public QObject {
     void playScreenFollowsTheGame();
     void managementWindowsChangeTheGame();
     void wizardPagesAndButtons();
+    void clubWithoutPlayersShowsNoneOfAnother();
     void editorSearchesBuildsAndSaves();
     void databaseChangeWindow();
     void seasonPlayedAndCancelled();
@@ -124,15 +136,14 @@ void WindowsTest::mainMenuButtons() {
         texts << button->text();
     QCOMPARE(texts, (QStringList{"&Load", "&New Game", "&Quit", "&ReadMe", "&Season"}));
 
-    // Load given up twice: the question after each chooser, then the failure.
+    // Load given up twice: the question after each chooser, and no failure after it.
     harness.prompter.QueueAnswers({true, false});
     QTest::mouseClick(window.LoadButton(), Qt::LeftButton);
     QCOMPARE(harness.chooser.openCount, 2);
+    QCOMPARE(harness.prompter.QuestionCount(), 2);
     QCOMPARE(harness.prompter.messages[1].text, std::string(kNotLoadedQuestion));
-    QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{"Game Load failed"});
 
     // New Game, Season and ReadMe over a folder without their files say so.
-    harness.prompter.messages.clear();
     for (auto* button : {window.NewGameButton(), window.SeasonButton(), window.ReadMeButton()})
         QTest::mouseClick(button, Qt::LeftButton);
     const auto informs = harness.prompter.Informs();
@@ -142,13 +153,14 @@ void WindowsTest::mainMenuButtons() {
                              ": No such file or directory");
     QVERIFY(informs[1].rfind("Database Load failed", 0) == 0);
     QVERIFY(informs[2].rfind("The readme file, velmoro.txt, is missing.\n", 0) == 0);
-    QCOMPARE(harness.prompter.messages[0].caption, std::string("Velmoro Baseball Error"));
+    QCOMPARE(harness.prompter.messages[2].caption, std::string("Velmoro Baseball Error"));
 
     QTest::mouseClick(window.QuitButton(), Qt::LeftButton);
     QVERIFY(!window.isVisible());
 }
 
-// The file as lines (either line end), at most 5000 bytes and no broken character.
+// The file as lines (either line end), at most 5000 bytes and no broken character; the
+// shipped readme fits.
 void WindowsTest::readmeShowsTheFile() {
     const QByteArray line = QByteArray(99, 'a') + '\n';
     const struct {
@@ -175,6 +187,8 @@ void WindowsTest::readmeShowsTheFile() {
         QCOMPARE(text, c.shown);
     }
     QVERIFY(harness.prompter.messages.empty());
+    // The readme the program ships is shown to its end.
+    QVERIFY(QFileInfo(VELMORO_DATA_DIR "/velmoro.txt").size() <= qint64(kReadmeLimit));
 }
 
 void WindowsTest::playScreenFollowsTheGame() {
@@ -229,6 +243,7 @@ void WindowsTest::playScreenFollowsTheGame() {
     QVERIFY(DiamondShows(screen, game.bases));
     QVERIFY(!DiamondShows(screen, 0));
 
+    harness.prompter.QueueAnswers({true});  // quit the unsaved game
     QTest::mouseClick(screen.QuitButton(), Qt::LeftButton);
     QCOMPARE(screen.result(), 0);
     QVERIFY(!game.hasBattingBoxLines);
@@ -274,6 +289,7 @@ void WindowsTest::managementWindowsChangeTheGame() {
     QCOMPARE(screen.PitcherName()->text(), QString("Joe Vickery"));
 
     const TeamRecord& visitors = *game.visitor.team;
+    harness.session.statsPageStart = 25;  // paged on another team: this one starts at 0
     ModalWatcher<QDialog> stats([&](QDialog* window) {
         QCOMPARE(window->findChild<QGroupBox*>()->title(), QString("Hitting"));
         QCOMPARE(TableRow(window, 13),
@@ -290,9 +306,13 @@ void WindowsTest::managementWindowsChangeTheGame() {
     QVERIFY(stats.Fired());
     QCOMPARE(harness.session.teams.currentTeam, &visitors);
 
-    // A pinch hitter for the left fielder: the next Pitch has him replaced first.
+    // A pinch hitter for the left fielder with two out and two on: the Pitch has him
+    // replaced before the half-inning changes, and the diamond, painted while the window
+    // was open, shows the new half-inning's empty bases afterwards.
     game.batterIndex = game.visitor.nextBatter = 6;
     game.dialogSide = Side::Visitors;
+    game.outs = 2;
+    game.bases = Base::First | Base::Second;
     QCOMPARE(ApplySubstitution(harness.session, PinchHitter, "Eddie Marsh"),
              SubstitutionOutcome::Applied);
     ModalWatcher<QDialog> forced([](QDialog* window) {
@@ -300,9 +320,14 @@ void WindowsTest::managementWindowsChangeTheGame() {
         QCOMPARE(Child<QComboBox>(window, "whoToReplace")->currentText(), QString("Left Field"));
         Button(window, "OK")->click();
     });
+    screen.show();
+    harness.session.random.SetFixedSeed(12345);  // the turn is the third out
+    PaintedBases painted(screen.Diamond());
     QTest::mouseClick(screen.PitchButton(), Qt::LeftButton);
     QVERIFY(forced.Fired());
-    QCOMPARE(screen.LineupName(6)->text(), QString("Duke Farrow"));
+    QVERIFY(game.HomeBatting() && game.bases == 0);
+    QTRY_COMPARE(painted.last, 0);
+    QCOMPARE(game.visitor.lineup[6]->name, std::string("Duke Farrow"));
     QCOMPARE(harness.prompter.Informs(), std::vector<std::string>{kPinchHitterMustLeaveMessage});
 }
 
@@ -382,6 +407,23 @@ void WindowsTest::wizardPagesAndButtons() {
     QCOMPARE(wizard.result(), int(QDialog::Rejected));
 }
 
+// Chosen after another club, a club without players has no pitcher of that club: its
+// pitcher page finds nobody, says so and ends the wizard.
+void WindowsTest::clubWithoutPlayersShowsNoneOfAnother() {
+    LeagueHarness h;
+    AddTeam(h.session.teams.legendTeams, "1950 Bare Bones");
+    NewGameWizard wizard(h.context);
+    wizard.show();
+    QCOMPARE(Entries(wizard.currentPage(), "team1Teams").value(0), QString("Bare Bones"));
+    Pick(wizard.currentPage(), "team1Teams", 1);
+    Pick(wizard.currentPage(), "team1Teams", 0);
+    Next(wizard);
+    QVERIFY(!wizard.isVisible());
+    QCOMPARE(h.prompter.Informs(),
+             std::vector<std::string>{"There are no players left to play pitcher.\nPlease try "
+                                      "again."});
+}
+
 void WindowsTest::editorSearchesBuildsAndSaves() {
     LeagueHarness h;
     CustomEditorWindow window(h.context);
@@ -421,8 +463,8 @@ void WindowsTest::editorSearchesBuildsAndSaves() {
     QCOMPARE(saved.customTeams.size(), std::size_t{1});
 }
 
-// Typed numbers are stored in the record's widths (262 hits in a byte) and shown back;
-// Delete, Save and Cancel.
+// Typed numbers are stored in the record's widths (262 hits in a byte) and shown back,
+// a number its field cannot hold is refused; Delete, Save and Cancel.
 void WindowsTest::databaseChangeWindow() {
     LeagueHarness h;
     DatabaseChangeWindow window(h.context);
@@ -443,6 +485,12 @@ void WindowsTest::databaseChangeWindow() {
     QVERIFY(tarrant->pitching != nullptr);
     players->setCurrentItem(players->findItems("Jack Tarrant", Qt::MatchExactly).value(0));
     QCOMPARE(Child<QLineEdit>(&window, "batting4")->text(), QString("262"));
+    Type(&window, "batting2", "-5");  // refused: nothing changes
+    Click(&window, "newPlayer");
+    QCOMPARE(h.prompter.Informs(),
+             std::vector<std::string>{"AB must be a whole number from 0 to 65535."});
+    QCOMPARE(int(tarrant->atBats), 600);
+    h.prompter.messages.clear();
 
     players->setCurrentItem(players->findItems("Sam Whitlock", Qt::MatchExactly).value(0));
     Click(&window, "deletePlayer");

@@ -86,23 +86,46 @@ TEST(SaveCustomTeams, UnwritableOrDamagedFilesAreReported) {
     }
 }
 
-TEST(DbChangeFields, NumbersAreDecimalAndKeepTheLowBitsOfTheirWidth) {
-    const char* texts[] = {"abc", "3.45", "  42", "-7", "0x1F", "99999999999", "-99999999999"};
-    const int values[] = {0, 3, 42, -7, 0, 2147483647, -2147483647 - 1};
-    for (int i = 0; i < 7; ++i)
-        EXPECT_EQ(ParseFieldNumber(texts[i]), values[i]) << '"' << texts[i] << '"';
-
-    BattingFields batting{"312", "300", "70000", "", "262", "x", "", "", "", "", "", "", "-1"};
+// A field takes a whole number its record field can hold (an empty one is 0); anything
+// else is refused by name and range, and nothing is stored. Hits above 255 go in a byte
+// and come back through the at-bats, so with more than 500 AB hits run from 10 to 265.
+TEST(DbChangeFields, NumbersTheirFieldCannotHoldAreRefused) {
+    const BattingFields base{"312", "150", "600", "", "262", " 30 ", "", "", "", "", "", "", "0"};
+    const struct {
+        bool pitching;
+        int field;
+        const char* text;
+        std::string error;
+    } cases[] = {
+        {false, 2, "-5", "AB must be a whole number from 0 to 65535."},
+        {false, 1, "abc", "G must be a whole number from 0 to 255."},
+        {false, 0, "1250", "AVG must be a whole number from 0 to 1000 (thousandths: 312 is .312)."},
+        {false, 4, "9", "H must be a whole number from 10 to 265."},
+        {false, 2, "500", "H must be a whole number from 0 to 255."},
+        {false, 12, "99999999999", "CS must be a whole number from 0 to 255."},
+        {true, 0, "3.45", "ERA must be a whole number from 0 to 65535 (hundredths: 345 is 3.45)."},
+        {true, 8, "70000", "Pitching BB must be a whole number from 0 to 65535."},
+        {false, 0, "1000", ""},
+        {true, 10, " 245 ", ""},
+    };
+    for (const auto& c : cases) {
+        BattingFields batting = base;
+        PitchingFields pitching{};
+        (c.pitching ? pitching[c.field] : batting[c.field]) = c.text;
+        PlayerRecord player = MakeBatter("Kept", Outfield, 5);
+        const PlayerRecord before = player;
+        PitchingLine line;
+        line.wins = 7;
+        const Status read =
+            c.pitching ? ReadPitchingFields(pitching, line) : ReadBattingFields(batting, player);
+        EXPECT_EQ(read.message(), c.error) << c.text;
+        EXPECT_TRUE(read || (SamePlayer(player, before) && line.wins == 7)) << c.text;
+    }
     PlayerRecord p;
-    ReadBattingFields(batting, p);
-    EXPECT_EQ((std::vector<int>{p.battingAvg, p.games, p.atBats, p.hits, p.caughtStealing}),
-              (std::vector<int>{312, 300 - 256, 70000 - 65536, 6, 255}));
-    p.atBats = 600;
-    EXPECT_EQ(BattingFieldTexts(p)[4], "262");  // hits shown whole
-    const PitchingLine line =
-        ReadPitchingFields({"3.45", "", "", "", "11", "", "", "70000", "", "", "245"});
-    EXPECT_EQ(line.eraX100, 3);
-    EXPECT_EQ(line.inningsPitched, 70000 - 65536);
+    ASSERT_TRUE(ReadBattingFields(base, p));
+    EXPECT_EQ((std::vector<int>{p.battingAvg, p.atBats, p.hits, p.doubles}),
+              (std::vector<int>{312, 600, 6, 30}));
+    EXPECT_EQ(BattingFieldTexts(p)[4], "262");
 }
 
 PlayerRecord Batter(const std::string& name, int games, int atBats, std::uint8_t positions) {
@@ -204,22 +227,33 @@ TEST_F(DbChangeTest, NewPlayerAddsUpdatesOrAsksForTheTeam) {
 }
 
 // Save writes only qualifying players, the others stay in memory; No writes nothing.
+// A team the filter would empty, or leave unable to play, keeps all its players; a team
+// without players is left out, and the question says so.
 TEST_F(DbChangeTest, SaveAsksAndDropsPlayersWhoDoNotQualify) {
     Team(0).AddPlayer(Batter("Bench Warmer", 9, 300, Outfield));
     Team(0).AddPlayer(MakePitcher("Mop Up", false, 10)).pitching->games = 10;
     Team(0).AddPlayer(Batter("Cup Of Coffee", 10, 1, Outfield));
+    AddTeam(db.legendTeams, "1872 Olympics").AddPlayer(Batter("Short Season", 9, 40, Outfield));
+    AddTeam(db.legendTeams, "1884 White Caps");
+    TeamRecord& complete = AddLeagueTeam(db.legendTeams, "1950 Complete", 3);
+    for (int catcher : {6, 16})
+        complete.players[catcher]->games = 3;
     prompter.QueueAnswers({false, true});
     EXPECT_FALSE(window.Save());
     EXPECT_FALSE(std::filesystem::exists(dir / "LegendDB"));
     ASSERT_TRUE(window.Save());
-    const std::string question = "2 players do not qualify and will not be written. Save anyway?";
+    const std::string question =
+        "2 players do not qualify and will not be written. 1 team has "
+        "no players and will not be written. Save anyway?";
     EXPECT_EQ(Questions(prompter), (Texts{question, question}));
     TeamList saved;
     ASSERT_TRUE(ReadTeamFile(dir / "LegendDB", saved));
-    ASSERT_EQ(saved.size(), 3u);
+    ASSERT_EQ(saved.size(), 5u);
     EXPECT_EQ(saved[0]->players.size(), 4u);
     EXPECT_EQ(saved[0]->players.back()->name, "Cup Of Coffee");
     EXPECT_EQ(Team(0).players.size(), 6u);
+    EXPECT_EQ(saved[3]->players.size(), 1u);
+    EXPECT_EQ(saved[4]->players.size(), complete.players.size());
 }
 PlayerRecord Player(const std::string& name, std::uint8_t positions) {
     PlayerRecord p = positions & Pitcher ? MakePitcher(name, true, 1) : MakeBatter(name, 0, 1);

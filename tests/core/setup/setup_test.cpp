@@ -324,7 +324,7 @@ TEST(Setup, Substitutions) {
 }
 
 // The batting order's arrows stop at its ends, a slot outside the lineup holds a pinch
-// hitter, and a statistics page holds 25 rows at most.
+// hitter, a statistics page holds 25 rows at most, and the page kept is the same team's.
 TEST(Setup, BattingOrderEndsAndStatsPageRows) {
     Session session;
     ASSERT_TRUE(DefaultGame(session, false));
@@ -345,6 +345,12 @@ TEST(Setup, BattingOrderEndsAndStatsPageRows) {
         AddRoster(team, {{"", Outfield, 250}});
     EXPECT_EQ(HittingStatsPage(team, 0).rows.size(), 25u);
     EXPECT_EQ(HittingStatsPage(team, 25).rows.size(), 5u);
+    // Reopened, the same team keeps its page; another opens on its first.
+    session.statsPageStart = 25;
+    StatsOpen(session, team, &team);
+    EXPECT_EQ(session.statsPageStart, 25);
+    StatsOpen(session, *session.game.home.team, &team);
+    EXPECT_EQ(session.statsPageStart, 0);
 }
 
 }  // namespace
