@@ -8,6 +8,7 @@
 
 #include "engine/invariants.h"
 #include "engine/message_text.h"
+#include "engine/plate_appearance.h"
 #include "engine/running.h"
 #include "engine/strategies.h"
 #include "support/recording_display.h"
@@ -276,6 +277,32 @@ TEST(MessageText, ShownValueKeepsOnlyWholeCharacters) {
     for (const auto& [value, shown] : cases)
         EXPECT_EQ(ShownValue(value), shown) << value;
     EXPECT_EQ(ShownValue("ab\xc2\xa9", 3), "ab...");
+}
+
+// Tables are made once a game: a pinch hitter and a reliever change none, over a change
+// of side or the play screen opened again; a game without tables (as a loaded one) gets
+// its lineups' tables.
+TEST_F(Engine, OutcomeTablesAreMadeOnceAGame) {
+    const auto visitors = game.visitor.outcomes, home = game.home.outcomes;
+    PlayerRecord* pinchHitter = teams[0]->players[10].get();
+    PlayerRecord* reliever = teams[1]->players[20].get();
+    game.visitor.lineup[4] = pinchHitter;
+    game.home.lineup[9] = game.home.defense[PitcherSlot] = reliever;
+    for (int turn = 0; turn < 100 && game.battingSide == Side::Visitors; ++turn)
+        PlayTurn(session, 0, 0);
+    ASSERT_EQ(game.battingSide, Side::Home);
+    OpenPlayScreen(session);
+    EXPECT_EQ(game.visitor.outcomes, visitors);
+    EXPECT_EQ(game.home.outcomes, home);
+    game.hasBattingOutcomes = false;
+    OpenPlayScreen(session);
+    EXPECT_EQ(game.home.outcomes, home);
+    for (int slot = 0; slot < 9; ++slot) {
+        const OutcomeTable made =
+            BuildOutcomeTable(*game.visitor.lineup[slot], reliever->pitching->eraX100);
+        EXPECT_EQ(game.visitor.outcomes[slot], made) << slot;
+        EXPECT_NE(made, visitors[slot]) << slot;
+    }
 }
 
 // A pinch hitter who cannot field leaves once his turn is over: the substitution window
