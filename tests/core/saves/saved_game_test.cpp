@@ -10,6 +10,7 @@
 #include "engine/strategies.h"
 #include "setup/manage_pitching.h"
 #include "setup/manage_substitution.h"
+#include "support/default_game.h"
 #include "support/temp_dir.h"
 #include "support/test_game.h"
 
