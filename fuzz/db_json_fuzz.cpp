@@ -8,7 +8,7 @@
 #if __has_include("cli/db_json.h")
 #include "cli/db_json.h"
 #else
-#include "db_json.h"
+#include "cli/db_json.h"
 #endif
 
 using namespace velmoro;

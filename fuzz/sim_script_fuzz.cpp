@@ -9,7 +9,7 @@
 #if __has_include("cli/sim.h")
 #include "cli/sim.h"
 #else
-#include "sim.h"
+#include "cli/sim.h"
 #endif
 
 using namespace velmoro;

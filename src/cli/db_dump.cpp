@@ -4,9 +4,9 @@
 
 #include <fmt/format.h>
 
+#include "cli/db_commands.h"
+#include "cli/db_json.h"
 #include "db/team_files.h"
-#include "db_commands.h"
-#include "db_json.h"
 
 namespace velmoro {
 

@@ -9,17 +9,17 @@
 #include <fmt/format.h>
 #include <fmt/ranges.h>
 
+#include "cli/db_commands.h"
+#include "cli/db_lineup_figures.h"
+#include "cli/progress.h"
 #include "db/file_write.h"
 #include "db/install_dir.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
-#include "db_commands.h"
-#include "db_lineup_figures.h"
 #include "import/demo_league.h"
 #include "import/import_season.h"
 #include "import/lahman_club_files.h"
 #include "import/lahman_import.h"
-#include "progress.h"
 
 namespace velmoro {
 

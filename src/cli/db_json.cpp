@@ -1,6 +1,6 @@
 // A team list as JSON and back (db_json.h). The library reads and writes the JSON text;
 // this file maps it onto the records and refuses what a database file cannot keep.
-#include "db_json.h"
+#include "cli/db_json.h"
 
 #include <nlohmann/json.hpp>
 

@@ -1,4 +1,4 @@
-#include "db_lineup_figures.h"
+#include "cli/db_lineup_figures.h"
 
 #include <memory>
 #include <unordered_map>

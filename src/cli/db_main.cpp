@@ -2,8 +2,8 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
 
-#include "db_commands.h"
-#include "program_frame.h"
+#include "cli/db_commands.h"
+#include "cli/program_frame.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "program_frame.h"
+#include "cli/program_frame.h"
 
 #include <cstdio>
 

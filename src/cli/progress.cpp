@@ -1,4 +1,4 @@
-#include "progress.h"
+#include "cli/progress.h"
 
 #ifdef _WIN32
 #include <io.h>

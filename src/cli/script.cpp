@@ -3,8 +3,8 @@
 #include <string>
 
 #include "base/text.h"
+#include "cli/sim.h"
 #include "db/team_files.h"
-#include "sim.h"
 
 namespace velmoro {
 

@@ -1,6 +1,6 @@
 // velmoro-sim: plays games between two teams of the installed databases.
-#include "program_frame.h"
-#include "sim.h"
+#include "cli/program_frame.h"
+#include "cli/sim.h"
 
 int main(int argc, char** argv) {
     velmoro::StartProgram("velmoro-sim");

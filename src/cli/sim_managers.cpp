@@ -10,12 +10,12 @@
 #include "base/parallel.h"
 #include "base/seed_mix.h"
 #include "base/status.h"
+#include "cli/progress.h"
+#include "cli/sim.h"
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "manager/play_to_end.h"
-#include "progress.h"
 #include "setup/default_setup.h"
-#include "sim.h"
 
 namespace velmoro {
 

@@ -5,8 +5,8 @@
 #include <map>
 #include <utility>
 
+#include "cli/sim.h"
 #include "engine/message_text.h"
-#include "sim.h"
 
 namespace velmoro {
 

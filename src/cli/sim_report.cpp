@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/sim.h"
 #include "db/captions.h"
-#include "sim.h"
 
 namespace velmoro {
 

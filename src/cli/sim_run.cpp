@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/progress.h"
+#include "cli/sim.h"
 #include "db/captions.h"
 #include "db/file_write.h"
 #include "db/install_dir.h"
@@ -17,12 +19,10 @@
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "manager/play_to_end.h"
-#include "progress.h"
 #include "saves/saved_game.h"
 #include "setup/default_setup.h"
 #include "setup/manage_substitution.h"
 #include "setup/team_prep.h"
-#include "sim.h"
 
 namespace velmoro {
 

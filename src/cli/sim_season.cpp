@@ -6,14 +6,14 @@
 
 #include <fmt/ranges.h>
 
+#include "cli/progress.h"
+#include "cli/sim.h"
 #include "db/csv.h"
 #include "db/file_write.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
-#include "progress.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
-#include "sim.h"
 
 namespace velmoro {
 

@@ -20,6 +20,13 @@ OutcomeTable BuildOutcomeTable(const PlayerRecord& batter, int eraX100);
 void BuildOutcomeTables(GameState& game, Side which);
 
 // Both sides' tables, and the side at bat's become the batting tables.
+//
+// The tables are made once a game, when the play screen first opens on it (or the first
+// turn finds none), and hold to its end: a pinch hitter bats with his slot's table (the
+// replaced batter's against the starting pitcher) and a relief pitcher changes no table.
+// Saved games do not keep tables, so a loaded game gets fresh ones, made of the players
+// and pitchers in its lineups then: from its first substitution on, a loaded game plays
+// differently from the game it was saved from.
 void BuildAllOutcomeTables(GameState& game);
 
 // Classifies a draw 0..999 against a table, first match wins.

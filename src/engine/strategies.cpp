@@ -12,8 +12,8 @@ namespace velmoro {
 
 namespace {
 
-StrategyResult Refuse(Session& session, const char* text) {
-    session.Screen().ShowMessage(text, kCaption);
+StrategyResult Refuse(Session& session, Refusal refusal) {
+    session.Screen().ShowMessage(RefusalText(refusal), kCaption);
     return StrategyResult::Refused;
 }
 
@@ -122,44 +122,43 @@ void SqueezeBases(GameState& game, bool scored) {
 
 }  // namespace
 
-const char* SacrificeRefusal(const GameState& game) {
-    if (game.bases == Base::Loaded) return "You can't sacrifice with the bases loaded.";
-    if (game.bases & Base::Third) return "You can't sacrifice with a runner on third.";
-    if (game.bases == Base::None) return "You can't sacrifice with no runners on base.";
-    if (game.outs == 2) return "You can't sacrifice with 2 outs.";
-    return nullptr;
+Refusal SacrificeRefusal(const GameState& game) {
+    if (game.bases == Base::Loaded) return Refusal::SacrificeBasesLoaded;
+    if (game.bases & Base::Third) return Refusal::SacrificeRunnerOnThird;
+    if (game.bases == Base::None) return Refusal::SacrificeNoRunners;
+    if (game.outs == 2) return Refusal::SacrificeTwoOuts;
+    return Refusal::None;
 }
 
-const char* StealRefusal(const GameState& game) {
+Refusal StealRefusal(const GameState& game) {
     switch (game.bases) {
         case Base::Loaded:
-            return "You can't steal with the bases loaded.";
+            return Refusal::StealBasesLoaded;
         case Base::Third:
-            return "You can't steal with a runner only on third.";
+            return Refusal::StealRunnerOnlyOnThird;
         case Base::Second | Base::Third:
-            return "You can't steal with a runner only on second and third.";
+            return Refusal::StealRunnersOnlyOnSecondAndThird;
         case Base::None:
-            return "You can't steal with no runners on base.";
+            return Refusal::StealNoRunners;
         default:
-            return nullptr;
+            return Refusal::None;
     }
 }
 
-const char* SqueezeRefusal(const GameState& game) {
-    if (game.bases == Base::Loaded) return "You can't do a squeeze play with the bases loaded.";
-    if (game.outs == 2) return "You can't do a squeeze play with 2 outs.";
-    if (game.bases == Base::None) return "You can't do a squeeze play with no runners on base.";
-    if (!(game.bases & Base::Third))
-        return "You can't do a squeeze play without a runner on third base.";
-    return nullptr;
+Refusal SqueezeRefusal(const GameState& game) {
+    if (game.bases == Base::Loaded) return Refusal::SqueezeBasesLoaded;
+    if (game.outs == 2) return Refusal::SqueezeTwoOuts;
+    if (game.bases == Base::None) return Refusal::SqueezeNoRunners;
+    if (!(game.bases & Base::Third)) return Refusal::SqueezeNoRunnerOnThird;
+    return Refusal::None;
 }
 
-const char* IntentionalWalkRefusal(const GameState& game) {
-    if (game.bases == Base::Loaded) return "You can't intentional walk with the bases loaded.";
-    return nullptr;
+Refusal IntentionalWalkRefusal(const GameState& game) {
+    if (game.bases == Base::Loaded) return Refusal::IntentionalWalkBasesLoaded;
+    return Refusal::None;
 }
 
-const char* TurnRefusal(const GameState& game, int offensiveChoice, int defensiveChoice) {
+Refusal TurnRefusal(const GameState& game, int offensiveChoice, int defensiveChoice) {
     // The same order as the turn itself: the walk comes first and the batter's choice
     // is then never played.
     if (defensiveChoice == IntentionalWalkChoice) return IntentionalWalkRefusal(game);
@@ -171,13 +170,14 @@ const char* TurnRefusal(const GameState& game, int offensiveChoice, int defensiv
         case SqueezeChoice:
             return SqueezeRefusal(game);
         default:
-            return nullptr;
+            return Refusal::None;
     }
 }
 
 StrategyResult Sacrifice(Session& session) {
     GameState& game = session.game;
-    if (const char* refusal = SacrificeRefusal(game)) return Refuse(session, refusal);
+    if (const Refusal refusal = SacrificeRefusal(game); refusal != Refusal::None)
+        return Refuse(session, refusal);
     ++game.outs;
     game.bases <<= 1;
     LogPlay(session, BatterName(game), " layed down a sacrifice bunt.", 0);
@@ -187,7 +187,8 @@ StrategyResult Sacrifice(Session& session) {
 
 StrategyResult Steal(Session& session) {
     GameState& game = session.game;
-    if (const char* refusal = StealRefusal(game)) return Refuse(session, refusal);
+    if (const Refusal refusal = StealRefusal(game); refusal != Refusal::None)
+        return Refuse(session, refusal);
     const int draw = session.random.Next();
     const bool success = (draw & 1) != 0;
     if (!success) {
@@ -212,7 +213,8 @@ StrategyResult Steal(Session& session) {
 
 StrategyResult SqueezePlay(Session& session) {
     GameState& game = session.game;
-    if (const char* refusal = SqueezeRefusal(game)) return Refuse(session, refusal);
+    if (const Refusal refusal = SqueezeRefusal(game); refusal != Refusal::None)
+        return Refuse(session, refusal);
     const int pick = session.random.Next() % 4;
     ++game.outs;
     CountPitcherEvent(game, OutEvent);
@@ -237,7 +239,8 @@ StrategyResult SqueezePlay(Session& session) {
 
 StrategyResult IntentionalWalk(Session& session) {
     GameState& game = session.game;
-    if (const char* refusal = IntentionalWalkRefusal(game)) return Refuse(session, refusal);
+    if (const Refusal refusal = IntentionalWalkRefusal(game); refusal != Refusal::None)
+        return Refuse(session, refusal);
     ++BatterLine(game).walks;
     CountPitcherEvent(game, WalkEvent);
     game.bases = AdvanceOnWalk(game.bases).bases;

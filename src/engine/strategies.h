@@ -1,6 +1,8 @@
 // The manager's plays: sacrifice, steal, squeeze play, intentional walk, infield in.
 #pragma once
 
+#include "engine/refusal.h"
+
 namespace velmoro {
 
 struct Session;
@@ -17,15 +19,15 @@ enum OffensiveChoice : int {
 };
 enum DefensiveChoice : int { NormalDefense = 0, IntentionalWalkChoice = 1, InfieldInChoice = 2 };
 
-// Why the engine refuses a play in this state: the message it shows, or nullptr when the
-// play goes ahead. The plays below and anybody who must never be refused ask these.
-const char* SacrificeRefusal(const GameState& game);
-const char* StealRefusal(const GameState& game);
-const char* SqueezeRefusal(const GameState& game);
-const char* IntentionalWalkRefusal(const GameState& game);
+// Why the engine refuses a play in this state, or Refusal::None when the play goes ahead.
+// The plays below and anybody who must never be refused ask these.
+Refusal SacrificeRefusal(const GameState& game);
+Refusal StealRefusal(const GameState& game);
+Refusal SqueezeRefusal(const GameState& game);
+Refusal IntentionalWalkRefusal(const GameState& game);
 // The refusal a turn with these choices meets (the walk is played before any
-// offensive choice), or nullptr.
-const char* TurnRefusal(const GameState& game, int offensiveChoice, int defensiveChoice);
+// offensive choice), or Refusal::None.
+Refusal TurnRefusal(const GameState& game, int offensiveChoice, int defensiveChoice);
 
 StrategyResult Sacrifice(Session& session);
 StrategyResult Steal(Session& session);

@@ -45,7 +45,7 @@ const PlayerRecord* RunnerOn(const GameState& game, int base) {
 }
 
 bool Allowed(const GameState& game, int offense, int defense) {
-    return TurnRefusal(game, offense, defense) == nullptr;
+    return TurnRefusal(game, offense, defense) == Refusal::None;
 }
 
 // Sacrifice: a runner on first or second, nobody out, a weak hitter, late and close.

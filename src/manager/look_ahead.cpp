@@ -94,7 +94,7 @@ TurnDecision Best(Session& session, Side side, const TurnDecision& normal,
 // anyway only lets chance pick some of them (about one walk a game, each costing
 // nearly two points, at the play-outs a decision can afford).
 bool CanPay(const GameState& game, int offense, int defense) {
-    if (TurnRefusal(game, offense, defense)) return false;
+    if (TurnRefusal(game, offense, defense) != Refusal::None) return false;
     if (defense == IntentionalWalkChoice) return !(game.bases & 1) && (game.bases & 6);
     if (offense == SacrificeChoice) return game.outs == 0;
     if (offense == StealChoice) return game.bases == 3;

@@ -39,7 +39,7 @@ TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome
         }
     }
     // Never a play the engine would refuse, whatever the rules above say.
-    if (TurnRefusal(game, decision.offense, decision.defense)) return {};
+    if (TurnRefusal(game, decision.offense, decision.defense) != Refusal::None) return {};
     return decision;
 }
 

@@ -1,5 +1,5 @@
-// Games for tests: set up by hand on numbered teams (MakeTeam) with draws under the
-// test's control, or with every default of the wizard on a league.
+// Games for tests, set up by hand on numbered teams (MakeTeam) with draws under the
+// test's control. (Games with every default of the wizard: support/default_game.h.)
 #pragma once
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include "engine/plate_appearance.h"
 #include "engine/session.h"
 #include "engine/turns.h"
-#include "setup/default_setup.h"
 #include "support/test_league.h"
 
 namespace velmoro::testing {
@@ -86,16 +85,6 @@ inline void PlaceRunners(GameState& game, int bases, const std::vector<int>& slo
     game.runnerQueue.fill(0);
     for (std::size_t i = 0; i < slots.size(); ++i)
         game.runnerQueue[i] = slots[i] + 1;
-}
-
-// The test league's two teams with every default of the wizard; false and `error` when
-// the set-up refuses.
-inline bool DefaultGame(Session& session, bool designatedHitter, std::string* error = nullptr) {
-    LoadTestLeague(session);
-    TeamRecord* v = LookupTeam(session.teams.legendTeams, kTestVisitors);
-    TeamRecord* h = LookupTeam(session.teams.legendTeams, kTestHome);
-    std::string ignored;
-    return v && h && DefaultSetup(session, *v, *h, designatedHitter, error ? error : &ignored);
 }
 
 }  // namespace velmoro::testing

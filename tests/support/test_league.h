@@ -16,7 +16,6 @@
 
 #include "db/records.h"
 #include "db/team_files.h"
-#include "engine/session.h"
 
 namespace velmoro::testing {
 
@@ -156,11 +155,6 @@ inline bool WriteTestLeague(const std::filesystem::path& dir) {
     std::filesystem::create_directories(dir);
     std::ofstream(dir / kCustomFileName, std::ios::binary | std::ios::trunc).flush();
     return WriteTeamList(list, dir / kLegendFileName, false);
-}
-
-// The league loaded into the session as if LegendDB had been read.
-inline void LoadTestLeague(Session& session) {
-    if (session.teams.legendTeams.empty()) FillTestLeague(session.teams.legendTeams);
 }
 
 // --- The four-club league ----------------------------------------------------------------

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "db_lineup_figures.h"
+#include "cli/db_lineup_figures.h"
 #include "support/temp_dir.h"
 #include "support/test_league.h"
 

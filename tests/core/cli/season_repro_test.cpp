@@ -44,7 +44,7 @@ TEST(SeasonRepro, EachInputGivesTheWantedResult) {
         const char* folder;
         std::string args;
         int exitCode;
-        std::string err;      // in the error output
+        std::string err;  // in the error output
     } cases[] = {
         {"games_2e9", "--season 2025", 1, "Seasons.csv: line"},
         {"wins_intmax", "--season 2025", 1, "Seasons.csv: line"},

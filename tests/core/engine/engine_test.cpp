@@ -8,6 +8,7 @@
 
 #include "engine/invariants.h"
 #include "engine/message_text.h"
+#include "engine/plate_appearance.h"
 #include "engine/running.h"
 #include "engine/strategies.h"
 #include "support/recording_display.h"
@@ -95,39 +96,48 @@ TEST_F(Engine, EachResultMovesRunnersAndWritesItsLine) {
     }
 }
 
-TEST_F(Engine, RefusedPlaysChangeNothingAndKeepTheBatter) {
+// The refusal each turn meets; a refused turn shows its message and changes nothing.
+TEST_F(Engine, RefusalsByStateAndRefusedTurnsChangeNothing) {
+    using enum Refusal;
     const struct {
         int offensive, defensive, bases, outs;
-        const char* message;
+        Refusal refusal;
     } cases[] = {
-        {SacrificeChoice, 0, 7, 0, "You can't sacrifice with the bases loaded."},
-        {SacrificeChoice, 0, 5, 0, "You can't sacrifice with a runner on third."},
-        {SacrificeChoice, 0, 4, 2, "You can't sacrifice with a runner on third."},
-        {SacrificeChoice, 0, 0, 2, "You can't sacrifice with no runners on base."},
-        {SacrificeChoice, 0, 3, 2, "You can't sacrifice with 2 outs."},
-        {StealChoice, 0, 7, 0, "You can't steal with the bases loaded."},
-        {StealChoice, 2, 4, 0, "You can't steal with a runner only on third."},
-        {StealChoice, 0, 6, 0, "You can't steal with a runner only on second and third."},
-        {StealChoice, 0, 0, 0, "You can't steal with no runners on base."},
-        {SqueezeChoice, 0, 7, 2, "You can't do a squeeze play with the bases loaded."},
-        {SqueezeChoice, 0, 5, 2, "You can't do a squeeze play with 2 outs."},
-        {SqueezeChoice, 0, 0, 0, "You can't do a squeeze play with no runners on base."},
-        {SqueezeChoice, 2, 1, 0, "You can't do a squeeze play without a runner on third base."},
-        {SqueezeChoice, 0, 3, 0, "You can't do a squeeze play without a runner on third base."},
-        {StealChoice, IntentionalWalkChoice, 7, 1,
-         "You can't intentional walk with the bases loaded."},
+        {SacrificeChoice, 0, 7, 0, SacrificeBasesLoaded},
+        {SacrificeChoice, 0, 5, 0, SacrificeRunnerOnThird},
+        {SacrificeChoice, 0, 4, 2, SacrificeRunnerOnThird},
+        {SacrificeChoice, 0, 0, 2, SacrificeNoRunners},
+        {SacrificeChoice, 0, 3, 2, SacrificeTwoOuts},
+        {SacrificeChoice, 0, 3, 1, None},
+        {StealChoice, 0, 7, 0, StealBasesLoaded},
+        {StealChoice, 2, 4, 0, StealRunnerOnlyOnThird},
+        {StealChoice, 0, 6, 0, StealRunnersOnlyOnSecondAndThird},
+        {StealChoice, 0, 0, 0, StealNoRunners},
+        {StealChoice, 0, 5, 2, None},
+        {SqueezeChoice, 0, 7, 2, SqueezeBasesLoaded},
+        {SqueezeChoice, 0, 5, 2, SqueezeTwoOuts},
+        {SqueezeChoice, 0, 0, 0, SqueezeNoRunners},
+        {SqueezeChoice, 2, 1, 0, SqueezeNoRunnerOnThird},
+        {SqueezeChoice, 0, 3, 0, SqueezeNoRunnerOnThird},
+        {SqueezeChoice, 0, 6, 1, None},
+        {StealChoice, IntentionalWalkChoice, 7, 1, IntentionalWalkBasesLoaded},
+        {SqueezeChoice, IntentionalWalkChoice, 6, 2, None},
+        {NormalPlay, InfieldInChoice, 7, 2, None},
     };
     const std::vector<int> runners[] = {{}, {3}, {2}, {2, 3}, {1}, {1, 3}, {1, 2}, {1, 2, 3}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.message);
+        SCOPED_TRACE(RefusalText(c.refusal));
         PlaceRunners(game, c.bases, runners[c.bases]);
         game.outs = c.outs;
+        EXPECT_EQ(TurnRefusal(game, c.offensive, c.defensive), c.refusal);
+        if (c.refusal == None) continue;
         const auto queue = game.runnerQueue;
         const std::uint32_t state = session.random.State();
         screen.Clear();
         EXPECT_EQ(Logged([&] { PlayTurn(session, c.offensive, c.defensive); }), "");
         EXPECT_EQ(screen.Messages(),
-                  std::vector<std::string>{std::string("Message Velmoro Baseball: ") + c.message});
+                  std::vector<std::string>{std::string("Message Velmoro Baseball: ") +
+                                           RefusalText(c.refusal)});
         EXPECT_EQ(game.bases, c.bases);
         EXPECT_EQ(game.runnerQueue, queue);
         EXPECT_EQ(game.outs, c.outs);
@@ -267,6 +277,32 @@ TEST(MessageText, ShownValueKeepsOnlyWholeCharacters) {
     for (const auto& [value, shown] : cases)
         EXPECT_EQ(ShownValue(value), shown) << value;
     EXPECT_EQ(ShownValue("ab\xc2\xa9", 3), "ab...");
+}
+
+// Tables are made once a game: a pinch hitter and a reliever change none, over a change
+// of side or the play screen opened again; a game without tables (as a loaded one) gets
+// its lineups' tables.
+TEST_F(Engine, OutcomeTablesAreMadeOnceAGame) {
+    const auto visitors = game.visitor.outcomes, home = game.home.outcomes;
+    PlayerRecord* pinchHitter = teams[0]->players[10].get();
+    PlayerRecord* reliever = teams[1]->players[20].get();
+    game.visitor.lineup[4] = pinchHitter;
+    game.home.lineup[9] = game.home.defense[PitcherSlot] = reliever;
+    for (int turn = 0; turn < 100 && game.battingSide == Side::Visitors; ++turn)
+        PlayTurn(session, 0, 0);
+    ASSERT_EQ(game.battingSide, Side::Home);
+    OpenPlayScreen(session);
+    EXPECT_EQ(game.visitor.outcomes, visitors);
+    EXPECT_EQ(game.home.outcomes, home);
+    game.hasBattingOutcomes = false;
+    OpenPlayScreen(session);
+    EXPECT_EQ(game.home.outcomes, home);
+    for (int slot = 0; slot < 9; ++slot) {
+        const OutcomeTable made =
+            BuildOutcomeTable(*game.visitor.lineup[slot], reliever->pitching->eraX100);
+        EXPECT_EQ(game.visitor.outcomes[slot], made) << slot;
+        EXPECT_NE(made, visitors[slot]) << slot;
+    }
 }
 
 // A pinch hitter who cannot field leaves once his turn is over: after his row is shown

@@ -10,6 +10,7 @@
 #include "engine/strategies.h"
 #include "setup/manage_pitching.h"
 #include "setup/manage_substitution.h"
+#include "support/default_game.h"
 #include "support/temp_dir.h"
 #include "support/test_game.h"
 
@@ -43,7 +44,8 @@ void ExpectCleanState(const GameState& game) {
 
 // Saved after every turn, with pinch hitters and relievers coming in, and loaded into a
 // new run: the same file again, the same lineups, and until the first substitution
-// (whose outcome table only a loaded game builds anew) the same game from there on.
+// the same game from there on (a loaded game's outcome tables are made anew:
+// BuildAllOutcomeTables).
 TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
     TempDir install;
     ASSERT_TRUE(WriteTestLeague(install.path()));

@@ -11,6 +11,7 @@
 #include "setup/manage_substitution.h"
 #include "setup/team_page.h"
 #include "setup/team_prep.h"
+#include "support/default_game.h"
 #include "support/recording_display.h"
 #include "support/test_game.h"
 

@@ -19,8 +19,8 @@
 #include "engine/session.h"
 #include "platform/file_chooser.h"
 #include "setup/default_setup.h"
+#include "support/default_game.h"
 #include "support/scripted_prompter.h"
-#include "support/test_league.h"
 #include "ui/ui_context.h"
 
 namespace velmoro::testing {
