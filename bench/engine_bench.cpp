@@ -54,7 +54,7 @@ void SetUpSide(GameSide& side, TeamRecord& team) {
         side.lineup[i] = team.players[i].get();
     }
     side.lineup[8] = starter;
-    side.lineup[9] = starter;
+    side.lineup[kPitcherEntry] = starter;
 }
 
 struct Fixture {

@@ -61,7 +61,7 @@ TeamRecord* LookupTeam(const TeamList& list, std::string_view name) {
     return nullptr;
 }
 
-TeamRecord* FindTeam(TeamDatabase& db, const TeamList& list, std::string_view name) {
+TeamRecord* SelectTeam(TeamDatabase& db, const TeamList& list, std::string_view name) {
     db.currentTeam = LookupTeam(list, name);
     return db.currentTeam;
 }

@@ -115,9 +115,9 @@ struct TeamDatabase {
     PlayerRecord* currentPlayer = nullptr;
 };
 
-// First team of the list with exactly this name (byte for byte); leaves
+// Selects the first team of the list with exactly this name (byte for byte): leaves
 // `currentTeam` on the result, or on none.
-TeamRecord* FindTeam(TeamDatabase& db, const TeamList& list, std::string_view name);
+TeamRecord* SelectTeam(TeamDatabase& db, const TeamList& list, std::string_view name);
 
 // First team of the list with exactly this name, without touching any cursor.
 TeamRecord* LookupTeam(const TeamList& list, std::string_view name);

@@ -32,7 +32,7 @@ void DatabaseChange::SelectSourceYear(int row) {
 void DatabaseChange::SelectSourceClub(int row) {
     sourceClubs.Select(row);
     if (!sourceClubs.HasSelection()) return;
-    sourceTeam_ = FindTeam(db_, db_.legendTeams, SelectedTeamName(sourceYears, sourceClubs));
+    sourceTeam_ = SelectTeam(db_, db_.legendTeams, SelectedTeamName(sourceYears, sourceClubs));
     ShowSourceTeam();
 }
 

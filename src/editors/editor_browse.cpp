@@ -43,7 +43,7 @@ void CustomTeamEditor::SelectYear(int row) {
 void CustomTeamEditor::SelectClub(int row) {
     clubs.Select(row);
     if (!clubs.HasSelection()) return;
-    FillPlayers(FindTeam(db_, db_.legendTeams, SelectedTeamName(years, clubs)), sourcePlayers);
+    FillPlayers(SelectTeam(db_, db_.legendTeams, SelectedTeamName(years, clubs)), sourcePlayers);
     const int first = playerSearchActive
                           ? SelectMatchingPlayerItem(sourcePlayers.Entries(), searchText)
                           : (sourcePlayers.Empty() ? -1 : 0);

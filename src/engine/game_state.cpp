@@ -27,21 +27,21 @@ void MakeSideBoxLines(GameSide& side, bool withPlayers) {
     for (int slot = 0; slot < 10; ++slot) {
         BoxChain& chain = side.boxLines[slot];
         chain.clear();
-        chain.push_back(NewBoxLine(slot == 9));
+        chain.push_back(NewBoxLine(slot == kPitcherEntry));
         if (withPlayers && side.lineup[slot]) chain.front()->name = side.lineup[slot]->name;
     }
     if (!withPlayers) return;
     for (int position = PitcherPosition; position <= DesignatedHitterPosition; ++position) {
         int index = LineupIndexOfPlayer(side, side.defense[DefenseSlotOfPosition(position)]);
         if (index >= 0)
-            side.boxLines[index].front()->positions = static_cast<std::uint8_t>(position);
+            side.boxLines[index].front()->position = static_cast<std::uint8_t>(position);
     }
 }
 
 void RebuildSideDefense(GameSide& side) {
     for (const BoxChain& chain : side.boxLines) {
         if (chain.empty()) continue;
-        int slot = DefenseSlotOfPosition(chain.front()->positions);
+        int slot = DefenseSlotOfPosition(chain.front()->position);
         if (slot >= 0) side.defense[slot] = FindPlayer(side.team, chain.front()->name);
     }
 }
@@ -151,7 +151,7 @@ void CopyLine(const BoxLine& from, BoxLine& to) {
     to.caughtStealing = from.caughtStealing;
     to.walks = from.walks;
     to.strikeouts = from.strikeouts;
-    to.positions = from.positions;
+    to.position = from.position;
     if (from.pitching) {
         if (!pitching) pitching = std::make_unique<BoxPitching>();
         *pitching = *from.pitching;

@@ -47,7 +47,7 @@ struct BoxLine {
     std::uint8_t walks = 0;           // intentional walks included
     std::uint8_t strikeouts = 0;      // no play counts it; saved games carry it
     // The FieldPosition he took when he entered the game (not a PositionFlags set).
-    std::uint8_t positions = 0;
+    std::uint8_t position = 0;
     // The pitchers' lines (chain 9) only.
     std::unique_ptr<BoxPitching> pitching;
 
@@ -119,10 +119,14 @@ struct OutcomeTable {
 inline constexpr int kStaffSize = 40;
 inline constexpr int kMaxStaffPitchers = 29;
 
+// The entry of a side's lineup and of its box lines that holds its pitcher; entries
+// 0..8 are the batting order.
+inline constexpr int kPitcherEntry = 9;
+
 // One side's share of the game.
 struct GameSide {
     TeamRecord* team = nullptr;
-    // Entries 0..8 the batting order, entry 9 the pitcher on the mound.
+    // Entries 0..8 the batting order, kPitcherEntry the pitcher on the mound.
     std::array<PlayerRecord*, 10> lineup{};
     std::array<OutcomeTable, 9> outcomes{};
     // Players with a pitching line, at most 29, lowest eraX100 first.

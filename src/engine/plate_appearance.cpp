@@ -66,7 +66,7 @@ OutcomeTable BuildOutcomeTable(const PlayerRecord& batter, int eraX100) {
 
 void BuildOutcomeTables(GameState& game, Side which) {
     GameSide& side = game.SideOf(which);
-    const int era = EraOf(game.SideOf(OtherSide(which)).lineup[9]);
+    const int era = EraOf(game.SideOf(OtherSide(which)).lineup[kPitcherEntry]);
     for (int slot = 0; slot < 9; ++slot) {
         const PlayerRecord* batter = side.lineup[slot];
         side.outcomes[slot] = batter ? BuildOutcomeTable(*batter, era) : OutcomeTable{};

@@ -64,7 +64,7 @@ const char* OutsCaption(int outs) {
 
 void AppendBattingLine(std::string& out, const BoxLine& line) {
     std::string label = line.name;
-    label.append(" (").append(FieldPositionAbbreviation(line.positions)).append(")");
+    label.append(" (").append(FieldPositionAbbreviation(line.position)).append(")");
     AppendPadded(out, label);
     const int columns[] = {line.atBats, line.runs,    EffectiveHits(line), line.rbi,
                            line.walks,  line.doubles, line.triples,        line.homeRuns};
@@ -102,7 +102,7 @@ void AppendBoxScore(std::string& out, const GameSide& side) {
     out.append("\r\n").append(teamName).append(" Pitching Stats\r\n\r\n");
     AppendPadded(out, "Name");
     out.append("IP\tER\tH\tK\tBB\r\n");
-    for (const auto& line : side.boxLines[9])
+    for (const auto& line : side.boxLines[kPitcherEntry])
         AppendPitchingLine(out, *line);
 }
 

@@ -20,7 +20,8 @@ void ShowBatter(Session& session) {
 }
 
 void ShowPitcherOf(Session& session, const GameSide& side) {
-    if (const PlayerRecord* pitcher = side.lineup[9]) session.Screen().ShowPitcher(*pitcher);
+    if (const PlayerRecord* pitcher = side.lineup[kPitcherEntry])
+        session.Screen().ShowPitcher(*pitcher);
 }
 
 // A steal is a turn of its own: the same batter stays at the plate.

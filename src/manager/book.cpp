@@ -117,7 +117,7 @@ std::string Tiredness(const PlayerRecord& pitcher, const BoxLine& line) {
 }
 
 std::string BringIn(Session& session, const PlayerRecord& pitcher, const std::string& why) {
-    const std::string leaving = session.game.Dialog().lineup[9]->name;
+    const std::string leaving = session.game.Dialog().lineup[kPitcherEntry]->name;
     if (ApplyPitchingChange(session, pitcher.name) != SubstitutionOutcome::Applied) return "";
     return "Pitching change: " + pitcher.name + " for " + leaving + ", " + why;
 }
@@ -167,8 +167,8 @@ TurnDecision Defense(const GameState& game) {
 std::string PitchingChangeMove(Session& session) {
     GameState& game = session.game;
     GameSide& side = game.Dialog();
-    const PlayerRecord* pitcher = side.lineup[9];
-    if (!pitcher || side.boxLines[9].empty()) return "";
+    const PlayerRecord* pitcher = side.lineup[kPitcherEntry];
+    if (!pitcher || side.boxLines[kPitcherEntry].empty()) return "";
     const int lead = Lead(game, game.dialogSide);
     if (game.inning >= 9 && lead >= 1 && lead <= kClosingLead) {
         if (const PlayerRecord* closer = Closer(game)) {
@@ -178,7 +178,7 @@ std::string PitchingChangeMove(Session& session) {
                                            closer->pitching->saves, lead, game.inning));
         }
     }
-    const std::string tired = Tiredness(*pitcher, *side.boxLines[9].back());
+    const std::string tired = Tiredness(*pitcher, *side.boxLines[kPitcherEntry].back());
     if (tired.empty()) return "";
     // The window lists the staff lowest earned run average first.
     const std::vector<std::string> candidates = PitchingChangeCandidates(game);
@@ -194,7 +194,7 @@ std::string PinchHitterMove(Session& session) {
     const GameSide& side = game.Dialog();
     const BoxChain& chain = side.boxLines[game.batterIndex];
     const PlayerRecord* batter = side.lineup[game.batterIndex];
-    if (!batter || chain.empty() || chain.back()->positions != PitcherPosition) return "";
+    if (!batter || chain.empty() || chain.back()->position != PitcherPosition) return "";
     // Somebody must be left to pitch once the pinch hitter has batted.
     if (SubstitutionCandidates(session, PitcherPosition).count == 0) return "";
     const PlayerRecord* hitter = BestPinchHitter(session, batter->battingAvg);

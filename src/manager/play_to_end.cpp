@@ -26,7 +26,8 @@ PlayedGame PlayToEnd(Session& session, const ManagedSides& managed, const PlayHo
         }
         // Normal Play is never refused.
         const bool normal = choice.offense == NormalPlay && choice.defense == NormalDefense;
-        if (!normal && TurnRefusal(game, choice.offense, choice.defense)) ++played.refusals;
+        if (!normal && TurnRefusal(game, choice.offense, choice.defense) != Refusal::None)
+            ++played.refusals;
         PlayTurn(session, choice.offense, choice.defense);
         if (hooks.afterTurn && !hooks.afterTurn(played.turns)) {
             played.end = GameEnd::Stopped;

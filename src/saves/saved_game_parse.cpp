@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "base/text.h"
+#include "engine/game_state.h"
 #include "engine/invariants.h"
 
 namespace velmoro {
@@ -174,7 +175,7 @@ bool ReadChains(Cursor& in, SavedSide& side) {
         bool more = true;
         while (more) {
             SavedBoxLine& line = side.chains[slot].emplace_back();
-            if (!ReadBoxLine(in, slot == 9, line, more)) return false;
+            if (!ReadBoxLine(in, slot == kPitcherEntry, line, more)) return false;
         }
     }
     return true;

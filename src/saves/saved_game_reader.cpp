@@ -74,7 +74,7 @@ void FillBatterLine(BoxLine& line, const std::array<int, 12>& n) {
     line.caughtStealing = static_cast<std::uint8_t>(n[8]);
     line.walks = static_cast<std::uint8_t>(n[9]);
     line.strikeouts = static_cast<std::uint8_t>(n[10]);
-    line.positions = static_cast<std::uint8_t>(n[11]);
+    line.position = static_cast<std::uint8_t>(n[11]);
 }
 
 void FillPitcherLine(BoxLine& line, const std::array<int, 12>& n) {
@@ -115,18 +115,18 @@ void RebuildDefenseFromChains(GameSide& side) {
     side.defense.fill(nullptr);
     for (int slot = 0; slot < 9; ++slot) {
         const BoxChain& chain = side.boxLines[slot];
-        int position = chain.back()->positions;
-        if (position == PinchHitter) position = chain.front()->positions;
+        int position = chain.back()->position;
+        if (position == PinchHitter) position = chain.front()->position;
         const int defenseSlot = DefenseSlotOfPosition(position);
         if (defenseSlot >= 0) side.defense[defenseSlot] = side.lineup[slot];
     }
-    side.defense[PitcherSlot] = side.lineup[9];
+    side.defense[PitcherSlot] = side.lineup[kPitcherEntry];
 }
 
 bool AnyDesignatedHitter(const GameSide& side) {
     for (int slot = 0; slot < 9; ++slot) {
         for (const auto& line : side.boxLines[slot]) {
-            if (line->positions == DesignatedHitterPosition) return true;
+            if (line->position == DesignatedHitterPosition) return true;
         }
     }
     return false;
@@ -167,8 +167,8 @@ void ApplySavedGame(GameState& game, const SavedGameData& data, const ResolvedSi
     // game are made, so his chain-9 line carries "p"; a replay rebuilds the defence
     // from it.
     if (game.designatedHitter) {
-        game.visitor.boxLines[9].front()->positions = PitcherPosition;
-        game.home.boxLines[9].front()->positions = PitcherPosition;
+        game.visitor.boxLines[kPitcherEntry].front()->position = PitcherPosition;
+        game.home.boxLines[kPitcherEntry].front()->position = PitcherPosition;
     }
     game.hasBattingBoxLines = true;
     game.hasBattingOutcomes = false;

@@ -32,7 +32,7 @@ void AppendBatterLine(std::string& text, const BoxLine& line) {
     fmt::format_to(std::back_inserter(text), "{}\n{},{},{},{},{},{},{},{},{},{},{},{}\n", line.name,
                    line.atBats, line.runs, line.hits, line.doubles, line.triples, line.homeRuns,
                    line.rbi, line.stolenBases, line.caughtStealing, line.walks, line.strikeouts,
-                   line.positions);
+                   line.position);
 }
 
 void AppendPitcherLine(std::string& text, const BoxLine& line) {

@@ -138,16 +138,17 @@ void SeasonWorker::Collect(int team, const GameSide& side) {
     for (int slot = 0; slot < 9; ++slot)
         for (const auto& line : side.boxLines[slot])
             if (PlayerSeason* entry = Entry(team, line->name)) entry->batting += BattingOf(*line);
-    for (const auto& line : side.boxLines[9])
+    for (const auto& line : side.boxLines[kPitcherEntry])
         if (PlayerSeason* entry = Entry(team, line->name); entry && line->pitching)
-            entry->pitching += PitchingOf(*line->pitching, line == side.boxLines[9].front());
+            entry->pitching +=
+                PitchingOf(*line->pitching, line == side.boxLines[kPitcherEntry].front());
 }
 
 void SeasonWorker::Credit(int visitorTeam, int homeTeam, const GameResult& result) {
     const bool homeWon = result.homeRuns > result.visitorRuns;
     const GameState& game = session_->game;
-    const BoxChain& winners = (homeWon ? game.home : game.visitor).boxLines[9];
-    const BoxChain& losers = (homeWon ? game.visitor : game.home).boxLines[9];
+    const BoxChain& winners = (homeWon ? game.home : game.visitor).boxLines[kPitcherEntry];
+    const BoxChain& losers = (homeWon ? game.visitor : game.home).boxLines[kPitcherEntry];
     if (winners.empty() || losers.empty()) return;
     const int winnerTeam = homeWon ? homeTeam : visitorTeam;
     const int loserTeam = homeWon ? visitorTeam : homeTeam;

@@ -16,7 +16,7 @@ void DefaultBattingOrder(GameState& game, Side setupSide) {
     GameSide& side = game.SideOf(setupSide);
     const auto& defense = side.defense;
     side.lineup[0] = game.designatedHitter ? defense[DesignatedHitterSlot] : defense[PitcherSlot];
-    side.lineup[9] = defense[PitcherSlot];
+    side.lineup[kPitcherEntry] = defense[PitcherSlot];
     for (int slot = CatcherSlot; slot <= RightFieldSlot; ++slot)
         side.lineup[slot] = defense[slot];
 }

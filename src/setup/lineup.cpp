@@ -137,7 +137,7 @@ bool SelectLineupCandidate(Session& session, const std::string& name) {
     game.WorkingDefense()[slot] = player;
     if (slot == PitcherSlot) {
         if (game.designatedHitter) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
-        game.SideOf(session.setup.setupSide).lineup[9] = player;
+        game.SideOf(session.setup.setupSide).lineup[kPitcherEntry] = player;
     }
     return true;
 }

@@ -40,17 +40,17 @@ SubstitutionOutcome ApplyPitchingChange(Session& session, const std::string& nam
     if (index >= 10) return SubstitutionOutcome::NotInLineup;
 
     side.defense[PitcherSlot] = incoming;
-    side.lineup[9] = incoming;
+    side.lineup[kPitcherEntry] = incoming;
     side.lineup[index] = incoming;
     if (index < 9) {
         // He bats where the pitcher he relieves batted, booked at that man's position.
         BoxChain& chain = side.boxLines[index];
-        const int position = chain.empty() ? int{PitcherPosition} : int{chain.back()->positions};
+        const int position = chain.empty() ? int{PitcherPosition} : int{chain.back()->position};
         AppendBoxLine(chain, *incoming, position, false);
     }
     session.Screen().ShowPitcher(*incoming);
     // A reliever's pitching line carries no position of its own.
-    AppendBoxLine(side.boxLines[9], *incoming, 0, true);
+    AppendBoxLine(side.boxLines[kPitcherEntry], *incoming, 0, true);
     return SubstitutionOutcome::Applied;
 }
 

@@ -71,8 +71,8 @@ void AddRosterCandidates(const GameState& game, int replacePosition, SubstituteC
 // The new pitcher of the side: lineup entry 9 and his own pitching line, to which
 // every later pitching event of the side is booked.
 void MakeSidePitcher(GameSide& side, PlayerRecord& pitcher, int fieldPosition) {
-    side.lineup[9] = &pitcher;
-    AppendBoxLine(side.boxLines[9], pitcher, fieldPosition, true);
+    side.lineup[kPitcherEntry] = &pitcher;
+    AppendBoxLine(side.boxLines[kPitcherEntry], pitcher, fieldPosition, true);
 }
 
 void RefreshBattingPanels(Session& session) {
@@ -126,7 +126,7 @@ int LineupIndexOfPosition(const GameState& game, int fieldPosition,
 int SlotPosition(const GameState& game, int slot) {
     if (slot < 0 || slot >= 10) return PinchHitter;
     const BoxChain& chain = game.Dialog().boxLines[slot];
-    return chain.empty() ? int{PinchHitter} : int{chain.front()->positions};
+    return chain.empty() ? int{PinchHitter} : int{chain.front()->position};
 }
 
 bool ForcedReplacementDue(const GameState& game) {
@@ -137,7 +137,7 @@ bool ForcedReplacementDue(const GameState& game) {
     const int index = LineupIndexOfPlayer(side, side.defense[slot]);
     if (index < 0) return false;
     const BoxChain& chain = side.boxLines[index];
-    return !chain.empty() && chain.back()->positions == PinchHitter;
+    return !chain.empty() && chain.back()->position == PinchHitter;
 }
 
 std::vector<int> ReplaceChoices(const GameState& game) {
@@ -163,7 +163,7 @@ SubstituteCandidates SubstitutionCandidates(Session& session, int replacePositio
 BoxLine& AppendBoxLine(BoxChain& chain, const PlayerRecord& player, int fieldPosition,
                        bool pitching) {
     auto line = std::make_unique<BoxLine>(player.name);
-    line->positions = static_cast<std::uint8_t>(fieldPosition);
+    line->position = static_cast<std::uint8_t>(fieldPosition);
     if (pitching) line->pitching = std::make_unique<BoxPitching>();
     chain.push_back(std::move(line));
     return *chain.back();
@@ -198,12 +198,14 @@ SubstitutionOutcome ApplySubstitution(Session& session, int replacePosition,
     }
     side.lineup[index] = incoming;
     AppendBoxLine(side.boxLines[index], *incoming,
-                  bookedAsPinchHitter ? PinchHitter : SlotPosition(game, index), index == 9);
+                  bookedAsPinchHitter ? PinchHitter : SlotPosition(game, index),
+                  index == kPitcherEntry);
 
     // Whoever comes in to pitch is the side's pitcher from now on, whatever other
     // positions he can also play; otherwise the pitcher who left would go on being
     // charged with every pitch.
-    if (replacePosition == PitcherPosition && incoming->HasPosition(Pitcher) && index != 9) {
+    if (replacePosition == PitcherPosition && incoming->HasPosition(Pitcher) &&
+        index != kPitcherEntry) {
         MakeSidePitcher(side, *incoming, PitcherPosition);
     }
     RefreshBattingPanels(session);

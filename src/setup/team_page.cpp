@@ -94,8 +94,8 @@ std::string YearChoiceNotice(Side side, const TeamEntries& entries) {
 
 TeamRecord* ResolveTeamChoice(TeamDatabase& db, const std::string& yearText,
                               const std::string& clubText) {
-    if (StartsWithCust(yearText)) return FindTeam(db, db.customTeams, clubText);
-    return FindTeam(db, db.legendTeams, yearText + " " + clubText);
+    if (StartsWithCust(yearText)) return SelectTeam(db, db.customTeams, clubText);
+    return SelectTeam(db, db.legendTeams, yearText + " " + clubText);
 }
 
 void ChooseTeam(Session& session, Side which, TeamRecord* team) {

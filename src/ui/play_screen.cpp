@@ -148,7 +148,7 @@ void PlayScreen::DrawBases() {
 void PlayScreen::RefreshPlayScreen() {
     GameState& game = context_.session.game;
     ResumeBattingOrder(game);
-    if (const PlayerRecord* pitcher = game.Fielding().lineup[9]) ShowPitcher(*pitcher);
+    if (const PlayerRecord* pitcher = game.Fielding().lineup[kPitcherEntry]) ShowPitcher(*pitcher);
     inningCaption_->setText(game.HomeBatting()
                                 ? QString::asprintf("Bottom of inning %d", game.inning)
                                 : QString::asprintf("INNING: %d (top)", game.inning));

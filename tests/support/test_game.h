@@ -31,7 +31,7 @@ inline void SetUpSide(GameState& game, Side which, TeamRecord& team, bool design
     }
     if (designatedHitter) side.defense[DesignatedHitterSlot] = team.players[8].get();
     side.lineup[8] = designatedHitter ? team.players[8].get() : starter;
-    side.lineup[9] = starter;
+    side.lineup[kPitcherEntry] = starter;
     side.pitchingStaff.fill(nullptr);
     for (int i = 16; i < 25; ++i)
         side.pitchingStaff[i - 16] = team.players[i].get();

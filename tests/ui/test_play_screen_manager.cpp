@@ -31,7 +31,7 @@ class PlayScreenManagerTest : public QObject {
         Session& session = harness_->session;
         PlayScreen screen(harness_->context);
         session.game.dialogSide = Side::Visitors;
-        const int leadoffBit = PositionBit(session.game.visitor.boxLines[0].front()->positions);
+        const int leadoffBit = PositionBit(session.game.visitor.boxLines[0].front()->position);
         for (const std::string& name : SubstitutionCandidates(session, PinchHitter).names)
             if (!FindPlayer(session.game.visitor.team, name)->HasPosition(leadoffBit) &&
                 !session.game.pinchHitterMustLeave)

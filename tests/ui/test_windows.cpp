@@ -208,14 +208,14 @@ void WindowsTest::playScreenFollowsTheGame() {
     QCOMPARE(screen.LogField()->toPlainText(), QString("Top of inning 1\n"));
     for (int slot = 0; slot < 9; ++slot)
         QCOMPARE(screen.LineupName(slot)->text(), Name(game.visitor.lineup[slot]));
-    QCOMPARE(screen.PitcherName()->text(), Name(game.home.lineup[9]));
+    QCOMPARE(screen.PitcherName()->text(), Name(game.home.lineup[kPitcherEntry]));
     QCOMPARE(screen.HitterName()->text(), Name(game.visitor.lineup[0]));
 
     PitchUntil(screen, [&] { return game.HomeBatting(); });
     QVERIFY(PlayScreen::IsHighlighted(screen.TeamName(Side::Home)));
     QVERIFY(!PlayScreen::IsHighlighted(screen.TeamName(Side::Visitors)));
     QCOMPARE(screen.LineupName(0)->text(), Name(game.home.lineup[0]));
-    QCOMPARE(screen.PitcherName()->text(), Name(game.visitor.lineup[9]));
+    QCOMPARE(screen.PitcherName()->text(), Name(game.visitor.lineup[kPitcherEntry]));
     QCOMPARE(screen.ScoreBoxLabel(Side::Visitors, RunsBox)->text(),
              QString::number(game.visitor.teamRuns));
     QCOMPARE(screen.ScoreBoxLabel(Side::Visitors, HitsBox)->text(),
@@ -276,7 +276,7 @@ void WindowsTest::managementWindowsChangeTheGame() {
     QVERIFY(substitution.Fired());
     QCOMPARE(screen.LineupName(0)->text(), QString("Lou Pettigrew"));
     QCOMPARE(screen.HitterName()->text(), QString("Lou Pettigrew"));
-    QCOMPARE(game.visitor.lineup[9]->name, std::string("Lou Pettigrew"));
+    QCOMPARE(game.visitor.lineup[kPitcherEntry]->name, std::string("Lou Pettigrew"));
 
     ModalWatcher<QDialog> pitching([](QDialog* window) {
         QCOMPARE(Entries(window, "candidates"),

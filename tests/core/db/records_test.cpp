@@ -9,8 +9,8 @@ TEST(Records, LookupsAreExactAndTheFirstOfANameWins) {
     TeamDatabase db;
     TeamRecord& first = AddTeam(db.legendTeams, "1927 Yankees");
     AddTeam(db.legendTeams, "1927 Yankees");
-    EXPECT_EQ(FindTeam(db, db.legendTeams, "1927 yankees"), nullptr);
-    EXPECT_EQ(FindTeam(db, db.legendTeams, "1927 Yankees"), &first);
+    EXPECT_EQ(SelectTeam(db, db.legendTeams, "1927 yankees"), nullptr);
+    EXPECT_EQ(SelectTeam(db, db.legendTeams, "1927 Yankees"), &first);
     EXPECT_EQ(db.currentTeam, &first);
 
     PlayerRecord& smith = first.AddPlayer(PlayerRecord("Smith"));

@@ -38,7 +38,7 @@ class Engine : public ::testing::Test {
         call();
         return game.playLog.substr(before);
     }
-    BoxPitching& HomePitcher() { return *game.home.boxLines[9].back()->pitching; }
+    BoxPitching& HomePitcher() { return *game.home.boxLines[kPitcherEntry].back()->pitching; }
 
     TeamList teams;
     RecordingDisplay screen;
@@ -196,7 +196,7 @@ TEST_F(Engine, StealsAndSqueezesByDraw) {
         EXPECT_EQ(g.outs, c.outsAfter);
         EXPECT_EQ(g.visitor.teamRuns, c.runs);
         EXPECT_EQ(g.visitor.lineScore[0], c.runs);
-        EXPECT_EQ(g.home.boxLines[9].back()->pitching->runsAllowed, c.runs);
+        EXPECT_EQ(g.home.boxLines[kPitcherEntry].back()->pitching->runsAllowed, c.runs);
         EXPECT_EQ(g.batterIndex, c.batterAfter);
         // A steal keeps the defensive choice; every other turn resets both lists.
         const bool steal = c.choice == StealChoice;
@@ -287,7 +287,7 @@ TEST_F(Engine, OutcomeTablesAreMadeOnceAGame) {
     PlayerRecord* pinchHitter = teams[0]->players[10].get();
     PlayerRecord* reliever = teams[1]->players[20].get();
     game.visitor.lineup[4] = pinchHitter;
-    game.home.lineup[9] = game.home.defense[PitcherSlot] = reliever;
+    game.home.lineup[kPitcherEntry] = game.home.defense[PitcherSlot] = reliever;
     for (int turn = 0; turn < 100 && game.battingSide == Side::Visitors; ++turn)
         PlayTurn(session, 0, 0);
     ASSERT_EQ(game.battingSide, Side::Home);
@@ -358,7 +358,7 @@ TEST(WholeGames, RandomGamesKeepSoundBooks) {
                     hits += line->hits;
                 }
             }
-            for (const auto& line : other.boxLines[9])
+            for (const auto& line : other.boxLines[kPitcherEntry])
                 allowed += line->pitching->runsAllowed;
             EXPECT_EQ(runs, side->teamRuns);
             EXPECT_EQ(hits, side->hits);

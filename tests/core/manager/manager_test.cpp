@@ -137,7 +137,7 @@ int PlayManaged(ManagedGame& managed, std::uint32_t seed, ManagerKind kind, int 
     while (!IsGameOver(game) && game.inning < 40) {
         const TurnDecision turn = both.BeforeTurn(managed.session, nullptr);
         ++used[turn.offense][turn.defense];
-        if (TurnRefusal(game, turn.offense, turn.defense)) ++refusals;
+        if (TurnRefusal(game, turn.offense, turn.defense) != Refusal::None) ++refusals;
         PlayTurn(managed.session, turn.offense, turn.defense);
         EXPECT_EQ(GameStateProblem(game), "");
     }
@@ -180,7 +180,7 @@ std::string Bookkeeping(GameState& game) {
             text += (side->lineup[i] ? side->lineup[i]->name : "-") + "/" +
                     (side->defense[i] ? side->defense[i]->name : "-") + ":";
             for (const auto& line : side->boxLines[i])
-                text += " " + line->name + "(" + std::to_string(line->positions) + ")";
+                text += " " + line->name + "(" + std::to_string(line->position) + ")";
             text += "\n";
         }
     }
@@ -193,7 +193,7 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
         g->game().inning = 7;
         g->batterAt(0);  // the visitors' pitcher is up, the game tied
         // The home starter has gone three innings past his season's average.
-        g->game().home.boxLines[9].back()->pitching->outs = 3 * 12;
+        g->game().home.boxLines[kPitcherEntry].back()->pitching->outs = 3 * 12;
         for (auto& player : g->visitors.players)
             player->atBats = 300;
     }

@@ -253,7 +253,7 @@ struct GameUnderWay {
     Chain chain(int slot) {
         Chain lines;
         for (const auto& line : side().boxLines[slot])
-            lines.emplace_back(line->name, line->positions);
+            lines.emplace_back(line->name, line->position);
         return lines;
     }
     void batterAt(int slot) { game.batterIndex = game.Batting().nextBatter = slot; }
@@ -271,12 +271,12 @@ TEST(Setup, PitchingChanges) {
         ASSERT_EQ(ApplyPitchingChange(g.session, "Joe Vickery"), SubstitutionOutcome::Applied);
         PlayerRecord* joe = g.player("Joe Vickery");
         EXPECT_EQ(g.side().defense[PitcherSlot], joe);
-        EXPECT_EQ(g.side().lineup[9], joe);
+        EXPECT_EQ(g.side().lineup[kPitcherEntry], joe);
         // Only without the designated hitter does the order change, at the pitcher's slot.
         EXPECT_EQ(g.side().lineup[0], dh ? before[0] : joe);
         EXPECT_EQ(g.chain(0).size(), dh ? 1u : 2u);
-        ASSERT_EQ(g.side().boxLines[9].size(), 2u);
-        EXPECT_EQ(&CurrentPitcherLine(g.game), g.side().boxLines[9].back().get());
+        ASSERT_EQ(g.side().boxLines[kPitcherEntry].size(), 2u);
+        EXPECT_EQ(&CurrentPitcherLine(g.game), g.side().boxLines[kPitcherEntry].back().get());
         EXPECT_EQ(g.screen.Starting("ShowPitcher "), Names{"ShowPitcher Joe Vickery"});
         EXPECT_EQ(PitchingChangeCandidates(g.game), (Names{"Hal Grimsby", "Stan Mulvey"}));
     }
@@ -318,8 +318,8 @@ TEST(Setup, Substitutions) {
     ASSERT_EQ(ApplySubstitution(g.session, PitcherPosition, "Eddie Marsh"),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(g.side().defense[PitcherSlot], g.player("Eddie Marsh"));
-    EXPECT_EQ(g.side().lineup[9], g.player("Eddie Marsh"));
-    EXPECT_EQ(g.side().boxLines[9].back()->name, "Eddie Marsh");
+    EXPECT_EQ(g.side().lineup[kPitcherEntry], g.player("Eddie Marsh"));
+    EXPECT_EQ(g.side().boxLines[kPitcherEntry].back()->name, "Eddie Marsh");
     EXPECT_EQ(ApplySubstitution(g.session, PinchHitter, "Nobody"),
               SubstitutionOutcome::UnknownPlayer);
 }
