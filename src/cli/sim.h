@@ -51,9 +51,12 @@ struct SimOptions {
     int jobs = 0;  // 0: every core
 };
 
-// Parses the command line. Returns -1 to go on, otherwise the exit code (usage errors
-// and --help have been reported).
-int ParseSimOptions(int argc, char** argv, SimOptions& options);
+// An exit code when the program is to end, none when it goes on.
+using ExitCode = std::optional<int>;
+
+// Parses the command line: none to go on, otherwise the exit code (usage errors and
+// --help have been reported).
+ExitCode ParseSimOptions(int argc, char** argv, SimOptions& options);
 
 struct ScriptTurn {
     int offensive = 0;

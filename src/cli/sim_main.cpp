@@ -5,7 +5,7 @@
 int main(int argc, char** argv) {
     velmoro::StartProgram("velmoro-sim");
     velmoro::SimOptions options;
-    const int parsed = velmoro::ParseSimOptions(argc, argv, options);
-    if (parsed >= 0) return velmoro::FinishProgram("velmoro-sim", parsed);
+    if (const velmoro::ExitCode parsed = velmoro::ParseSimOptions(argc, argv, options))
+        return velmoro::FinishProgram("velmoro-sim", *parsed);
     return velmoro::FinishProgram("velmoro-sim", velmoro::RunSim(options));
 }

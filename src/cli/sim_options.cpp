@@ -149,7 +149,7 @@ bool CsvPathUsable(const std::string& path) {
     return true;
 }
 
-int TakeSeason(const Typed& typed, SimOptions& options) {
+ExitCode TakeSeason(const Typed& typed, SimOptions& options) {
     SeasonCommand command;
     command.allSeasons = typed.allSeasons;
     command.league = typed.league;
@@ -164,10 +164,10 @@ int TakeSeason(const Typed& typed, SimOptions& options) {
         command.csv = typed.csv;
     }
     options.season = command;
-    return -1;
+    return std::nullopt;
 }
 
-int TakeCompare(const Typed& typed, SimOptions& options) {
+ExitCode TakeCompare(const Typed& typed, SimOptions& options) {
     if (!TakeNumber(typed, "--compare-managers", typed.pairs, 1, kMostGames,
                     options.comparePairs) ||
         !TakeNumber(typed, "--jobs", typed.jobs, 1, kMostJobs, options.jobs))
@@ -180,11 +180,11 @@ int TakeCompare(const Typed& typed, SimOptions& options) {
         UsageError("--compare-managers: --visitors and --home name the two teams");
         return kSimUsage;
     }
-    return -1;
+    return std::nullopt;
 }
 
 // What to play: a season, a comparison, a saved game or two teams.
-int TakeCommand(const Typed& typed, SimOptions& options) {
+ExitCode TakeCommand(const Typed& typed, SimOptions& options) {
     if (typed.Has("--season") || typed.Has("--all-seasons")) return TakeSeason(typed, options);
     if (typed.Has("--compare-managers")) return TakeCompare(typed, options);
     if (typed.Has("--league") || typed.Has("--games-per-team") || typed.Has("--jobs") ||
@@ -205,10 +205,10 @@ int TakeCommand(const Typed& typed, SimOptions& options) {
             "--visitors and --home name the two teams (or --load FILE goes on with a saved game)");
         return kSimUsage;
     }
-    return -1;
+    return std::nullopt;
 }
 
-int TakeManager(const Typed& typed, SimOptions& options) {
+ExitCode TakeManager(const Typed& typed, SimOptions& options) {
     if (typed.Has("--manager")) {
         const std::string& side = typed.manager;
         if (side != "visitors" && side != "home" && side != "both") {
@@ -218,7 +218,7 @@ int TakeManager(const Typed& typed, SimOptions& options) {
         options.managesVisitors = side != "home";
         options.managesHome = side != "visitors";
     }
-    if (!typed.Has("--manager-kind")) return -1;
+    if (!typed.Has("--manager-kind")) return std::nullopt;
     if (!typed.Has("--manager") && !typed.Has("--compare-managers")) {
         UsageError("--manager-kind goes with --manager or --compare-managers");
         return kSimUsage;
@@ -228,15 +228,15 @@ int TakeManager(const Typed& typed, SimOptions& options) {
         return kSimUsage;
     }
     options.managerKind = typed.managerKind == "book" ? ManagerKind::Book : ManagerKind::LookAhead;
-    return -1;
+    return std::nullopt;
 }
 
 // The options every command shares.
-int TakeCommon(const Typed& typed, SimOptions& options) {
+ExitCode TakeCommon(const Typed& typed, SimOptions& options) {
     if (!TakeNumber(typed, "--games", typed.games, 1, kMostGames, options.games) ||
         !TakeNumber(typed, "--seed", typed.seed, 0, UINT32_MAX, options.seed))
         return kSimUsage;
-    if (const int managed = TakeManager(typed, options); managed >= 0) return managed;
+    if (const ExitCode managed = TakeManager(typed, options)) return managed;
     if (typed.Has("--dir")) options.directory = typed.directory;
     if (typed.Has("--script")) options.script = typed.script;
     if (typed.Has("--save-at")) {
@@ -249,12 +249,12 @@ int TakeCommon(const Typed& typed, SimOptions& options) {
         options.saveAtTurn = static_cast<int>(turn);
         options.saveFile = typed.saveAt.second;
     }
-    return -1;
+    return std::nullopt;
 }
 
 }  // namespace
 
-int ParseSimOptions(int argc, char** argv, SimOptions& options) {
+ExitCode ParseSimOptions(int argc, char** argv, SimOptions& options) {
     CLI::App app{"Plays Velmoro Baseball games without windows.", "velmoro-sim"};
     Typed typed;
     std::map<std::string, CLI::Option*> added;
@@ -274,7 +274,7 @@ int ParseSimOptions(int argc, char** argv, SimOptions& options) {
     options.home = typed.home;
     for (const auto& [name, option] : added)
         typed.given[name] = option->count() > 0;
-    if (const int command = TakeCommand(typed, options); command >= 0) return command;
+    if (const ExitCode command = TakeCommand(typed, options)) return command;
     return TakeCommon(typed, options);
 }
 
