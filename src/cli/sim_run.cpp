@@ -60,6 +60,11 @@ TeamRecord* ResolveTeam(TeamDatabase& db, const std::string& name) {
     return IsTeamPlayable(team) ? team : nullptr;
 }
 
+void LoadFailed(const std::filesystem::path& file, const Status& status) {
+    ShowSimMessage("Game Load failed: " + ShownValue(file.string(), kShownPathBytes) + ": " +
+                   status.message());
+}
+
 struct SimGame {
     Session& session;
     SimDisplay& display;
@@ -80,16 +85,14 @@ struct SimGame {
     // Right after turn `turn` of the first game: save, forget, load and reopen.
     int Checkpoint(int turn) {
         if (!first || options.saveAtTurn != turn || IsGameOver(session.game)) return kSimOk;
-        std::string reason;
-        if (!WriteSavedGame(session.game, options.saveFile, &reason)) {
-            Report(reason);
+        if (const Status written = WriteSavedGame(session.game, options.saveFile); !written) {
+            Report(written.message());
             return kSimFailed;
         }
         saved = true;
         ResetGame(session.game);
-        if (!LoadSavedGame(session, options.saveFile, &reason)) {
-            ShowSimMessage("Game Load failed: " +
-                           ShownValue(options.saveFile.string(), kShownPathBytes) + ": " + reason);
+        if (const Status loaded = LoadSavedGame(session, options.saveFile); !loaded) {
+            LoadFailed(options.saveFile, loaded);
             return kSimFailed;
         }
         OpenPlayScreen(session);
@@ -246,10 +249,8 @@ int RunSim(const SimOptions& options) {
 
     if (options.load) {
         // The desktop program's Load: the same reader and the same team preparation.
-        std::string reason;
-        if (!LoadSavedGame(session, *options.load, &reason)) {
-            ShowSimMessage("Game Load failed: " +
-                           ShownValue(options.load->string(), kShownPathBytes) + ": " + reason);
+        if (const Status loaded = LoadSavedGame(session, *options.load); !loaded) {
+            LoadFailed(*options.load, loaded);
             return kSimFailed;
         }
         return PlayGames(session, display, managed, options, script);

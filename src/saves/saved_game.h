@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <string>
 
+#include "base/status.h"
+
 namespace velmoro {
 
 struct Session;
@@ -14,24 +16,21 @@ struct GameState;
 // has no teams or no BoxLines yet (nothing that could be continued).
 bool SavedGameText(const GameState& game, std::string& out);
 
-// Writes through a temporary file renamed over the target. False when nothing was
-// written (no path, a name the file cannot hold, a file that cannot be created);
-// `error` then says "cannot write PATH: REASON".
-bool WriteSavedGame(const GameState& game, const std::filesystem::path& path,
-                    std::string* error = nullptr);
+// Writes through a temporary file renamed over the target. Fails when nothing was
+// written (no path, a name the file cannot hold, a file that cannot be created), with
+// "cannot write PATH: REASON".
+Status WriteSavedGame(const GameState& game, const std::filesystem::path& path);
 
 // Reads a saved game into the session (loading LegendDB and CustomDB from the
 // installation directory when needed). Every number is checked before the game is
 // used: a file the turns could not go on with is refused like one that cannot be read.
-// On failure the game is left as ResetGame leaves it and `error` (when given) says
-// why, without the file's name ("line 76: the outs: 4 is not in 0..3", "the runners
+// On failure the game is left as ResetGame leaves it and the message says why,
+// without the file's name ("line 76: the outs: 4 is not in 0..3", "the runners
 // (0,0,1) do not match the bases (1)", "No such file or directory").
-bool ReadSavedGame(Session& session, const std::filesystem::path& path,
-                   std::string* error = nullptr);
+Status ReadSavedGame(Session& session, const std::filesystem::path& path);
 
 // ReadSavedGame, then the team preparation of both sides (the load command's steps
 // that are not windows).
-bool LoadSavedGame(Session& session, const std::filesystem::path& path,
-                   std::string* error = nullptr);
+Status LoadSavedGame(Session& session, const std::filesystem::path& path);
 
 }  // namespace velmoro

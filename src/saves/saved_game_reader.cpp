@@ -198,34 +198,34 @@ bool ReadAndResolve(Session& session, const std::filesystem::path& path, SavedGa
 
 }  // namespace
 
-bool ReadSavedGame(Session& session, const std::filesystem::path& path, std::string* error) {
+Status ReadSavedGame(Session& session, const std::filesystem::path& path) {
     SavedGameData data;
     ResolvedSide visitors;
     ResolvedSide home;
-    const bool readable = ReadAndResolve(session, path, data, visitors, home, error);
+    std::string error;
+    const bool readable = ReadAndResolve(session, path, data, visitors, home, &error);
     // Whatever the file held, the previous game is over; a file that cannot be read
     // leaves nothing half-loaded behind for the next New Game or Load.
     ResetGame(session.game);
-    if (!readable) return false;
+    if (!readable) return Status::Error(error);
     ApplySavedGame(session.game, data, visitors, home);
     // Every number fits its field; whether they make a game the turns can go on with
     // (runners on the bases they name, runs that add up) is the game state's rule.
     if (const std::string problem = GameStateProblem(session.game); !problem.empty()) {
-        SetError(error, problem);
         ResetGame(session.game);
-        return false;
+        return Status::Error(problem);
     }
     session.teams.currentTeam = home.team;
-    return true;
+    return OkStatus();
 }
 
-bool LoadSavedGame(Session& session, const std::filesystem::path& path, std::string* error) {
-    if (!ReadSavedGame(session, path, error)) return false;
+Status LoadSavedGame(Session& session, const std::filesystem::path& path) {
+    if (Status read = ReadSavedGame(session, path); !read.ok()) return read;
     // Sorting moves the records, so the lineups and the defence keep naming the
     // players the file named.
     PrepareSide(session, Side::Visitors);
     PrepareSide(session, Side::Home);
-    return true;
+    return OkStatus();
 }
 
 }  // namespace velmoro

@@ -110,14 +110,14 @@ bool SavedGameText(const GameState& game, std::string& out) {
     return true;
 }
 
-bool WriteSavedGame(const GameState& game, const std::filesystem::path& path, std::string* error) {
+Status WriteSavedGame(const GameState& game, const std::filesystem::path& path) {
     std::string bytes;
-    if (!SavedGameText(game, bytes)) {
-        if (error)
-            *error = CannotWriteMessage(path, "no game under way, or a name holds a line end");
-        return false;
-    }
-    return ReplaceFileContents(path, bytes, error);
+    if (!SavedGameText(game, bytes))
+        return Status::Error(
+            CannotWriteMessage(path, "no game under way, or a name holds a line end"));
+    std::string error;
+    if (!ReplaceFileContents(path, bytes, &error)) return Status::Error(error);
+    return OkStatus();
 }
 
 }  // namespace velmoro

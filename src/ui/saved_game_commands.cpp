@@ -49,21 +49,22 @@ bool LoadGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Open);
     // Giving up is the user's choice, not a failure to report.
     if (!path) return false;
-    std::string reason;
-    if (LoadSavedGame(context.session, *path, &reason)) return true;
+    const Status loaded = LoadSavedGame(context.session, *path);
+    if (loaded.ok()) return true;
     // The first line is the message it always was; the second says which file and why.
-    context.prompter.Inform(
-        std::string(kLoadFailedMessage) + "\n" + ShownValue(*path, kShownPathBytes) + ": " + reason,
-        kErrorCaption);
+    context.prompter.Inform(std::string(kLoadFailedMessage) + "\n" +
+                                ShownValue(*path, kShownPathBytes) + ": " + loaded.message(),
+                            kErrorCaption);
     return false;
 }
 
 bool SaveGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Save);
     if (!path) return false;
-    std::string error;
-    if (WriteSavedGame(context.session.game, *path, &error)) return true;
-    context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + error, kErrorCaption);
+    const Status written = WriteSavedGame(context.session.game, *path);
+    if (written.ok()) return true;
+    context.prompter.Inform(std::string(kSaveFailedMessage) + "\n" + written.message(),
+                            kErrorCaption);
     return false;
 }
 

@@ -111,9 +111,9 @@ TEST(SavedGame, FailedReadsLeaveACleanGame) {
         if (name.rfind("demo_", 0) == 0) continue;
         SCOPED_TRACE(name);
         ASSERT_TRUE(ReadSavedGame(session, kSaves / "demo_mid.gam"));
-        std::string reason;
-        EXPECT_FALSE(ReadSavedGame(session, entry.path(), &reason));
-        EXPECT_NE(reason, "");
+        const Status read = ReadSavedGame(session, entry.path());
+        EXPECT_FALSE(read.ok());
+        EXPECT_NE(read.message(), "");
         ExpectCleanState(session.game);
         ++files;
     }
@@ -144,7 +144,7 @@ TEST(SavedGame, EveryTruncation) {
             const fs::path file = dir / ("cut" + std::to_string(size) + ".gam");
             WriteBytes(file, cut);
             const bool wholeLogLines = size > logStart && good[size - 1] == '\n';
-            ASSERT_EQ(ReadSavedGame(session, file), wholeLogLines) << "cut at byte " << size;
+            ASSERT_EQ(ReadSavedGame(session, file).ok(), wholeLogLines) << "cut at byte " << size;
             if (!wholeLogLines) continue;
             std::string log = good.substr(logStart, size - logStart);
             for (std::size_t at; (at = log.find("\r\r\n")) != std::string::npos;)
