@@ -91,4 +91,8 @@ int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
 // "Velmoro Baseball: TEXT" on stderr, the way every message box reaches the user here.
 void ShowSimMessage(const std::string& text);
 
+// "velmoro-sim: TEXT" on stderr: what the program itself has to say (a failed command,
+// a team it cannot field).
+void ReportSimError(const std::string& text);
+
 }  // namespace velmoro

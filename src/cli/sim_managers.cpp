@@ -99,7 +99,7 @@ int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamReco
         return true;
     });
     if (!finished) {
-        ShowSimMessage(failure.message());
+        ReportSimError(failure.message());
         return kSimFailed;
     }
     progress.Finish();

@@ -12,4 +12,8 @@ void ShowSimMessage(const std::string& text) {
     std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
+void ReportSimError(const std::string& text) {
+    std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
+}
+
 }  // namespace velmoro

@@ -44,10 +44,6 @@ class SimDisplay : public ManagerDisplay {
     std::string gameLogError;
 };
 
-void Report(const std::string& text) {
-    std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
-}
-
 void WriteOut(const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), stdout);
 }
@@ -86,7 +82,7 @@ struct SimGame {
     int Checkpoint(int turn) {
         if (!first || options.saveAtTurn != turn || IsGameOver(session.game)) return kSimOk;
         if (const Status written = WriteSavedGame(session.game, options.saveFile); !written) {
-            Report(written.message());
+            ReportSimError(written.message());
             return kSimFailed;
         }
         saved = true;
@@ -131,17 +127,19 @@ struct SimGame {
             case GameEnd::Abandoned:
                 // Ties go on without limit, but two teams that can never score would keep
                 // the program busy for ever.
-                Report(fmt::format("game abandoned: still tied after {} innings", kInningLimit));
+                ReportSimError(
+                    fmt::format("game abandoned: still tied after {} innings", kInningLimit));
                 return kSimFailed;
             case GameEnd::Over:
                 break;
         }
         if (first && options.saveAtTurn && !saved) {
-            Report(fmt::format("the game ended after {} turns; nothing saved", played.turns));
+            ReportSimError(
+                fmt::format("the game ended after {} turns; nothing saved", played.turns));
             return kSimFailed;
         }
         if (!display.gameLogError.empty()) {
-            Report(display.gameLogError);
+            ReportSimError(display.gameLogError);
             return kSimFailed;
         }
         first = false;
@@ -203,7 +201,8 @@ int PlayNewGames(Session& session, SimDisplay& display, const ManagedSides& mana
     for (const auto& [team, name] :
          {std::pair{visitors, &options.visitors}, {home, &options.home}}) {
         if (!team) {
-            Report("no team \"" + ShownValue(*name) + "\" to play (custom teams: custom:NAME)");
+            ReportSimError("no team \"" + ShownValue(*name) +
+                           "\" to play (custom teams: custom:NAME)");
             return kSimUsage;
         }
     }
@@ -213,7 +212,7 @@ int PlayNewGames(Session& session, SimDisplay& display, const ManagedSides& mana
             options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
     std::string error;
     if (!DefaultSetup(session, *visitors, *home, options.designatedHitter, &error)) {
-        ShowSimMessage(error);
+        ReportSimError(error);
         return kSimFailed;
     }
     return PlayGames(session, display, managed, options, script);
@@ -226,7 +225,7 @@ int RunSim(const SimOptions& options) {
     if (options.script) {
         std::string error;
         if (int code = ReadScript(*options.script, script, error); code != kSimOk) {
-            Report(error);
+            ReportSimError(error);
             return code;
         }
     }

@@ -76,7 +76,7 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
         // A custom team's name is not a LegendDB name.
         {"--visitors 'Night Owls' --home '2001 Bears'", 2, noTeam},
         {"--visitors '2001 Aces' --home '2001 Thin'", 1,
-         "Velmoro Baseball: 2001 Thin cannot be fielded: 8 players, fewer than 9\n"},
+         "velmoro-sim: 2001 Thin cannot be fielded: 8 players, fewer than 9\n"},
         // --csv names a file: never nothing or a folder (nothing is written).
         {"--season 2001 --csv ''", 2, "velmoro-sim: --csv: the file to write the standings to\n"},
         {"--all-seasons --csv " + work.path().string(), 2,
