@@ -51,10 +51,7 @@ struct ManagedGame {
     }
     GameState& game() { return session.game; }
     // The batter due up is the one in `slot`.
-    void batterAt(int slot) {
-        session.game.batterIndex = slot;
-        session.game.Batting().nextBatter = slot;
-    }
+    void batterAt(int slot) { session.game.batterIndex = session.game.Batting().nextBatter = slot; }
 };
 
 struct Situation {
