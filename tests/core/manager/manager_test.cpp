@@ -94,10 +94,8 @@ TEST(BookManager, ChoicesOfTheTurn) {
         ManagedGame managed(false);
         GameState& game = managed.game();
         GameSide& batting = game.Batting();
-        game.inning = s.inning;
-        game.outs = s.outs;
-        game.visitor.teamRuns = s.visitorRuns;
-        game.home.teamRuns = s.homeRuns;
+        game.inning = s.inning, game.outs = s.outs;
+        game.visitor.teamRuns = s.visitorRuns, game.home.teamRuns = s.homeRuns;
         managed.batterAt(3);
         batting.lineup[3]->battingAvg = static_cast<std::uint16_t>(s.batterAvg);
         batting.lineup[4]->battingAvg = static_cast<std::uint16_t>(s.onDeckAvg);
