@@ -8,12 +8,12 @@
 // of the side in the field (candidate b & 31). The bytes also seed the random source.
 // The game is played on the demo league, with one custom team beside it so that
 // custom games load too. VELMORO_FUZZ_TRACE=1 prints the state after every turn.
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "engine/invariants.h"
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "fuzz_support.h"
@@ -84,22 +84,6 @@ void PrepareSession(Session& session) {
     session.teams.customTeams = CustomTeams(session.teams.legendTeams);
 }
 
-// What no turn may ever leave behind, whatever the loaded state was.
-void CheckTurnInvariants(const GameState& game) {
-    fuzz::Check(game.outs >= 0 && game.outs <= 3, "outs stay within 0..3");
-    fuzz::Check(game.bases >= 0 && game.bases <= 7, "bases stay within 0..7");
-    const int runners = __builtin_popcount(static_cast<unsigned>(game.bases));
-    for (int i = 0; i < 3; ++i) {
-        const int entry = game.runnerQueue[i];
-        fuzz::Check(i < runners ? entry >= 1 && entry <= 9 : entry == 0,
-                    "the runner queue holds one batting slot per runner on base");
-    }
-    for (const GameSide* side : {&game.visitor, &game.home}) {
-        fuzz::Check(side->teamRuns >= 0 && side->hits >= 0, "runs and hits never go negative");
-        fuzz::Check(side->nextBatter >= 0 && side->nextBatter <= 8, "next batter is a slot");
-    }
-}
-
 void Trace(const char* what, const GameState& game) {
     static const bool on = std::getenv("VELMORO_FUZZ_TRACE") != nullptr;
     if (!on) return;
@@ -121,12 +105,8 @@ bool LoadAndSave(const std::filesystem::path& path, std::string& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::string_view file = fuzz::Bytes(data, size);
-    std::string_view turns;
-    if (const std::size_t nul = file.find('\0'); nul != std::string_view::npos) {
-        turns = file.substr(nul + 1);
-        file = file.substr(0, nul);
-    }
+    const auto parts = fuzz::SplitOnNul(fuzz::Bytes(data, size), 2);
+    const std::string_view file = parts[0], turns = parts.size() > 1 ? parts[1] : "";
     const std::filesystem::path path = fuzz::ScratchDir() / "fuzz.gam";
     fuzz::WriteFile(path, file);
 
@@ -160,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         PlayStep(session,
                  turns.empty() ? 0 : static_cast<unsigned char>(turns[turn % turns.size()]));
         Trace("turn", game);
-        CheckTurnInvariants(game);
+        fuzz::Check(GameStateProblem(game).empty(), "no turn leaves an unsound game");
     }
     // Whatever the turns reached, a game still going on is saved and loaded again.
     if (!IsGameOver(game)) {

@@ -4,11 +4,11 @@
 // on Windows as on Linux. VELMORO_RECORD_GOLDEN=1 records them again instead.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -116,19 +116,15 @@ TEST_P(Golden, OutputAndFilesAsRecorded) {
         if (expected == recorded.end()) {
             ADD_FAILURE() << file << " is not recorded; it reads:\n" << bytes.substr(0, 2000);
         } else if (expected->second != bytes) {
-            // The first differing line shows where the run went another way.
-            std::istringstream want(expected->second), got(bytes);
-            std::string a, b;
-            int line = 0;
-            bool moreA = true, moreB = true;
-            do {
-                ++line;
-                a = b = "(end)";
-                moreA = static_cast<bool>(std::getline(want, a));
-                moreB = static_cast<bool>(std::getline(got, b));
-            } while (moreA && moreB && a == b);
-            ADD_FAILURE() << file << " differs from line " << line << ":\n  recorded: " << a
-                          << "\n  now:      " << b;
+            // Where the run went another way: the line and the bytes from there on.
+            const std::string& want = expected->second;
+            const auto at =
+                std::mismatch(want.begin(), want.end(), bytes.begin(), bytes.end()).first -
+                want.begin();
+            ADD_FAILURE() << file << " differs in line "
+                          << std::count(want.begin(), want.begin() + at, '\n') + 1
+                          << ":\n  recorded: " << want.substr(at, 120)
+                          << "\n  now:      " << bytes.substr(at, 120);
         }
     }
     for (const auto& [file, bytes] : recorded) {

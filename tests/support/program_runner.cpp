@@ -2,10 +2,9 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 #include "support/program_runner_platform.h"
+#include "support/temp_dir.h"
 
 #ifdef _WIN32
 #include <process.h>
@@ -20,11 +19,7 @@ namespace velmoro::testing {
 namespace {
 
 std::string ReadAndRemove(const std::filesystem::path& path) {
-    std::string bytes;
-    {
-        std::ifstream in(path, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string bytes = Contents(path);
     std::error_code ignored;
     std::filesystem::remove(path, ignored);
     return bytes;

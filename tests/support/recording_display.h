@@ -14,8 +14,6 @@ class RecordingDisplay : public Display {
   public:
     std::vector<std::string> calls;
     void Call(std::string what, std::string_view text) { calls.push_back(what.append(text)); }
-    std::string lastLog;
-    int logUpdates = 0;
     // Runs where the play screen would open the substitution window in its forced mode.
     std::function<void()> onForcedSubstitution;
 
@@ -35,10 +33,6 @@ class RecordingDisplay : public Display {
     void ShowOutsCaption(std::string_view text) override { Call("Outs ", text); }
     void ShowScoreBox(Side side, int box, std::string_view text) override {
         Call("Box " + std::to_string(SideNumber(side)) + " " + std::to_string(box) + " ", text);
-    }
-    void ShowLog(const std::string& playLog) override {
-        lastLog = playLog;
-        ++logUpdates;
     }
     void ResetChoices(bool offensive, bool defensive) override {
         calls.push_back(std::string("ResetChoices ") + (offensive ? "1" : "0") +
@@ -67,11 +61,7 @@ class RecordingDisplay : public Display {
         return found;
     }
     std::vector<std::string> Messages() const { return Starting("Message "); }
-    void Clear() {
-        calls.clear();
-        lastLog.clear();
-        logUpdates = 0;
-    }
+    void Clear() { calls.clear(); }
 };
 
 }  // namespace velmoro::testing

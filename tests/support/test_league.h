@@ -64,6 +64,22 @@ inline PlayerRecord MakePitcher(const std::string& name, bool starter, int varia
     return p;
 }
 
+// Players by the numbers the database filter looks at: games and at-bats, or the games
+// of a reliever's pitching line.
+inline PlayerRecord Batter(std::string name, int games, int atBats,
+                           std::uint8_t positions = Outfield) {
+    PlayerRecord p = MakeBatter(std::move(name), positions, games);
+    p.games = static_cast<std::uint8_t>(games);
+    p.atBats = static_cast<std::uint16_t>(atBats);
+    return p;
+}
+
+inline PlayerRecord Hurler(std::string name, int games) {
+    PlayerRecord p = MakePitcher(std::move(name), false, games);
+    p.pitching->games = static_cast<std::uint8_t>(games);
+    return p;
+}
+
 // A player by the traits a rule looks at: AddRoster makes just these, with a pitching line
 // when `era` is not 0; TestPlayer takes the name, positions and average.
 struct PlayerTraits {

@@ -78,11 +78,12 @@ QString TableRow(QWidget* window, int row) {
     return cells.join('\t');
 }
 
-// The test league in a session whose installation folder is a fresh temporary one.
+// A session whose installation folder is a fresh temporary one, with the test league
+// loaded or (for the menu's refusals) none.
 struct LeagueHarness : UiHarness {
     QTemporaryDir dir;
-    LeagueHarness() {
-        LoadTestLeague(session);
+    explicit LeagueHarness(bool league = true) {
+        if (league) LoadTestLeague(session);
         session.installDirectory = dir.path().toStdString();
     }
 };
@@ -124,9 +125,7 @@ class WindowsTest : public QObject {
 };
 
 void WindowsTest::mainMenuButtons() {
-    QTemporaryDir dir;
-    UiHarness harness;
-    harness.session.installDirectory = dir.path().toStdString();
+    LeagueHarness harness(false);
     MainWindow window(harness.context);
     window.show();
     QCOMPARE(window.windowTitle(), QString("Velmoro Baseball"));
@@ -169,12 +168,10 @@ void WindowsTest::readmeShowsTheFile() {
     } cases[] = {{"Velmoro\r\nplay ball\r\n\r\nend", "Velmoro\nplay ball\n\nend"},
                  {line.repeated(60), QString(line.repeated(50))},
                  {QByteArray(4999, 'b') + "\xc3\xa9tail", QString(QByteArray(4999, 'b'))}};
-    QTemporaryDir dir;
-    UiHarness harness;
-    harness.session.installDirectory = dir.path().toStdString();
+    LeagueHarness harness(false);
     MainWindow menu(harness.context);
     for (const auto& c : cases) {
-        std::ofstream(dir.filePath("velmoro.txt").toStdString(), std::ios::binary)
+        std::ofstream(harness.dir.filePath("velmoro.txt").toStdString(), std::ios::binary)
             .write(c.file.data(), c.file.size());
         QString text;
         ModalWatcher<ReadmeWindow> reader([&](ReadmeWindow* window) {

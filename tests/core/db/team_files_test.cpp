@@ -21,19 +21,6 @@ std::string Image(const TeamList& list, bool filter = false) {
     return bytes;
 }
 
-PlayerRecord Batter(std::string name, int games, int atBats, std::uint8_t positions = Outfield) {
-    PlayerRecord p = MakeBatter(std::move(name), positions, games);
-    p.games = static_cast<std::uint8_t>(games);
-    p.atBats = static_cast<std::uint16_t>(atBats);
-    return p;
-}
-
-PlayerRecord Hurler(std::string name, int games) {
-    PlayerRecord p = MakePitcher(std::move(name), false, games);
-    p.pitching->games = static_cast<std::uint8_t>(games);
-    return p;
-}
-
 // A pitcher without a line, numbers at their limits, empty names and an empty team.
 TeamList SampleLeague() {
     TeamList list;
@@ -58,24 +45,12 @@ TEST(TeamFiles, PlayersAreStoredFieldByFieldLittleEndian) {
         PitchingLine{0x0159, 15, 9, 1, 20, 2, 80, 210, 60, 0x01B4, 245});
     team.AddPlayer(std::move(al));
     PlayerRecord bo("Bo");
-    bo.atBats = 0x0203;
-    bo.battingAvg = 0x0405;
-    bo.games = 151;
-    bo.runs = 70;
-    bo.hits = 150;
-    bo.doubles = 1;
-    bo.triples = 2;
-    bo.homeRuns = 21;
-    bo.rbi = 3;
-    bo.stolenBases = 4;
-    bo.caughtStealing = 5;
-    bo.walks = 6;
-    bo.strikeouts = 101;
-    bo.positions = Outfield;
+    bo.atBats = 0x0203, bo.battingAvg = 0x0405, bo.games = 151, bo.runs = 70, bo.hits = 150;
+    bo.doubles = 1, bo.triples = 2, bo.homeRuns = 21, bo.rbi = 3, bo.stolenBases = 4;
+    bo.caughtStealing = 5, bo.walks = 6, bo.strikeouts = 101, bo.positions = Outfield;
     team.AddPlayer(std::move(bo));
     PlayerRecord cy("Cy");  // no at-bats: the batting fields are not stored
-    cy.games = 40;
-    cy.positions = Catcher;
+    cy.games = 40, cy.positions = Catcher;
     team.AddPlayer(std::move(cy));
     const unsigned char expected[] = {
         1,   'T', 3,    2,    'A',      'l',  0,   0,   Pitcher, 0x59, 0x01,   15, 9,

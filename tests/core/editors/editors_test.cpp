@@ -128,13 +128,6 @@ TEST(DbChangeFields, NumbersTheirFieldCannotHoldAreRefused) {
     EXPECT_EQ(BattingFieldTexts(p)[4], "262");
 }
 
-PlayerRecord Batter(const std::string& name, int games, int atBats, std::uint8_t positions) {
-    PlayerRecord p = MakeBatter(name, positions, games);
-    p.games = static_cast<std::uint8_t>(games);
-    p.atBats = static_cast<std::uint16_t>(atBats);
-    return p;
-}
-
 struct DbChangeTest : ::testing::Test {
     TempDir dir;
     TeamDatabase db;
@@ -145,7 +138,7 @@ struct DbChangeTest : ::testing::Test {
         TeamRecord& yanks = AddTeam(db.legendTeams, "1927 Yankees");
         yanks.AddPlayer(Batter("Tony Lazzeri", 153, 570, SecondBase));
         yanks.AddPlayer(Batter("Babe Ruth", 151, 540, Outfield));
-        yanks.AddPlayer(MakePitcher("Waite Hoyt", false, 36)).pitching->games = 36;
+        yanks.AddPlayer(Hurler("Waite Hoyt", 36));
         AddTeam(db.legendTeams, "1927 Pirates").AddPlayer(Batter("Paul Waner", 155, 623, Outfield));
         AddTeam(db.legendTeams, "1906 Cubs").AddPlayer(Batter("Frank Chance", 136, 474, FirstBase));
         window.Open();
@@ -231,7 +224,7 @@ TEST_F(DbChangeTest, NewPlayerAddsUpdatesOrAsksForTheTeam) {
 // without players is left out, and the question says so.
 TEST_F(DbChangeTest, SaveAsksAndDropsPlayersWhoDoNotQualify) {
     Team(0).AddPlayer(Batter("Bench Warmer", 9, 300, Outfield));
-    Team(0).AddPlayer(MakePitcher("Mop Up", false, 10)).pitching->games = 10;
+    Team(0).AddPlayer(Hurler("Mop Up", 10));
     Team(0).AddPlayer(Batter("Cup Of Coffee", 10, 1, Outfield));
     AddTeam(db.legendTeams, "1872 Olympics").AddPlayer(Batter("Short Season", 9, 40, Outfield));
     AddTeam(db.legendTeams, "1884 White Caps");

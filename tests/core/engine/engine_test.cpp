@@ -84,8 +84,7 @@ TEST_F(Engine, EachResultMovesRunnersAndWritesItsLine) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        PlaceRunners(game, c.bases, c.runners);
-        game.outs = c.outs;
+        PlaceRunners(game, c.bases, c.runners), game.outs = c.outs;
         PlayResult result;
         EXPECT_EQ(Logged([&] { result = PlayPlateResult(session, c.result, c.draw); }), c.text);
         EXPECT_EQ(result.runs, c.runs);
@@ -127,8 +126,7 @@ TEST_F(Engine, RefusalsByStateAndRefusedTurnsChangeNothing) {
     const std::vector<int> runners[] = {{}, {3}, {2}, {2, 3}, {1}, {1, 3}, {1, 2}, {1, 2, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(RefusalText(c.refusal));
-        PlaceRunners(game, c.bases, runners[c.bases]);
-        game.outs = c.outs;
+        PlaceRunners(game, c.bases, runners[c.bases]), game.outs = c.outs;
         EXPECT_EQ(TurnRefusal(game, c.offensive, c.defensive), c.refusal);
         if (c.refusal == None) continue;
         const auto queue = game.runnerQueue;
@@ -186,8 +184,7 @@ TEST_F(Engine, StealsAndSqueezesByDraw) {
         RecordingDisplay display;
         Start(fresh, display);
         GameState& g = fresh.game;
-        PlaceRunners(g, c.bases, c.runners);
-        g.outs = c.outs;
+        PlaceRunners(g, c.bases, c.runners), g.outs = c.outs;
         ArrangeNextValue(fresh.random, [&](int v) { return v % c.modulus == c.remainder; });
         PlayTurn(fresh, c.choice, 0);
         EXPECT_EQ(g.playLog.substr(std::string("Top of inning 1\r\n").size()), c.text);
@@ -240,15 +237,12 @@ TEST_F(Engine, IntentionalWalkForcesOnlyTheRunnersBehind) {
 // The scoreboard shows what changed: runs in the first nine innings' boxes and the
 // totals, hits only when there were some.
 TEST_F(Engine, ScoreboardShowsWhatChanged) {
-    game.inning = 3;
-    game.halfInningRuns = 1;
+    game.inning = 3, game.halfInningRuns = 1;
     ApplyPlayResult(session, {2, 1, 0});
     EXPECT_EQ(game.visitor.lineScore[2], 3);
     EXPECT_EQ(screen.calls, (std::vector<std::string>{"Box 1 3 3", "Box 1 10 2", "Box 1 11 1"}));
     screen.Clear();
-    game.inning = 10;
-    game.battingSide = Side::Home;
-    game.halfInningRuns = 0;
+    game.inning = 10, game.battingSide = Side::Home, game.halfInningRuns = 0;
     ApplyPlayResult(session, {1, 0, 0});
     EXPECT_EQ(game.home.teamRuns, 1);
     EXPECT_EQ(screen.calls, std::vector<std::string>{"Box 2 10 1"});
@@ -308,8 +302,7 @@ TEST_F(Engine, OutcomeTablesAreMadeOnceAGame) {
 // A pinch hitter who cannot field leaves once his turn is over: after his row is shown
 // his side's display is asked for the replacement, and shows the demand unless it answers.
 TEST_F(Engine, PinchHitterWhoCannotFieldIsReplacedAfterTheTurn) {
-    game.battingSide = Side::Home;
-    game.batterIndex = 3;
+    game.battingSide = Side::Home, game.batterIndex = 3;
     game.pinchHitterMustLeave = ShortstopPosition;
     Side sideInDialog = Side::Visitors;
     screen.onForcedSubstitution = [&] { sideInDialog = game.dialogSide; };

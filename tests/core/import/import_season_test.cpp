@@ -37,24 +37,21 @@ TEST(ImportSeasonLines, PositionsBattingAndPitchingLines) {
 
     PlayerRecord cut;
     ParseBattingLine(".250 x 99999999999999999999 5", cut);
-    EXPECT_EQ(cut.battingAvg, 250);
-    EXPECT_EQ(cut.games, 0);
-    EXPECT_EQ(cut.caughtStealing, 0);
+    EXPECT_EQ((std::vector<int>{cut.battingAvg, cut.games, cut.caughtStealing}),
+              (std::vector<int>{250, 0, 0}));
 
     auto l = ParsePitchingLine("3.45 15 9 2 33 1 201.1 77 60 180 .245");
     ASSERT_NE(l, nullptr);
     EXPECT_EQ(*l, (PitchingLine{345, 15, 9, 2, 33, 1, 77, 201, 60, 180, 245}));
     auto low = ParsePitchingLine("2.27 1 1 0 5 0 30.2 8 9 20 .213\r");
     ASSERT_NE(low, nullptr);
-    EXPECT_EQ(low->eraX100, 226);
-    EXPECT_EQ(low->oppAvgX1000, 212);
-    EXPECT_EQ(low->inningsPitched, 30);
+    EXPECT_EQ((std::vector<int>{low->eraX100, low->oppAvgX1000, low->inningsPitched}),
+              (std::vector<int>{226, 212, 30}));
     EXPECT_EQ(ParsePitchingLine("NO_PITCH_STATS"), nullptr);
     auto silly = ParsePitchingLine("1e30 300 -1");
     ASSERT_NE(silly, nullptr);
-    EXPECT_EQ(silly->eraX100, 0);
-    EXPECT_EQ(silly->wins, 300 % 256);
-    EXPECT_EQ(silly->losses, 255);
+    EXPECT_EQ((std::vector<int>{silly->eraX100, silly->wins, silly->losses}),
+              (std::vector<int>{0, 300 % 256, 255}));
 }
 
 // A small club: a catcher, a pitcher with a line, and a "P" without one; a stray blank

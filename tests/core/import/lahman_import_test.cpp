@@ -168,16 +168,15 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
 
     const PlayerRecord& sam = *birds.players[1];
     EXPECT_EQ(sam.name, "Sam Arm, Jr.");
-    EXPECT_EQ(sam.positions, Pitcher);
-    ASSERT_NE(sam.pitching, nullptr);
+    ASSERT_TRUE(sam.positions == Pitcher && sam.pitching);
     EXPECT_EQ(*sam.pitching, (PitchingLine{240, 20, 10, 1, 35, 3, 80, 300, 60, 100, 245}));
 
     // No appearances row: the pitching games place him; rates come from the counts.
     const PlayerRecord& later = *teams[2]->players[0];
-    EXPECT_EQ(later.positions, Pitcher);
-    EXPECT_EQ(later.pitching->eraX100, 360);
-    EXPECT_EQ(later.pitching->oppAvgX1000, 250);
-    EXPECT_EQ(later.battingAvg, 167);  // his batting counts and average as they were
+    // His batting counts and average stay as they were.
+    EXPECT_EQ((std::vector<int>{later.positions, later.pitching->eraX100,
+                                later.pitching->oppAvgX1000, later.battingAvg}),
+              (std::vector<int>{Pitcher, 360, 250, 167}));
 }
 
 // Damaged rows are refused or cut, never wrapped; a damaged or missing table, or one

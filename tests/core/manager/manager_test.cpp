@@ -51,10 +51,7 @@ struct ManagedGame {
     }
     GameState& game() { return session.game; }
     // The batter due up is the one in `slot`.
-    void batterAt(int slot) {
-        session.game.batterIndex = slot;
-        session.game.Batting().nextBatter = slot;
-    }
+    void batterAt(int slot) { session.game.batterIndex = session.game.Batting().nextBatter = slot; }
 };
 
 struct Situation {
@@ -97,10 +94,8 @@ TEST(BookManager, ChoicesOfTheTurn) {
         ManagedGame managed(false);
         GameState& game = managed.game();
         GameSide& batting = game.Batting();
-        game.inning = s.inning;
-        game.outs = s.outs;
-        game.visitor.teamRuns = s.visitorRuns;
-        game.home.teamRuns = s.homeRuns;
+        game.inning = s.inning, game.outs = s.outs;
+        game.visitor.teamRuns = s.visitorRuns, game.home.teamRuns = s.homeRuns;
         managed.batterAt(3);
         batting.lineup[3]->battingAvg = static_cast<std::uint16_t>(s.batterAvg);
         batting.lineup[4]->battingAvg = static_cast<std::uint16_t>(s.onDeckAvg);

@@ -66,10 +66,9 @@ Season DemoSeason(const TeamList& league, int gamesPerTeam) {
         SeasonTeam entry;
         entry.team = team.get();
         entry.league = season.teams.size() < 4 ? "AL" : "NL";
-        entry.realGames = 24;
+        entry.realGames = 24, entry.realRunsScored = 100;
         entry.realWins = 12 + static_cast<int>(season.teams.size());
         entry.realLosses = 24 - entry.realWins;
-        entry.realRunsScored = 100;
         season.teams.push_back(entry);
     }
     season.designatedHitter = [](const std::string& lg) { return lg == "AL"; };

@@ -23,90 +23,57 @@ using Chain = std::vector<std::pair<std::string, int>>;
 constexpr int kOf = Outfield;
 
 // Two starters, a reliever, one player per position and a bench outfielder.
-void FillFull(TeamRecord& team) {
-    AddRoster(team, {{"Ace", Pitcher, 100, 250, 30, 240},
-                     {"Second", Pitcher, 120, 300, 30, 200},
-                     {"Reliever", Pitcher, 90, 200, 60, 80},
-                     {"Catch", Catcher, 260},
-                     {"First", FirstBase, 300},
-                     {"Second Base", SecondBase, 280},
-                     {"Short", Shortstop, 250},
-                     {"Third", ThirdBase, 270},
-                     {"Left", kOf, 290},
-                     {"Center", kOf, 310},
-                     {"Right", kOf, 240},
-                     {"Bench", kOf | FirstBase, 230}});
+// clang-format off
+const std::vector<PlayerTraits> kFull = {
+    {"Ace", Pitcher, 100, 250, 30, 240}, {"Second", Pitcher, 120, 300, 30, 200},
+    {"Reliever", Pitcher, 90, 200, 60, 80}, {"Catch", Catcher, 260}, {"First", FirstBase, 300},
+    {"Second Base", SecondBase, 280}, {"Short", Shortstop, 250}, {"Third", ThirdBase, 270},
+    {"Left", kOf, 290}, {"Center", kOf, 310}, {"Right", kOf, 240}, {"Bench", kOf | FirstBase, 230}};
+// clang-format on
+
+void AddPlayers(TeamRecord& team, const std::vector<PlayerTraits>& players) {
+    for (const PlayerTraits& p : players)
+        AddRoster(team, {p});
 }
 
 // Lineup pages: the candidates of the page reached by taking every earlier page's
 // first candidate.
 TEST(Setup, LineupPageCandidates) {
-    const auto twins = [](TeamRecord& t) {
-        AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
-                      {"Smith", Catcher, 300},
-                      {"Smith", Catcher | FirstBase, 290}});
-    };
+    const std::vector<PlayerTraits> twins = {{"Ace", Pitcher, 100, 250, 30, 240},
+                                             {"Smith", Catcher, 300},
+                                             {"Smith", Catcher | FirstBase, 290}};
     const struct {
         const char* name;
-        std::function<void(TeamRecord&)> fill;
         bool dh;
         int pages;
         Names expected;
+        std::vector<PlayerTraits> roster;
     } cases[] = {
-        {"pitchers of the staff rule, best ERA first",
-         [](TeamRecord& t) {
-             AddRoster(t, {{"NoGames", Pitcher, 100, 100, 0, 0},
-                           {"ThreePerGame", Pitcher, 100, 150, 10, 39},  // 3.9 drops to 3
-                           {"FourPerGame", Pitcher, 100, 400, 10, 40},
-                           {"Starter", Pitcher, 100, 300, 30, 200},
-                           {"LineNoBit", FirstBase, 100, 200, 30, 200},
-                           {"Infielder", SecondBase, 300}});
-         },
-         false,
-         0,
-         {"Starter", "FourPerGame"}},
-        {"no starter: infielders and pitchers by average",
-         [](TeamRecord& t) {
-             AddRoster(t, {{"Reliever", Pitcher, 150, 200, 50, 60},
-                           {"Catcher", Catcher, 400},
-                           {"Shortstop", Shortstop, 350},
-                           {"Unused", Pitcher, 100, 300, 0, 0},
-                           {"Fielder", kOf, 380}});
-         },
-         false,
-         0,
-         {"Shortstop", "Reliever", "Unused"}},
-        {"first base", FillFull, false, 2, {"First", "Bench"}},
-        {"left field", FillFull, false, 6, {"Center", "Left", "Right", "Bench"}},
-        {"center field", FillFull, false, 7, {"Left", "Right", "Bench"}},
-        {"right field", FillFull, false, 8, {"Right", "Bench"}},
-        {"designated hitter: every unplaced player",
-         FillFull,
-         true,
-         9,
-         {"Bench", "Second", "Reliever"}},
-        {"three outfielders, one catching: infielders fill in",
-         [](TeamRecord& t) {
-             AddRoster(t, {{"Ace", Pitcher, 100, 250, 30, 240},
-                           {"CatchOF", Catcher | kOf, 320},
-                           {"First", FirstBase, 300},
-                           {"Second", SecondBase, 280},
-                           {"Short", Shortstop, 250},
-                           {"Third", ThirdBase, 270},
-                           {"Utility", ThirdBase | Shortstop, 260},
-                           {"Left", kOf, 290},
-                           {"Center", kOf, 210}});
-         },
-         false,
-         8,
-         {"Short"}},
-        {"the same name twice", twins, false, 1, {"Smith", "Smith"}},
-        {"a placed name blocks its twin", twins, false, 2, {}},
+        // clang-format off
+        {"pitchers of the staff rule, best ERA first", false, 0, {"Starter", "FourPerGame"},
+         {{"NoGames", Pitcher, 100, 100, 0, 0}, {"ThreePerGame", Pitcher, 100, 150, 10, 39},  // 3.9 drops to 3
+          {"FourPerGame", Pitcher, 100, 400, 10, 40}, {"Starter", Pitcher, 100, 300, 30, 200},
+          {"LineNoBit", FirstBase, 100, 200, 30, 200}, {"Infielder", SecondBase, 300}}},
+        {"no starter: infielders and pitchers by average", false, 0, {"Shortstop", "Reliever", "Unused"},
+         {{"Reliever", Pitcher, 150, 200, 50, 60}, {"Catcher", Catcher, 400}, {"Shortstop", Shortstop, 350},
+          {"Unused", Pitcher, 100, 300, 0, 0}, {"Fielder", kOf, 380}}},
+        {"first base", false, 2, {"First", "Bench"}, kFull},
+        {"left field", false, 6, {"Center", "Left", "Right", "Bench"}, kFull},
+        {"center field", false, 7, {"Left", "Right", "Bench"}, kFull},
+        {"right field", false, 8, {"Right", "Bench"}, kFull},
+        {"designated hitter: every unplaced player", true, 9, {"Bench", "Second", "Reliever"}, kFull},
+        {"three outfielders, one catching: infielders fill in", false, 8, {"Short"},
+         {{"Ace", Pitcher, 100, 250, 30, 240}, {"CatchOF", Catcher | kOf, 320}, {"First", FirstBase, 300},
+          {"Second", SecondBase, 280}, {"Short", Shortstop, 250}, {"Third", ThirdBase, 270},
+          {"Utility", ThirdBase | Shortstop, 260}, {"Left", kOf, 290}, {"Center", kOf, 210}}},
+        {"the same name twice", false, 1, {"Smith", "Smith"}, twins},
+        {"a placed name blocks its twin", false, 2, {}, twins},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         TeamRecord team("1950 Team");
-        c.fill(team);
+        AddPlayers(team, c.roster);
         Session session;
         session.game.visitor.team = session.game.home.team = &team;
         PrepareSide(session, Side::Visitors);
@@ -134,49 +101,36 @@ TEST(Setup, FieldingCheckAndDefaultSetupAgree) {
     const std::string sixShort =
         " cannot be fielded: 5 players for the 6 places of pitcher, catcher, first base, second "
         "base, shortstop and third base";
+    const std::string nineForTen =
+        " cannot be fielded: 9 players for the 10 places of a lineup with a designated hitter";
+    const PlayerTraits both{"Both", Pitcher | Catcher, 200, 300, 30, 200};
     const struct {
         std::vector<PlayerTraits> extra;  // beside the four infielders and three outfielders
         std::string noDh, dh;             // the check's message after the name, "" when it fields
         const char* catcher = "";         // who catches when it fields
     } cases[] = {
-        {{starter, {"Catch", Catcher, 260}},
-         "",
-         " cannot be fielded: 9 players for the 10 places of a lineup with a designated hitter",
-         "Catch"},
+        // clang-format off
+        {{starter, {"Catch", Catcher, 260}}, "", nineForTen, "Catch"},
         {{starter, {"Catch", Catcher, 260}, {"Bench", kIn, 200}}, "", "", "Catch"},
         // The only catcher is the only pitcher (a ninth man in the outfield does not help).
-        {{{"Both", Pitcher | Catcher, 200, 300, 30, 200}, {"Fourth", kOf, 230}},
-         sixShort,
-         sixShort},
+        {{both, {"Fourth", kOf, 230}}, sixShort, sixShort},
         // A spare infielder catches.
-        {{{"Both", Pitcher | Catcher, 200, 300, 30, 200}, {"Bench", kIn, 200}},
-         "",
-         " cannot be fielded: 9 players for the 10 places of a lineup with a designated hitter",
-         "First"},
+        {{both, {"Bench", kIn, 200}}, "", nineForTen, "First"},
         // The only starter is the only catcher: the reliever cannot start.
-        {{{"Both", Pitcher | Catcher, 200, 300, 30, 200}, {"Relief", Pitcher, 100, 250, 40, 60}},
-         sixShort,
-         sixShort},
+        {{both, {"Relief", Pitcher, 100, 250, 40, 60}}, sixShort, sixShort},
         // The first starter is the only catcher: the second starts, and he catches.
-        {{{"Both", Pitcher | Catcher, 200, 250, 30, 200},
-          {"Other", Pitcher, 100, 300, 30, 200},
-          {"Bench", kOf, 200}},
-         "",
-         "",
-         "Both"},
-        {{starter, {"Catch", Catcher, 260}, {"Bench", kIn, 200}, {"Extra", kIn, 200}},
-         "",
-         "",
-         "Catch"},
+        {{{"Both", Pitcher | Catcher, 200, 250, 30, 200}, {"Other", Pitcher, 100, 300, 30, 200},
+          {"Bench", kOf, 200}}, "", "", "Both"},
+        {{starter, {"Catch", Catcher, 260}, {"Bench", kIn, 200}, {"Extra", kIn, 200}}, "", "", "Catch"},
+        // clang-format on
     };
     TeamRecord full("1950 Full");
-    FillFull(full);
+    AddPlayers(full, kFull);
     for (const auto& c : cases) {
         for (const bool dh : {false, true}) {
             TeamRecord team("1950 Test");
             AddRoster(team, infieldAndOutfield);
-            for (const PlayerTraits& p : c.extra)
-                AddRoster(team, {p});
+            AddPlayers(team, c.extra);
             const Status check = CheckFielding(team, dh);
             const std::string& wanted = dh ? c.dh : c.noDh;
             SCOPED_TRACE(::testing::Message() << c.extra.front().name << " dh " << dh);

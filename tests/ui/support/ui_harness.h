@@ -18,7 +18,6 @@
 
 #include "engine/session.h"
 #include "platform/file_chooser.h"
-#include "setup/default_setup.h"
 #include "support/default_game.h"
 #include "support/scripted_prompter.h"
 #include "ui/ui_context.h"
@@ -48,12 +47,7 @@ struct UiHarness {
 
     // Both test teams with every default of the wizard; false (and `error`) when not.
     bool SetUpGame(bool designatedHitter = false, std::string* error = nullptr) {
-        LoadTestLeague(session);
-        TeamRecord* visitors = LookupTeam(session.teams.legendTeams, kTestVisitors);
-        TeamRecord* home = LookupTeam(session.teams.legendTeams, kTestHome);
-        std::string ignored;
-        return visitors && home &&
-               DefaultSetup(session, *visitors, *home, designatedHitter, error ? error : &ignored);
+        return DefaultGame(session, designatedHitter, error);
     }
 };
 
