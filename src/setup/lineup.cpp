@@ -50,17 +50,18 @@ std::vector<std::string> StartingPitchers(const GameState& game) {
     return names;
 }
 
-std::vector<std::string> FreePlayersFor(Session& session, int positionMask) {
+std::vector<std::string> FreePlayersFor(Session& session, const SetupState& setup,
+                                        int positionMask) {
     std::vector<std::string> names;
     TeamRecord* team = session.teams.currentTeam;
     if (!team) return names;
-    const int selecting = session.setup.selectingPosition;
+    const int selecting = setup.selectingPosition;
     const bool designatedHitterPage =
         session.game.designatedHitter && selecting == kDesignatedHitterPage;
     for (const auto& player : team->players) {
         session.teams.currentPlayer = player.get();
         const bool plays = (player->positions & positionMask) != 0 || designatedHitterPage;
-        if (plays && IsPlayerFree(session)) names.push_back(player->name);
+        if (plays && IsPlayerFree(session, setup)) names.push_back(player->name);
     }
     return names;
 }
@@ -107,10 +108,10 @@ std::string NoPlayersMessage(const SetupState& setup) {
     return "There are no players left to play " + PositionWord(setup) + ".\nPlease try again.";
 }
 
-bool IsPlayerFree(Session& session) {
+bool IsPlayerFree(Session& session, const SetupState& setup) {
     const PlayerRecord* player = session.teams.currentPlayer;
     if (!player) return false;
-    const int chosen = SlotBeingChosen(session.setup);
+    const int chosen = SlotBeingChosen(setup);
     const auto& defense = session.game.WorkingDefense();
     for (int slot = 0; slot < static_cast<int>(defense.size()); ++slot) {
         if (slot == chosen || !defense[slot]) continue;
@@ -119,31 +120,31 @@ bool IsPlayerFree(Session& session) {
     return true;
 }
 
-std::vector<std::string> LineupCandidates(Session& session) {
-    const int selecting = session.setup.selectingPosition;
-    std::vector<std::string> names =
-        selecting == Pitcher ? StartingPitchers(session.game) : FreePlayersFor(session, selecting);
-    if (names.empty()) names = FreePlayersFor(session, selecting | kInfieldBits);
+std::vector<std::string> LineupCandidates(Session& session, const SetupState& setup) {
+    const int selecting = setup.selectingPosition;
+    std::vector<std::string> names = selecting == Pitcher
+                                         ? StartingPitchers(session.game)
+                                         : FreePlayersFor(session, setup, selecting);
+    if (names.empty()) names = FreePlayersFor(session, setup, selecting | kInfieldBits);
     session.teams.currentPlayer = nullptr;
     return names;
 }
 
-bool SelectLineupCandidate(Session& session, const std::string& name) {
+bool SelectLineupCandidate(Session& session, const SetupState& setup, const std::string& name) {
     PlayerRecord* player = FindPlayer(session.teams.currentTeam, name);
     session.teams.currentPlayer = player;
-    const int slot = SlotBeingChosen(session.setup);
+    const int slot = SlotBeingChosen(setup);
     if (!player || slot < 0) return false;
     GameState& game = session.game;
     game.WorkingDefense()[slot] = player;
     if (slot == PitcherSlot) {
         if (game.designatedHitter) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
-        game.SideOf(session.setup.setupSide).lineup[kPitcherEntry] = player;
+        game.SideOf(setup.setupSide).lineup[kPitcherEntry] = player;
     }
     return true;
 }
 
-bool AdvanceLineupPage(Session& session) {
-    SetupState& setup = session.setup;
+bool AdvanceLineupPage(const GameState& game, SetupState& setup) {
     switch (setup.selectingPosition) {
         case Pitcher:
             setup.selectingPosition = Catcher;
@@ -175,7 +176,7 @@ bool AdvanceLineupPage(Session& session) {
                 return false;
             }
             setup.selectingOutfielder = kLeftField;
-            if (session.game.designatedHitter) {
+            if (game.designatedHitter) {
                 setup.selectingPosition = kDesignatedHitterPage;
                 return false;
             }

@@ -126,12 +126,12 @@ void ForgetTeamChoices(Session& session) {
     session.teams.currentPlayer = nullptr;
 }
 
-bool StoreTeamChoices(Session& session, TeamRecord* visitors, TeamRecord* home,
+bool StoreTeamChoices(Session& session, SetupState& setup, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter) {
     if (visitors == nullptr || home == nullptr) return false;
     // A wizard run always starts at the visitors' pitcher page, whatever a cancelled
     // run left behind.
-    ResetSetup(session);
+    ResetSetup(setup);
     StartLineupPages(session, visitors, home, designatedHitter);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "db/records.h"
 #include "engine/side.h"
+#include "setup/setup_state.h"
 
 namespace velmoro {
 
@@ -64,7 +65,7 @@ void ForgetTeamChoices(Session& session);
 
 // Next: both teams, designatedHitter, the visitors' lineup and defence under set-up,
 // the visitors' pitcher page next. False, with nothing changed, without two teams.
-bool StoreTeamChoices(Session& session, TeamRecord* visitors, TeamRecord* home,
+bool StoreTeamChoices(Session& session, SetupState& setup, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter);
 
 }  // namespace velmoro

@@ -82,7 +82,7 @@ WizardOrderPage::WizardOrderPage(UiContext& context, Side side, QWidget* parent)
 void WizardOrderPage::initializePage() {
     // The page is entered once per side, so the default order is built afresh from the
     // defence just chosen; the home page never shows the visitors' order.
-    side_ = context_.session.setup.setupSide;
+    side_ = context_.setup.setupSide;
     FillDefaultOrder();
 }
 
@@ -141,7 +141,7 @@ void WizardOrderPage::MoveEntry(int from, int to) {
 
 bool WizardOrderPage::validatePage() {
     if (side_ == Side::Visitors) {
-        SwitchToHomeSide(context_.session);
+        SwitchToHomeSide(context_.session, context_.setup);
     } else {
         FinishSetup(context_.session);
     }

@@ -195,7 +195,7 @@ bool WizardTeamPage::isComplete() const {
 }
 
 bool WizardTeamPage::validatePage() {
-    return StoreTeamChoices(context_.session, ResolveSide(0), ResolveSide(1),
+    return StoreTeamChoices(context_.session, context_.setup, ResolveSide(0), ResolveSide(1),
                             designatedHitter_->isChecked());
 }
 
