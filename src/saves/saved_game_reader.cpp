@@ -215,7 +215,6 @@ bool ReadSavedGame(Session& session, const std::filesystem::path& path, std::str
         ResetGame(session.game);
         return false;
     }
-    session.teams.currentTeam = home.team;
     return true;
 }
 

@@ -38,7 +38,6 @@ bool MoveBatterDown(GameState& game, Side setupSide, int position) {
 void SwitchToHomeSide(Session& session, SetupState& setup) {
     setup.selectingPosition = Pitcher;
     setup.setupSide = Side::Home;
-    session.teams.currentTeam = session.game.home.team;
     session.game.dialogSide = Side::Home;
     session.game.battingSide = Side::Home;
     session.game.workingDefenseSide = Side::Home;

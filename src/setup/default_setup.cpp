@@ -36,9 +36,9 @@ std::size_t Pick(const Session& session, const SetupState& setup,
 // page has nobody to offer.
 bool FillSide(Session& session, SetupState& setup, StarterChoice starter, bool lookAhead) {
     for (;;) {
-        const std::vector<std::string> candidates = LineupCandidates(session, setup);
+        const std::vector<std::string> candidates = LineupCandidates(session.game, setup);
         if (candidates.empty()) return false;
-        SelectLineupCandidate(session, setup,
+        SelectLineupCandidate(session.game, setup,
                               candidates[Pick(session, setup, candidates, starter, lookAhead)]);
         if (AdvanceLineupPage(session.game, setup)) break;
     }

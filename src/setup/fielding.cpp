@@ -152,7 +152,7 @@ Status CheckFielding(const TeamRecord& team, bool designatedHitter) {
     const Names names = NamesOf(copy);
     Matching matching;
     std::vector<int> pitchers;
-    for (const std::string& name : LineupCandidates(scratch, setup))
+    for (const std::string& name : LineupCandidates(scratch.game, setup))
         pitchers.push_back(IndexOf(names, name));
     matching.AddPlace(PitcherSlot, std::move(pitchers));
     const std::vector<bool> none(names.names.size(), false);
@@ -173,7 +173,7 @@ Status CheckFielding(const TeamRecord& team, bool designatedHitter) {
 bool RestCanBeFielded(const Session& session, const SetupState& setup, const std::string& name) {
     const GameState& game = session.game;
     const int chosen = SlotBeingChosen(setup);
-    const Names names = NamesOf(*session.teams.currentTeam);
+    const Names names = NamesOf(*TeamBeingSetUp(game, setup));
     std::vector<bool> taken(names.names.size(), false);
     const auto& defense = game.SideOf(game.workingDefenseSide).defense;
     for (int slot = 0; slot < chosen; ++slot)

@@ -129,7 +129,6 @@ void ManageLineupDialog::HighlightCandidate() {
     GameState& game = context_.session.game;
     PlayerRecord* player = FindPlayer(game.Dialog().team, EntryName(candidates_->currentItem()));
     if (!player) return;
-    context_.session.teams.currentPlayer = player;
     batting_->SetValues(BattingLineTexts(*player));
     ShowPitchingPanel(replacePosition_ == PitcherPosition);
     if (replacePosition_ == PitcherPosition && player->pitching) {

@@ -95,7 +95,6 @@ void TeamStatsDialog::Fill() {
     table_->setColumnCount(static_cast<int>(headings.size()));
     table_->setHorizontalHeaderLabels(headings);
     if (hitting) {
-        session.teams.currentTeam = &team_;
         ShowPage(HittingStatsPage(team_, session.statsPageStart), headings.size());
     } else {
         const GameSide& side = session.game.Dialog();

@@ -51,7 +51,7 @@ void WizardLineupPage::initializePage() {
     side_ = context_.setup.setupSide;
     pitcherPage_ = context_.setup.selectingPosition == Pitcher;
     nextPage_ = -1;
-    const std::vector<std::string> names = LineupCandidates(session, context_.setup);
+    const std::vector<std::string> names = LineupCandidates(session.game, context_.setup);
     {
         const QSignalBlocker blocker(candidates_);
         candidates_->clear();
@@ -70,11 +70,10 @@ void WizardLineupPage::initializePage() {
 void WizardLineupPage::SetUpWindow() {
     Session& session = context_.session;
     starters_->Show(session.game.WorkingDefense(), session.game.designatedHitter == 1);
-    const TeamRecord* team = session.teams.currentTeam;
+    const TeamRecord* team = TeamBeingSetUp(session.game, context_.setup);
     heading_->setText(team ? ShownText(team->name) : QString());
     title_->setText(QString::fromStdString(LineupPageTitle(context_.setup)));
     pitching_->setVisible(pitcherPage_);
-    session.teams.currentPlayer = nullptr;
     // The best candidate is chosen at once; Next simply accepts it.
     candidates_->setCurrentRow(0);
     emit completeChanged();
@@ -83,12 +82,14 @@ void WizardLineupPage::SetUpWindow() {
 void WizardLineupPage::OnSelectionChanged(int row) {
     if (row < 0) return;
     Session& session = context_.session;
-    if (!SelectLineupCandidate(session, context_.setup, EntryName(candidates_->item(row)))) {
+    const PlayerRecord* chosen =
+        SelectLineupCandidate(session.game, context_.setup, EntryName(candidates_->item(row)));
+    if (!chosen) {
         batting_->ClearValues();
         if (pitcherPage_) pitching_->ClearValues();
         return;
     }
-    const PlayerRecord& player = *session.teams.currentPlayer;
+    const PlayerRecord& player = *chosen;
     batting_->SetValues(BattingLineTexts(player));
     if (pitcherPage_ && player.pitching) pitching_->SetValues(PitchingLineTexts(*player.pitching));
     starters_->Show(session.game.WorkingDefense(), session.game.designatedHitter == 1);

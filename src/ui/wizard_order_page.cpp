@@ -99,7 +99,7 @@ void WizardOrderPage::FillDefaultOrder() {
     }
     order_->setCurrentRow(0);
     RefreshTable();
-    const TeamRecord* team = session.teams.currentTeam;
+    const TeamRecord* team = session.game.SideOf(side_).team;
     heading_->setText(team ? ShownText(team->name) : QString());
 }
 

@@ -114,11 +114,11 @@ TEST(Setup, LineupPageCandidates) {
         StartLineupPages(session, &team, &team, c.dh);
         SetupState setup;
         for (int page = 0; page < c.pages; ++page) {
-            const Names names = LineupCandidates(session, setup);
-            if (!names.empty()) SelectLineupCandidate(session, setup, names.front());
+            const Names names = LineupCandidates(session.game, setup);
+            if (!names.empty()) SelectLineupCandidate(session.game, setup, names.front());
             AdvanceLineupPage(session.game, setup);
         }
-        EXPECT_EQ(LineupCandidates(session, setup), c.expected);
+        EXPECT_EQ(LineupCandidates(session.game, setup), c.expected);
     }
 }
 
