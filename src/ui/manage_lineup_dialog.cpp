@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "setup/manage_pitching.h"
 #include "setup/manage_substitution.h"
 #include "ui/starters_panel.h"
 #include "ui/stats_panel.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_panels.h"
 
 namespace velmoro {

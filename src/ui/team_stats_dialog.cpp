@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "setup/manage_stats.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_panels.h"
 
 namespace velmoro {

@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "setup/batting_order.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"
 

@@ -15,6 +15,7 @@
 #include "ui/custom_editor.h"
 #include "ui/management_dialogs.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"
 
