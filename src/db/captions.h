@@ -1,18 +1,12 @@
-// The program's name as every window title and message box caption shows it, and the
-// titles built on it. Two spaces after the name in the maintenance and set-up windows
-// are part of their titles.
+// The program's name as message box captions show it. It is also the name of the
+// folder older versions kept their data in, which the install lookup moves from, so it
+// lives with the data files; the titles of single windows live with their windows
+// (ui/window_captions.h).
 #pragma once
 
 namespace velmoro {
 
 inline constexpr const char* kCaption = "Velmoro Baseball";
 inline constexpr const char* kErrorCaption = "Velmoro Baseball Error";
-inline constexpr const char* kLineupCaption = "Velmoro Baseball Lineup";
-inline constexpr const char* kSeasonCaption = "Velmoro Baseball Season";
-inline constexpr const char* kPlayBallCaption = "Velmoro Baseball Play Ball";
-inline constexpr const char* kGameLogCaption = "Velmoro Baseball Game Log";
-inline constexpr const char* kNewGameCaption = "Velmoro Baseball  New Game";
-inline constexpr const char* kDatabaseChangeCaption = "Velmoro Baseball  Database Change";
-inline constexpr const char* kReadmeCaption = "Corvane Velmoro Baseball Readme File";
 
 }  // namespace velmoro

@@ -61,11 +61,6 @@ TeamRecord* LookupTeam(const TeamList& list, std::string_view name) {
     return nullptr;
 }
 
-TeamRecord* SelectTeam(TeamDatabase& db, const TeamList& list, std::string_view name) {
-    db.currentTeam = LookupTeam(list, name);
-    return db.currentTeam;
-}
-
 PlayerRecord* FindPlayer(const TeamRecord* team, std::string_view name) {
     if (!team) return nullptr;
     for (const auto& player : team->players) {

@@ -107,19 +107,13 @@ TeamRecord& AddTeam(TeamList& list, std::string name);
 // Appends a copy of every player of `from` to `to`: a worker thread plays its own records.
 void CopyPlayers(const TeamRecord& from, TeamRecord& to);
 
-// The two team lists of the run with the cursors the dialogs share.
+// The two team lists of the run.
 struct TeamDatabase {
     TeamList legendTeams;
     TeamList customTeams;
-    TeamRecord* currentTeam = nullptr;
-    PlayerRecord* currentPlayer = nullptr;
 };
 
-// Selects the first team of the list with exactly this name (byte for byte): leaves
-// `currentTeam` on the result, or on none.
-TeamRecord* SelectTeam(TeamDatabase& db, const TeamList& list, std::string_view name);
-
-// First team of the list with exactly this name, without touching any cursor.
+// First team of the list with exactly this name (byte for byte).
 TeamRecord* LookupTeam(const TeamList& list, std::string_view name);
 
 // First player of the team with exactly this name; none for no team.

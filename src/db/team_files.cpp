@@ -89,8 +89,8 @@ std::size_t WrittenPlayers(const TeamRecord& team, bool filter) {
     return count;
 }
 
-bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& path,
-              bool missingIsFine, std::string* error) {
+bool LoadInto(TeamList& list, const std::filesystem::path& path, bool missingIsFine,
+              std::string* error) {
     if (!list.empty()) return true;
     std::string reason;
     if (!ReadTeamFile(path, list, &reason)) {
@@ -100,12 +100,6 @@ bool LoadInto(TeamList& list, TeamDatabase& db, const std::filesystem::path& pat
             SetError(error,
                      fmt::format("{}: {}", ShownValue(path.string(), kShownPathBytes), reason));
         return false;
-    }
-    // The loader leaves the cursors on the tail it appended to.
-    if (!list.empty()) {
-        db.currentTeam = list.back().get();
-        const PlayerList& players = list.back()->players;
-        db.currentPlayer = players.empty() ? db.currentPlayer : players.back().get();
     }
     return true;
 }
@@ -181,12 +175,12 @@ Status ReadFileBytes(const std::filesystem::path& path, std::string& out) {
 
 bool LoadLegendDatabase(TeamDatabase& db, const std::filesystem::path& directory,
                         std::string* error) {
-    return LoadInto(db.legendTeams, db, DataFileToRead(directory, kLegendFileName), false, error);
+    return LoadInto(db.legendTeams, DataFileToRead(directory, kLegendFileName), false, error);
 }
 
 bool LoadCustomDatabase(TeamDatabase& db, const std::filesystem::path& directory,
                         std::string* error) {
-    return LoadInto(db.customTeams, db, DataFileToRead(directory, kCustomFileName), true, error);
+    return LoadInto(db.customTeams, DataFileToRead(directory, kCustomFileName), true, error);
 }
 
 bool LoadGameDatabases(TeamDatabase& db, const std::filesystem::path& directory,

@@ -32,7 +32,7 @@ void DatabaseChange::SelectSourceYear(int row) {
 void DatabaseChange::SelectSourceClub(int row) {
     sourceClubs.Select(row);
     if (!sourceClubs.HasSelection()) return;
-    sourceTeam_ = SelectTeam(db_, db_.legendTeams, SelectedTeamName(sourceYears, sourceClubs));
+    sourceTeam_ = LookupTeam(db_.legendTeams, SelectedTeamName(sourceYears, sourceClubs));
     ShowSourceTeam();
 }
 
@@ -48,7 +48,6 @@ void DatabaseChange::SelectPlayer(int row) {
     players.Select(row);
     if (!players.HasSelection()) return;
     selectedPlayer_ = FindPlayer(sourceTeam_, players.SelectedText());
-    db_.currentPlayer = selectedPlayer_;
     if (selectedPlayer_) ShowPlayer(*selectedPlayer_);
 }
 
@@ -95,12 +94,8 @@ void DatabaseChange::DeleteTeam() {
     db_.legendTeams.erase(FindRecord(db_.legendTeams, team));
 }
 
-// Nothing the window or the shared cursors hold may name a released team.
+// Nothing the window holds may name a released team.
 void DatabaseChange::ForgetTeam(const TeamRecord* team) {
-    if (db_.currentTeam == team) db_.currentTeam = nullptr;
-    for (const auto& player : team->players) {
-        if (db_.currentPlayer == player.get()) db_.currentPlayer = nullptr;
-    }
     if (sourceTeam_ == team) {
         sourceTeam_ = nullptr;
         selectedPlayer_ = nullptr;
@@ -176,7 +171,6 @@ void DatabaseChange::DeletePlayer() {
         Tell(kNoPlayerSelectedMessage);
         return;
     }
-    if (db_.currentPlayer == player) db_.currentPlayer = nullptr;
     sourceTeam_->players.erase(FindRecord(sourceTeam_->players, player));
     players.Remove(players.Selected());
     selectedPlayer_ = nullptr;

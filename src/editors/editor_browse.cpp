@@ -43,7 +43,8 @@ void CustomTeamEditor::SelectYear(int row) {
 void CustomTeamEditor::SelectClub(int row) {
     clubs.Select(row);
     if (!clubs.HasSelection()) return;
-    FillPlayers(SelectTeam(db_, db_.legendTeams, SelectedTeamName(years, clubs)), sourcePlayers);
+    sourceTeam = LookupTeam(db_.legendTeams, SelectedTeamName(years, clubs));
+    FillPlayers(sourceTeam, sourcePlayers);
     const int first = playerSearchActive
                           ? SelectMatchingPlayerItem(sourcePlayers.Entries(), searchText)
                           : (sourcePlayers.Empty() ? -1 : 0);
@@ -59,8 +60,7 @@ void CustomTeamEditor::SelectSourcePlayer(int row) {
     const std::string name = sourcePlayers.SelectedText();
     card.caption = name;
     customPlayers.Select(-1);
-    selectedSourcePlayer = FindPlayer(db_.currentTeam, name);
-    db_.currentPlayer = selectedSourcePlayer;
+    selectedSourcePlayer = FindPlayer(sourceTeam, name);
     if (selectedSourcePlayer) ShowPlayerCard(*selectedSourcePlayer);
 }
 
@@ -85,7 +85,7 @@ void CustomTeamEditor::SearchPlayer(std::string_view text) {
         const std::string year = TeamYear(team->name);
         if (!year.empty()) years.InsertUnique(year);
     }
-    db_.currentTeam = nullptr;
+    sourceTeam = nullptr;
     if (!matched) {
         // The club and player lists stay on screen, but nothing can be added from them.
         years.Clear();

@@ -83,6 +83,8 @@ class CustomTeamEditor : public TeamEditor {
     PositionCounts positionCounts{};
 
     TeamRecord* currentCustomTeam = nullptr;
+    // The legend team the club list chose, and its player the source list chose.
+    TeamRecord* sourceTeam = nullptr;
     PlayerRecord* selectedSourcePlayer = nullptr;
     bool customTeamsChanged = false;
     bool playerSearchActive = false;
@@ -91,8 +93,6 @@ class CustomTeamEditor : public TeamEditor {
   private:
     void ShowPlayerCard(const PlayerRecord& player);
     void ShowPositionCounts();
-    // Drops the shared cursor when it names a record about to be released.
-    void ForgetPlayer(const PlayerRecord* player);
 };
 
 }  // namespace velmoro

@@ -7,10 +7,6 @@
 
 namespace velmoro {
 
-void CustomTeamEditor::ForgetPlayer(const PlayerRecord* player) {
-    if (db_.currentPlayer == player) db_.currentPlayer = nullptr;
-}
-
 void CustomTeamEditor::ShowPositionCounts() {
     if (currentCustomTeam) positionCounts = CountPositions(*currentCustomTeam);
 }
@@ -57,9 +53,6 @@ void CustomTeamEditor::DeleteTeam() {
         Tell(kNoSuchTeamMessage);
         return;
     }
-    for (const auto& player : team->players)
-        ForgetPlayer(player.get());
-    if (db_.currentTeam == team) db_.currentTeam = nullptr;
     if (currentCustomTeam == team) currentCustomTeam = nullptr;
     db_.customTeams.erase(FindRecord(db_.customTeams, team));
     customTeamsChanged = true;
@@ -94,8 +87,7 @@ void CustomTeamEditor::SelectCustomPlayer(int row) {
     const std::string name = customPlayers.SelectedText();
     card.caption = name;
     sourcePlayers.Select(-1);
-    db_.currentPlayer = FindPlayer(currentCustomTeam, name);
-    if (db_.currentPlayer) ShowPlayerCard(*db_.currentPlayer);
+    if (const PlayerRecord* player = FindPlayer(currentCustomTeam, name)) ShowPlayerCard(*player);
 }
 
 void CustomTeamEditor::AddPlayer() {
@@ -127,7 +119,6 @@ void CustomTeamEditor::DeletePlayer() {
     const std::string name = customPlayers.SelectedText();
     customPlayers.Remove(entry);
     if (PlayerRecord* player = FindPlayer(currentCustomTeam, name)) {
-        ForgetPlayer(player);
         auto& players = currentCustomTeam->players;
         players.erase(FindRecord(players, player));
     }

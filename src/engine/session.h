@@ -1,5 +1,5 @@
-// Everything one run of the program keeps: the team lists, the game, the set-up
-// values and the random source. `main` makes one and hands it on by reference.
+// Everything one run of the program keeps: the team lists, the game and the random
+// source. `main` makes one and hands it on by reference.
 #pragma once
 
 #include <filesystem>
@@ -11,22 +11,9 @@
 
 namespace velmoro {
 
-// Setup values of the lineup pages.
-inline constexpr int kLeftField = 129;
-inline constexpr int kCenterField = 130;
-inline constexpr int kRightField = 131;
-inline constexpr int kDesignatedHitterPage = 0x80;
-
-struct SetupState {
-    Side setupSide = Side::Visitors;
-    int selectingPosition = Pitcher;
-    int selectingOutfielder = kLeftField;
-};
-
 struct Session {
     TeamDatabase teams;
     GameState game;
-    SetupState setup;
     Random random;
     // First row of the statistics views, shared by both views and both sides.
     int statsPageStart = 0;

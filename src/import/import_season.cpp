@@ -246,7 +246,7 @@ SeasonImportResult ImportSeasonTeams(TeamDatabase& db, const std::filesystem::pa
             result.skippedFiles.emplace_back(file);
             continue;
         }
-        if (TeamRecord* existing = SelectTeam(db, db.legendTeams, read->name)) {
+        if (TeamRecord* existing = LookupTeam(db.legendTeams, read->name)) {
             // Same record, same place: only the players change.
             existing->players = std::move(read->players);
             ++result.replacedTeams;

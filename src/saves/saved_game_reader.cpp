@@ -215,7 +215,6 @@ Status ReadSavedGame(Session& session, const std::filesystem::path& path) {
         ResetGame(session.game);
         return Status::Error(problem);
     }
-    session.teams.currentTeam = home.team;
     return OkStatus();
 }
 

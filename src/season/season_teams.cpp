@@ -51,13 +51,14 @@ Status SeasonFromIndex(const std::vector<SeasonRecord>& index, const TeamList& l
     };
     std::map<std::string, int> perLeague;
     GatherTeams(index, legend, league, season, perLeague, notes);
-    for (const auto& [code, clubs] : perLeague)
-        if (clubs == 1)
-            notes.push_back("the " + LeagueName(code) + " has one club that can play (" +
-                            std::find_if(season.teams.begin(), season.teams.end(),
-                                         [&](const SeasonTeam& t) { return t.league == code; })
-                                ->team->name +
-                            "): a league of one club cannot play a season");
+    for (const auto& entry : perLeague) {
+        if (entry.second != 1) continue;
+        const std::string& code = entry.first;
+        const auto club = std::find_if(season.teams.begin(), season.teams.end(),
+                                       [&](const SeasonTeam& t) { return t.league == code; });
+        notes.push_back("the " + LeagueName(code) + " has one club that can play (" +
+                        club->team->name + "): a league of one club cannot play a season");
+    }
     std::erase_if(season.teams, [&](const SeasonTeam& t) { return perLeague[t.league] < 2; });
     const std::string name = std::to_string(year) + (league.empty() ? "" : " " + league);
     if (season.teams.empty()) return Status::Error("no season " + name + " to replay");

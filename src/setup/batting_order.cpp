@@ -35,10 +35,9 @@ bool MoveBatterDown(GameState& game, Side setupSide, int position) {
     return true;
 }
 
-void SwitchToHomeSide(Session& session) {
-    session.setup.selectingPosition = Pitcher;
-    session.setup.setupSide = Side::Home;
-    session.teams.currentTeam = session.game.home.team;
+void SwitchToHomeSide(Session& session, SetupState& setup) {
+    setup.selectingPosition = Pitcher;
+    setup.setupSide = Side::Home;
     session.game.dialogSide = Side::Home;
     session.game.battingSide = Side::Home;
     session.game.workingDefenseSide = Side::Home;
@@ -48,8 +47,8 @@ void FinishSetup(Session& session) {
     session.game.battingSide = Side::Visitors;
 }
 
-void ResetSetup(Session& session) {
-    session.setup = SetupState{};
+void ResetSetup(SetupState& setup) {
+    setup = SetupState{};
 }
 
 }  // namespace velmoro

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/side.h"
+#include "setup/setup_state.h"
 
 namespace velmoro {
 
@@ -20,12 +21,12 @@ bool MoveBatterUp(GameState& game, Side setupSide, int position);
 bool MoveBatterDown(GameState& game, Side setupSide, int position);
 
 // Next on the visitors' batting order page: the home team's pitcher page follows.
-void SwitchToHomeSide(Session& session);
+void SwitchToHomeSide(Session& session, SetupState& setup);
 
 // Finish on the home team's batting order page: the visitors bat first.
 void FinishSetup(Session& session);
 
 // Set-up state back to the visitors' pitcher page.
-void ResetSetup(Session& session);
+void ResetSetup(SetupState& setup);
 
 }  // namespace velmoro

@@ -15,10 +15,11 @@ namespace {
 
 // The candidate a page keeps: the first, or the pitcher whose turn it is in the rotation.
 // Looking ahead, the first from there on that leaves the later pages a player each.
-std::size_t Pick(const Session& session, const std::vector<std::string>& candidates,
-                 StarterChoice starter, bool lookAhead) {
+std::size_t Pick(const Session& session, const SetupState& setup,
+                 const std::vector<std::string>& candidates, StarterChoice starter,
+                 bool lookAhead) {
     std::size_t pick = 0;
-    if (SlotBeingChosen(session.setup) == PitcherSlot && starter.rotation > 1) {
+    if (SlotBeingChosen(setup) == PitcherSlot && starter.rotation > 1) {
         const std::size_t turns =
             std::min(candidates.size(), static_cast<std::size_t>(starter.rotation));
         pick = static_cast<std::size_t>(starter.gameNumber) % turns;
@@ -26,27 +27,28 @@ std::size_t Pick(const Session& session, const std::vector<std::string>& candida
     if (!lookAhead) return pick;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
         const std::size_t at = (pick + i) % candidates.size();
-        if (RestCanBeFielded(session, candidates[at])) return at;
+        if (RestCanBeFielded(session, setup, candidates[at])) return at;
     }
     return pick;
 }
 
 // One side's lineup pages, each keeping its pick, then its batting order. False when a
 // page has nobody to offer.
-bool FillSide(Session& session, StarterChoice starter, bool lookAhead) {
+bool FillSide(Session& session, SetupState& setup, StarterChoice starter, bool lookAhead) {
     for (;;) {
-        const std::vector<std::string> candidates = LineupCandidates(session);
+        const std::vector<std::string> candidates = LineupCandidates(session.game, setup);
         if (candidates.empty()) return false;
-        SelectLineupCandidate(session, candidates[Pick(session, candidates, starter, lookAhead)]);
-        if (AdvanceLineupPage(session)) break;
+        SelectLineupCandidate(session.game, setup,
+                              candidates[Pick(session, setup, candidates, starter, lookAhead)]);
+        if (AdvanceLineupPage(session.game, setup)) break;
     }
-    DefaultBattingOrder(session.game, session.setup.setupSide);
+    DefaultBattingOrder(session.game, setup.setupSide);
     return true;
 }
 
 bool FillBothSides(Session& session, TeamRecord& visitors, TeamRecord& home, bool designatedHitter,
                    StarterChoice visitorStarter, StarterChoice homeStarter, bool lookAhead) {
-    ResetSetup(session);
+    SetupState setup;
     GameState& game = session.game;
     // The team page prepares each team as it is chosen, visitors first.
     game.visitor.team = &visitors;
@@ -54,9 +56,9 @@ bool FillBothSides(Session& session, TeamRecord& visitors, TeamRecord& home, boo
     game.home.team = &home;
     PrepareSide(session, Side::Home);
     StartLineupPages(session, &visitors, &home, designatedHitter);
-    if (!FillSide(session, visitorStarter, lookAhead)) return false;
-    SwitchToHomeSide(session);
-    return FillSide(session, homeStarter, lookAhead);
+    if (!FillSide(session, setup, visitorStarter, lookAhead)) return false;
+    SwitchToHomeSide(session, setup);
+    return FillSide(session, setup, homeStarter, lookAhead);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "engine/session.h"
-#include "setup/batting_order.h"
 #include "setup/lineup.h"
 #include "setup/team_prep.h"
 
@@ -146,14 +145,14 @@ Status CheckFielding(const TeamRecord& team, bool designatedHitter) {
     Session scratch;
     TeamRecord copy(team.name);
     CopyPlayers(team, copy);
-    ResetSetup(scratch);
+    const SetupState setup;
     scratch.game.visitor.team = &copy;
     PrepareSide(scratch, Side::Visitors);
     StartLineupPages(scratch, &copy, &copy, designatedHitter);
     const Names names = NamesOf(copy);
     Matching matching;
     std::vector<int> pitchers;
-    for (const std::string& name : LineupCandidates(scratch))
+    for (const std::string& name : LineupCandidates(scratch.game, setup))
         pitchers.push_back(IndexOf(names, name));
     matching.AddPlace(PitcherSlot, std::move(pitchers));
     const std::vector<bool> none(names.names.size(), false);
@@ -171,10 +170,10 @@ Status CheckFielding(const TeamRecord& team, bool designatedHitter) {
                                                             : "a lineup"));
 }
 
-bool RestCanBeFielded(const Session& session, const std::string& name) {
+bool RestCanBeFielded(const Session& session, const SetupState& setup, const std::string& name) {
     const GameState& game = session.game;
-    const int chosen = SlotBeingChosen(session.setup);
-    const Names names = NamesOf(*session.teams.currentTeam);
+    const int chosen = SlotBeingChosen(setup);
+    const Names names = NamesOf(*TeamBeingSetUp(game, setup));
     std::vector<bool> taken(names.names.size(), false);
     const auto& defense = game.SideOf(game.workingDefenseSide).defense;
     for (int slot = 0; slot < chosen; ++slot)

@@ -14,6 +14,7 @@ namespace velmoro {
 
 struct Session;
 struct TeamRecord;
+struct SetupState;
 
 // Ok when the default set-up can field the team (a designated hitter needs a tenth
 // man), else the team named with what it lacks:
@@ -22,6 +23,6 @@ Status CheckFielding(const TeamRecord& team, bool designatedHitter);
 
 // During set-up: whether every page after the one being chosen can still be filled
 // once `name` takes this one.
-bool RestCanBeFielded(const Session& session, const std::string& name);
+bool RestCanBeFielded(const Session& session, const SetupState& setup, const std::string& name);
 
 }  // namespace velmoro

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "engine/session.h"
+#include "engine/game_state.h"
 
 namespace velmoro {
 
@@ -50,22 +50,25 @@ std::vector<std::string> StartingPitchers(const GameState& game) {
     return names;
 }
 
-std::vector<std::string> FreePlayersFor(Session& session, int positionMask) {
+std::vector<std::string> FreePlayersFor(const GameState& game, const SetupState& setup,
+                                        int positionMask) {
     std::vector<std::string> names;
-    TeamRecord* team = session.teams.currentTeam;
+    const TeamRecord* team = TeamBeingSetUp(game, setup);
     if (!team) return names;
-    const int selecting = session.setup.selectingPosition;
     const bool designatedHitterPage =
-        session.game.designatedHitter && selecting == kDesignatedHitterPage;
+        game.designatedHitter && setup.selectingPosition == kDesignatedHitterPage;
     for (const auto& player : team->players) {
-        session.teams.currentPlayer = player.get();
         const bool plays = (player->positions & positionMask) != 0 || designatedHitterPage;
-        if (plays && IsPlayerFree(session)) names.push_back(player->name);
+        if (plays && IsPlayerFree(game, setup, player.get())) names.push_back(player->name);
     }
     return names;
 }
 
 }  // namespace
+
+TeamRecord* TeamBeingSetUp(const GameState& game, const SetupState& setup) {
+    return game.SideOf(setup.setupSide).team;
+}
 
 int SlotBeingChosen(const SetupState& setup) {
     switch (setup.selectingPosition) {
@@ -107,11 +110,10 @@ std::string NoPlayersMessage(const SetupState& setup) {
     return "There are no players left to play " + PositionWord(setup) + ".\nPlease try again.";
 }
 
-bool IsPlayerFree(Session& session) {
-    const PlayerRecord* player = session.teams.currentPlayer;
+bool IsPlayerFree(const GameState& game, const SetupState& setup, const PlayerRecord* player) {
     if (!player) return false;
-    const int chosen = SlotBeingChosen(session.setup);
-    const auto& defense = session.game.WorkingDefense();
+    const int chosen = SlotBeingChosen(setup);
+    const auto& defense = game.SideOf(game.workingDefenseSide).defense;
     for (int slot = 0; slot < static_cast<int>(defense.size()); ++slot) {
         if (slot == chosen || !defense[slot]) continue;
         if (defense[slot]->name == player->name) return false;
@@ -119,31 +121,28 @@ bool IsPlayerFree(Session& session) {
     return true;
 }
 
-std::vector<std::string> LineupCandidates(Session& session) {
-    const int selecting = session.setup.selectingPosition;
+std::vector<std::string> LineupCandidates(const GameState& game, const SetupState& setup) {
+    const int selecting = setup.selectingPosition;
     std::vector<std::string> names =
-        selecting == Pitcher ? StartingPitchers(session.game) : FreePlayersFor(session, selecting);
-    if (names.empty()) names = FreePlayersFor(session, selecting | kInfieldBits);
-    session.teams.currentPlayer = nullptr;
+        selecting == Pitcher ? StartingPitchers(game) : FreePlayersFor(game, setup, selecting);
+    if (names.empty()) names = FreePlayersFor(game, setup, selecting | kInfieldBits);
     return names;
 }
 
-bool SelectLineupCandidate(Session& session, const std::string& name) {
-    PlayerRecord* player = FindPlayer(session.teams.currentTeam, name);
-    session.teams.currentPlayer = player;
-    const int slot = SlotBeingChosen(session.setup);
-    if (!player || slot < 0) return false;
-    GameState& game = session.game;
+PlayerRecord* SelectLineupCandidate(GameState& game, const SetupState& setup,
+                                    const std::string& name) {
+    PlayerRecord* player = FindPlayer(TeamBeingSetUp(game, setup), name);
+    const int slot = SlotBeingChosen(setup);
+    if (!player || slot < 0) return nullptr;
     game.WorkingDefense()[slot] = player;
     if (slot == PitcherSlot) {
         if (game.designatedHitter) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
-        game.SideOf(session.setup.setupSide).lineup[kPitcherEntry] = player;
+        game.SideOf(setup.setupSide).lineup[kPitcherEntry] = player;
     }
-    return true;
+    return player;
 }
 
-bool AdvanceLineupPage(Session& session) {
-    SetupState& setup = session.setup;
+bool AdvanceLineupPage(const GameState& game, SetupState& setup) {
     switch (setup.selectingPosition) {
         case Pitcher:
             setup.selectingPosition = Catcher;
@@ -175,7 +174,7 @@ bool AdvanceLineupPage(Session& session) {
                 return false;
             }
             setup.selectingOutfielder = kLeftField;
-            if (session.game.designatedHitter) {
+            if (game.designatedHitter) {
                 setup.selectingPosition = kDesignatedHitterPage;
                 return false;
             }

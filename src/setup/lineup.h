@@ -6,12 +6,14 @@
 #include <vector>
 
 #include "db/records.h"
+#include "setup/setup_state.h"
 
 namespace velmoro {
 
-struct Session;
 struct GameState;
-struct SetupState;
+
+// The team whose lineup the pages choose: the team of the side being set up.
+TeamRecord* TeamBeingSetUp(const GameState& game, const SetupState& setup);
 
 // Defence slot of the page `selectingPosition` / `selectingOutfielder` designate
 // (0 P ... 9 DH), or -1 when every position is done.
@@ -26,20 +28,21 @@ std::string PositionWord(const SetupState& setup);
 // "There are no players left to play %s.\nPlease try again." for the page.
 std::string NoPlayersMessage(const SetupState& setup);
 
-// True unless currentPlayer's name equals that of a player in another filled slot of
-// the working defence.
-bool IsPlayerFree(Session& session);
+// True unless the player's name equals that of a player in another filled slot of the
+// working defence; false for no player.
+bool IsPlayerFree(const GameState& game, const SetupState& setup, const PlayerRecord* player);
 
 // The candidate names of the active lineup page, the fallback list when the first is
 // empty; empty when nobody can play the position.
-std::vector<std::string> LineupCandidates(Session& session);
+std::vector<std::string> LineupCandidates(const GameState& game, const SetupState& setup);
 
-// The highlighted entry: the first player of currentTeam with that name becomes
-// currentPlayer and goes into the slot being chosen (the pitcher also into lineup
-// entry 9). False, with nothing stored, when no player has that name.
-bool SelectLineupCandidate(Session& session, const std::string& name);
+// The highlighted entry: the first player of the team being set up with that name goes
+// into the slot being chosen (the pitcher also into lineup entry 9) and is returned.
+// None, with nothing stored, when no player has that name.
+PlayerRecord* SelectLineupCandidate(GameState& game, const SetupState& setup,
+                                    const std::string& name);
 
 // Next on a lineup page. Returns true when the batting order page follows.
-bool AdvanceLineupPage(Session& session);
+bool AdvanceLineupPage(const GameState& game, SetupState& setup);
 
 }  // namespace velmoro

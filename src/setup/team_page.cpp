@@ -92,10 +92,10 @@ std::string YearChoiceNotice(Side side, const TeamEntries& entries) {
     return {};
 }
 
-TeamRecord* ResolveTeamChoice(TeamDatabase& db, const std::string& yearText,
+TeamRecord* ResolveTeamChoice(const TeamDatabase& db, const std::string& yearText,
                               const std::string& clubText) {
-    if (StartsWithCust(yearText)) return SelectTeam(db, db.customTeams, clubText);
-    return SelectTeam(db, db.legendTeams, yearText + " " + clubText);
+    if (StartsWithCust(yearText)) return LookupTeam(db.customTeams, clubText);
+    return LookupTeam(db.legendTeams, yearText + " " + clubText);
 }
 
 void ChooseTeam(Session& session, Side which, TeamRecord* team) {
@@ -107,13 +107,11 @@ void ChooseTeam(Session& session, Side which, TeamRecord* team) {
     }
     side.pitchingStaff.fill(nullptr);
     session.game.dialogSide = which;
-    session.teams.currentTeam = nullptr;
 }
 
 void ChooseRosterTeam(Session& session, Side side, TeamRecord* team) {
     session.game.dialogSide = side;
     session.game.SideOf(side).team = team;
-    session.teams.currentTeam = team;
 }
 
 void ForgetTeamChoices(Session& session) {
@@ -122,16 +120,14 @@ void ForgetTeamChoices(Session& session) {
         side.team = nullptr;
         side.pitchingStaff.fill(nullptr);
     }
-    session.teams.currentTeam = nullptr;
-    session.teams.currentPlayer = nullptr;
 }
 
-bool StoreTeamChoices(Session& session, TeamRecord* visitors, TeamRecord* home,
+bool StoreTeamChoices(Session& session, SetupState& setup, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter) {
     if (visitors == nullptr || home == nullptr) return false;
     // A wizard run always starts at the visitors' pitcher page, whatever a cancelled
     // run left behind.
-    ResetSetup(session);
+    ResetSetup(setup);
     StartLineupPages(session, visitors, home, designatedHitter);
     return true;
 }

@@ -7,6 +7,7 @@
 
 #include "db/records.h"
 #include "engine/side.h"
+#include "setup/setup_state.h"
 
 namespace velmoro {
 
@@ -48,23 +49,23 @@ std::string YearChoiceNotice(Side side, const TeamEntries& entries);
 
 // The team a side's Year and Team texts name ("Cust..." the custom list, otherwise
 // "year club" in `legendTeams`); the first of equal names wins. None when not found.
-TeamRecord* ResolveTeamChoice(TeamDatabase& db, const std::string& yearText,
+TeamRecord* ResolveTeamChoice(const TeamDatabase& db, const std::string& yearText,
                               const std::string& clubText);
 
-// A Team list choice: the side's team, currentTeam and dialogSide, then the team
+// A Team list choice: the side's team and dialogSide, then the team
 // preparation. No team clears the side's team and pitching staff.
 void ChooseTeam(Session& session, Side which, TeamRecord* team);
 
-// "Roster": the side's team, currentTeam and dialogSide, without the preparation.
+// "Roster": the side's team and dialogSide, without the preparation.
 void ChooseRosterTeam(Session& session, Side side, TeamRecord* team);
 
-// Drops every reference the page made (both teams, staffs, cursors) before the team
+// Drops every reference the page made (both teams and staffs) before the team
 // lists change under it, so nothing can name a team that an editor deleted.
 void ForgetTeamChoices(Session& session);
 
 // Next: both teams, designatedHitter, the visitors' lineup and defence under set-up,
 // the visitors' pitcher page next. False, with nothing changed, without two teams.
-bool StoreTeamChoices(Session& session, TeamRecord* visitors, TeamRecord* home,
+bool StoreTeamChoices(Session& session, SetupState& setup, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter);
 
 }  // namespace velmoro

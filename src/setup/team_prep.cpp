@@ -32,7 +32,6 @@ void PrepareSide(Session& session, Side side) {
     GameState& game = session.game;
     game.dialogSide = side;
     TeamRecord* team = game.SideOf(side).team;
-    session.teams.currentTeam = team;
     if (!team) return;
     SortRosterByAverage(*team);
     BuildPitchingStaff(game, *team);
@@ -43,7 +42,6 @@ void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
     GameState& game = session.game;
     game.visitor.team = visitors;
     game.home.team = home;
-    session.teams.currentTeam = visitors;
     game.battingSide = Side::Visitors;
     game.workingDefenseSide = Side::Visitors;
     game.designatedHitter = designatedHitter;

@@ -17,15 +17,15 @@ void SortRosterByAverage(TeamRecord& team);
 // line, lowest eraX100 first. A team without players leaves the staff unchanged.
 void BuildPitchingStaff(GameState& game, TeamRecord& team);
 
-// dialogSide = side, currentTeam = its team, SortRosterByAverage, BuildPitchingStaff.
+// dialogSide = side, then SortRosterByAverage and BuildPitchingStaff of its team.
 void PrepareSide(Session& session, Side side);
 
 // The "Replay Game" choice: the same starters (PrepareReplay), then both teams prepared
 // again, the visitors first.
 void PrepareReplayGame(Session& session);
 
-// Next on the team page: both teams stored, designatedHitter set, the visitors' team
-// current and the visitors' lineup and defence the ones the lineup pages fill.
+// Next on the team page: both teams stored, designatedHitter set, and the visitors'
+// lineup and defence the ones the lineup pages fill.
 void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter);
 

@@ -9,10 +9,10 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "db/captions.h"
 #include "db/team_files.h"
 #include "ui/editor_lists.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 
 namespace velmoro {
 

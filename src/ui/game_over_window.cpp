@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "ui/pictures.h"
 #include "ui/text_view_files.h"
+#include "ui/window_captions.h"
 
 namespace velmoro {
 

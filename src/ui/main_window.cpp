@@ -75,7 +75,7 @@ void MainWindow::NewGame() {
 
 void MainWindow::ClearGame() {
     ResetGame(context_.session.game);
-    ResetSetup(context_.session);
+    ResetSetup(context_.setup);
 }
 
 }  // namespace velmoro

@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "setup/manage_pitching.h"
 #include "setup/manage_substitution.h"
 #include "ui/starters_panel.h"
 #include "ui/stats_panel.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_panels.h"
 
 namespace velmoro {
@@ -129,7 +129,6 @@ void ManageLineupDialog::HighlightCandidate() {
     GameState& game = context_.session.game;
     PlayerRecord* player = FindPlayer(game.Dialog().team, EntryName(candidates_->currentItem()));
     if (!player) return;
-    context_.session.teams.currentPlayer = player;
     batting_->SetValues(BattingLineTexts(*player));
     ShowPitchingPanel(replacePosition_ == PitcherPosition);
     if (replacePosition_ == PitcherPosition && player->pitching) {

@@ -272,7 +272,7 @@ void PlayScreen::Quit() {
         return;
     }
     ResetGame(context_.session.game);
-    ResetSetup(context_.session);
+    ResetSetup(context_.setup);
     done(0);
 }
 

@@ -11,12 +11,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "ui/diamond_view.h"
 #include "ui/picture_view.h"
 #include "ui/pictures.h"
 #include "ui/play_screen.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 
 namespace velmoro {
 namespace {

@@ -11,6 +11,7 @@
 #include "ui/pictures.h"
 #include "ui/text_view_files.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 
 namespace velmoro {
 

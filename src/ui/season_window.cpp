@@ -22,6 +22,7 @@
 #include "ui/season_chart.h"
 #include "ui/team_lines_dialog.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 
 namespace velmoro {
 

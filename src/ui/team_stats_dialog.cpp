@@ -8,9 +8,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "setup/manage_stats.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_panels.h"
 
 namespace velmoro {
@@ -95,7 +95,6 @@ void TeamStatsDialog::Fill() {
     table_->setColumnCount(static_cast<int>(headings.size()));
     table_->setHorizontalHeaderLabels(headings);
     if (hitting) {
-        session.teams.currentTeam = &team_;
         ShowPage(HittingStatsPage(team_, session.statsPageStart), headings.size());
     } else {
         const GameSide& side = session.game.Dialog();

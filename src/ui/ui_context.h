@@ -4,6 +4,7 @@
 #include "engine/session.h"
 #include "platform/file_chooser.h"
 #include "platform/prompter.h"
+#include "setup/setup_state.h"
 
 namespace velmoro {
 
@@ -16,6 +17,8 @@ struct UiContext {
     // The team the statistics views showed last; only compared, never followed, as it
     // may have been deleted since.
     const TeamRecord* statsTeam = nullptr;
+    // Where the new game wizard's lineup pages stand.
+    SetupState setup{};
 };
 
 }  // namespace velmoro

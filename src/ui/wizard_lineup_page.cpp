@@ -48,17 +48,17 @@ WizardLineupPage::WizardLineupPage(UiContext& context, QWidget* parent)
 
 void WizardLineupPage::initializePage() {
     Session& session = context_.session;
-    side_ = session.setup.setupSide;
-    pitcherPage_ = session.setup.selectingPosition == Pitcher;
+    side_ = context_.setup.setupSide;
+    pitcherPage_ = context_.setup.selectingPosition == Pitcher;
     nextPage_ = -1;
-    const std::vector<std::string> names = LineupCandidates(session);
+    const std::vector<std::string> names = LineupCandidates(session.game, context_.setup);
     {
         const QSignalBlocker blocker(candidates_);
         candidates_->clear();
         FillNameList(candidates_, names);
     }
     if (names.empty()) {
-        context_.prompter.Inform(NoPlayersMessage(session.setup), kCaption);
+        context_.prompter.Inform(NoPlayersMessage(context_.setup), kCaption);
         // Posted, as the wizard is still switching to this page.
         if (QWizard* owner = wizard()) QTimer::singleShot(0, owner, &QWizard::reject);
         emit completeChanged();
@@ -70,11 +70,10 @@ void WizardLineupPage::initializePage() {
 void WizardLineupPage::SetUpWindow() {
     Session& session = context_.session;
     starters_->Show(session.game.WorkingDefense(), session.game.designatedHitter == 1);
-    const TeamRecord* team = session.teams.currentTeam;
+    const TeamRecord* team = TeamBeingSetUp(session.game, context_.setup);
     heading_->setText(team ? ShownText(team->name) : QString());
-    title_->setText(QString::fromStdString(LineupPageTitle(session.setup)));
+    title_->setText(QString::fromStdString(LineupPageTitle(context_.setup)));
     pitching_->setVisible(pitcherPage_);
-    session.teams.currentPlayer = nullptr;
     // The best candidate is chosen at once; Next simply accepts it.
     candidates_->setCurrentRow(0);
     emit completeChanged();
@@ -83,12 +82,14 @@ void WizardLineupPage::SetUpWindow() {
 void WizardLineupPage::OnSelectionChanged(int row) {
     if (row < 0) return;
     Session& session = context_.session;
-    if (!SelectLineupCandidate(session, EntryName(candidates_->item(row)))) {
+    const PlayerRecord* chosen =
+        SelectLineupCandidate(session.game, context_.setup, EntryName(candidates_->item(row)));
+    if (!chosen) {
         batting_->ClearValues();
         if (pitcherPage_) pitching_->ClearValues();
         return;
     }
-    const PlayerRecord& player = *session.teams.currentPlayer;
+    const PlayerRecord& player = *chosen;
     batting_->SetValues(BattingLineTexts(player));
     if (pitcherPage_ && player.pitching) pitching_->SetValues(PitchingLineTexts(*player.pitching));
     starters_->Show(session.game.WorkingDefense(), session.game.designatedHitter == 1);
@@ -100,10 +101,10 @@ bool WizardLineupPage::isComplete() const {
 
 bool WizardLineupPage::validatePage() {
     Session& session = context_.session;
-    if (AdvanceLineupPage(session)) {
+    if (AdvanceLineupPage(session.game, context_.setup)) {
         nextPage_ = BattingOrderPageId(side_);
     } else {
-        const int slot = SlotBeingChosen(session.setup);
+        const int slot = SlotBeingChosen(context_.setup);
         nextPage_ = slot < 0 ? BattingOrderPageId(side_) : LineupPageId(side_, slot);
     }
     return true;

@@ -10,9 +10,9 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "db/captions.h"
 #include "setup/batting_order.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"
 
@@ -82,7 +82,7 @@ WizardOrderPage::WizardOrderPage(UiContext& context, Side side, QWidget* parent)
 void WizardOrderPage::initializePage() {
     // The page is entered once per side, so the default order is built afresh from the
     // defence just chosen; the home page never shows the visitors' order.
-    side_ = context_.session.setup.setupSide;
+    side_ = context_.setup.setupSide;
     FillDefaultOrder();
 }
 
@@ -99,7 +99,7 @@ void WizardOrderPage::FillDefaultOrder() {
     }
     order_->setCurrentRow(0);
     RefreshTable();
-    const TeamRecord* team = session.teams.currentTeam;
+    const TeamRecord* team = session.game.SideOf(side_).team;
     heading_->setText(team ? ShownText(team->name) : QString());
 }
 
@@ -141,7 +141,7 @@ void WizardOrderPage::MoveEntry(int from, int to) {
 
 bool WizardOrderPage::validatePage() {
     if (side_ == Side::Visitors) {
-        SwitchToHomeSide(context_.session);
+        SwitchToHomeSide(context_.session, context_.setup);
     } else {
         FinishSetup(context_.session);
     }

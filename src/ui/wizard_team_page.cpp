@@ -15,6 +15,7 @@
 #include "ui/custom_editor.h"
 #include "ui/management_dialogs.h"
 #include "ui/ui_context.h"
+#include "ui/window_captions.h"
 #include "ui/wizard_page_ids.h"
 #include "ui/wizard_panels.h"
 
@@ -195,7 +196,7 @@ bool WizardTeamPage::isComplete() const {
 }
 
 bool WizardTeamPage::validatePage() {
-    return StoreTeamChoices(context_.session, ResolveSide(0), ResolveSide(1),
+    return StoreTeamChoices(context_.session, context_.setup, ResolveSide(0), ResolveSide(1),
                             designatedHitter_->isChecked());
 }
 

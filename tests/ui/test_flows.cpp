@@ -67,7 +67,7 @@ struct Desk {
         const Session& session = harness.session;
         QCOMPARE(session.game.visitor.lineup[0], nullptr);
         QCOMPARE(session.game.playLog, std::string("Top of inning 1\r\n"));
-        QCOMPARE(session.setup.selectingPosition, int(Pitcher));
+        QCOMPARE(harness.context.setup.selectingPosition, int(Pitcher));
     }
 };
 

@@ -9,9 +9,8 @@ TEST(Records, LookupsAreExactAndTheFirstOfANameWins) {
     TeamDatabase db;
     TeamRecord& first = AddTeam(db.legendTeams, "1927 Yankees");
     AddTeam(db.legendTeams, "1927 Yankees");
-    EXPECT_EQ(SelectTeam(db, db.legendTeams, "1927 yankees"), nullptr);
-    EXPECT_EQ(SelectTeam(db, db.legendTeams, "1927 Yankees"), &first);
-    EXPECT_EQ(db.currentTeam, &first);
+    EXPECT_EQ(LookupTeam(db.legendTeams, "1927 yankees"), nullptr);
+    EXPECT_EQ(LookupTeam(db.legendTeams, "1927 Yankees"), &first);
 
     PlayerRecord& smith = first.AddPlayer(PlayerRecord("Smith"));
     first.AddPlayer(PlayerRecord("Smith"));

@@ -69,7 +69,6 @@ TEST(TeamFiles, WrittenListReadsBackIdentical) {
     EXPECT_EQ(dir.EntryCount(), 1);
     TeamDatabase db;
     ASSERT_TRUE(LoadLegendDatabase(db, dir.path()));
-    EXPECT_EQ(db.currentTeam, db.legendTeams.back().get());
     ASSERT_TRUE(db.legendTeams[0]->players[2]->pitching);
     EXPECT_EQ(*db.legendTeams[0]->players[2]->pitching, PitchingLine());
     db.legendTeams[0]->players[2]->pitching.reset();

@@ -79,13 +79,13 @@ TEST(Setup, LineupPageCandidates) {
         PrepareSide(session, Side::Visitors);
         PrepareSide(session, Side::Home);
         StartLineupPages(session, &team, &team, c.dh);
-        ResetSetup(session);
+        SetupState setup;
         for (int page = 0; page < c.pages; ++page) {
-            const Names names = LineupCandidates(session);
-            if (!names.empty()) SelectLineupCandidate(session, names.front());
-            AdvanceLineupPage(session);
+            const Names names = LineupCandidates(session.game, setup);
+            if (!names.empty()) SelectLineupCandidate(session.game, setup, names.front());
+            AdvanceLineupPage(session.game, setup);
         }
-        EXPECT_EQ(LineupCandidates(session), c.expected);
+        EXPECT_EQ(LineupCandidates(session.game, setup), c.expected);
     }
 }
 
@@ -186,8 +186,9 @@ TEST(Setup, TeamPageListsAndNotices) {
     EXPECT_EQ(ResolveTeamChoice(db, "1927", "Valley Rams"), nullptr);
     // Next goes on only with both teams chosen.
     Session session;
-    EXPECT_FALSE(StoreTeamChoices(session, db.legendTeams[1].get(), nullptr, false));
-    EXPECT_FALSE(StoreTeamChoices(session, nullptr, db.legendTeams[1].get(), false));
+    SetupState setup;
+    EXPECT_FALSE(StoreTeamChoices(session, setup, db.legendTeams[1].get(), nullptr, false));
+    EXPECT_FALSE(StoreTeamChoices(session, setup, nullptr, db.legendTeams[1].get(), false));
 }
 
 // A game under way, the test league's visitors at bat and in the dialog.
