@@ -126,6 +126,9 @@ TEST(DbChangeFields, NumbersTheirFieldCannotHoldAreRefused) {
     EXPECT_EQ((std::vector<int>{p.battingAvg, p.atBats, p.hits, p.doubles}),
               (std::vector<int>{312, 600, 6, 30}));
     EXPECT_EQ(BattingFieldTexts(p)[4], "262");
+    const PitchingFields typed{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"};
+    ASSERT_TRUE(ReadPitchingFields(typed, *(p.pitching = std::make_unique<PitchingLine>())));
+    EXPECT_EQ(PitchingFieldTexts(p), typed);
 }
 
 struct DbChangeTest : ::testing::Test {
