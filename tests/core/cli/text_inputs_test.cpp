@@ -16,8 +16,8 @@ TEST(TextInputs, AByteOrderMarkAtTheStartIsReadPastByEveryReader) {
     const fs::path data = VELMORO_DATA_DIR, tests = VELMORO_TEST_DATA_DIR;
     TempDir dir;
     const auto marked = [&](const fs::path& to, const std::string& text) {
-        fs::create_directories((dir / to).parent_path());
-        WriteBytes(dir / to, "\xEF\xBB\xBF" + text);
+        fs::create_directories((dir.path() / to).parent_path());
+        WriteBytes(dir.path() / to, "\xEF\xBB\xBF" + text);
     };
     fs::copy_file(data / "LegendDB", dir / "LegendDB");
     marked("Seasons.csv", Contents(data / "Seasons.csv"));
