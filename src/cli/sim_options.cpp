@@ -64,7 +64,7 @@ struct Typed {
 };
 
 // One option: a value, a flag or the two values of --save-at.
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     const char* help;
     std::string Typed::*value = nullptr;
@@ -72,7 +72,7 @@ struct OptionSpec {
     const char* typeName = nullptr;
 };
 
-const OptionSpec kOptions[] = {
+const OptionEntry kOptions[] = {
     {"--visitors", "visiting team: \"1927 Yankees\" or custom:NAME", &Typed::visitors},
     {"--home", "home team, named the same way", &Typed::home},
     {"--load", "go on with a saved game (.gam)", &Typed::load},
@@ -109,17 +109,17 @@ const std::pair<std::vector<const char*>, std::vector<const char*>> kExclusions[
 
 // The options on a CLI11 app; `typed` receives the values.
 void AddOptions(CLI::App& app, Typed& typed, std::map<std::string, CLI::Option*>& added) {
-    for (const OptionSpec& spec : kOptions) {
+    for (const OptionEntry& entry : kOptions) {
         CLI::Option* option = nullptr;
-        if (spec.value) {
-            option = app.add_option(spec.name, typed.*spec.value, spec.help);
-        } else if (spec.flag) {
-            option = app.add_flag(spec.name, typed.*spec.flag, spec.help);
+        if (entry.value) {
+            option = app.add_option(entry.name, typed.*entry.value, entry.help);
+        } else if (entry.flag) {
+            option = app.add_flag(entry.name, typed.*entry.flag, entry.help);
         } else {
-            option = app.add_option(spec.name, typed.saveAt, spec.help);
+            option = app.add_option(entry.name, typed.saveAt, entry.help);
         }
-        if (spec.typeName) option->type_name(spec.typeName);
-        added[spec.name] = option;
+        if (entry.typeName) option->type_name(entry.typeName);
+        added[entry.name] = option;
     }
     for (const auto& [options, others] : kExclusions)
         for (const char* option : options)
