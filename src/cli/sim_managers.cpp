@@ -21,12 +21,6 @@ namespace velmoro {
 
 namespace {
 
-// The home side's result: 1 a win, 0 a loss, 0.5 a game abandoned still tied.
-double HomeResult(const GameState& game) {
-    const int lead = game.home.teamRuns - game.visitor.teamRuns;
-    return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
-}
-
 class CompareWorker {
   public:
     CompareWorker(const SimOptions& options, const TeamRecord& visitors, const TeamRecord& home)
@@ -48,7 +42,7 @@ class CompareWorker {
         OpenPlayScreen(session_);
         session_.random.Seed(seed);
         refusals += PlayToEnd(session_, managed_).refusals;
-        result = HomeResult(session_.game);
+        result = ResultFor(session_.game, Side::Home);
         return {};
     }
 

@@ -50,8 +50,7 @@ double PlayOut(const GameState& game, std::uint32_t seed, Side side, int offense
     PlayHooks horizon;
     horizon.inningLimit = kLastInning;
     PlayToEnd(scratch.session, scratch.book, horizon);
-    const int lead = copy.SideOf(side).teamRuns - copy.SideOf(OtherSide(side)).teamRuns;
-    return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
+    return ResultFor(copy, side);
 }
 
 std::vector<double> PlayOuts(const Session& session, Side side, int offense, int defense) {

@@ -6,6 +6,11 @@
 
 namespace velmoro {
 
+double ResultFor(const GameState& game, Side side) {
+    const int lead = game.SideOf(side).teamRuns - game.SideOf(OtherSide(side)).teamRuns;
+    return lead > 0 ? 1.0 : lead < 0 ? 0.0 : 0.5;
+}
+
 PlayedGame PlayToEnd(Session& session, const ManagedSides& managed, const PlayHooks& hooks,
                      ManagerNotes* notes) {
     const GameState& game = session.game;

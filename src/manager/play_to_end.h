@@ -32,6 +32,9 @@ struct PlayedGame {
     int refusals = 0;
 };
 
+// `side`'s result of a game played out: 1 a win, 0 a loss, 0.5 a game still tied.
+double ResultFor(const GameState& game, Side side);
+
 // Plays the game in `session` from where it stands. `notes` gets the managers' moves,
 // the reasons of their choices and their forced replacements as they are made (a hook may read and
 // clear them after each turn).

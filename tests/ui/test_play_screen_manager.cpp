@@ -92,8 +92,7 @@ class PlayScreenManagerTest : public QObject {
     // Sim to End with both sides ticked plays, seed for seed, velmoro-sim's game with the
     // computer managing both sides: the same moves in the same order, the same log.
     void simToEndPlaysVelmoroSimsGame() {
-        const char* kVisitors = "2025 Harbor Hawks";
-        const char* kHome = "2025 Summit Peaks";
+        const char *kVisitors = "2025 Harbor Hawks", *kHome = "2025 Summit Peaks";
         testing::UiHarness demo(11);
         std::string error;
         QVERIFY(LoadLegendDatabase(demo.session.teams, VELMORO_DATA_DIR, &error));
