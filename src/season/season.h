@@ -6,11 +6,13 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base/status.h"
 #include "db/records.h"
+#include "realistic/realistic.h"
 #include "season/schedule.h"
 #include "season/season_stats.h"
 
@@ -68,6 +70,9 @@ struct SeasonRunOptions {
     const std::atomic<bool>* cancel = nullptr;
     // Called once per finished game, one call at a time, from the worker threads.
     std::function<void(int gameIndex, const GameResult&)> onGame;
+    // The engine of every game; the realistic one plays on `realistic` (see SetEngine).
+    EngineKind engine = EngineKind::Classic;
+    std::shared_ptr<const RealisticData> realistic;
 };
 
 // The seed of game i: the same for any number of workers.
