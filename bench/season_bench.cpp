@@ -40,9 +40,10 @@ void SeasonOf2430Games(benchmark::State& state) {
     std::uint32_t seed = 1;
     for (auto _ : state) {
         SeasonResults results;
-        if (!PlaySeason(league.season, {seed++, static_cast<int>(state.range(0)), nullptr, nullptr},
-                        results)
-                 .ok())
+        SeasonRunOptions options;
+        options.seed = seed++;
+        options.jobs = static_cast<int>(state.range(0));
+        if (!PlaySeason(league.season, options, results).ok())
             state.SkipWithError("the season could not be played");
         benchmark::DoNotOptimize(results.games.data());
     }
