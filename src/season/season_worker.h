@@ -46,6 +46,9 @@ class SeasonWorker {
     Status Play(int gameIndex, std::uint32_t seed, std::pair<int, int> numbers, GameResult& result);
 
   private:
+    // The game's set-up: from the clubs' plans when the season has them, else (or when a
+    // plan cannot field a side) as the new game wizard's defaults.
+    bool SetUp(int gameIndex, std::pair<int, int> numbers, std::string& error);
     void Collect(int team, const GameSide& side);
     void Credit(int visitorTeam, int homeTeam, const GameResult& result);
     PlayerSeason* Entry(int team, const std::string& name);

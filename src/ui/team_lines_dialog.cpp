@@ -19,8 +19,8 @@ QStringList Cells(const std::string& name, const PlayerSeason& p) {
     const BattingTotals& b = p.batting;
     const PitchingTotals& t = p.pitching;
     QStringList cells{Text(name)};
-    for (int value : {b.games, b.atBats, b.runs, b.hits, b.doubles, b.triples, b.homeRuns, b.rbi,
-                      b.stolenBases, b.walks, b.strikeouts})
+    for (int value : {b.games, b.starts, b.plateAppearances, b.atBats, b.runs, b.hits, b.doubles,
+                      b.triples, b.homeRuns, b.rbi, b.stolenBases, b.walks, b.strikeouts})
         cells << QString::number(value);
     cells << (b.atBats ? Text(PctText(double(b.hits) / b.atBats)) : QString());
     cells << QString::number(t.games) << QString::number(t.starts) << Text(InningsText(t.outs));
@@ -37,8 +37,9 @@ TeamLinesDialog::TeamLinesDialog(const Season& season, const SeasonResults& resu
     : QDialog(parent), table_(new QTableWidget(this)) {
     const TeamRecord& record = *season.teams[team].team;
     setWindowTitle(Text(record.name));
-    const QStringList columns{"Player", "G",  "AB",  "R",  "H",  "2B", "3B", "HR", "RBI", "SB",
-                              "BB",     "SO", "AVG", "GP", "GS", "IP", "W",  "L",  "SV",  "ERA"};
+    const QStringList columns{"Player", "G",  "GS",  "PA", "AB", "R",  "H",   "2B",
+                              "3B",     "HR", "RBI", "SB", "BB", "SO", "AVG", "GP",
+                              "GS",     "IP", "W",   "L",  "SV", "ERA"};
     table_->setColumnCount(columns.size());
     table_->setHorizontalHeaderLabels(columns);
     table_->verticalHeader()->hide();
