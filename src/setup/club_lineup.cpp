@@ -1,6 +1,7 @@
 #include "setup/club_lineup.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/session.h"
 #include "setup/batting_order.h"
@@ -131,6 +132,40 @@ bool FillSideFromLineup(GameState& game, SetupState& setup, const ClubPlan& plan
     }
     PlanOrder(game, setup.setupSide, plan);
     return true;
+}
+
+Status FillClubLineup(GameState& game, Side side, const std::vector<PlayerUsage>& rows) {
+    GameSide& own = game.SideOf(side);
+    if (!own.team || !own.defense[PitcherSlot]) return Status::Error("no team to set up");
+    const TeamRecord& team = *own.team;
+    std::vector<const PlayerUsage*> matched(team.players.size(), nullptr);
+    const PlayerUsage* opponent = nullptr;
+    const PlayerRecord* opposing = game.SideOf(OtherSide(side)).defense[PitcherSlot];
+    const TeamRecord* other = game.SideOf(OtherSide(side)).team;
+    bool any = false;
+    for (const PlayerUsage& row : rows) {
+        if (opposing && other && row.team == other->name && row.player == opposing->name)
+            opponent = &row;
+        if (row.team != team.name) continue;
+        for (std::size_t p = 0; p < team.players.size(); ++p)
+            if (!matched[p] && team.players[p]->name == row.player) matched[p] = &row, any = true;
+    }
+    const ClubPlan plan = MakeClubPlan(team, matched, std::atoi(TeamYear(team.name).c_str()));
+    if (!any || !plan.Usable())
+        return Status::Error(team.name + " has no lines in the players' file");
+    const DayLineup day = ClubLineup(plan, team, StartCounts(team.players.size()), 0,
+                                     plan.Find(own.defense[PitcherSlot]->name),
+                                     opponent ? opponent->throws : ' ', game.designatedHitter);
+    const std::array<PlayerRecord*, 10> kept = own.defense;
+    const std::array<PlayerRecord*, 10> keptOrder = own.lineup;
+    own.defense.fill(nullptr);
+    game.workingDefenseSide = side;
+    SetupState setup;
+    setup.setupSide = side;
+    if (FillSideFromLineup(game, setup, plan, day)) return OkStatus();
+    own.defense = kept;
+    own.lineup = keptOrder;
+    return Status::Error(team.name + " cannot be fielded from its lines");
 }
 
 bool PlannedSetup(Session& session, TeamRecord& visitors, TeamRecord& home, bool designatedHitter,

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/status.h"
 #include "setup/setup_state.h"
 #include "setup/usage_plan.h"
 
@@ -43,6 +44,12 @@ void CountStarts(const DayLineup& lineup, StartCounts& starts);
 // pages. False when a page has nobody.
 bool FillSideFromLineup(GameState& game, SetupState& setup, const ClubPlan& plan,
                         const DayLineup& lineup);
+
+// The wizard's "Club's Lineup": `side`'s starters and batting order from its team's
+// rows of the players' side file, its chosen pitcher kept, against the other side's
+// chosen pitcher's hand (none yet: no platoon). Refused, with nothing changed, when the
+// team has no rows or no starting pitcher in them.
+Status FillClubLineup(GameState& game, Side side, const std::vector<PlayerUsage>& rows);
 
 // Both sides set up as DefaultSetup does (team preparation, designated hitter), each
 // side's pages filled from its lineup. False with the reason when a side cannot be fielded.
