@@ -91,17 +91,19 @@ std::vector<PlayerUsage> LoadReplayUsage(const std::filesystem::path& directory,
 
 int RotationStarter(const ClubPlan& plan, const RotationState& state, int game) {
     int pick = -1, longest = -1;
-    double bestDeficit = 0;
+    double earliest = 0;
     for (const PlanShare& entry : plan.rotation) {
         const int p = entry.player;
         if (plan.maxStarts > 0 && state.starts[p] >= plan.maxStarts) continue;
         const int waited = game - state.lastStart[p];
         if (longest < 0 || waited > game - state.lastStart[longest]) longest = p;
         if (waited < RestOf(plan, entry.share)) continue;
-        const double deficit = entry.share * (game + 1) - state.starts[p];
-        if (pick < 0 || deficit > bestDeficit) {
+        // The game by which his next start is due to keep his share: the earliest due
+        // goes first, which keeps every share whenever the rest allows it at all.
+        const double due = (state.starts[p] + 1) / entry.share;
+        if (pick < 0 || due < earliest) {
             pick = p;
-            bestDeficit = deficit;
+            earliest = due;
         }
     }
     return pick >= 0 ? pick : longest;

@@ -43,8 +43,9 @@ struct RotationState {
 };
 
 // The pitcher whose turn it is in team game `game`: of the rested ones (see ClubPlan),
-// the furthest behind his share, ties to the rotation's order; when nobody is rested,
-// the one rested longest. -1 for a plan without a rotation.
+// the one whose next start falls due soonest for his share ((starts + 1) / share), ties
+// to the rotation's order; when nobody is rested, the one rested longest. -1 for a plan
+// without a rotation.
 int RotationStarter(const ClubPlan& plan, const RotationState& state, int game);
 
 // His start booked.

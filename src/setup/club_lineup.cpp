@@ -95,22 +95,33 @@ DayLineup ClubLineup(const ClubPlan& plan, const TeamRecord& team, const StartCo
     std::vector<bool> used(team.players.size(), false);
     lineup.starters[PitcherSlot] = starter;
     if (starter >= 0) used[static_cast<std::size_t>(starter)] = true;
-    for (int slot : kFillOrder) {
-        if (slot == DesignatedHitterSlot && !designatedHitter) continue;
-        int pick = -1;
-        double bestDeficit = 0;
-        for (const PlanShare& share : plan.positions[static_cast<std::size_t>(slot)]) {
-            if (used[static_cast<std::size_t>(share.player)]) continue;
-            const PlannedPlayer& player = plan.players[static_cast<std::size_t>(share.player)];
-            const double deficit =
-                share.share * (gamesSoFar + 1) - starts[share.player][slot] +
-                (HasPlatoonEdge(player.bats, opponentThrows) ? kPlatoonWeight : 0);
-            if (pick < 0 || deficit > bestDeficit) {
-                pick = share.player;
-                bestDeficit = deficit;
+    const auto open = [&](int slot) {
+        return lineup.starters[static_cast<std::size_t>(slot)] < 0 &&
+               (slot != DesignatedHitterSlot || designatedHitter);
+    };
+    // The largest deficit of any free player at any open position goes first, until
+    // no planned player is left for an open position.
+    for (;;) {
+        int pick = -1, at = -1;
+        double best = 0;
+        for (int slot : kFillOrder) {
+            if (!open(slot)) continue;
+            for (const PlanShare& share : plan.positions[static_cast<std::size_t>(slot)]) {
+                if (used[static_cast<std::size_t>(share.player)]) continue;
+                const PlannedPlayer& player = plan.players[static_cast<std::size_t>(share.player)];
+                const double deficit =
+                    share.share * (gamesSoFar + 1) - starts[share.player][slot] +
+                    (HasPlatoonEdge(player.bats, opponentThrows) ? kPlatoonWeight : 0);
+                if (pick < 0 || deficit > best) pick = share.player, at = slot, best = deficit;
             }
         }
-        if (pick < 0) pick = BestFreeHitter(plan, team, used, slot);
+        if (pick < 0) break;
+        lineup.starters[static_cast<std::size_t>(at)] = pick;
+        used[static_cast<std::size_t>(pick)] = true;
+    }
+    for (int slot : kFillOrder) {
+        if (!open(slot)) continue;
+        const int pick = BestFreeHitter(plan, team, used, slot);
         lineup.starters[static_cast<std::size_t>(slot)] = pick;
         if (pick >= 0) used[static_cast<std::size_t>(pick)] = true;
     }

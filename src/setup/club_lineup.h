@@ -28,10 +28,11 @@ struct DayLineup {
 // much added to his deficit: a tie-break that barely moves his season's starts.
 inline constexpr double kPlatoonWeight = 0.5;
 
-// The day's lineup: each position, scarcest first, goes to the free player whose starts
-// there lag most behind his share (share x (games so far + 1) - starts so far), ties to
-// the platoon and then to the team's order; a position nobody is planned for, to the
-// best free hitter who carries it. `starter` pitches; `opponentThrows` is 'L', 'R' or ' '.
+// The day's lineup: again and again the free player and open position whose starts lag
+// most behind his share there (share x (games so far + 1) - starts so far, the platoon
+// added) are paired, ties to the scarcer position and the team's order; a position left
+// open then goes to the best free hitter who carries it. `starter` pitches; `opponentThrows` is
+// 'L', 'R' or ' '.
 DayLineup ClubLineup(const ClubPlan& plan, const TeamRecord& team, const StartCounts& starts,
                      int gamesSoFar, int starter, char opponentThrows, bool designatedHitter);
 

@@ -160,9 +160,10 @@ int ClubPlan::Find(const std::string& name) const {
 
 void SetRotationRest(ClubPlan& plan, int year) {
     plan.restGames = year < 1920 ? 4 : 5;
-    // Two men started most games in the early professional game; short rest lasted
-    // into the 1970s.
-    plan.shortRestGames = year < 1893 ? 1 : year < 1920 ? 3 : year < 1980 ? 4 : 5;
+    // Two men started most games in the early professional game; a heavy starter went on
+    // two days' rest into the 1970s (a replayed season has no day off, so his turn comes
+    // a game sooner than his real one would).
+    plan.shortRestGames = year < 1893 ? 1 : year < 1980 ? 3 : 5;
     plan.maxStarts = year > 1920 ? 45 : 0;
 }
 

@@ -63,9 +63,9 @@ std::array<double, 10> EstimatedStarts(const PlayerUsage& row);
 ClubPlan MakeClubPlan(const TeamRecord& team, const std::vector<const PlayerUsage*>& rows,
                       int year);
 
-// The rest rule of a year: a start every `rotation` games (four before 1920, five after),
-// one game sooner for a pitcher with more than a rotation's share before 1980; no more than
-// 45 starts after 1920.
+// The rest rule of a year: a start every four games before 1920, five after; a pitcher
+// with more than a rotation's share as often as his share needs, down to every third
+// game before 1980 (every game before 1893); no more than 45 starts after 1920.
 void SetRotationRest(ClubPlan& plan, int year);
 
 // The batting order of nine batters (team player indexes): the three best hitters bat
