@@ -179,6 +179,64 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
               (std::vector<int>{Pitcher, 360, 250, 167}));
 }
 
+// The side files' counts land in their columns, summed over stints; empty stays empty.
+TEST(LahmanImport, SideFilesFromTheTablesColumns) {
+    TempDir dir;
+    WriteTables(dir.path());
+    TeamList teams;
+    LahmanImportResult result;
+    ASSERT_TRUE(ImportLahman(dir.path(), {}, teams, &result));
+    ASSERT_EQ(result.players.size(), 4u);  // the players of the list, in its order
+    const PlayerUsage &joe = result.players[0], &sam = result.players[1],
+                      &later = result.players[3];
+    const int none = kNotRecorded;
+    EXPECT_EQ((std::vector<int>{joe.bats, joe.throws, sam.bats, sam.throws}),
+              (std::vector<int>{'L', 'R', 'B', ' '}));  // throws "S": either hand
+    const std::pair<int, int> cases[] = {
+        {joe.games, 130},
+        {joe.gamesStarted, 120},
+        {joe.gamesCatcher, 30},
+        {joe.gamesLeft, 50},
+        {joe.gamesCenter, 40},
+        {joe.gamesDh, 0},
+        {joe.gamesPinchHitter, none},
+        {joe.atBats, 500},
+        {joe.hits, 160},
+        {joe.hitByPitch, 4},
+        {joe.sacrificeHits, none},
+        {joe.groundedIntoDp, 9},
+        {joe.pitchGames, 0},
+        {joe.battersFaced, 0},
+        {sam.pitchStarts, 30},
+        {sam.gamesFinished, 4},
+        {sam.completeGames, 20},
+        {sam.outsPitched, 900},
+        {sam.battersFaced, 1200},
+        {sam.hitBatsmen, none},
+        {sam.homeRunsAllowed, 12},
+        {sam.runsAllowed, 95},
+        {sam.earnedRuns, 80},
+        {later.games, 12},
+        {later.gamesPitcher, 12},
+        {later.gamesStarted, none},
+        {later.hitByPitch, none},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+    EXPECT_EQ(joe.team + "/" + joe.player + "/" + joe.id, "1900 Birds/Joe Hitter/p1");
+    ASSERT_EQ(result.clubs.size(), teams.size());
+    const ClubSeason& birds = result.clubs[0];
+    EXPECT_EQ((std::vector<int>{birds.year, birds.homeGames, birds.atBats, birds.strikeouts,
+                                birds.caughtStealing, birds.errors, birds.battingParkFactor}),
+              (std::vector<int>{1900, 70, 4800, none, none, 300, 104}));
+
+    WriteBytes(dir / "People.csv", "playerID,birthYear,nameFirst,nameLast,throws\n");
+    LahmanImportResult without;
+    ASSERT_TRUE(ImportLahman(dir.path(), {}, teams, &without));
+    EXPECT_EQ(without.noSideFiles, "People.csv has no column bats");
+    EXPECT_TRUE(without.players.empty() && without.clubs.empty());
+}
+
 // Damaged rows are refused or cut, never wrapped; a damaged or missing table, or one
 // without a column, stops the import.
 TEST(LahmanImport, DamagedRowsAndTables) {
