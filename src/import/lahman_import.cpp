@@ -381,9 +381,9 @@ class Importer {
     void AddSide(const SideCounts<Record>& side, const CsvTable& t, std::size_t r, bool first,
                  Record& record) {
         if (const char* bad = side.Add(t, r, first, record))
-            Warn(
-                t.Line(r), bad,
-                "\"" + ShownValue(t.Field(r, t.Column(bad)), 40) + "\" is not a count; kept empty");
+            Warn(t.Line(r), bad,
+                 "\"" + ShownValue(t.Field(r, t.Column(bad)), 40) +
+                     "\" is not a count; read as empty");
     }
     void AddUsage(const Stint& s, const std::string& teamName, const std::string& name);
 

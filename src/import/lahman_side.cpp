@@ -82,8 +82,8 @@ constexpr std::array<SideColumn<C>, 25> kTeams = {{
     {"E", &C::errors, kClub},
     {"DP", &C::doublePlays, kClub, kNone},
     // A park without a factor is neutral.
-    {"BPF", &C::battingParkFactor, kMaxParkFactor, 100},
-    {"PPF", &C::pitchingParkFactor, kMaxParkFactor, 100},
+    {"BPF", &C::battingParkFactor, kMaxParkFactor, 100, 1},
+    {"PPF", &C::pitchingParkFactor, kMaxParkFactor, 100, 1},
 }};
 
 }  // namespace

@@ -19,6 +19,7 @@ struct SideColumn {
     int Record::*field;
     int max;
     int empty = 0;  // what an empty field counts: kNotRecorded where the source may lack it
+    int min = 0;    // the sum is kept in min..max, what the side file's reader takes
 };
 
 // A table's side columns, looked up once.
@@ -34,9 +35,10 @@ class SideCounts {
     // The first column the table lacks; empty when it has them all.
     const std::string& Missing() const { return missing_; }
 
-    // Adds row `r` to `record` (its fields set to 0 first on the player's first row). A
-    // count once not recorded stays so: a sum that misses a stint is no count. Returns
-    // the column of a field that is not a count (read as empty), or nullptr.
+    // Adds row `r` to `record` (its fields set to 0 first on the player's first row of
+    // the table). A count once not recorded stays so: a sum that misses a stint is no
+    // count. Returns the column of a field that is not a count (read as empty), or
+    // nullptr.
     const char* Add(const CsvTable& t, std::size_t r, bool firstRow, Record& record) const {
         const char* bad = nullptr;
         for (std::size_t i = 0; i < columns_.size() && missing_.empty(); ++i) {
@@ -53,7 +55,7 @@ class SideCounts {
                 continue;
             }
             const long sum = field + (empty ? c.empty : value);
-            field = static_cast<int>(std::min<long>(sum, c.max));
+            field = static_cast<int>(std::clamp<long>(sum, c.min, c.max));
         }
         return bad;
     }
