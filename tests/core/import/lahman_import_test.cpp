@@ -242,13 +242,14 @@ TEST(LahmanImport, SideFilesFromTheTablesColumns) {
 TEST(LahmanImport, DamagedRowsAndTables) {
     TempDir dir;
     WriteTables(dir.path());
-    // A doubled Batting row, a count with junk, a value past its field and a doubled
-    // Teams row.
+    // A doubled Batting row, a count with junk, a value past its field, junk in a side
+    // column and a doubled Teams row.
     const std::string batting = Contents(dir / "Batting.csv"), teams = Contents(dir / "Teams.csv");
     WriteBytes(dir / "Batting.csv", batting +
                                         "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n" +
                                         "p1,1901,2,AAA,NL,5x40,1,0,0,0,0,0,0,0,0,0,0\n" +
-                                        "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n");
+                                        "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n" +
+                                        "p1,1901,4,AAA,NL,0,0,0,0,0,0,0,0,0,0,0,0,x1\n");
     WriteBytes(dir / "Teams.csv", teams + "1900,NL,AAA,ATL,E,9,1,1,0,1,0,Atlanta Birds\n" +
                                       "1902,NL,BBB,ATL,E,1,201,1,0,1,0,Long Season\n");
     TeamList list;
@@ -261,7 +262,8 @@ TEST(LahmanImport, DamagedRowsAndTables) {
                   "out",
                   "Batting.csv line 7: a second row for p1 1900 stint 1; row left out",
                   "Batting.csv line 8, column G: \"5x40\" is not a count; row left out",
-                  "Batting.csv line 9, column G: 1901 Birds, player p1 has 320, past the "
+                  "Batting.csv line 10, column HBP: \"x1\" is not a count; read as empty",
+                  "Batting.csv line 10, column G: 1901 Birds, player p1 has 320, past the "
                   "field's 255; kept as 255"}));
     EXPECT_EQ(list[0]->players[0]->games, 130);
     EXPECT_EQ(list[1]->players[0]->games, 255);
