@@ -104,8 +104,7 @@ std::string Bullpen::ChangePitcher(Session& session, Side side) {
     const bool tired = (AtHalfInningStart(game) || chain.back()->pitching->runsAllowed > 0) &&
                        DayIsDone(game, side, 0);
     if (!save && !tired) return "";
-    game.dialogSide = side;
-    std::vector<std::string> names = PitchingChangeCandidates(game);
+    std::vector<std::string> names = PitchingChangeCandidates(game, side);
     std::string pick;
     const std::string& closer =
         plan_.closer >= 0 ? plan_.players[static_cast<std::size_t>(plan_.closer)].name : pick;
@@ -114,7 +113,7 @@ std::string Bullpen::ChangePitcher(Session& session, Side side) {
     else
         pick = PickFrom(game, names);
     if (pick.empty()) return "";
-    return ApplyPitchingChange(session, pick) == SubstitutionOutcome::Applied ? pick : "";
+    return ApplyPitchingChange(session, side, pick) == SubstitutionOutcome::Applied ? pick : "";
 }
 
 }  // namespace velmoro
@@ -128,12 +127,11 @@ std::string Bullpen::PinchHitForPitcher(Session& session, Side side) {
     const BoxChain& chain = batting.boxLines[game.batterIndex];
     if (chain.empty() || chain.back()->position != PitcherPosition) return "";
     if (!DayIsDone(game, side, 3)) return "";
-    game.dialogSide = side;
     // Somebody must be left to pitch once the pinch hitter has batted.
-    if (SubstitutionCandidates(session, PitcherPosition).count == 0) return "";
+    if (SubstitutionCandidates(session, side, PitcherPosition).count == 0) return "";
     std::string best;
     double quality = 0;
-    for (const std::string& name : SubstitutionCandidates(session, PinchHitter).names) {
+    for (const std::string& name : SubstitutionCandidates(session, side, PinchHitter).names) {
         const int at = plan_.Find(name);
         if (at < 0) continue;
         const PlannedPlayer& player = plan_.players[static_cast<std::size_t>(at)];
@@ -146,17 +144,20 @@ std::string Bullpen::PinchHitForPitcher(Session& session, Side side) {
         }
     }
     if (best.empty()) return "";
-    return ApplySubstitution(session, PinchHitter, best) == SubstitutionOutcome::Applied ? best
-                                                                                         : "";
+    return ApplySubstitution(session, side, PinchHitter, best) == SubstitutionOutcome::Applied
+               ? best
+               : "";
 }
 
-bool Bullpen::ReplacePinchHitter(Session& session) {
+bool Bullpen::ReplacePinchHitter(Session& session, Side side) {
     GameState& game = session.game;
-    if (!ForcedReplacementDue(game)) return false;
-    if (game.pinchHitterMustLeave != PitcherPosition) return !book::ReplaceForced(session).failed;
-    const std::string pick = PickFrom(game, SubstitutionCandidates(session, PitcherPosition).names);
+    if (!ForcedReplacementDue(game, side)) return false;
+    if (game.pinchHitterMustLeave != PitcherPosition)
+        return !book::ReplaceForced(session, side).failed;
+    const std::string pick =
+        PickFrom(game, SubstitutionCandidates(session, side, PitcherPosition).names);
     return !pick.empty() &&
-           ApplySubstitution(session, PitcherPosition, pick) == SubstitutionOutcome::Applied;
+           ApplySubstitution(session, side, PitcherPosition, pick) == SubstitutionOutcome::Applied;
 }
 
 }  // namespace velmoro

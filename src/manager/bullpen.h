@@ -38,9 +38,9 @@ class Bullpen {
     // the next inning. Returns the hitter, or "".
     std::string PinchHitForPitcher(Session& session, Side side);
 
-    // The pinch hitter who batted for the pitcher leaves: a reliever takes his place.
+    // `side`'s pinch hitter who batted for the pitcher leaves: a reliever takes his place.
     // False when none is left (the caller keeps the engine's demand).
-    bool ReplacePinchHitter(Session& session);
+    bool ReplacePinchHitter(Session& session, Side side);
 
   private:
     bool DayIsDone(const GameState& game, Side side, int ahead) const;

@@ -68,9 +68,9 @@ class BullpenDisplay : public Display {
   public:
     BullpenDisplay(Session& session, std::array<Bullpen*, 2> pens)
         : session_(session), pens_(pens) {}
-    void ForcedSubstitution() override {
-        Bullpen* pen = pens_[session_.game.dialogSide == Side::Home];
-        if (!pen || !pen->ReplacePinchHitter(session_)) Display::ForcedSubstitution();
+    void ForcedSubstitution(Side side) override {
+        Bullpen* pen = pens_[side == Side::Home];
+        if (!pen || !pen->ReplacePinchHitter(session_, side)) Display::ForcedSubstitution(side);
     }
 
   private:

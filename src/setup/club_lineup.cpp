@@ -170,7 +170,6 @@ Status FillClubLineup(GameState& game, Side side, const std::vector<PlayerUsage>
     const std::array<PlayerRecord*, 10> kept = own.defense;
     const std::array<PlayerRecord*, 10> keptOrder = own.lineup;
     own.defense.fill(nullptr);
-    game.workingDefenseSide = side;
     SetupState setup;
     setup.setupSide = side;
     if (FillSideFromLineup(game, setup, plan, day)) return OkStatus();
