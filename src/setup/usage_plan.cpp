@@ -16,6 +16,11 @@ constexpr double kPriorSlugging = 0.350;
 // A relief appearance counted as this many outs when a pitcher's starts are measured.
 constexpr int kReliefOuts = 3;
 constexpr double kOnBaseWeight = 1.8;
+// The plate appearance model rates a game's batters against its starter's earned run
+// average and keeps those rates when he is relieved: against a starter of an average
+// near 8.00 or more the better hitters would never make an out. Such a pitcher (a few
+// bad starts in his season) does not start.
+constexpr int kStarterEraLimit = 800;
 
 int Known(int count) {
     return count == kNotRecorded ? 0 : count;
@@ -81,7 +86,8 @@ void PlanStaff(ClubPlan& plan, const TeamRecord& team,
     for (int p = 0; p < static_cast<int>(rows.size()); ++p) {
         const PlayerRecord& record = *team.players[p];
         if (!rows[p] || !record.pitching || !record.HasPosition(Pitcher)) continue;
-        if (rows[p]->pitchStarts > 0) plan.rotation.push_back({p, 1.0 * rows[p]->pitchStarts});
+        if (rows[p]->pitchStarts > 0 && record.pitching->eraX100 < kStarterEraLimit)
+            plan.rotation.push_back({p, 1.0 * rows[p]->pitchStarts});
         if (plan.players[p].reliefGames > 0) plan.bullpen.push_back(p);
     }
     std::stable_sort(plan.rotation.begin(), plan.rotation.end(),
