@@ -56,7 +56,8 @@ struct LeagueShare {
 struct Tally {
     Ratio pitcherShare, regulars, starters;
     std::vector<LeagueShare> shares;
-    long dhPitcherPlateAppearances = 0;
+    long dhPitcherPlateAppearances = 0, dhRealPitcherPlateAppearances = 0;
+    double regularRatio = 0;  // replayed over real plate appearances, summed
     int dhLeagues = 0;
     int overMostStarts = 0;
     std::string leaders;
@@ -96,6 +97,8 @@ std::vector<Pair> Pairs(const Season& season, const SeasonResults& results,
 void CountPlayers(const std::vector<Pair>& pairs, int year, Tally& tally) {
     for (const Pair& p : pairs) {
         const int real = RealPlateAppearances(p);
+        if (real >= kRegularPlateAppearances)
+            tally.regularRatio += static_cast<double>(p.replay->batting.plateAppearances) / real;
         if (real >= kRegularPlateAppearances)
             tally.regulars.Add(std::abs(p.replay->batting.plateAppearances - real) <=
                                kPlateAppearanceGap * real);
@@ -142,6 +145,7 @@ void MeasureLeague(const Season& season, const SeasonResults& results, const Usa
     if (season.designatedHitter && season.designatedHitter(code)) {
         ++tally.dhLeagues;
         tally.dhPitcherPlateAppearances += static_cast<long>(replayPitchers);
+        tally.dhRealPitcherPlateAppearances += static_cast<long>(realPitchers);
     } else if (realAll > 0 && replayAll > 0) {
         const LeagueShare share{fmt::format("{} {}", season.year, code),
                                 100 * replayPitchers / replayAll, 100 * realPitchers / realAll};
@@ -181,10 +185,14 @@ void PrintTally(const UsageReportOptions& options, int seasons, Tally& tally) {
         fmt::print("  far: {} replay {:.1f}%, real {:.1f}%\n", tally.shares[i].name,
                    tally.shares[i].replay, tally.shares[i].real);
     fmt::print(
-        "  with a designated hitter: {} plate appearances of pitchers in {} league-seasons\n",
-        tally.dhPitcherPlateAppearances, tally.dhLeagues);
+        "  with a designated hitter: {} plate appearances of pitchers in {} league-seasons "
+        "(real {})\n",
+        tally.dhPitcherPlateAppearances, tally.dhLeagues, tally.dhRealPitcherPlateAppearances);
     fmt::print("Players with {}+ real plate appearances within {:.0f}% of them: {}\n",
                kRegularPlateAppearances, 100 * kPlateAppearanceGap, tally.regulars.Text());
+    if (tally.regulars.total > 0)
+        fmt::print("  replayed over real plate appearances, mean {:.3f}\n",
+                   tally.regularRatio / tally.regulars.total);
     fmt::print("Pitchers with {}+ real starts within {} of them: {}\n", kStarterStarts, kStartsGap,
                tally.starters.Text());
     fmt::print("Pitchers over {} starts after 1920: {}\n", kMostStarts, tally.overMostStarts);

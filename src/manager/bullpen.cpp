@@ -36,6 +36,7 @@ bool SaveSituation(const GameState& game, Side side) {
 
 Bullpen::Bullpen(const ClubPlan& plan, std::uint64_t seed) : plan_(plan), state_(seed) {
     starterLength_ = 0.75 + 0.5 * Draw(1000) / 1000.0;
+    completeDraw_ = Draw(1000);
 }
 
 int Bullpen::Draw(int total) {
@@ -59,6 +60,7 @@ bool Bullpen::DayIsDone(const GameState& game, Side side, int ahead) const {
         player && player->outsPerStart > 0 ? player->outsPerStart : kUnknownStarterOuts;
     const double runs = player ? player->runsPerStart + kStarterExtraRuns : kMinimumRunsForHook;
     if (line.runsAllowed >= std::max(kMinimumRunsForHook, runs)) return true;
+    if (player && completeDraw_ < 1000 * player->completeShare) return false;
     const double batters = line.outs + line.hitsAllowed + line.walks;
     if (player && player->battersPerStart > 0 &&
         batters >= player->battersPerStart * starterLength_ + kExtraBatters)
@@ -126,7 +128,7 @@ std::string Bullpen::PinchHitForPitcher(Session& session, Side side) {
     const GameSide& batting = game.SideOf(side);
     const BoxChain& chain = batting.boxLines[game.batterIndex];
     if (chain.empty() || chain.back()->position != PitcherPosition) return "";
-    if (!DayIsDone(game, side, 3)) return "";
+    if (!DayIsDone(game, side, 0)) return "";
     // Somebody must be left to pitch once the pinch hitter has batted.
     if (SubstitutionCandidates(session, side, PitcherPosition).count == 0) return "";
     std::string best;

@@ -26,7 +26,8 @@ class Bullpen {
     Bullpen(const ClubPlan& plan, std::uint64_t seed);
 
     // Between turns, for `side` in the field: relieves the pitcher when his day is done.
-    // The starter's day is his usual outs per start, drawn each game between three
+    // The starter goes the distance as often as he completed his starts; otherwise his
+    // day is his usual outs in the starts he left, drawn each game between three
     // quarters and five quarters of it, or his usual runs plus three; a reliever's, his
     // usual outs per relief game or three runs. The closer comes in to save a lead of
     // 1..3 from the ninth; otherwise a reliever drawn by his games not finished (by his
@@ -34,8 +35,8 @@ class Bullpen {
     std::string ChangePitcher(Session& session, Side side);
 
     // Between turns, for `side` at bat without a designated hitter: a pinch hitter (the
-    // best free hitter on the bench) for the pitcher due up when his day will be done by
-    // the next inning. Returns the hitter, or "".
+    // best free hitter on the bench) for the pitcher due up whose day is done. Returns
+    // the hitter, or "".
     std::string PinchHitForPitcher(Session& session, Side side);
 
     // `side`'s pinch hitter who batted for the pitcher leaves: a reliever takes his place.
@@ -51,6 +52,7 @@ class Bullpen {
     const ClubPlan& plan_;
     std::uint64_t state_;
     double starterLength_ = 0;  // this game's share of the starter's usual outs
+    int completeDraw_ = 0;      // out of 1000: he goes the distance below his share
 };
 
 }  // namespace velmoro

@@ -59,6 +59,12 @@ void RatePitcher(const PlayerUsage& row, PlannedPlayer& out) {
     const int startOuts =
         std::max(row.outsPitched - kReliefOuts * out.reliefGames, row.outsPitched / 2);
     out.outsPerStart = static_cast<double>(startOuts) / row.pitchStarts;
+    const int complete = std::clamp(row.completeGames, 0, row.pitchStarts);
+    out.completeShare = static_cast<double>(complete) / row.pitchStarts;
+    out.outsPerShortStart = complete < row.pitchStarts
+                                ? std::max(3.0, static_cast<double>(startOuts - 27 * complete) /
+                                                    (row.pitchStarts - complete))
+                                : out.outsPerStart;
     if (out.reliefGames > 0)
         out.outsPerRelief = static_cast<double>(row.outsPitched - startOuts) / out.reliefGames;
     const double perOut = 1.0 / row.outsPitched;

@@ -29,6 +29,8 @@ struct PlannedPlayer {
     // As a starting pitcher: outs and batters per start, runs allowed per start.
     double outsPerStart = 0, battersPerStart = 0, runsPerStart = 0;
     double outsPerRelief = 0;  // in his relief games
+    // His complete games' share of his starts, and his outs in the starts he left.
+    double completeShare = 0, outsPerShortStart = 0;
     int reliefGames = 0, gamesFinished = 0, saves = 0;
 };
 
