@@ -58,6 +58,7 @@ struct Tally {
     std::vector<LeagueShare> shares;
     long dhPitcherPlateAppearances = 0, dhRealPitcherPlateAppearances = 0;
     double regularRatio = 0;  // replayed over real plate appearances, summed
+    long regularsOver = 0;    // beyond the mark above the real ones
     int dhLeagues = 0;
     int overMostStarts = 0;
     std::string leaders;
@@ -98,7 +99,9 @@ void CountPlayers(const std::vector<Pair>& pairs, int year, Tally& tally) {
     for (const Pair& p : pairs) {
         const int real = RealPlateAppearances(p);
         if (real >= kRegularPlateAppearances)
-            tally.regularRatio += static_cast<double>(p.replay->batting.plateAppearances) / real;
+            tally.regularRatio += static_cast<double>(p.replay->batting.plateAppearances) / real,
+                tally.regularsOver +=
+                p.replay->batting.plateAppearances > (1 + kPlateAppearanceGap) * real;
         if (real >= kRegularPlateAppearances)
             tally.regulars.Add(std::abs(p.replay->batting.plateAppearances - real) <=
                                kPlateAppearanceGap * real);
@@ -191,8 +194,8 @@ void PrintTally(const UsageReportOptions& options, int seasons, Tally& tally) {
     fmt::print("Players with {}+ real plate appearances within {:.0f}% of them: {}\n",
                kRegularPlateAppearances, 100 * kPlateAppearanceGap, tally.regulars.Text());
     if (tally.regulars.total > 0)
-        fmt::print("  replayed over real plate appearances, mean {:.3f}\n",
-                   tally.regularRatio / tally.regulars.total);
+        fmt::print("  replayed over real plate appearances, mean {:.3f}; {} more than 15% over\n",
+                   tally.regularRatio / tally.regulars.total, tally.regularsOver);
     fmt::print("Pitchers with {}+ real starts within {} of them: {}\n", kStarterStarts, kStartsGap,
                tally.starters.Text());
     fmt::print("Pitchers over {} starts after 1920: {}\n", kMostStarts, tally.overMostStarts);
