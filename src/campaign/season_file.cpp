@@ -11,7 +11,7 @@ namespace velmoro {
 
 namespace {
 
-std::string InningsText(const std::vector<int>& innings) {
+std::string InningsList(const std::vector<int>& innings) {
     return fmt::format("{}", fmt::join(innings, " "));
 }
 
@@ -231,7 +231,7 @@ Status SeasonFile::WriteGame(const GameRecord& record) {
     const BoxScoreSide& v = record.box.visitor;
     const BoxScoreSide& h = record.box.home;
     s.game.Bind(v.runs).Bind(h.runs).Bind(v.hits).Bind(h.hits).Bind(v.errors).Bind(h.errors);
-    s.game.Bind(InningsText(v.innings)).Bind(InningsText(h.innings)).Bind(game.id);
+    s.game.Bind(InningsList(v.innings)).Bind(InningsList(h.innings)).Bind(game.id);
     Status written = s.game.Run();
     if (written) written = WriteBatters(s.batting, game.id, 0, v);
     if (written) written = WriteBatters(s.batting, game.id, 1, h);
