@@ -29,6 +29,21 @@ inline NewSeasonOptions DemoSeasonOptions(const std::filesystem::path& directory
     return options;
 }
 
+// The first column of a query's first row, as text ("" when there is none).
+inline std::string QueryText(const std::filesystem::path& file, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.string().c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* row = nullptr;
+    std::string out;
+    if (sqlite3_prepare_v2(db, sql, -1, &row, nullptr) == SQLITE_OK &&
+        sqlite3_step(row) == SQLITE_ROW)
+        if (const auto* text = sqlite3_column_text(row, 0))
+            out = reinterpret_cast<const char*>(text);
+    sqlite3_finalize(row);
+    sqlite3_close(db);
+    return out;
+}
+
 // Every row of the tables a sim writes, in key order.
 inline std::string DumpSeasonTables(const std::filesystem::path& file) {
     sqlite3* db = nullptr;
