@@ -1,9 +1,12 @@
 // velmoro-season as a user runs it: its commands, a kill in the middle of a sim, and the
 // exported web site read by a browser.
 #include <gtest/gtest.h>
+
+#if !defined(_WIN32)
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <chrono>
 #include <regex>
@@ -66,6 +69,7 @@ TEST_F(SeasonProgram, CommandsAndWhatTheyTell) {
         EXPECT_TRUE(std::filesystem::exists(dir / "out" / name)) << name;
 }
 
+#if !defined(_WIN32)
 // A kill in the middle of a sim keeps every game that was finished, each whole: its box
 // score and its players' lines, and the season goes on from there.
 TEST_F(SeasonProgram, KillDuringSimKeepsEveryFinishedGame) {
@@ -103,6 +107,7 @@ TEST_F(SeasonProgram, KillDuringSimKeepsEveryFinishedGame) {
     ASSERT_TRUE(season->Sim(options, outcome).ok());
     EXPECT_EQ(outcome.gamesPlayed, total - played);
 }
+#endif
 
 std::string DumpDom(const std::filesystem::path& page, const std::filesystem::path& profile) {
     const ProgramRun run =
