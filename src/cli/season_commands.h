@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "campaign/managed_season.h"
+#include "manager/manager.h"
 
 namespace velmoro {
 
