@@ -58,6 +58,7 @@ TEST_F(SeasonProgram, CommandsAndWhatTheyTell) {
         {"export s.vsn", 2, "--csv or --html"},
         {"export s.vsn --csv out", 0, ""},
         {"sim missing.vsn", 1, "missing.vsn: no such file"},
+        {"sim s.vsn --quiet --dir nowhere", 1, "nowhere/LegendDB"},  // kept: last
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.line);
