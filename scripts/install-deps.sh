@@ -10,9 +10,9 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config ccache
   libfmt-dev libcli11-dev nlohmann-json3-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev
   qt6-base-dev libgl1-mesa-dev qt6-qpa-plugins
-  clang-format xvfb xauth
+  clang-format xvfb xauth chromium
 )
 for group in "$@"; do
   case "$group" in

@@ -15,8 +15,6 @@
 
 namespace velmoro {
 
-namespace {
-
 BattingTotals BattingOf(const BoxLine& line, bool started) {
     BattingTotals total;
     total.games = 1;
@@ -54,6 +52,8 @@ std::vector<PitcherOuting> Outings(const BoxChain& pitchers) {
         outings.push_back({line->pitching->outs, line->pitching->runsAllowed});
     return outings;
 }
+
+namespace {
 
 // The batter up and the pitcher he faces, to tell after a turn whether he struck out.
 struct AtBat {

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "base/status.h"
+#include "engine/game_state.h"
+#include "season/pitching_decisions.h"
 #include "season/season.h"
 
 namespace velmoro {
@@ -17,6 +19,14 @@ namespace velmoro {
 struct Session;
 struct TeamRecord;
 struct GameSide;
+
+// A player's share of a season from one game's box line: a game, the line's numbers
+// (not his strikeouts, which the line does not keep). A start is being first in the
+// batting slot's chain or in the side's pitching order.
+BattingTotals BattingOf(const BoxLine& line, bool started);
+PitchingTotals PitchingOf(const BoxPitching& line, bool started);
+// Each pitcher's outs and runs allowed, in the order they came in.
+std::vector<PitcherOuting> Outings(const BoxChain& pitchers);
 
 // Where each team's players sit in the flat list of player seasons, and their names.
 class PlayerIndex {
