@@ -114,6 +114,7 @@ Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int>
                       {numbers.first, rotation}, {numbers.second, rotation}))
         return Status::Error(error);
     OpenPlayScreen(*session_);
+    SetEngine(*session_, engine_, realistic_);
     session_->random.Seed(seed);
     const int teamOf[] = {scheduled.visitor, scheduled.home};
     AtBat up = AtBatOf(game);

@@ -1,0 +1,60 @@
+// One realistic game: the players of both teams as the model plays them, the context of
+// the home club's league-season and park, and each side's defence. Made when the teams
+// are set (SetEngine) and then only read: copies of the game share it.
+#pragma once
+
+#include <array>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "engine/play_model.h"
+#include "realistic/realistic_data.h"
+
+namespace velmoro {
+
+class Random;
+
+// A side in the field: its chances of letting a batter reach on an error, of an error
+// that gives every runner a further base on a hit, and of turning a double play.
+struct Defence {
+    double reachOnError = 0;
+    double extraBaseError = 0;
+    double doublePlay = 0;
+};
+
+class RealisticGame final : public PlayModel {
+  public:
+    RealisticGame(std::shared_ptr<const RealisticData> data, const GameState& game);
+
+    EngineKind Kind() const override { return EngineKind::Realistic; }
+    PlayResult PlateAppearance(Session& session, int defensiveChoice) const override;
+    std::optional<PlayResult> Sacrifice(Session& session) const override;
+    std::optional<PlayResult> Steal(Session& session) const override;
+    std::optional<PlayResult> SqueezePlay(Session& session) const override;
+
+    // The chances of each outcome for the batter at the plate against the pitcher on the
+    // mound, as the next plate appearance draws them.
+    plate::Rates Chances(const GameState& game) const;
+
+    const PlayerModel& Player(Side side, const PlayerRecord* player) const;
+    const Defence& DefenceOf(Side side) const { return defence_[side == Side::Home]; }
+    const LeagueContext& Context() const { return context_; }
+
+  private:
+    using Roster = std::vector<std::pair<const PlayerRecord*, PlayerModel>>;
+    Roster ModelSide(const GameSide& side, const TeamContext*& team) const;
+    Defence DefenceFor(const TeamContext* team) const;
+
+    std::shared_ptr<const RealisticData> data_;
+    LeagueContext context_;
+    plate::Rates parkFactor_{};
+    std::array<Roster, 2> rosters_;
+    std::array<Defence, 2> defence_;
+    PlayerModel average_;
+};
+
+// A draw in [0, 1) from the game's random source (two draws of it).
+double Uniform(Random& random);
+
+}  // namespace velmoro
