@@ -60,7 +60,8 @@ bool HomeWinsBeforeBottomNine(const GameState& game) {
 void PlayTurnSteps(Session& session, int offensiveChoice, int defensiveChoice) {
     GameState& game = session.game;
     if (EndGameIfOver(session)) return;
-    if (!game.hasBattingOutcomes) BuildAllOutcomeTables(game);
+    // A model plays without the classic outcome tables.
+    if (!game.hasBattingOutcomes && !game.model) BuildAllOutcomeTables(game);
     const PlayModel* model = game.model.get();
     PlayResult result;
     StrategyResult strategy = StrategyResult::Done;
@@ -182,7 +183,7 @@ void OpenPlayScreen(Session& session) {
     ResumeBattingOrder(game);
     session.Screen().RefreshPlayScreen();
     if (!game.hasBattingOutcomes) {
-        BuildAllOutcomeTables(game);
+        if (!game.model) BuildAllOutcomeTables(game);
         ShowPlayLog(session);
     }
 }

@@ -13,8 +13,8 @@ constexpr int kBaseBits[3] = {Base::First, Base::Second, Base::Third};
 }  // namespace
 
 std::array<bool, 3> Occupied(const GameState& game) {
-    return {(game.bases & Base::First) != 0, (game.bases & Base::Second) != 0,
-            (game.bases & Base::Third) != 0};
+    static_assert(Base::First == 1 && Base::Second == 2 && Base::Third == 4);
+    return Occupied(game.bases);
 }
 
 BasesPlay BatterOut(const GameState&) {

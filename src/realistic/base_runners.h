@@ -25,7 +25,10 @@ struct BasesPlay {
     int outs = 0;  // outs on the play, the batter's included
 };
 
-// Occupied bases of the game as an array: which are taken.
+// Occupied bases of a bit set of Base bits as an array: which are taken.
+inline std::array<bool, 3> Occupied(int bases) {
+    return {(bases & 1) != 0, (bases & 2) != 0, (bases & 4) != 0};
+}
 std::array<bool, 3> Occupied(const GameState& game);
 
 // A play where every runner holds and the batter is out.

@@ -20,17 +20,18 @@ constexpr double kLeftBatterSplit = 0.10;
 constexpr double kRightBatterSplit = 0.07;
 constexpr double kRightPitcherShare = 0.72;
 
-constexpr double kFatiguePerBatter = 0.015;
-constexpr double kFatigueCap = 1.00;
-
 }  // namespace
 
-Rates Regressed(const Counts& player, const Rates& league, double added) {
+Rates Regressed(const Counts& player, const Rates& league, const Rates& added) {
+    if (player.plateAppearances <= 0) return league;
     Rates rates{};
-    const double total = player.plateAppearances + added;
-    if (total <= 0) return league;
-    for (int e = 0; e < Count; ++e)
-        rates[e] = (player.events[e] + added * league[e]) / total;
+    double sum = 0;
+    for (int e = 0; e < Count; ++e) {
+        rates[e] = (player.events[e] + added[e] * league[e]) / (player.plateAppearances + added[e]);
+        sum += rates[e];
+    }
+    for (double& rate : rates)
+        rate /= sum;
     return rates;
 }
 
@@ -41,15 +42,24 @@ Rates RelativeOdds(const Rates& player, const Rates& league) {
     return relative;
 }
 
-Rates Matchup(const Rates& batterRelative, const Rates& pitcherRelative, const Rates& contextOdds,
-              const Rates& factor) {
-    Rates rates{};
+double UnscaledMatchup(const Rates& batterInContext, const Rates& pitcherRelative,
+                       const Rates& factor, Rates& rates) {
     double sum = 0;
     for (int e = 0; e < Count; ++e) {
-        const double odds = batterRelative[e] * pitcherRelative[e] * contextOdds[e] * factor[e];
+        const double odds = batterInContext[e] * pitcherRelative[e] * factor[e];
         rates[e] = odds / (1.0 + odds);
         sum += rates[e];
     }
+    return sum;
+}
+
+Rates Matchup(const Rates& batterRelative, const Rates& pitcherRelative, const Rates& contextOdds,
+              const Rates& factor) {
+    Rates inContext{};
+    for (int e = 0; e < Count; ++e)
+        inContext[e] = batterRelative[e] * contextOdds[e];
+    Rates rates{};
+    const double sum = UnscaledMatchup(inContext, pitcherRelative, factor, rates);
     for (double& rate : rates)
         rate /= sum;
     return rates;
@@ -78,12 +88,6 @@ void ApplyPlatoon(const Platoon& platoon, bool advantage, Rates& factor) {
     for (int e : {Single, Double, Triple, HomeRun, Walk})
         factor[e] *= gain;
     factor[Strikeout] /= gain;
-}
-
-double FatigueFactor(double battersFaced, double usualLength) {
-    const double past = battersFaced - usualLength;
-    if (past <= 0) return 1.0;
-    return std::min(kFatigueCap, 1.0 + kFatiguePerBatter * past);
 }
 
 }  // namespace velmoro::plate

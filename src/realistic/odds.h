@@ -11,9 +11,10 @@ inline double Odds(double rate) {
     return rate / (1.0 - rate);
 }
 
-// A player's rates from his counts with `added` plate appearances of his league's rates
-// mixed in. No plate appearances at all gives the league's rates.
-Rates Regressed(const Counts& player, const Rates& league, double added);
+// A player's rates from his counts with `added[e]` plate appearances of his league's
+// rates mixed into outcome e (each outcome's rate out of its own total, then all scaled
+// to add up to 1). No plate appearances at all gives the league's rates.
+Rates Regressed(const Counts& player, const Rates& league, const Rates& added);
 
 // A player's rates as odds relative to his league's: the odds of each outcome over the
 // league's odds (1 for an outcome the league never saw recorded).
@@ -41,11 +42,23 @@ struct Platoon {
     double usualShare = 0;  // his usual share of plate appearances with the advantage
 };
 Platoon PlatoonOf(char bats, char throwsOfPitcher);
+// Matchup's rates before they are scaled, with the batter's relative odds already times
+// the context's odds; returns their sum (a draw taken against it needs no scaling).
+double UnscaledMatchup(const Rates& batterInContext, const Rates& pitcherRelative,
+                       const Rates& factor, Rates& rates);
+
 // Multiplies the factors of hits, walks and strikeouts of `factor`.
 void ApplyPlatoon(const Platoon& platoon, bool advantage, Rates& factor);
 
 // A tiring pitcher: past his usual batters faced each further batter adds `perBatter`
 // to the odds of hits and walks (and takes it from strikeouts), up to `cap`.
-double FatigueFactor(double battersFaced, double usualLength);
+inline constexpr double kFatiguePerBatter = 0.01;
+inline constexpr double kFatigueCap = 1.15;
+inline double FatigueFactor(double battersFaced, double usualLength) {
+    const double past = battersFaced - usualLength;
+    if (past <= 0) return 1.0;
+    const double factor = 1.0 + kFatiguePerBatter * past;
+    return factor < kFatigueCap ? factor : kFatigueCap;
+}
 
 }  // namespace velmoro::plate

@@ -52,10 +52,12 @@ struct TeamContext {
     std::vector<PlayerModel> players;
 };
 
-// Regression: the plate appearances (batters faced) of league average added to every
-// batter's (pitcher's) line.
-inline constexpr double kBatterRegression = 40;
-inline constexpr double kPitcherRegression = 80;
+// Regression: the plate appearances of league average added to each outcome of a
+// player's line. A batter's line is his own: a little, for the smallest samples. A
+// pitcher's balls in play owe much to his fielders and to chance (McCracken's finding),
+// so those are drawn hard toward the league; strikeouts and walks are his own.
+inline constexpr plate::Rates kBatterRegression{40, 40, 40, 40, 40, 40, 40, 40};
+inline constexpr plate::Rates kPitcherRegression{1000, 1000, 1000, 400, 150, 300, 70, 1000};
 
 class RealisticData {
   public:

@@ -32,38 +32,46 @@ double Uniform(Random& random) {
 
 RealisticGame::RealisticGame(std::shared_ptr<const RealisticData> data, const GameState& game)
     : data_(std::move(data)) {
-    const TeamContext* teams[2] = {nullptr, nullptr};
-    rosters_[0] = ModelSide(game.visitor, teams[0]);
-    rosters_[1] = ModelSide(game.home, teams[1]);
-    context_ = teams[1] ? data_->League(teams[1]->league) : data_->neutral;
-    const double hits = teams[1] ? plate::HitOddsFactor(plate::ParkRunFactor(
-                                       teams[1]->battingParkFactor, teams[1]->pitchingParkFactor))
-                                 : 1.0;
+    const TeamContext* visitors =
+        game.visitor.team ? data_->Team(game.visitor.team->name) : nullptr;
+    const TeamContext* home = game.home.team ? data_->Team(game.home.team->name) : nullptr;
+    context_ = home ? data_->League(home->league) : data_->neutral;
+    const double hits = home ? plate::HitOddsFactor(plate::ParkRunFactor(home->battingParkFactor,
+                                                                         home->pitchingParkFactor))
+                             : 1.0;
     parkFactor_.fill(1.0);
     for (int e : {plate::Single, plate::Double, plate::Triple, plate::HomeRun})
         parkFactor_[e] = hits;
-    defence_[0] = DefenceFor(teams[0]);
-    defence_[1] = DefenceFor(teams[1]);
-    average_.batting.fill(1.0);
-    average_.pitching.fill(1.0);
-    average_.stealSuccess = context_.stealSuccess;
-    average_.usualLength = 27;
+    average_.model.batting.fill(1.0);
+    average_.model.pitching.fill(1.0);
+    average_.model.stealSuccess = context_.stealSuccess;
+    average_.model.usualLength = 27;
+    for (int e = 0; e < plate::Count; ++e)
+        average_.battingInContext[e] = context_.odds[e] * parkFactor_[e];
+    rosters_[0] = ModelSide(game.visitor, visitors);
+    rosters_[1] = ModelSide(game.home, home);
+    for (int which = 0; which < 2; ++which)
+        for (const Entry& entry : rosters_[which])
+            records_[which].push_back(entry.record);
+    defence_[0] = DefenceFor(visitors);
+    defence_[1] = DefenceFor(home);
 }
 
 RealisticGame::Roster RealisticGame::ModelSide(const GameSide& side,
-                                               const TeamContext*& team) const {
+                                               const TeamContext* team) const {
     Roster roster;
-    team = side.team ? data_->Team(side.team->name) : nullptr;
     if (!side.team) return roster;
     const TeamContext none;
+    const LeagueContext& league = team ? data_->League(team->league) : data_->neutral;
     for (std::size_t p = 0; p < side.team->players.size(); ++p) {
-        const PlayerRecord* player = side.team->players[p].get();
-        const bool known = team && p < team->players.size() && team->names[p] == player->name;
-        roster.emplace_back(player,
-                            known ? team->players[p]
-                                  : ModelPlayer(*player, nullptr,
-                                                team ? data_->League(team->league) : data_->neutral,
-                                                team ? *team : none));
+        Entry entry;
+        entry.record = side.team->players[p].get();
+        const bool known = team && p < team->players.size() && team->names[p] == entry.record->name;
+        entry.model = known ? team->players[p]
+                            : ModelPlayer(*entry.record, nullptr, league, team ? *team : none);
+        for (int e = 0; e < plate::Count; ++e)
+            entry.battingInContext[e] = entry.model.batting[e] * average_.battingInContext[e];
+        roster.push_back(std::move(entry));
     }
     return roster;
 }
@@ -83,30 +91,46 @@ Defence RealisticGame::DefenceFor(const TeamContext* team) const {
     return defence;
 }
 
+const RealisticGame::Entry* RealisticGame::Find(Side side, const PlayerRecord* player) const {
+    const int which = side == Side::Home;
+    const auto& records = records_[which];
+    for (std::size_t p = 0; p < records.size(); ++p)
+        if (records[p] == player) return &rosters_[which][p];
+    return &average_;
+}
+
 const PlayerModel& RealisticGame::Player(Side side, const PlayerRecord* player) const {
-    for (const auto& [record, model] : rosters_[side == Side::Home])
-        if (record == player) return model;
-    return average_;
+    return Find(side, player)->model;
+}
+
+double RealisticGame::UnscaledChances(const GameState& game, plate::Rates& rates) const {
+    const Entry& batter = *Find(game.battingSide, game.Batting().lineup[game.batterIndex]);
+    const GameSide& fielding = game.Fielding();
+    const PlayerModel& pitcher = Find(game.FieldingSide(), fielding.lineup[kPitcherEntry])->model;
+    plate::Rates factor;
+    factor.fill(1.0);
+    const char bats = batter.model.bats;
+    if (bats != ' ' && pitcher.throws != ' ')
+        plate::ApplyPlatoon(plate::PlatoonOf(bats, pitcher.throws), bats != pitcher.throws, factor);
+    const BoxPitching* line = fielding.boxLines[kPitcherEntry].back()->pitching.get();
+    if (line) {
+        const double fatigue =
+            plate::FatigueFactor(line->outs + line->hitsAllowed + line->walks, pitcher.usualLength);
+        if (fatigue != 1.0) {
+            for (int e : {plate::Single, plate::Double, plate::Triple, plate::HomeRun, plate::Walk})
+                factor[e] *= fatigue;
+            factor[plate::Strikeout] /= fatigue;
+        }
+    }
+    return plate::UnscaledMatchup(batter.battingInContext, pitcher.pitching, factor, rates);
 }
 
 plate::Rates RealisticGame::Chances(const GameState& game) const {
-    const PlayerModel& batter = Player(game.battingSide, game.Batting().lineup[game.batterIndex]);
-    const PlayerRecord* pitcherRecord = game.Fielding().lineup[kPitcherEntry];
-    const PlayerModel& pitcher = Player(game.FieldingSide(), pitcherRecord);
-    plate::Rates factor = parkFactor_;
-    const plate::Platoon platoon = plate::PlatoonOf(batter.bats, pitcher.throws);
-    plate::ApplyPlatoon(platoon, batter.bats != pitcher.throws, factor);
-    const GameSide& fielding = game.Fielding();
-    const BoxLine& line = *fielding.boxLines[kPitcherEntry].back();
-    if (line.pitching) {
-        const BoxPitching& p = *line.pitching;
-        const double fatigue =
-            plate::FatigueFactor(p.outs + p.hitsAllowed + p.walks, pitcher.usualLength);
-        for (int e : {plate::Single, plate::Double, plate::Triple, plate::HomeRun, plate::Walk})
-            factor[e] *= fatigue;
-        factor[plate::Strikeout] /= fatigue;
-    }
-    return plate::Matchup(batter.batting, pitcher.pitching, context_.odds, factor);
+    plate::Rates rates{};
+    const double sum = UnscaledChances(game, rates);
+    for (double& rate : rates)
+        rate /= sum;
+    return rates;
 }
 
 }  // namespace velmoro

@@ -41,17 +41,28 @@ class RealisticGame final : public PlayModel {
     const Defence& DefenceOf(Side side) const { return defence_[side == Side::Home]; }
     const LeagueContext& Context() const { return context_; }
 
+    // The rates of the next plate appearance before they are scaled; returns their sum.
+    double UnscaledChances(const GameState& game, plate::Rates& rates) const;
+
   private:
-    using Roster = std::vector<std::pair<const PlayerRecord*, PlayerModel>>;
-    Roster ModelSide(const GameSide& side, const TeamContext*& team) const;
+    struct Entry {
+        const PlayerRecord* record = nullptr;
+        PlayerModel model;
+        plate::Rates battingInContext{};  // his relative odds x the context's, in the park
+    };
+    using Roster = std::vector<Entry>;
+    Roster ModelSide(const GameSide& side, const TeamContext* team) const;
     Defence DefenceFor(const TeamContext* team) const;
+    const Entry* Find(Side side, const PlayerRecord* player) const;
 
     std::shared_ptr<const RealisticData> data_;
     LeagueContext context_;
     plate::Rates parkFactor_{};
     std::array<Roster, 2> rosters_;
+    // The rosters' players alone, searched at every plate appearance.
+    std::array<std::vector<const PlayerRecord*>, 2> records_;
     std::array<Defence, 2> defence_;
-    PlayerModel average_;
+    Entry average_;
 };
 
 // A draw in [0, 1) from the game's random source (two draws of it).

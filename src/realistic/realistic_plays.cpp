@@ -20,7 +20,8 @@ struct Turn {
     int defensiveChoice;
 
     GameState& Game() const { return session.game; }
-    bool Chance(double p) const { return Uniform(session.random) < p; }
+    // One draw of the game's source (0..32767) decides a play's chance.
+    bool Chance(double p) const { return session.random.Next() < p * 32768.0; }
     BoxLine& Batter() const { return CurrentLine(Game().Batting(), Game().batterIndex); }
     std::string_view Name() const {
         const PlayerRecord* batter = Game().Batting().lineup[Game().batterIndex];
@@ -184,7 +185,7 @@ PlayResult GroundOut(const Turn& turn) {
 
 PlayResult OutInPlay(const Turn& turn) {
     if (turn.Chance(turn.Fielders().reachOnError)) return ReachOnError(turn);
-    const double kind = Uniform(turn.session.random);
+    const double kind = turn.session.random.Next() / 32768.0;
     if (kind < kGroundShare) {
         if (turn.InfieldIn() && turn.Chance(kInfieldInHits))
             return Hit(turn, plate::Single, SingleBases(turn));
@@ -218,8 +219,8 @@ PlayResult PlayEvent(const Turn& turn, int event) {
 
 PlayResult RealisticGame::PlateAppearance(Session& session, int defensiveChoice) const {
     session.random.SeedOnce();
-    const plate::Rates chances = Chances(session.game);
-    double draw = Uniform(session.random);
+    plate::Rates chances;
+    double draw = Uniform(session.random) * UnscaledChances(session.game, chances);
     int event = 0;
     while (event < plate::OutInPlay && draw >= chances[event])
         draw -= chances[event++];
