@@ -122,7 +122,8 @@ RealismFigures RealismTally::Figures() const {
         for (const auto& player : season_.teams[t].team->players) {
             const std::size_t p = static_cast<std::size_t>(flat++);
             if (player->atBats + player->walks < kRegularPlateAppearances) continue;
-            if (p >= playerAtBats_.size() || replays_ == 0) continue;
+            // A regular the replay's lineups never used tells nothing of the engine.
+            if (p >= playerAtBats_.size() || playerAtBats_[p] == 0) continue;
             f.homeRuns.emplace_back(player->homeRuns, playerHomeRuns_[p] / replays_);
             f.averages.emplace_back(Ratio(EffectiveHits(*player), player->atBats),
                                     Ratio(playerHits_[p], playerAtBats_[p]));

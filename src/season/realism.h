@@ -26,7 +26,8 @@ double Correlation(const FigurePairs& pairs);
 // Difference of a simulated figure from the real one in %, 0 when the real one is 0.
 double DifferencePercent(double simulated, double real);
 
-// A player counts among the regulars with this many real plate appearances.
+// A player counts among the regulars with this many real plate appearances (and an
+// at-bat in the replays: one the lineups never used tells nothing of the engine).
 inline constexpr int kRegularPlateAppearances = 400;
 
 struct RealismFigures {
