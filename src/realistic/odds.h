@@ -52,8 +52,8 @@ void ApplyPlatoon(const Platoon& platoon, bool advantage, Rates& factor);
 
 // A tiring pitcher: past his usual batters faced each further batter adds `perBatter`
 // to the odds of hits and walks (and takes it from strikeouts), up to `cap`.
-inline constexpr double kFatiguePerBatter = 0.01;
-inline constexpr double kFatigueCap = 1.15;
+inline constexpr double kFatiguePerBatter = 0.005;
+inline constexpr double kFatigueCap = 1.10;
 inline double FatigueFactor(double battersFaced, double usualLength) {
     const double past = battersFaced - usualLength;
     if (past <= 0) return 1.0;

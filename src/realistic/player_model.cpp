@@ -103,8 +103,12 @@ PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
     if (player.pitching) {
         plate::Counts pitching = PitchingCounts(player, usage, league.batting);
         FillHitByPitch(pitching, league.pitching);
-        model.pitching = plate::RelativeOdds(
-            plate::Regressed(pitching, league.pitching, kPitcherRegression), league.pitching);
+        plate::Rates target = league.pitching;
+        if (team.staff[plate::OutInPlay] > 0)
+            for (int e : {plate::Single, plate::Double, plate::Triple, plate::OutInPlay})
+                target[e] = team.staff[e];
+        model.pitching = plate::RelativeOdds(plate::Regressed(pitching, target, kPitcherRegression),
+                                             league.pitching);
         OutOfPark(model.pitching, team.pitchingParkFactor);
         const int games =
             usage && usage->pitchGames > 0 ? usage->pitchGames : player.pitching->games;

@@ -46,6 +46,9 @@ struct TeamContext {
     int pitchingParkFactor = 100;
     double errorFactor = 1;       // the team's errors per game over its league's
     double doublePlayFactor = 1;  // the same for double plays
+    // The whole staff's rates per batter faced: what its fielders made of balls in play.
+    // Empty (all zero) when unknown.
+    plate::Rates staff{};
     // In the order of the team's players in the database: a worker's copy of the team
     // keeps that order, and the names tell when it does not.
     std::vector<std::string> names;
@@ -55,7 +58,8 @@ struct TeamContext {
 // Regression: the plate appearances of league average added to each outcome of a
 // player's line. A batter's line is his own: a little, for the smallest samples. A
 // pitcher's balls in play owe much to his fielders and to chance (McCracken's finding),
-// so those are drawn hard toward the league; strikeouts and walks are his own.
+// so those are drawn hard toward his staff's, which holds his fielders' share;
+// strikeouts and walks are his own.
 inline constexpr plate::Rates kBatterRegression{40, 40, 40, 40, 40, 40, 40, 40};
 inline constexpr plate::Rates kPitcherRegression{1000, 1000, 1000, 400, 150, 300, 70, 1000};
 

@@ -87,6 +87,15 @@ void AddBatting(LeagueSums& sums, const plate::Counts& counts) {
     sums.batting += known;
 }
 
+// Hit batsmen the line did not record, at the league's share.
+plate::Counts WithHitByPitch(plate::Counts counts, const plate::Rates& league) {
+    if (counts.events[plate::HitByPitch] >= 0) return counts;
+    const double share = league[plate::HitByPitch];
+    counts.events[plate::HitByPitch] = counts.plateAppearances * share / (1.0 - share);
+    counts.plateAppearances += counts.events[plate::HitByPitch];
+    return counts;
+}
+
 LeagueContext ContextOf(const LeagueSums& sums) {
     LeagueContext league;
     league.year = sums.year;
@@ -170,15 +179,9 @@ class Builder {
             const LeagueContext& league = data.League(placed.league);
             LeagueSums& sums = sums_[static_cast<std::size_t>(placed.league)];
             for (const auto& player : placed.team->players) {
-                plate::Counts counts =
-                    PitchingCounts(*player, Usage(*placed.team, *player), league.batting);
-                if (counts.events[plate::HitByPitch] < 0) {
-                    const double share = league.batting[plate::HitByPitch];
-                    counts.events[plate::HitByPitch] =
-                        counts.plateAppearances * share / (1.0 - share);
-                    counts.plateAppearances += counts.events[plate::HitByPitch];
-                }
-                sums.pitching += counts;
+                sums.pitching += WithHitByPitch(
+                    PitchingCounts(*player, Usage(*placed.team, *player), league.batting),
+                    league.batting);
             }
         }
     }
@@ -224,12 +227,21 @@ class Builder {
                                    0.6, 1.6);
             }
         }
+        team.staff = StaffRates(placed.team, league);
         for (const auto& player : placed.team->players) {
             team.names.push_back(player->name);
             team.players.push_back(
                 ModelPlayer(*player, Usage(*placed.team, *player), league, team));
         }
         return team;
+    }
+
+    plate::Rates StaffRates(const TeamRecord* team, const LeagueContext& league) const {
+        plate::Counts staff;
+        for (const auto& player : team->players)
+            staff += WithHitByPitch(PitchingCounts(*player, Usage(*team, *player), league.batting),
+                                    league.batting);
+        return staff.plateAppearances > 0 ? Shares(staff, league.pitching) : plate::Rates{};
     }
 
     const PlayerUsage* Usage(const TeamRecord& team, const PlayerRecord& player) const {
