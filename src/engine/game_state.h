@@ -153,8 +153,6 @@ struct GameState {
     // Whether the outcome tables and the BoxLines of this game have been made.
     bool hasBattingOutcomes = false;
     bool hasBattingBoxLines = false;
-    // The defence the lineup pages and substitutions work on.
-    Side workingDefenseSide = Side::Visitors;
 
     int batterIndex = 0;
     int inning = 1;
@@ -169,9 +167,6 @@ struct GameState {
     std::array<int, 3> runnerQueue{};
     std::string playLog;
 
-    // Which side the team dialogs work on.
-    Side dialogSide = Side::Visitors;
-
     // The model the game plays by when it is not the classic rules (none: classic). It
     // is read-only and shared by the game's copies.
     std::shared_ptr<const PlayModel> model;
@@ -182,10 +177,6 @@ struct GameState {
     const GameSide& Batting() const { return SideOf(battingSide); }
     GameSide& Fielding() { return SideOf(FieldingSide()); }
     const GameSide& Fielding() const { return SideOf(FieldingSide()); }
-    GameSide& Dialog() { return SideOf(dialogSide); }
-    const GameSide& Dialog() const { return SideOf(dialogSide); }
-    GameSide& WorkingDefenseSide() { return SideOf(workingDefenseSide); }
-    std::array<PlayerRecord*, 10>& WorkingDefense() { return SideOf(workingDefenseSide).defense; }
     Side FieldingSide() const { return OtherSide(battingSide); }
     bool HomeBatting() const { return battingSide == Side::Home; }
 };

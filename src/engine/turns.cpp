@@ -48,8 +48,7 @@ StrategyResult ModelPlay(const std::optional<PlayResult>& play, PlayResult& resu
 void DemandPositionPlayer(Session& session) {
     GameState& game = session.game;
     session.Screen().ShowLineupRow(game.batterIndex);
-    game.dialogSide = game.battingSide;
-    session.Screen().ForcedSubstitution();
+    session.Screen().ForcedSubstitution(game.battingSide);
     game.pinchHitterMustLeave = 0;
 }
 
