@@ -92,7 +92,8 @@ TEST(RealisticOdds, ParkAndFatigueFactors) {
     struct Tired {
         double faced, usual, factor;
     };
-    for (const Tired& t : {Tired{20, 25, 1.0}, Tired{30, 25, 1.05}, Tired{60, 25, kFatigueCap}})
+    for (const Tired& t :
+         {Tired{20, 25, 1.0}, Tired{30, 25, 1 + 5 * kFatiguePerBatter}, Tired{60, 25, kFatigueCap}})
         EXPECT_NEAR(FatigueFactor(t.faced, t.usual), t.factor, 1e-12);
 }
 
