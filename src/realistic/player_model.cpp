@@ -39,6 +39,10 @@ void FillHitByPitch(plate::Counts& counts, const plate::Rates& league) {
 
 }  // namespace
 
+bool IsPitcher(const PlayerRecord& player) {
+    return player.pitching && player.positions == Pitcher;
+}
+
 plate::Counts BattingCounts(const PlayerRecord& player, const PlayerUsage* usage) {
     const int atBats = Either(usage, &PlayerUsage::atBats, player.atBats);
     const int hits = Either(usage, &PlayerUsage::hits, EffectiveHits(player));
@@ -96,7 +100,9 @@ PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
     PlayerModel model;
     plate::Counts batting = BattingCounts(player, usage);
     FillHitByPitch(batting, league.batting);
-    const plate::Rates batterRates = plate::Regressed(batting, league.batting, kBatterRegression);
+    const bool pitcher = IsPitcher(player) && league.pitchersBatting[plate::OutInPlay] > 0;
+    const plate::Rates batterRates = plate::Regressed(
+        batting, pitcher ? league.pitchersBatting : league.batting, kBatterRegression);
     model.batting = plate::RelativeOdds(batterRates, league.batting);
     OutOfPark(model.batting, team.battingParkFactor);
     model.pitching.fill(1.0);

@@ -21,6 +21,8 @@ struct LeagueContext {
     plate::Rates batting{};   // the batters' rates per plate appearance
     plate::Rates pitching{};  // the pitchers' rates per batter faced, as their lines give them
     plate::Rates odds{};      // the odds of `batting`: what a matchup starts from
+    // Pitchers' own batting: what a pitcher's few plate appearances are drawn toward.
+    plate::Rates pitchersBatting{};
     double plateAppearancesPerGame = 38;
     double errorsPerGame = 0.7;
     double doublePlaysPerGame = 0.9;
@@ -56,12 +58,13 @@ struct TeamContext {
 };
 
 // Regression: the plate appearances of league average added to each outcome of a
-// player's line. A batter's line is his own: a little, for the smallest samples. A
+// player's line. A batter's line is his own: a little, for the smallest samples (and a
+// pitcher at bat is drawn toward the league's pitchers at bat). A
 // pitcher's balls in play owe much to his fielders and to chance (McCracken's finding),
 // so those are drawn hard toward his staff's, which holds his fielders' share;
 // strikeouts and walks are his own.
 inline constexpr plate::Rates kBatterRegression{40, 40, 40, 40, 40, 40, 40, 40};
-inline constexpr plate::Rates kPitcherRegression{1000, 1000, 1000, 400, 150, 300, 70, 1000};
+inline constexpr plate::Rates kPitcherRegression{300, 300, 300, 200, 100, 200, 50, 300};
 
 class RealisticData {
   public:
@@ -77,6 +80,9 @@ class RealisticData {
         return at == teams.end() ? nullptr : &at->second;
     }
 };
+
+// A pitcher and nothing else (his batting is a pitcher's).
+bool IsPitcher(const PlayerRecord& player);
 
 // The counts a batter's line gives (with the side file's row when there is one).
 plate::Counts BattingCounts(const PlayerRecord& player, const PlayerUsage* usage);

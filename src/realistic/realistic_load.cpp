@@ -21,7 +21,8 @@ constexpr double kUnrecordedHitByPitch = 0.0067;
 // A league-season's sums while the teams are read.
 struct LeagueSums {
     int year = 0;
-    plate::Counts batting;                  // hit by pitch only where recorded
+    plate::Counts batting;  // hit by pitch only where recorded
+    plate::Counts pitchersBatting;
     double hitByPitchPlateAppearances = 0;  // the plate appearances those come from
     plate::Counts pitching;
     double games = 0, clubGames = 0, errors = 0, doublePlays = 0, stolen = 0, caught = 0;
@@ -101,6 +102,12 @@ LeagueContext ContextOf(const LeagueSums& sums) {
     league.year = sums.year;
     league.batting = BattingRates(sums);
     league.pitching = Shares(sums.pitching, league.batting);
+    plate::Counts pitchers = sums.pitchersBatting;
+    pitchers.events[plate::HitByPitch] = 0;
+    pitchers.plateAppearances = 0;
+    for (int e = 0; e < plate::Count; ++e)
+        pitchers.plateAppearances += pitchers.events[e];
+    league.pitchersBatting = Shares(pitchers, league.batting);
     for (int e = 0; e < plate::Count; ++e)
         league.odds[e] = plate::Odds(std::clamp(league.batting[e], 1e-9, 0.999));
     if (sums.games > 0) league.plateAppearancesPerGame = sums.batting.plateAppearances / sums.games;
@@ -167,7 +174,9 @@ class Builder {
         for (const Placed& placed : placed_) {
             LeagueSums& sums = sums_[static_cast<std::size_t>(placed.league)];
             for (const auto& player : placed.team->players) {
-                AddBatting(sums, BattingCounts(*player, Usage(*placed.team, *player)));
+                const plate::Counts counts = BattingCounts(*player, Usage(*placed.team, *player));
+                AddBatting(sums, counts);
+                if (IsPitcher(*player)) sums.pitchersBatting += counts;
                 sums.stolen += player->stolenBases;
                 sums.caught += player->caughtStealing;
             }
@@ -198,6 +207,7 @@ class Builder {
             pooled.batting += sums.batting;
             pooled.hitByPitchPlateAppearances += sums.hitByPitchPlateAppearances;
             pooled.pitching += sums.pitching;
+            pooled.pitchersBatting += sums.pitchersBatting;
             pooled.games += sums.games;
             pooled.clubGames += sums.clubGames;
             pooled.errors += sums.errors;

@@ -61,6 +61,8 @@ void RealismTally::Add(const SeasonResults& replay) {
     playerHomeRuns_.resize(replay.players.size(), 0);
     playerHits_.resize(replay.players.size(), 0);
     playerAtBats_.resize(replay.players.size(), 0);
+    playerWalks_.resize(replay.players.size(), 0);
+    battersFaced_.resize(replay.players.size(), 0);
     for (std::size_t g = 0; g < replay.games.size(); ++g) {
         const GameResult& result = replay.games[g];
         if (!result.played) continue;
@@ -82,6 +84,9 @@ void RealismTally::Add(const SeasonResults& replay) {
         playerHomeRuns_[p] += b.homeRuns;
         playerHits_[p] += b.hits;
         playerAtBats_[p] += b.atBats;
+        playerWalks_[p] += b.walks;
+        const PitchingTotals& q = replay.players[p].pitching;
+        battersFaced_[p] += q.outs + q.hits + q.walks;
     }
     ++replays_;
 }
@@ -98,6 +103,69 @@ LeagueBatting RealLeagueBatting(const Season& season) {
         }
     }
     return Rates(atBats, hits, homeRuns, walks, strikeouts);
+}
+
+namespace {
+
+// A pitcher's real line as rates per batter faced (and his opponents' average); the
+// batters he faced are taken as outs + hits + walks.
+struct PitcherRates {
+    double faced = 0, average = 0, walks = 0, strikeouts = 0;
+};
+
+PitcherRates RatesOf(const PitchingLine& line) {
+    const double outs = 3.0 * line.inningsPitched;
+    const double average = line.oppAvgX1000 / 1000.0;
+    const double hits = average < 1 ? average * outs / (1 - average) : 0;
+    const double faced = outs + hits + line.walks;
+    return {faced, average, Ratio(line.walks, faced), Ratio(line.strikeouts, faced)};
+}
+
+}  // namespace
+
+LeagueBatting RealismTally::Expected() const {
+    // Batters: each one's real rates over the plate appearances the replays gave him.
+    double pa = 0, ab = 0, hits = 0, homeRuns = 0, walks = 0, strikeouts = 0;
+    // Pitchers: the same over the batters they faced, against all the league's pitchers.
+    double used = 0, usedAverage = 0, usedWalks = 0, usedStrikeouts = 0;
+    double all = 0, allAverage = 0, allWalks = 0, allStrikeouts = 0;
+    std::size_t p = 0;
+    for (const SeasonTeam& entry : season_.teams) {
+        for (const auto& player : entry.team->players) {
+            const std::size_t at = p++;
+            if (at >= playerAtBats_.size()) continue;
+            const double realPa = player->atBats + player->walks;
+            const double simPa = playerAtBats_[at] + playerWalks_[at];
+            if (realPa > 0 && simPa > 0) {
+                pa += simPa;
+                ab += playerAtBats_[at];
+                hits += playerAtBats_[at] * Ratio(EffectiveHits(*player), player->atBats);
+                homeRuns += simPa * player->homeRuns / realPa;
+                walks += simPa * player->walks / realPa;
+                strikeouts += simPa * player->strikeouts / realPa;
+            }
+            if (!player->pitching) continue;
+            const PitcherRates real = RatesOf(*player->pitching);
+            all += real.faced;
+            allAverage += real.faced * real.average;
+            allWalks += real.faced * real.walks;
+            allStrikeouts += real.faced * real.strikeouts;
+            const double faced = battersFaced_[at];
+            used += faced;
+            usedAverage += faced * real.average;
+            usedWalks += faced * real.walks;
+            usedStrikeouts += faced * real.strikeouts;
+        }
+    }
+    // The pitchers' part as a factor on the batters' (their rates over the league's).
+    auto factor = [&](double usedSum, double allSum) {
+        return used > 0 && allSum > 0 ? (usedSum / used) / (allSum / all) : 1.0;
+    };
+    LeagueBatting expected = Rates(ab, hits, homeRuns, walks, strikeouts);
+    expected.average *= factor(usedAverage, allAverage);
+    expected.walks *= factor(usedWalks, allWalks);
+    expected.strikeouts *= factor(usedStrikeouts, allStrikeouts);
+    return expected;
 }
 
 RealismFigures RealismTally::Figures() const {
@@ -117,6 +185,7 @@ RealismFigures RealismTally::Figures() const {
     f.realRunsPerGame = Ratio(realRuns, realGames);
     f.simulated = Rates(atBats_, hits_, homeRuns_, walks_, strikeouts_);
     f.real = RealLeagueBatting(season_);
+    f.expected = Expected();
     int flat = 0;
     for (std::size_t t = 0; t < season_.teams.size(); ++t) {
         for (const auto& player : season_.teams[t].team->players) {
@@ -136,7 +205,8 @@ std::string RealismLine(const RealismFigures& f) {
     return fmt::format(
         "{} {:>3} teams  R/G {:.2f} real {:.2f} ({:+.1f}%)  AVG {:.3f}/{:.3f} ({:+.1f}%)  "
         "HR {:.4f}/{:.4f} ({:+.1f}%)  BB {:.4f}/{:.4f} ({:+.1f}%)  SO {:.4f}/{:.4f} ({:+.1f}%)  "
-        "W% r {:.3f}\n",
+        "W% r {:.3f}\n     given the players used: AVG {:+.1f}%  HR {:+.1f}%  BB {:+.1f}%  SO "
+        "{:+.1f}%\n",
         f.year, f.winPercentages.size(), f.simulatedRunsPerGame, f.realRunsPerGame,
         DifferencePercent(f.simulatedRunsPerGame, f.realRunsPerGame), f.simulated.average,
         f.real.average, DifferencePercent(f.simulated.average, f.real.average),
@@ -144,7 +214,10 @@ std::string RealismLine(const RealismFigures& f) {
         DifferencePercent(f.simulated.homeRuns, f.real.homeRuns), f.simulated.walks, f.real.walks,
         DifferencePercent(f.simulated.walks, f.real.walks), f.simulated.strikeouts,
         f.real.strikeouts, DifferencePercent(f.simulated.strikeouts, f.real.strikeouts),
-        Correlation(f.winPercentages));
+        Correlation(f.winPercentages), DifferencePercent(f.simulated.average, f.expected.average),
+        DifferencePercent(f.simulated.homeRuns, f.expected.homeRuns),
+        DifferencePercent(f.simulated.walks, f.expected.walks),
+        DifferencePercent(f.simulated.strikeouts, f.expected.strikeouts));
 }
 
 void RealismSummary::Add(const RealismFigures& f) {

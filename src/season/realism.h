@@ -35,6 +35,10 @@ struct RealismFigures {
     int replays = 0;
     double simulatedRunsPerGame = 0, realRunsPerGame = 0;
     LeagueBatting simulated, real;
+    // What the real lines of the players the replay used, in the shares it used them,
+    // make of the league: the engine's own error is simulated against this, the rest
+    // is who bats and who pitches (regulars only, starters only).
+    LeagueBatting expected;
     FigurePairs winPercentages;  // a pair per team
     FigurePairs homeRuns;        // a pair per regular
     FigurePairs averages;        // a pair per regular
@@ -48,12 +52,15 @@ class RealismTally {
     RealismFigures Figures() const;
 
   private:
+    LeagueBatting Expected() const;
+
     const Season& season_;
     int replays_ = 0;
     double runs_ = 0, teamGames_ = 0;
     double atBats_ = 0, hits_ = 0, homeRuns_ = 0, walks_ = 0, strikeouts_ = 0;
     std::vector<double> wins_, decisions_;
     std::vector<double> playerHomeRuns_, playerHits_, playerAtBats_;
+    std::vector<double> playerWalks_, battersFaced_;
 };
 
 // The real league's batting of a season's teams, from their players' lines.

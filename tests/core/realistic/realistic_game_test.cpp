@@ -105,3 +105,25 @@ TEST_F(RealisticGames, ChancesAddUpAndFollowTheBatter) {
 
 }  // namespace
 }  // namespace velmoro
+
+namespace velmoro {
+namespace {
+
+// A pitcher with hardly a plate appearance bats like the league's pitchers, not like its
+// hitters: he was once drawn toward every batter, and pitchers, who bat a ninth of a
+// replay's plate appearances, struck out far too seldom.
+TEST(RealisticData, PitchersAtBatDrawnTowardPitchers) {
+    TeamList teams;
+    TeamRecord& team = testing::MakeTeam(teams, "1950 Staff", 3);
+    team.AddPlayer(testing::MakePitcher("Never Batted", false, 4));
+    const auto data = BuildRealisticData({&team}, {});
+    const TeamContext& context = *data->Team("1950 Staff");
+    const PlayerModel& reliever = context.players.back();
+    const PlayerModel& hitter = context.players.front();
+    EXPECT_GT(reliever.batting[plate::Strikeout], 1.5);
+    EXPECT_LT(reliever.batting[plate::HomeRun], 0.5);
+    EXPECT_LT(hitter.batting[plate::Strikeout], 1.5);
+}
+
+}  // namespace
+}  // namespace velmoro
