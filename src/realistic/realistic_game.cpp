@@ -50,9 +50,16 @@ RealisticGame::RealisticGame(std::shared_ptr<const RealisticData> data, const Ga
         average_.battingInContext[e] = context_.odds[e] * parkFactor_[e];
     rosters_[0] = ModelSide(game.visitor, visitors);
     rosters_[1] = ModelSide(game.home, home);
-    for (int which = 0; which < 2; ++which)
-        for (const Entry& entry : rosters_[which])
-            records_[which].push_back(entry.record);
+    for (int which = 0; which < 2; ++which) {
+        // A roster beyond the table's half plays its later players as league average.
+        const std::size_t kept = std::min(rosters_[which].size(), kTableSize / 2);
+        for (std::size_t p = 0; p < kept; ++p) {
+            std::size_t slot = Slot(rosters_[which][p].record);
+            while (table_[which][slot] != 0)
+                slot = (slot + 1) % kTableSize;
+            table_[which][slot] = static_cast<std::uint16_t>(p + 1);
+        }
+    }
     defence_[0] = DefenceFor(visitors);
     defence_[1] = DefenceFor(home);
 }
@@ -71,6 +78,14 @@ RealisticGame::Roster RealisticGame::ModelSide(const GameSide& side,
                             : ModelPlayer(*entry.record, nullptr, league, team ? *team : none);
         for (int e = 0; e < plate::Count; ++e)
             entry.battingInContext[e] = entry.model.batting[e] * average_.battingInContext[e];
+        const plate::Platoon platoon = plate::PlatoonOf(entry.model.bats, 'R');
+        plate::Rates with, without;
+        with.fill(1.0);
+        without.fill(1.0);
+        plate::ApplyPlatoon(platoon, true, with);
+        plate::ApplyPlatoon(platoon, false, without);
+        entry.platoonWith = with[plate::Single];
+        entry.platoonWithout = without[plate::Single];
         roster.push_back(std::move(entry));
     }
     return roster;
@@ -93,10 +108,13 @@ Defence RealisticGame::DefenceFor(const TeamContext* team) const {
 
 const RealisticGame::Entry* RealisticGame::Find(Side side, const PlayerRecord* player) const {
     const int which = side == Side::Home;
-    const auto& records = records_[which];
-    for (std::size_t p = 0; p < records.size(); ++p)
-        if (records[p] == player) return &rosters_[which][p];
-    return &average_;
+    const auto& table = table_[which];
+    for (std::size_t slot = Slot(player);; slot = (slot + 1) % kTableSize) {
+        const int index = table[slot] - 1;
+        if (index < 0) return &average_;
+        const Entry& entry = rosters_[which][static_cast<std::size_t>(index)];
+        if (entry.record == player) return &entry;
+    }
 }
 
 const PlayerModel& RealisticGame::Player(Side side, const PlayerRecord* player) const {
@@ -107,21 +125,18 @@ double RealisticGame::UnscaledChances(const GameState& game, plate::Rates& rates
     const Entry& batter = *Find(game.battingSide, game.Batting().lineup[game.batterIndex]);
     const GameSide& fielding = game.Fielding();
     const PlayerModel& pitcher = Find(game.FieldingSide(), fielding.lineup[kPitcherEntry])->model;
-    plate::Rates factor;
-    factor.fill(1.0);
-    const char bats = batter.model.bats;
-    if (bats != ' ' && pitcher.throws != ' ')
-        plate::ApplyPlatoon(plate::PlatoonOf(bats, pitcher.throws), bats != pitcher.throws, factor);
-    const BoxPitching* line = fielding.boxLines[kPitcherEntry].back()->pitching.get();
-    if (line) {
-        const double fatigue =
+    // Platoon and tiring move hits and walks one way and strikeouts the other.
+    double boost = 1.0;
+    if (pitcher.throws == 'L' || pitcher.throws == 'R')
+        boost = batter.model.bats != pitcher.throws ? batter.platoonWith : batter.platoonWithout;
+    if (const BoxPitching* line = fielding.boxLines[kPitcherEntry].back()->pitching.get())
+        boost *=
             plate::FatigueFactor(line->outs + line->hitsAllowed + line->walks, pitcher.usualLength);
-        if (fatigue != 1.0) {
-            for (int e : {plate::Single, plate::Double, plate::Triple, plate::HomeRun, plate::Walk})
-                factor[e] *= fatigue;
-            factor[plate::Strikeout] /= fatigue;
-        }
-    }
+    plate::Rates factor;
+    factor.fill(boost);
+    factor[plate::HitByPitch] = 1.0;
+    factor[plate::OutInPlay] = 1.0;
+    factor[plate::Strikeout] = 1.0 / boost;
     return plate::UnscaledMatchup(batter.battingInContext, pitcher.pitching, factor, rates);
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -49,6 +50,8 @@ class RealisticGame final : public PlayModel {
         const PlayerRecord* record = nullptr;
         PlayerModel model;
         plate::Rates battingInContext{};  // his relative odds x the context's, in the park
+        // His platoon factor on hits and walks with the advantage and without it.
+        double platoonWith = 1, platoonWithout = 1;
     };
     using Roster = std::vector<Entry>;
     Roster ModelSide(const GameSide& side, const TeamContext* team) const;
@@ -59,8 +62,13 @@ class RealisticGame final : public PlayModel {
     LeagueContext context_;
     plate::Rates parkFactor_{};
     std::array<Roster, 2> rosters_;
-    // The rosters' players alone, searched at every plate appearance.
-    std::array<std::vector<const PlayerRecord*>, 2> records_;
+    // Each roster's players by address, searched at every plate appearance: an open
+    // table of roster indexes + 1 (0 empty), probed from the address's hash.
+    static constexpr std::size_t kTableSize = 512;  // twice the largest roster
+    std::array<std::array<std::uint16_t, kTableSize>, 2> table_{};
+    static std::size_t Slot(const PlayerRecord* player) {
+        return (reinterpret_cast<std::uintptr_t>(player) >> 4) % kTableSize;
+    }
     std::array<Defence, 2> defence_;
     Entry average_;
 };
