@@ -150,6 +150,7 @@ Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int>
     std::string error;
     if (!SetUp(gameIndex, numbers, error)) return Status::Error(error);
     OpenPlayScreen(*session_);
+    SetEngine(*session_, engine_, realistic_);
     session_->random.Seed(seed);
     const int teamOf[] = {scheduled.visitor, scheduled.home};
     // Each club's bullpen, when it has a plan, draws from the game's own seeds.

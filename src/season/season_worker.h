@@ -52,6 +52,12 @@ class SeasonWorker {
 
     const std::vector<PlayerSeason>& Players() const { return players_; }
 
+    // The engine of the games it plays from now on (classic until then).
+    void UseEngine(EngineKind kind, std::shared_ptr<const RealisticData> data) {
+        engine_ = kind;
+        realistic_ = std::move(data);
+    }
+
     // Plays game `gameIndex` with starters `numbers` (visitors, home) into `result`.
     Status Play(int gameIndex, std::uint32_t seed, std::pair<int, int> numbers, GameResult& result);
 
@@ -68,6 +74,8 @@ class SeasonWorker {
     std::unique_ptr<Session> session_;
     std::vector<TeamRecord*> teams_;
     std::vector<PlayerSeason> players_;
+    EngineKind engine_ = EngineKind::Classic;
+    std::shared_ptr<const RealisticData> realistic_;
 };
 
 }  // namespace velmoro
