@@ -55,8 +55,8 @@ struct SimOptions {
     // --compare-managers N: pairs of games, the home side managed in one of each.
     long comparePairs = 0;
     int jobs = 0;  // 0: every core
-    // --engine: new games play classic without it, a loaded game on the engine its file
-    // marks.
+    // --engine, for games and comparisons Classic without it; none for a loaded game
+    // without it, which plays on the engine its file marks.
     std::optional<EngineKind> engine;
 };
 

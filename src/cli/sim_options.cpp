@@ -252,9 +252,13 @@ ExitCode TakeManager(const Typed& typed, SimOptions& options) {
     return std::nullopt;
 }
 
-// --engine for any command; a season takes it as its own.
+// --engine for any command; a season takes it as its own. New games are classic
+// without it; a loaded game keeps the engine its file marks.
 ExitCode TakeEngine(const Typed& typed, SimOptions& options) {
-    if (!typed.Has("--engine")) return std::nullopt;
+    if (!typed.Has("--engine")) {
+        if (!options.load && !options.season) options.engine = EngineKind::Classic;
+        return std::nullopt;
+    }
     options.engine = ParseEngineKind(typed.engine);
     if (!options.engine) {
         UsageError("--engine: classic or realistic");
