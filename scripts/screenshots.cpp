@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
         wizard.reject();
     }
     ResetGame(session.game);
-    ResetSetup(session);
+    ResetSetup(context.setup);
 
     // A game in the fourth inning with runners on; the management windows over it.
     std::string error;

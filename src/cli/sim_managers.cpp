@@ -112,15 +112,16 @@ int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamReco
         refusals += worker->refusals;
     const PairedDifference difference = PairedMeanDifference(managed, normal);
     const std::string text = fmt::format(
-        "{} at {}, {} pairs of games, seed {}, the home side managed {}\n"
+        "{} at {}, {} pairs of games, seed {}, the home side managed {}{}\n"
         "Home managed by the computer: {:.2f}% wins\n"
         "Home on Normal Play:          {:.2f}% wins\n"
         "Difference: {:+.2f} points, 95% interval {:+.2f} to {:+.2f}\n"
         "Refused choices: {}\n",
         visitors.name, home.name, pairs, seed,
         options.managerKind == ManagerKind::Book ? "by the book" : "looking ahead",
-        100 * WinShare(managed), 100 * WinShare(normal), 100 * difference.mean,
-        100 * difference.Low(), 100 * difference.High(), refusals);
+        engine == EngineKind::Realistic ? " on the realistic engine" : "", 100 * WinShare(managed),
+        100 * WinShare(normal), 100 * difference.mean, 100 * difference.Low(),
+        100 * difference.High(), refusals);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return kSimOk;
 }
