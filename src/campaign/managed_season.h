@@ -35,6 +35,7 @@ struct Session;
 struct GameState;
 struct GameRecord;
 struct SeasonContents;
+struct SeasonUsage;
 class SeasonFile;
 
 // The version this program writes (PRAGMA user_version); a newer file is refused.
@@ -79,7 +80,8 @@ struct SimOutcome {
 };
 
 // How one game of the season is set up: the teams, the designated hitter, the starters'
-// turns in their rotations and the engine. The computer's games and the user's start here.
+// turns in their rotations and the engine; with the clubs' usage plans, the planned
+// lineups of schedule game `game`. The computer's games and the user's start here.
 struct SeasonGameSetup {
     std::string visitor;  // LegendDB names
     std::string home;
@@ -87,12 +89,17 @@ struct SeasonGameSetup {
     StarterChoice visitorStarter;
     StarterChoice homeStarter;
     EngineKind engine = EngineKind::Classic;
+    std::shared_ptr<const SeasonUsage> usage;  // null: the wizard's defaults
+    int game = -1;
+    int visitorClub = -1;  // season club indexes, for the plans
+    int homeClub = -1;
 };
 
-// Sets up `session.game` for a game of the season on the session's LegendDB teams, as
-// the new game wizard's defaults do with the rotation's starters: teams, lineups, order,
-// then the engine (`realistic` may be null for the classic engine). Every game of a
-// managed season is set up here, the computer's and the user's alike.
+// Sets up `session.game` for a game of the season on the session's LegendDB teams: the
+// planned lineups of the day when the setup has usage plans (the wizard's defaults when a
+// side cannot be fielded from them), otherwise as the new game wizard's defaults do with
+// the rotation's starters; then the engine (`realistic` may be null for the classic
+// engine). Every game of a managed season is set up here, the computer's and the user's.
 Status SetUpSeasonGame(Session& session, const SeasonGameSetup& setup,
                        std::shared_ptr<const RealisticData> realistic = nullptr);
 
@@ -150,8 +157,12 @@ class ManagedSeason {
 
     // The first game still to play of a club the user manages; none when there is none.
     std::optional<int> NextManagedGame() const;
-    // How that game is set up: the play screen's new game wizard opens on it.
-    Status SetupOf(int gameId, SeasonGameSetup& setup) const;
+    // How that game is set up: the play screen's new game wizard opens on it. Loads the
+    // clubs' rosters and usage plans the first time.
+    Status SetupOf(int gameId, SeasonGameSetup& setup);
+    // Why the clubs play without usage plans ("" when they have them), once the rosters
+    // are loaded (SetupOf, Sim).
+    const std::string& UsageNote() const;
     // Records a finished game played elsewhere (the play screen, velmoro-season play):
     // its score, box score and the players' lines. Refused unless the game is over and
     // is game `gameId`'s teams. `tally` may be null (no batter's strikeouts then, and the
@@ -160,8 +171,13 @@ class ManagedSeason {
 
   private:
     ManagedSeason();
+    struct Rosters;
     void Take(SeasonContents& contents);
     Status LoadRosters();
+    void PlanUsage(Rosters& rosters) const;
+    // SetupOf from the file alone (no plans), and with the plans once the rosters are in.
+    Status ScheduledSetup(int gameId, SeasonGameSetup& setup) const;
+    void AddPlans(int gameId, SeasonGameSetup& setup) const;
     struct SimRun;
     Status PlayDay(const std::vector<int>& gameIds, SimRun& run);
     void Apply(const GameRecord& record);
@@ -177,7 +193,6 @@ class ManagedSeason {
     EngineKind engine_ = EngineKind::Classic;
     std::uint32_t seed_ = 0;
     std::filesystem::path directory_;
-    struct Rosters;
     std::unique_ptr<Rosters> rosters_;  // LegendDB, loaded to play
 };
 

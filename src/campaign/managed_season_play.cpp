@@ -15,6 +15,7 @@
 #include "db/install_dir.h"
 #include "db/team_files.h"
 #include "engine/turns.h"
+#include "season/season_usage.h"
 #include "season/season_worker.h"
 
 namespace velmoro {
@@ -23,6 +24,8 @@ struct ManagedSeason::Rosters {
     TeamDatabase db;
     std::vector<const TeamRecord*> clubs;
     std::shared_ptr<const RealisticData> realistic;
+    std::shared_ptr<const SeasonUsage> usage;  // null without the players' side file
+    std::string usageNote;
 };
 
 ManagedSeason::ManagedSeason() = default;
@@ -56,11 +59,43 @@ Status ManagedSeason::LoadRosters() {
     if (engine_ == EngineKind::Realistic)
         rosters->realistic =
             LoadRealisticData(rosters->db, DataFileToRead(directory_, kLegendFileName));
+    PlanUsage(*rosters);
     rosters_ = std::move(rosters);
     return OkStatus();
 }
 
-Status ManagedSeason::SetupOf(int gameId, SeasonGameSetup& setup) const {
+// The plans of every game are worked out from the schedule alone, as the replay does, so
+// any game's lineups are the same whatever was played before it and in how many sittings.
+void ManagedSeason::PlanUsage(Rosters& rosters) const {
+    const std::vector<PlayerUsage> rows = LoadReplayUsage(directory_, rosters.usageNote);
+    if (rows.empty()) return;
+    Season season = season_;
+    for (std::size_t c = 0; c < season.teams.size(); ++c)
+        season.teams[c].team = rosters.clubs[c];
+    rosters.usage = PlanSeasonUsage(season, rows, rosters.usageNote);
+}
+
+const std::string& ManagedSeason::UsageNote() const {
+    static const std::string kNone;
+    return rosters_ ? rosters_->usageNote : kNone;
+}
+
+Status ManagedSeason::SetupOf(int gameId, SeasonGameSetup& setup) {
+    if (Status loaded = LoadRosters(); !loaded) return loaded;
+    if (Status known = ScheduledSetup(gameId, setup); !known) return known;
+    AddPlans(gameId, setup);
+    return OkStatus();
+}
+
+void ManagedSeason::AddPlans(int gameId, SeasonGameSetup& setup) const {
+    if (!rosters_ || !rosters_->usage) return;
+    setup.usage = rosters_->usage;
+    setup.game = gameId;
+    setup.visitorClub = games_[gameId].visitor;
+    setup.homeClub = games_[gameId].home;
+}
+
+Status ManagedSeason::ScheduledSetup(int gameId, SeasonGameSetup& setup) const {
     if (gameId < 0 || gameId >= static_cast<int>(games_.size()))
         return Status::Error(fmt::format("{}: no game {}", path_.string(), gameId + 1));
     const SeasonGame& game = games_[gameId];
@@ -92,7 +127,7 @@ void ManagedSeason::Apply(const GameRecord& record) {
 
 Status ManagedSeason::RecordGame(int gameId, const GameState& game, const GameTally* tally) {
     SeasonGameSetup setup;
-    if (Status known = SetupOf(gameId, setup); !known) return known;
+    if (Status known = ScheduledSetup(gameId, setup); !known) return known;
     if (games_[gameId].played)
         return Status::Error(
             fmt::format("{}: game {} is already played", path_.string(), gameId + 1));
@@ -179,9 +214,12 @@ Status ManagedSeason::PlayDay(const std::vector<int>& gameIds, SimRun& run) {
         const SeasonGame& game = games_[gameIds[item]];
         SeasonGameSetup setup;
         GameTally tally;
-        Status played = SetupOf(game.id, setup);
-        // The computer manages both sides of every game it plays.
-        const ManagedSides managed{true, true, ManagerKind::Book};
+        Status played = ScheduledSetup(game.id, setup);
+        AddPlans(game.id, setup);
+        // The computer manages both sides of every game it plays: the clubs' bullpens
+        // when they have plans, otherwise the book manager.
+        const ManagedSides managed =
+            setup.usage ? ManagedSides{} : ManagedSides{true, true, ManagerKind::Book};
         if (played)
             played = run.players[w]->Play(setup, rosters_->realistic, GameSeed(seed_, game.id),
                                           managed, tally);

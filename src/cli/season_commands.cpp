@@ -76,6 +76,7 @@ int RunSeasonSim(const SeasonSimCommand& command) {
         ReportSeasonError(played.message());
         return kSeasonFailed;
     }
+    if (!season->UsageNote().empty()) ReportSeasonError(season->UsageNote());
     Say(fmt::format("{} games played\n", outcome.gamesPlayed) + SeasonStatusText(*season));
     return kSeasonOk;
 }

@@ -13,7 +13,7 @@ constexpr const char* kProgram = "velmoro-season";
 
 struct Commands {
     SeasonNewCommand create;
-    std::string engine = "classic";
+    std::string engine = "realistic";
     SeasonSimCommand sim;
     SeasonPlayCommand play;
     std::string manager;
@@ -29,7 +29,7 @@ void AddNew(CLI::App& app, Commands& c) {
     create->add_option("--season", c.create.options.year, "year")->required();
     create->add_option("--league", c.create.options.league, "one league of the year (AL, NL, ...)");
     create->add_option("--manage", c.create.options.managed, "a club you manage (repeatable)");
-    create->add_option("--engine", c.engine, "classic or realistic");
+    create->add_option("--engine", c.engine, "classic or realistic (the default)");
     create->add_option("--seed", c.create.options.seed, "seed of every game");
     create->add_option("--games-per-team", c.create.options.gamesPerTeam,
                        "games per club instead of the real number");

@@ -44,7 +44,7 @@ Status PlayDaysBefore(ManagedSeason& season, bool quiet) {
     return played;
 }
 
-Status SetUp(const ManagedSeason& season, int gameId, Session& session) {
+Status SetUp(ManagedSeason& season, int gameId, Session& session) {
     SeasonGameSetup setup;
     if (Status known = season.SetupOf(gameId, setup); !known) return known;
     session.installDirectory = season.Directory();
@@ -90,6 +90,7 @@ int PlayGame(ManagedSeason& season, int gameId, const SeasonPlayCommand& command
         ReportSeasonError(set.message());
         return kSeasonFailed;
     }
+    if (!season.UsageNote().empty()) ReportSeasonError(season.UsageNote());
     OpenPlayScreen(session);
     session.random.Seed(GameSeed(season.Seed(), gameId));
     GameTally tally;

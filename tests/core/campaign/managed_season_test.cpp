@@ -7,6 +7,7 @@
 
 #include "campaign/day_schedule.h"
 #include "campaign/season_text.h"
+#include "db/player_usage.h"
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "manager/play_to_end.h"
@@ -90,27 +91,44 @@ class SeasonFileTest : public ::testing::Test {
     TempDir dir;
 };
 
+// With the players' side file the clubs play by their usage plans, whose state comes from
+// the schedule alone; without it, by the wizard's defaults and one note.
 TEST_F(SeasonFileTest, SittingsAndWorkersPlayTheSameSeasonAsOneRun) {
-    auto once = Create("once.vsn");
-    const int total = static_cast<int>(once->Games().size());
-    EXPECT_EQ(Sim(*once, 0, 1), total);
-    EXPECT_TRUE(once->Finished());
-    once.reset();
+    std::string withoutPlans;
+    for (const bool plans : {false, true}) {
+        SCOPED_TRACE(plans);
+        if (plans) {
+            ASSERT_TRUE(
+                WritePlayerUsage(PlayerUsagePathFor(dir / kLegendFileName), MakeDemoPlayerUsage())
+                    .ok());
+        }
+        const std::string tag = plans ? "plans-" : "";
+        auto once = Create(tag + "once.vsn");
+        const int total = static_cast<int>(once->Games().size());
+        EXPECT_EQ(Sim(*once, 0, 1), total);
+        EXPECT_TRUE(once->Finished());
+        EXPECT_EQ(once->UsageNote().find("has no Players.csv beside it") != std::string::npos,
+                  !plans)
+            << once->UsageNote();
+        once.reset();
 
-    Create("sittings.vsn").reset();
-    int played = 0;
-    const struct {
-        int days, jobs, cancelAfter;
-    } sittings[] = {{1, 2, 0}, {4, 1, 0}, {5, 2, 6}, {3, 2, 0}, {0, 2, 0}};  // a cancel mid-day
-    for (const auto& sitting : sittings) {
-        auto season = std::unique_ptr<ManagedSeason>();
-        ASSERT_TRUE(ManagedSeason::Open(dir / "sittings.vsn", season).ok());
-        played += Sim(*season, sitting.days, sitting.jobs, sitting.cancelAfter);
+        Create(tag + "sittings.vsn").reset();
+        int played = 0;
+        const struct {
+            int days, jobs, cancelAfter;
+        } sittings[] = {{1, 2, 0}, {4, 1, 0}, {5, 2, 6}, {3, 2, 0}, {0, 2, 0}};  // a cancel mid-day
+        for (const auto& sitting : sittings) {
+            auto season = std::unique_ptr<ManagedSeason>();
+            ASSERT_TRUE(ManagedSeason::Open(dir / (tag + "sittings.vsn"), season).ok());
+            played += Sim(*season, sitting.days, sitting.jobs, sitting.cancelAfter);
+        }
+        EXPECT_EQ(played, total);
+        const std::string dump = DumpSeasonTables(dir / (tag + "once.vsn"));
+        EXPECT_EQ(DumpSeasonTables(dir / (tag + "sittings.vsn")), dump);
+        EXPECT_GT(dump.size(), 10000u);
+        EXPECT_NE(dump, withoutPlans);
+        withoutPlans = dump;
     }
-    EXPECT_EQ(played, total);
-    const std::string dump = DumpSeasonTables(dir / "once.vsn");
-    EXPECT_EQ(DumpSeasonTables(dir / "sittings.vsn"), dump);
-    EXPECT_GT(dump.size(), 10000u);
 }
 
 // What the file gives back is what was played: the results, the players' lines and box
