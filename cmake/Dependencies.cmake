@@ -1,4 +1,4 @@
-# fmt, CLI11, nlohmann-json and GoogleTest.
+# fmt, CLI11, nlohmann-json and GoogleTest; SQLite where there is one.
 #
 # A native build takes the installed packages. A cross build for Windows (MinGW) has no
 # packages of its own for them, and the compiled libfmt and libgtest of the distribution
@@ -44,3 +44,7 @@ else()
   find_package(nlohmann_json REQUIRED)
   find_package(GTest REQUIRED)
 endif()
+
+# SQLite for the season file: optional, as MinGW has no package of it (the managed
+# season's layer, velmoro-season and their tests are then left out).
+find_package(SQLite3)

@@ -12,7 +12,11 @@ if(NOT CMAKE_CROSSCOMPILING)
   # Manual pages from the programs' own --help.
   set(man_dir ${CMAKE_BINARY_DIR}/man)
   set(man_pages)
-  foreach(program velmoro-sim velmoro-db)
+  set(programs velmoro-sim velmoro-db)
+  if(TARGET velmoro-season)
+    list(APPEND programs velmoro-season)
+  endif()
+  foreach(program ${programs})
     set(page ${man_dir}/${program}.1)
     add_custom_command(OUTPUT ${page}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${man_dir}

@@ -71,17 +71,18 @@ class Recorder {
                            std::abs(scheduled.homeRuns - scheduled.visitorRuns));
         const int winnerClub = homeWon ? scheduled.home : scheduled.visitor;
         const int loserClub = homeWon ? scheduled.visitor : scheduled.home;
-        Mark(winners.pitchers[decisions.winner], winnerClub, "W").wins = 1;
-        Mark(losers.pitchers[decisions.loser], loserClub, "L").losses = 1;
-        if (decisions.save >= 0) Mark(winners.pitchers[decisions.save], winnerClub, "S").saves = 1;
+        Mark(winners.pitchers[decisions.winner], winnerClub, 'W');
+        Mark(losers.pitchers[decisions.loser], loserClub, 'L');
+        if (decisions.save >= 0) Mark(winners.pitchers[decisions.save], winnerClub, 'S');
     }
 
   private:
-    PitchingTotals& Mark(BoxScorePitcher& pitcher, int club, const char* decision) {
-        pitcher.decision = decision;
-        static thread_local PitchingTotals unknown;
-        PlayerGame* entry = Entry(club, pitcher.name);
-        return entry ? entry->pitching : (unknown = {});
+    void Mark(BoxScorePitcher& pitcher, int club, char decision) {
+        pitcher.decision.assign(1, decision);
+        if (PlayerGame* entry = Entry(club, pitcher.name)) {
+            PitchingTotals& line = entry->pitching;
+            (decision == 'W' ? line.wins : decision == 'L' ? line.losses : line.saves) = 1;
+        }
     }
 
     PlayerGame* Entry(int club, const std::string& name) {

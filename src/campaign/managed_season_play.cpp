@@ -180,7 +180,8 @@ Status ManagedSeason::PlayDay(const std::vector<int>& gameIds, SimRun& run) {
         SeasonGameSetup setup;
         GameTally tally;
         Status played = SetupOf(game.id, setup);
-        const ManagedSides managed{Manages(game.visitor), Manages(game.home), ManagerKind::Book};
+        // The computer manages both sides of every game it plays.
+        const ManagedSides managed{true, true, ManagerKind::Book};
         if (played)
             played = run.players[w]->Play(setup, rosters_->realistic, GameSeed(seed_, game.id),
                                           managed, tally);

@@ -11,7 +11,7 @@ namespace velmoro {
 
 namespace {
 
-std::string InningsText(const std::vector<int>& innings) {
+std::string InningsList(const std::vector<int>& innings) {
     return fmt::format("{}", fmt::join(innings, " "));
 }
 
@@ -39,10 +39,16 @@ Status CheckFile(SqliteDb& db) {
             "a newer Velmoro Baseball",
             version, kSeasonFileVersion));
     if (version < 1) return db.Error("not a season file");
-    std::string check;
-    if (Status read = db.QueryText("PRAGMA quick_check(1)", check); !read) return read;
-    if (check != "ok") return db.Error("damaged: " + check);
-    return OkStatus();
+    // The first problem the check finds, past the line that names the database.
+    SqliteStatement check;
+    if (Status prepared = db.Prepare("PRAGMA quick_check(2)", check); !prepared) return prepared;
+    for (bool row = true; row;) {
+        if (Status stepped = check.Step(row); !stepped) return db.Error(stepped.message());
+        const std::string line = row ? check.Text(0) : "";
+        if (line == "ok") return OkStatus();
+        if (row && line.rfind("***", 0) != 0) return db.Error("damaged: " + line);
+    }
+    return db.Error("damaged");
 }
 
 }  // namespace
@@ -231,7 +237,7 @@ Status SeasonFile::WriteGame(const GameRecord& record) {
     const BoxScoreSide& v = record.box.visitor;
     const BoxScoreSide& h = record.box.home;
     s.game.Bind(v.runs).Bind(h.runs).Bind(v.hits).Bind(h.hits).Bind(v.errors).Bind(h.errors);
-    s.game.Bind(InningsText(v.innings)).Bind(InningsText(h.innings)).Bind(game.id);
+    s.game.Bind(InningsList(v.innings)).Bind(InningsList(h.innings)).Bind(game.id);
     Status written = s.game.Run();
     if (written) written = WriteBatters(s.batting, game.id, 0, v);
     if (written) written = WriteBatters(s.batting, game.id, 1, h);
