@@ -17,13 +17,16 @@ namespace velmoro {
 namespace {
 
 // The play screen once (a replay would play the season's game again, which the season
-// cannot keep): the game goes into the season the moment it ends.
+// cannot keep), the computer managing the club that is not the user's: the game goes
+// into the season the moment it ends.
 Status PlaySeasonGame(UiContext& context, QWidget* parent, ManagedSeason& season, int gameId) {
     GameState& game = context.session.game;
     GameTally tally;
     Status recorded;
     bool over = false;
-    PlayScreen screen(context, parent);
+    const SeasonGame& scheduled = season.Games()[gameId];
+    PlayScreen screen(context, parent,
+                      {!season.Manages(scheduled.visitor), !season.Manages(scheduled.home)});
     screen.WatchTurns([&](bool after) {
         if (!after) return tally.Watch(game);
         tally.Count(game);
