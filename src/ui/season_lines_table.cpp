@@ -98,6 +98,8 @@ void FillSeasonLines(QTableWidget* table, const QStringList& leadColumns,
             table->setItem(row, lead + c, item);
         }
     }
+    // Sized on the first rows: a league's players are too many to measure each.
+    table->horizontalHeader()->setResizeContentsPrecision(100);
     table->resizeColumnsToContents();
     SortOnClicks(table);
     const QHeaderView* header = table->horizontalHeader();

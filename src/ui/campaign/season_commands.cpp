@@ -4,8 +4,8 @@
 
 #include "db/captions.h"
 #include "season/season_teams.h"
-#include "ui/campaign/season_screen.h"
 #include "ui/campaign/new_season_dialog.h"
+#include "ui/campaign/season_screen.h"
 #include "ui/season_choice_dialog.h"
 #include "ui/season_window.h"
 #include "ui/ui_context.h"

@@ -31,7 +31,9 @@ QTreeWidget* MakeGameList(QWidget* parent) {
     list->setColumnCount(4);
     list->setHeaderLabels({"Date", "Visitors", "Home", "Score"});
     list->setRootIsDecorated(false);
-    list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // A season holds thousands of games: columns sized once they are in.
+    list->setUniformRowHeights(true);
+    list->header()->setResizeContentsPrecision(100);
     return list;
 }
 

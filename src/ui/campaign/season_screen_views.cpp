@@ -51,6 +51,11 @@ void AddGame(QTreeWidget* list, const ManagedSeason& season, const SeasonGame& g
     }
 }
 
+void FitColumns(QTreeWidget* list) {
+    for (int c = 0; c < list->columnCount(); ++c)
+        list->resizeColumnToContents(c);
+}
+
 // A club's games played: its batters' and pitchers' games would count each man.
 std::vector<int> ClubGames(const ManagedSeason& season) {
     std::vector<int> games(season.season().teams.size());
@@ -105,6 +110,7 @@ void SeasonScreen::FillToday() {
     const int day = std::min(season_->Today(), season_->DayCount() - 1);
     for (const SeasonGame& game : season_->GamesOn(day))
         AddGame(today_, *season_, game);
+    FitColumns(today_);
 }
 
 void SeasonScreen::FillSchedule() {
@@ -116,6 +122,7 @@ void SeasonScreen::FillSchedule() {
             firstToPlay = schedule_->topLevelItem(schedule_->topLevelItemCount() - 1);
     }
     if (firstToPlay) schedule_->scrollToItem(firstToPlay, QAbstractItemView::PositionAtTop);
+    FitColumns(schedule_);
 }
 
 void SeasonScreen::FillLeaders() {
