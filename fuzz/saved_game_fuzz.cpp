@@ -32,11 +32,12 @@ constexpr int kMaxTurns = 200;
 class FuzzDisplay : public Display {
   public:
     explicit FuzzDisplay(Session& session) : session_(session) {}
-    void ForcedSubstitution() override {
-        const std::vector<int> choices = ReplaceChoices(session_.game);
+    void ForcedSubstitution(Side side) override {
+        const std::vector<int> choices = ReplaceChoices(session_.game, side);
         if (choices.empty()) return;
-        const SubstituteCandidates candidates = SubstitutionCandidates(session_, choices[0]);
-        if (candidates.count > 0) ApplySubstitution(session_, choices[0], candidates.names[0]);
+        const SubstituteCandidates candidates = SubstitutionCandidates(session_, side, choices[0]);
+        if (candidates.count > 0)
+            ApplySubstitution(session_, side, choices[0], candidates.names[0]);
     }
 
   private:
@@ -49,19 +50,19 @@ void PlayStep(Session& session, unsigned char step) {
     if (step < 0xC0) {
         PlayTurn(session, step % 4, (step / 4) % 3);
     } else if (step < 0xE0) {
-        game.dialogSide = game.battingSide;
-        const std::vector<int> choices = ReplaceChoices(game);
+        const Side side = game.battingSide;
+        const std::vector<int> choices = ReplaceChoices(game, side);
         if (choices.empty()) return;
         const int position = choices[(step & 1) % choices.size()];
-        const SubstituteCandidates candidates = SubstitutionCandidates(session, position);
+        const SubstituteCandidates candidates = SubstitutionCandidates(session, side, position);
         if (candidates.count <= 0) return;
-        ApplySubstitution(session, position,
+        ApplySubstitution(session, side, position,
                           candidates.names[((step >> 1) & 15) % candidates.count]);
     } else {
-        game.dialogSide = game.FieldingSide();
-        const std::vector<std::string> candidates = PitchingChangeCandidates(game);
+        const Side side = game.FieldingSide();
+        const std::vector<std::string> candidates = PitchingChangeCandidates(game, side);
         if (!candidates.empty())
-            ApplyPitchingChange(session, candidates[(step & 31) % candidates.size()]);
+            ApplyPitchingChange(session, side, candidates[(step & 31) % candidates.size()]);
     }
 }
 

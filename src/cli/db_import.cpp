@@ -12,8 +12,10 @@
 #include "cli/db_commands.h"
 #include "cli/db_lineup_figures.h"
 #include "cli/progress.h"
+#include "db/club_season.h"
 #include "db/file_write.h"
 #include "db/install_dir.h"
+#include "db/player_usage.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
 #include "import/demo_league.h"
@@ -69,6 +71,22 @@ void ReportPlayable(const TeamList& teams) {
                unplayable.size());
     if (!unplayable.empty()) fmt::print(": {}", fmt::join(unplayable, ", "));
     fmt::print("\n");
+}
+
+// Players.csv and Clubs.csv beside the database.
+Status WriteSideFiles(const std::filesystem::path& database,
+                      const std::vector<PlayerUsage>& players,
+                      const std::vector<ClubSeason>& clubs) {
+    if (Status written = WritePlayerUsage(PlayerUsagePathFor(database), players); !written)
+        return written;
+    return WriteClubSeasons(ClubSeasonPathFor(database), clubs);
+}
+
+// Side files of an earlier import would not match the new database.
+void RemoveSideFiles(const std::filesystem::path& database) {
+    std::error_code ignored;
+    std::filesystem::remove(PlayerUsagePathFor(database), ignored);
+    std::filesystem::remove(ClubSeasonPathFor(database), ignored);
 }
 
 }  // namespace
@@ -128,6 +146,14 @@ if (Status written = WriteSeasonIndex(SeasonIndexPathFor(options.outFile), stand
     fmt::print(stderr, "velmoro-db: {}\n", written.message());
     return 1;
 }
+if (!result.noSideFiles.empty()) {
+    fmt::print(stderr, "velmoro-db: {}: no side files written\n", result.noSideFiles);
+    RemoveSideFiles(options.outFile);
+} else if (Status written = WriteSideFiles(options.outFile, result.players, result.clubs);
+           !written) {
+    fmt::print(stderr, "velmoro-db: {}\n", written.message());
+    return 1;
+}
 ReportPlayable(teams);
 PrintLineupFigures(MeasureDefaultLineups(teams, result.seasons), stdout);
 return 0;
@@ -140,6 +166,11 @@ int RunDemo(const std::string& outFile) {
         return 1;
     }
     if (Status written = WriteSeasonIndex(SeasonIndexPathFor(outFile), MakeDemoStandings());
+        !written) {
+        fmt::print(stderr, "velmoro-db: {}\n", written.message());
+        return 1;
+    }
+    if (Status written = WriteSideFiles(outFile, MakeDemoPlayerUsage(), MakeDemoClubSeasons());
         !written) {
         fmt::print(stderr, "velmoro-db: {}\n", written.message());
         return 1;

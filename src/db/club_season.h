@@ -20,6 +20,11 @@ std::filesystem::path ClubSeasonPathFor(const std::filesystem::path& database);
 
 // One team-season as the Teams table gives it. `team` is the database's name; year and
 // league are those of the season index. Counts a source lacks are kNotRecorded.
+// What the reader takes: the year as the season index does, games 0..kMaxSeasonGames,
+// other counts 0..kMaxClubCount, park factors 1..kMaxParkFactor.
+inline constexpr int kMaxClubCount = 99999;
+inline constexpr int kMaxParkFactor = 999;
+
 struct ClubSeason {
     std::string team;
     int year = 0;

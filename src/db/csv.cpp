@@ -55,6 +55,12 @@ void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> f
     out += '\n';
 }
 
+void AppendCsvRecord(std::string& out, std::span<const std::string> fields) {
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        (out += i ? "," : "") += CsvField(fields[i]);
+    out += '\n';
+}
+
 Status CheckCsvLineLengths(std::string_view text) {
     std::size_t lineStart = 0, line = 1;
     if (std::size_t bad = FindOverlongLine(text, lineStart, line, 0))

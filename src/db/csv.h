@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,7 @@ std::string CsvField(std::string_view text);
 
 // Appends one record of `fields` and its line end to `out`.
 void AppendCsvRecord(std::string& out, std::initializer_list<std::string_view> fields);
+void AppendCsvRecord(std::string& out, std::span<const std::string> fields);
 
 // No line of a real table comes near this; a longer one means a damaged file.
 inline constexpr std::size_t kMaxCsvLineBytes = 1 << 20;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/status.h"
+#include "db/csv_records.h"  // kNotRecorded
 
 namespace velmoro {
 
@@ -18,9 +19,13 @@ inline constexpr const char* kPlayerUsageFileName = "Players.csv";
 inline constexpr const char* kPlayerUsageSuffix = ".players.csv";
 std::filesystem::path PlayerUsagePathFor(const std::filesystem::path& database);
 
-// A count the source did not record (empty in the file; old seasons lack HBP, SF, GIDP,
-// BFP and more).
-inline constexpr int kNotRecorded = -1;
+// A count the source did not record is kNotRecorded (db/csv_records.h), empty in the
+// file: old seasons lack HBP, SF, GIDP, BFP and more.
+
+// What the reader takes: games of every kind 0..kMaxSeasonGames (db/season_index.h), every
+// other count 0..kMaxPlayerCount (the most of any real season is under 3,000 batters
+// faced).
+inline constexpr int kMaxPlayerCount = 9999;
 
 // One player-season. `team` and `player` are the names in the database ("1927 Yankees",
 // "Babe Ruth"), which together find the record.
@@ -29,7 +34,7 @@ struct PlayerUsage {
     std::string player;
     std::string id;     // Lahman playerID, "ruthba01"
     char bats = ' ';    // 'L', 'R', 'B' (switch) or ' ' unknown
-    char throws = ' ';  // 'L', 'R' or ' ' unknown
+    char throws = ' ';  // 'L', 'R' or ' ' unknown (or either hand)
     // Appearances: games in all, games started (as a batter in the lineup), and games at
     // each place. Lahman keeps games played at a position, not started there.
     int games = 0;

@@ -49,11 +49,13 @@ class Display {
     virtual void BoxScoreNotWritten(const std::string& path, const std::string& reason) {
         ShowMessage("Cannot write the box score to " + path + ": " + reason, kErrorCaption);
     }
-    // The side at bat (game.dialogSide) must replace the pinch hitter who just batted,
-    // since he cannot field the position he took over. The demand is shown; a display
-    // that answers it opens the substitution window in its forced mode and returns when
-    // it closes, or lets the computer make the replacement.
-    virtual void ForcedSubstitution() { ShowMessage(kPinchHitterMustLeaveMessage, kCaption); }
+    // The side at bat, `side`, must replace the pinch hitter who just batted, since he
+    // cannot field the position he took over. The demand is shown; a display that
+    // answers it opens the substitution window in its forced mode and returns when it
+    // closes, or lets the computer make the replacement.
+    virtual void ForcedSubstitution(Side /*side*/) {
+        ShowMessage(kPinchHitterMustLeaveMessage, kCaption);
+    }
     // Asks for the game-over window once the current command has finished.
     virtual void RequestGameOver() {}
 };

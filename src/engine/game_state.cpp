@@ -106,7 +106,6 @@ void ResetGame(GameState& game) {
 void PrepareReplay(GameState& game) {
     ResetCounters(game);
     game.hasBattingOutcomes = false;
-    game.workingDefenseSide = Side::Visitors;
     ReplayStarters(game.visitor);
     ReplayStarters(game.home);
     RebuildDefense(game);
@@ -119,7 +118,6 @@ void MakeBoxLines(GameState& game, bool withPlayers) {
     MakeSideBoxLines(game.home, withPlayers);
     game.hasBattingBoxLines = true;
     game.battingSide = Side::Visitors;
-    game.workingDefenseSide = Side::Visitors;
 }
 
 void FreeBoxLines(GameState& game) {
@@ -190,7 +188,6 @@ void CopyGameState(const GameState& from, GameState& to) {
     to.battingSide = from.battingSide;
     to.hasBattingOutcomes = from.hasBattingOutcomes;
     to.hasBattingBoxLines = from.hasBattingBoxLines;
-    to.workingDefenseSide = from.workingDefenseSide;
     to.batterIndex = from.batterIndex;
     to.inning = from.inning;
     to.outs = from.outs;
@@ -200,7 +197,6 @@ void CopyGameState(const GameState& from, GameState& to) {
     to.bases = from.bases;
     to.runnerQueue = from.runnerQueue;
     to.playLog.clear();
-    to.dialogSide = from.dialogSide;
 }
 
 int LineupIndexOfPlayer(const GameSide& side, const PlayerRecord* player) {

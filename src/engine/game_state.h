@@ -151,8 +151,6 @@ struct GameState {
     // Whether the outcome tables and the BoxLines of this game have been made.
     bool hasBattingOutcomes = false;
     bool hasBattingBoxLines = false;
-    // The defence the lineup pages and substitutions work on.
-    Side workingDefenseSide = Side::Visitors;
 
     int batterIndex = 0;
     int inning = 1;
@@ -167,19 +165,12 @@ struct GameState {
     std::array<int, 3> runnerQueue{};
     std::string playLog;
 
-    // Which side the team dialogs work on.
-    Side dialogSide = Side::Visitors;
-
     GameSide& SideOf(Side side) { return side == Side::Home ? home : visitor; }
     const GameSide& SideOf(Side side) const { return side == Side::Home ? home : visitor; }
     GameSide& Batting() { return SideOf(battingSide); }
     const GameSide& Batting() const { return SideOf(battingSide); }
     GameSide& Fielding() { return SideOf(FieldingSide()); }
     const GameSide& Fielding() const { return SideOf(FieldingSide()); }
-    GameSide& Dialog() { return SideOf(dialogSide); }
-    const GameSide& Dialog() const { return SideOf(dialogSide); }
-    GameSide& WorkingDefenseSide() { return SideOf(workingDefenseSide); }
-    std::array<PlayerRecord*, 10>& WorkingDefense() { return SideOf(workingDefenseSide).defense; }
     Side FieldingSide() const { return OtherSide(battingSide); }
     bool HomeBatting() const { return battingSide == Side::Home; }
 };

@@ -36,8 +36,7 @@ void FinishSteal(Session& session, StrategyResult steal) {
 void DemandPositionPlayer(Session& session) {
     GameState& game = session.game;
     session.Screen().ShowLineupRow(game.batterIndex);
-    game.dialogSide = game.battingSide;
-    session.Screen().ForcedSubstitution();
+    session.Screen().ForcedSubstitution(game.battingSide);
     game.pinchHitterMustLeave = 0;
 }
 

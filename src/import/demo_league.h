@@ -3,6 +3,8 @@
 
 #include <vector>
 
+#include "db/club_season.h"
+#include "db/player_usage.h"
 #include "db/records.h"
 #include "db/season_index.h"
 
@@ -21,5 +23,12 @@ TeamList MakeDemoLeague();
 // MakeDemoLeague in its order: one league of two divisions of four, each club
 // meeting every other 22 times. As stable as the league itself.
 std::vector<SeasonRecord> MakeDemoStandings();
+
+// Invented side files of the league, one line per player (team by team, in the league's
+// order) and per team: each player's games and places agree with his record, a club's
+// starts at every place and its pitchers' starts add up to its games in the
+// standings, its totals are the sums of its players, bats and throws are drawn.
+std::vector<PlayerUsage> MakeDemoPlayerUsage();
+std::vector<ClubSeason> MakeDemoClubSeasons();
 
 }  // namespace velmoro

@@ -15,6 +15,7 @@
 #include "import/lahman_csv.h"
 #include "import/lahman_names.h"
 #include "import/lahman_positions.h"
+#include "import/lahman_side.h"
 
 namespace velmoro {
 namespace {
@@ -41,6 +42,7 @@ struct Stint {
     long gamesAll = 0;
     bool hasAppearances = false;
     bool hasBatting = false;
+    PlayerUsage usage;  // the side file's counts, summed over the stints
     std::size_t battingLine = 0, pitchingLine = 0;  // last row of each table, for messages
 };
 
@@ -48,6 +50,7 @@ struct TeamSeason {
     int year = 0;
     std::string league, teamId, franchise, fullName;
     SeasonRecord standing;
+    ClubSeason club;
     std::vector<Stint> stints;
     std::unordered_map<std::string, std::size_t> byPlayer;
 
@@ -64,6 +67,7 @@ struct TeamSeason {
 struct Person {
     std::string first, last;
     int birthYear = 0;
+    char bats = ' ', throws = ' ';
 };
 
 // Column indexes of a table, looked up once; a missing column is an error.
@@ -184,6 +188,7 @@ class Importer {
         for (std::size_t i = 0; i < names.size(); ++i)
             columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        const SideCounts<ClubSeason> side = Side(t, TeamsSideColumns());
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             if (!InRange(t.Int(r, year))) continue;
             std::array<long, 6> v;
@@ -212,6 +217,7 @@ class Importer {
                 Warn(t.Line(r), {}, problem + "; row left out");
                 continue;
             }
+            AddSide(side, t, r, true, s.club);
             teamIndex_.emplace(std::move(key), teams_.size());
             teams_.push_back(std::move(s));
         }
@@ -222,10 +228,14 @@ class Importer {
         Columns c(t, "People.csv");
         int id = c("playerID"), first = c("nameFirst"), last = c("nameLast"), born = c("birthYear");
         if (!c.Missing().empty()) return Fail(c.Missing());
+        const int bats = t.Column("bats"), throws = t.Column("throws");
+        if (bats < 0 || throws < 0)
+            NoSideFiles(std::string("has no column ") + (bats < 0 ? "bats" : "throws"));
         for (std::size_t r = 0; r < t.Rows(); ++r)
             people_.emplace(std::string(t.Field(r, id)),
                             Person{std::string(t.Field(r, first)), std::string(t.Field(r, last)),
-                                   static_cast<int>(t.Int(r, born))});
+                                   static_cast<int>(t.Int(r, born)), BatsLetter(t.Field(r, bats)),
+                                   ThrowsLetter(t.Field(r, throws))});
         return true;
     }
 
@@ -244,6 +254,7 @@ class Importer {
         for (std::size_t i = 0; i < names.size(); ++i)
             columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        const SideCounts<PlayerUsage> side = Side(t, BattingSideColumns());
         std::unordered_set<std::string> seen;
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             TeamSeason* s =
@@ -255,6 +266,7 @@ class Importer {
                               " stint " + std::string(t.Field(r, stint));
             if (!FirstRow(seen, key, t.Line(r), key)) continue;
             Stint& st = s->StintOf(t.Field(r, id));
+            AddSide(side, t, r, !st.hasBatting, st.usage);
             st.hasBatting = true;
             st.battingLine = t.Line(r);
             for (std::size_t i = 0; i < fields.size(); ++i)
@@ -280,6 +292,7 @@ class Importer {
         for (std::size_t i = 0; i < names.size(); ++i)
             columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        const SideCounts<PlayerUsage> side = Side(t, PitchingSideColumns());
         std::unordered_set<std::string> seen;
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             TeamSeason* s =
@@ -302,6 +315,7 @@ class Importer {
                               " stint " + std::string(t.Field(r, stint));
             if (!FirstRow(seen, key, t.Line(r), key)) continue;
             Stint& st = s->StintOf(t.Field(r, id));
+            AddSide(side, t, r, st.pitching.rows == 0, st.usage);
             st.pitchingLine = t.Line(r);
             PitchingSums& p = st.pitching;
             for (std::size_t i = 0; i < fields.size(); ++i)
@@ -323,6 +337,7 @@ class Importer {
         for (std::size_t i = 0; i < names.size(); ++i)
             columns[i] = c(names[i]);
         if (!c.Missing().empty()) return Fail(c.Missing());
+        const SideCounts<PlayerUsage> side = Side(t, AppearancesSideColumns());
         std::unordered_set<std::string> seen;
         for (std::size_t r = 0; r < t.Rows(); ++r) {
             TeamSeason* s =
@@ -334,6 +349,7 @@ class Importer {
                 std::string(t.Field(r, id)) + " " + std::to_string(s->year) + " " + s->teamId;
             if (!FirstRow(seen, key, t.Line(r), key)) continue;
             Stint& stint = s->StintOf(t.Field(r, id));
+            AddSide(side, t, r, true, stint.usage);
             stint.hasAppearances = true;
             stint.gamesAll = v[0];
             auto games = [](long value) {
@@ -350,6 +366,26 @@ class Importer {
         }
         return true;
     }
+
+    // The side files are written only when every table has their columns.
+    void NoSideFiles(const std::string& why) {
+        if (result_.noSideFiles.empty()) result_.noSideFiles = std::string(file_) + " " + why;
+    }
+    template <class Record>
+    SideCounts<Record> Side(const CsvTable& t, std::span<const SideColumn<Record>> columns) {
+        SideCounts<Record> side(t, columns);
+        if (!side.Missing().empty()) NoSideFiles("has no column " + side.Missing());
+        return side;
+    }
+    template <class Record>
+    void AddSide(const SideCounts<Record>& side, const CsvTable& t, std::size_t r, bool first,
+                 Record& record) {
+        if (const char* bad = side.Add(t, r, first, record))
+            Warn(t.Line(r), bad,
+                 "\"" + ShownValue(t.Field(r, t.Column(bad)), 40) +
+                     "\" is not a count; read as empty");
+    }
+    void AddUsage(const Stint& s, const std::string& teamName, const std::string& name);
 
     void BuildTeams(TeamList& out);
     void BuildTeam(TeamSeason& t, const std::string& teamName, TeamList& out);
@@ -471,6 +507,35 @@ PlayerRecord Importer::MakePlayer(const Stint& s, const std::string& teamName) {
     return p;
 }
 
+// The player's line of the side file. A player missing from a table gets its counts
+// as nothing (no batting, no pitching), or, without an appearances row, his games from
+// the other tables and the starts unknown.
+void Importer::AddUsage(const Stint& s, const std::string& teamName, const std::string& name) {
+    if (!result_.noSideFiles.empty()) return;
+    PlayerUsage u = s.usage;
+    if (!s.hasBatting)
+        u.atBats = u.hits = u.hitByPitch = u.sacrificeHits = u.sacrificeFlies = u.groundedIntoDp =
+            0;
+    if (s.pitching.rows == 0)
+        u.pitchGames = u.pitchStarts = u.gamesFinished = u.completeGames = u.saves = u.outsPitched =
+            u.battersFaced = u.hitsAllowed = u.homeRunsAllowed = u.walksAllowed =
+                u.strikeoutsPitched = u.hitBatsmen = u.runsAllowed = u.earnedRuns = 0;
+    if (!s.hasAppearances) {
+        u.games = static_cast<int>(
+            std::min<long>(std::max(s.batting.games, s.pitching.games), kMaxSeasonGames));
+        u.gamesPitcher = u.pitchGames;
+        u.gamesStarted = u.gamesDh = u.gamesPinchHitter = kNotRecorded;
+    }
+    u.team = teamName;
+    u.player = name;
+    u.id = s.playerId;
+    if (auto it = people_.find(s.playerId); it != people_.end()) {
+        u.bats = it->second.bats;
+        u.throws = it->second.throws;
+    }
+    result_.players.push_back(std::move(u));
+}
+
 void Importer::BuildTeams(TeamList& out) {
     // A team-season without a single player in Batting is a table cut short, not a club.
     std::vector<TeamSeason> kept;
@@ -587,8 +652,15 @@ void Importer::BuildTeam(TeamSeason& t, const std::string& teamName, TeamList& o
     TeamRecord& team = AddTeam(out, teamName);
     for (std::size_t k = 0; k < keep.size(); ++k) {
         nameOf[keep[k]] = playerNames[k];
+        AddUsage(t.stints[keep[k]], teamName, playerNames[k]);
         PlayerRecord& p = team.AddPlayer(std::move(players[keep[k]]));
         p.name = playerNames[k];
+    }
+    if (result_.noSideFiles.empty()) {
+        result_.clubs.push_back(t.club);
+        result_.clubs.back().team = teamName;
+        result_.clubs.back().year = t.year;
+        result_.clubs.back().league = t.league;
     }
     LahmanSeason season;
     season.standing = t.standing;

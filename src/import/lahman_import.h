@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "db/club_season.h"
+#include "db/player_usage.h"
 #include "db/records.h"
 #include "db/season_index.h"
 
@@ -41,6 +43,12 @@ struct LahmanImportResult {
     // column; team-seasons left out for having no players in Batting.
     std::vector<std::string> warnings;
     std::vector<std::string> leftOut;
+    // The side files' lines: a player of each team as the list names him, each team.
+    // Both empty, with the reason ("Pitching.csv has no column GF"), when a table lacks
+    // one of their columns.
+    std::vector<PlayerUsage> players;
+    std::vector<ClubSeason> clubs;
+    std::string noSideFiles;
 };
 
 // Reads Teams, People, Batting, Pitching and Appearances from `csvDir` and appends one

@@ -94,12 +94,12 @@ TurnDecision IntentionalWalkCall(const GameState& game) {
                 Average(onDeck) + " on deck"};
 }
 
-const PlayerRecord* Closer(const GameState& game) {
+const PlayerRecord* Closer(const GameState& game, Side side) {
     const PlayerRecord* closer = nullptr;
-    for (const PlayerRecord* pitcher : game.Dialog().pitchingStaff) {
+    for (const PlayerRecord* pitcher : game.SideOf(side).pitchingStaff) {
         if (!pitcher || !pitcher->pitching || pitcher->pitching->saves == 0) continue;
         if (closer && pitcher->pitching->saves <= closer->pitching->saves) continue;
-        if (IsReliefCandidate(game, *pitcher)) closer = pitcher;
+        if (IsReliefCandidate(game, side, *pitcher)) closer = pitcher;
     }
     return closer;
 }
@@ -116,18 +116,19 @@ std::string Tiredness(const PlayerRecord& pitcher, const BoxLine& line) {
     return fmt::format("{}.{} innings, {:.1f} a game in his season", outs / 3, outs % 3, perGame);
 }
 
-std::string BringIn(Session& session, const PlayerRecord& pitcher, const std::string& why) {
-    const std::string leaving = session.game.Dialog().lineup[kPitcherEntry]->name;
-    if (ApplyPitchingChange(session, pitcher.name) != SubstitutionOutcome::Applied) return "";
+std::string BringIn(Session& session, Side side, const PlayerRecord& pitcher,
+                    const std::string& why) {
+    const std::string leaving = session.game.SideOf(side).lineup[kPitcherEntry]->name;
+    if (ApplyPitchingChange(session, side, pitcher.name) != SubstitutionOutcome::Applied) return "";
     return "Pitching change: " + pitcher.name + " for " + leaving + ", " + why;
 }
 
 // The best hitter on the bench who is no pitcher and has batted enough to be trusted.
-const PlayerRecord* BestPinchHitter(Session& session, int than) {
-    const GameSide& side = session.game.Dialog();
+const PlayerRecord* BestPinchHitter(const Session& session, Side side, int than) {
+    const TeamRecord* team = session.game.SideOf(side).team;
     const PlayerRecord* best = nullptr;
-    for (const std::string& name : SubstitutionCandidates(session, PinchHitter).names) {
-        const PlayerRecord* player = FindPlayer(side.team, name);
+    for (const std::string& name : SubstitutionCandidates(session, side, PinchHitter).names) {
+        const PlayerRecord* player = FindPlayer(team, name);
         if (!player || player->HasPosition(Pitcher) || player->atBats < kPinchHitterAtBats)
             continue;
         if (player->battingAvg > than && (!best || player->battingAvg > best->battingAvg))
@@ -164,16 +165,16 @@ TurnDecision Defense(const GameState& game) {
     return IntentionalWalkCall(game);
 }
 
-std::string PitchingChangeMove(Session& session) {
+std::string PitchingChangeMove(Session& session, Side which) {
     GameState& game = session.game;
-    GameSide& side = game.Dialog();
+    GameSide& side = game.SideOf(which);
     const PlayerRecord* pitcher = side.lineup[kPitcherEntry];
     if (!pitcher || side.boxLines[kPitcherEntry].empty()) return "";
-    const int lead = Lead(game, game.dialogSide);
+    const int lead = Lead(game, which);
     if (game.inning >= 9 && lead >= 1 && lead <= kClosingLead) {
-        if (const PlayerRecord* closer = Closer(game)) {
+        if (const PlayerRecord* closer = Closer(game, which)) {
             if (closer->pitching->saves > (pitcher->pitching ? pitcher->pitching->saves : 0))
-                return BringIn(session, *closer,
+                return BringIn(session, which, *closer,
                                fmt::format("most saves ({}), a lead of {} in the {}th",
                                            closer->pitching->saves, lead, game.inning));
         }
@@ -181,41 +182,40 @@ std::string PitchingChangeMove(Session& session) {
     const std::string tired = Tiredness(*pitcher, *side.boxLines[kPitcherEntry].back());
     if (tired.empty()) return "";
     // The window lists the staff lowest earned run average first.
-    const std::vector<std::string> candidates = PitchingChangeCandidates(game);
+    const std::vector<std::string> candidates = PitchingChangeCandidates(game, which);
     if (candidates.empty()) return "";
     const PlayerRecord* fresh = FindPlayer(side.team, candidates.front());
-    return fresh ? BringIn(session, *fresh, tired) : "";
+    return fresh ? BringIn(session, which, *fresh, tired) : "";
 }
 
-std::string PinchHitterMove(Session& session) {
+std::string PinchHitterMove(Session& session, Side which) {
     GameState& game = session.game;
-    if (game.designatedHitter || game.inning < kLateInning || Lead(game, game.dialogSide) > 0)
-        return "";
-    const GameSide& side = game.Dialog();
+    if (game.designatedHitter || game.inning < kLateInning || Lead(game, which) > 0) return "";
+    const GameSide& side = game.SideOf(which);
     const BoxChain& chain = side.boxLines[game.batterIndex];
     const PlayerRecord* batter = side.lineup[game.batterIndex];
     if (!batter || chain.empty() || chain.back()->position != PitcherPosition) return "";
     // Somebody must be left to pitch once the pinch hitter has batted.
-    if (SubstitutionCandidates(session, PitcherPosition).count == 0) return "";
-    const PlayerRecord* hitter = BestPinchHitter(session, batter->battingAvg);
+    if (SubstitutionCandidates(session, which, PitcherPosition).count == 0) return "";
+    const PlayerRecord* hitter = BestPinchHitter(session, which, batter->battingAvg);
     if (!hitter) return "";
-    const std::string reason =
-        fmt::format("Pinch hitter: {} ({}) bats for {}, inning {}, {}", hitter->name,
-                    Average(hitter->battingAvg), batter->name, game.inning,
-                    Lead(game, game.dialogSide) == 0 ? "tied" : "behind");
-    if (ApplySubstitution(session, PinchHitter, hitter->name) != SubstitutionOutcome::Applied)
+    const std::string reason = fmt::format("Pinch hitter: {} ({}) bats for {}, inning {}, {}",
+                                           hitter->name, Average(hitter->battingAvg), batter->name,
+                                           game.inning, Lead(game, which) == 0 ? "tied" : "behind");
+    if (ApplySubstitution(session, which, PinchHitter, hitter->name) !=
+        SubstitutionOutcome::Applied)
         return "";
     return reason;
 }
 
-ForcedReplacement ReplaceForced(Session& session) {
+ForcedReplacement ReplaceForced(Session& session, Side which) {
     GameState& game = session.game;
-    if (!ForcedReplacementDue(game)) return {};
+    if (!ForcedReplacementDue(game, which)) return {};
     const int position = game.pinchHitterMustLeave;
-    const SubstituteCandidates found = SubstitutionCandidates(session, position);
+    const SubstituteCandidates found = SubstitutionCandidates(session, which, position);
     if (found.count == 0) return {true, kNoReplacementsMessage};
     // Pitchers come lowest earned run average first; fielders, the best hitter.
-    const GameSide& side = game.Dialog();
+    const GameSide& side = game.SideOf(which);
     const PlayerRecord* chosen = nullptr;
     for (const std::string& name : found.names) {
         const PlayerRecord* player = FindPlayer(side.team, name);
@@ -227,7 +227,7 @@ ForcedReplacement ReplaceForced(Session& session) {
         if (player->battingAvg > chosen->battingAvg) chosen = player;
     }
     if (!chosen) return {true, kNoReplacementsMessage};
-    if (ApplySubstitution(session, position, chosen->name) != SubstitutionOutcome::Applied)
+    if (ApplySubstitution(session, which, position, chosen->name) != SubstitutionOutcome::Applied)
         return {true, kReplacementErrorMessage};
     return {false, chosen->name + " replaces the pinch hitter at " + ReplaceEntryText(position)};
 }

@@ -32,13 +32,13 @@ bool IsLateAndClose(const GameState& game);
 TurnDecision Offense(const GameState& game);
 TurnDecision Defense(const GameState& game);
 
-// Between turns, the side in the field: the closer or a fresh arm for a tired pitcher,
+// Between turns, `side` in the field: the closer or a fresh arm for a tired pitcher,
 // through the pitching change window's candidates and booking. Returns the reason, or "".
-std::string PitchingChangeMove(Session& session);
-// Between turns, the side at bat: a pinch hitter for the pitcher, through the
+std::string PitchingChangeMove(Session& session, Side side);
+// Between turns, `side` at bat: a pinch hitter for the pitcher, through the
 // substitution window's candidates and booking. Returns the reason, or "".
-std::string PinchHitterMove(Session& session);
-// The forced replacement of a pinch hitter for the dialog side.
-ForcedReplacement ReplaceForced(Session& session);
+std::string PinchHitterMove(Session& session, Side side);
+// The forced replacement of a pinch hitter for `side`.
+ForcedReplacement ReplaceForced(Session& session, Side side);
 
 }  // namespace velmoro::book

@@ -25,8 +25,7 @@ Side DecidingSide(const GameState& game, const TurnDecision& decision) {
     return decision.defense != NormalDefense ? game.FieldingSide() : game.battingSide;
 }
 
-bool ManagedSides::ReplaceForced(Session& session, ManagerNotes* notes) const {
-    const Side side = session.game.dialogSide;
+bool ManagedSides::ReplaceForced(Session& session, Side side, ManagerNotes* notes) const {
     if (!Manages(side)) return false;
     const ForcedReplacement done = ReplaceForcedPinchHitter(session, side);
     if (done.failed)
@@ -36,8 +35,8 @@ bool ManagedSides::ReplaceForced(Session& session, ManagerNotes* notes) const {
     return true;
 }
 
-void ManagerDisplay::ForcedSubstitution() {
-    if (!managed_.ReplaceForced(session_, notes)) Display::ForcedSubstitution();
+void ManagerDisplay::ForcedSubstitution(Side side) {
+    if (!managed_.ReplaceForced(session_, side, notes)) Display::ForcedSubstitution(side);
 }
 
 }  // namespace velmoro

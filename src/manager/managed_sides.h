@@ -33,10 +33,10 @@ struct ManagedSides {
     // every move.
     TurnDecision BeforeTurn(Session& session, ManagerNotes* notes) const;
 
-    // The forced replacement of the side game.dialogSide names, when the computer
-    // manages it: true with the replacement made (its note kept) or, when none can be
-    // made, the reason shown as a message; false for a side the user manages.
-    bool ReplaceForced(Session& session, ManagerNotes* notes) const;
+    // The forced replacement of `side`'s pinch hitter, when the computer manages it:
+    // true with the replacement made (its note kept) or, when none can be made, the
+    // reason shown as a message; false for a side the user manages.
+    bool ReplaceForced(Session& session, Side side, ManagerNotes* notes) const;
 };
 
 // The side whose choice a decision's reason explains.
@@ -48,7 +48,7 @@ class ManagerDisplay : public Display {
   public:
     ManagerDisplay(Session& session, const ManagedSides& managed)
         : session_(session), managed_(managed) {}
-    void ForcedSubstitution() override;
+    void ForcedSubstitution(Side side) override;
     ManagerNotes* notes = nullptr;
 
   private:

@@ -46,15 +46,12 @@ TurnDecision DecideTurn(Session& session, bool managesVisitors, bool managesHome
 std::string MakeBetweenTurnMoves(Session& session, Side side) {
     GameState& game = session.game;
     if (IsGameOver(game)) return "";
-    // As the play screen does before it opens a team window.
-    game.dialogSide = side;
-    return side == game.battingSide ? book::PinchHitterMove(session)
-                                    : book::PitchingChangeMove(session);
+    return side == game.battingSide ? book::PinchHitterMove(session, side)
+                                    : book::PitchingChangeMove(session, side);
 }
 
 ForcedReplacement ReplaceForcedPinchHitter(Session& session, Side side) {
-    session.game.dialogSide = side;
-    return book::ReplaceForced(session);
+    return book::ReplaceForced(session, side);
 }
 
 }  // namespace velmoro

@@ -38,9 +38,7 @@ bool MoveBatterDown(GameState& game, Side setupSide, int position) {
 void SwitchToHomeSide(Session& session, SetupState& setup) {
     setup.selectingPosition = Pitcher;
     setup.setupSide = Side::Home;
-    session.game.dialogSide = Side::Home;
     session.game.battingSide = Side::Home;
-    session.game.workingDefenseSide = Side::Home;
 }
 
 void FinishSetup(Session& session) {

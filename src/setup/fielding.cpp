@@ -175,7 +175,7 @@ bool RestCanBeFielded(const Session& session, const SetupState& setup, const std
     const int chosen = SlotBeingChosen(setup);
     const Names names = NamesOf(*TeamBeingSetUp(game, setup));
     std::vector<bool> taken(names.names.size(), false);
-    const auto& defense = game.SideOf(game.workingDefenseSide).defense;
+    const auto& defense = game.SideOf(setup.setupSide).defense;
     for (int slot = 0; slot < chosen; ++slot)
         if (defense[slot]) taken[IndexOf(names, defense[slot]->name)] = true;
     taken[IndexOf(names, name)] = true;

@@ -113,7 +113,7 @@ std::string NoPlayersMessage(const SetupState& setup) {
 bool IsPlayerFree(const GameState& game, const SetupState& setup, const PlayerRecord* player) {
     if (!player) return false;
     const int chosen = SlotBeingChosen(setup);
-    const auto& defense = game.SideOf(game.workingDefenseSide).defense;
+    const auto& defense = game.SideOf(setup.setupSide).defense;
     for (int slot = 0; slot < static_cast<int>(defense.size()); ++slot) {
         if (slot == chosen || !defense[slot]) continue;
         if (defense[slot]->name == player->name) return false;
@@ -134,10 +134,11 @@ PlayerRecord* SelectLineupCandidate(GameState& game, const SetupState& setup,
     PlayerRecord* player = FindPlayer(TeamBeingSetUp(game, setup), name);
     const int slot = SlotBeingChosen(setup);
     if (!player || slot < 0) return nullptr;
-    game.WorkingDefense()[slot] = player;
+    GameSide& side = game.SideOf(setup.setupSide);
+    side.defense[slot] = player;
     if (slot == PitcherSlot) {
-        if (game.designatedHitter) game.WorkingDefense()[DesignatedHitterSlot] = nullptr;
-        game.SideOf(setup.setupSide).lineup[kPitcherEntry] = player;
+        if (game.designatedHitter) side.defense[DesignatedHitterSlot] = nullptr;
+        side.lineup[kPitcherEntry] = player;
     }
     return player;
 }

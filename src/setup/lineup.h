@@ -29,7 +29,7 @@ std::string PositionWord(const SetupState& setup);
 std::string NoPlayersMessage(const SetupState& setup);
 
 // True unless the player's name equals that of a player in another filled slot of the
-// working defence; false for no player.
+// defence of the side being set up; false for no player.
 bool IsPlayerFree(const GameState& game, const SetupState& setup, const PlayerRecord* player);
 
 // The candidate names of the active lineup page, the fallback list when the first is

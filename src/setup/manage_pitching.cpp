@@ -17,26 +17,25 @@ bool GoesDeepIntoGames(const PlayerRecord& pitcher) {
 
 }  // namespace
 
-bool IsReliefCandidate(const GameState& game, const PlayerRecord& pitcher) {
-    if (!IsAvailableSubstitute(game, pitcher) || !pitcher.HasPosition(Pitcher)) return false;
+bool IsReliefCandidate(const GameState& game, Side side, const PlayerRecord& pitcher) {
+    if (!IsAvailableSubstitute(game, side, pitcher) || !pitcher.HasPosition(Pitcher)) return false;
     return game.inning > kLastInningForStarters || GoesDeepIntoGames(pitcher);
 }
 
-std::vector<std::string> PitchingChangeCandidates(const GameState& game) {
+std::vector<std::string> PitchingChangeCandidates(const GameState& game, Side side) {
     std::vector<std::string> names;
-    for (const PlayerRecord* pitcher : game.Dialog().pitchingStaff) {
-        if (pitcher && IsReliefCandidate(game, *pitcher)) names.push_back(pitcher->name);
+    for (const PlayerRecord* pitcher : game.SideOf(side).pitchingStaff) {
+        if (pitcher && IsReliefCandidate(game, side, *pitcher)) names.push_back(pitcher->name);
     }
     return names;
 }
 
-SubstitutionOutcome ApplyPitchingChange(Session& session, const std::string& name) {
+SubstitutionOutcome ApplyPitchingChange(Session& session, Side which, const std::string& name) {
     GameState& game = session.game;
-    GameSide& side = game.Dialog();
+    GameSide& side = game.SideOf(which);
     PlayerRecord* incoming = FindPlayer(side.team, name);
     if (!incoming) return SubstitutionOutcome::UnknownPlayer;
-    game.workingDefenseSide = game.dialogSide;
-    const int index = LineupIndexOfPosition(game, PitcherPosition, side.lineup);
+    const int index = LineupIndexOfPosition(game, which, PitcherPosition);
     if (index >= 10) return SubstitutionOutcome::NotInLineup;
 
     side.defense[PitcherSlot] = incoming;

@@ -12,18 +12,18 @@ namespace velmoro {
 struct Session;
 struct GameState;
 
-// The staff rule: an available pitcher, who through the fourth inning must also have
+// The staff rule: a pitcher still available to `side`, who through the fourth inning must also have
 // averaged more than three innings per game in his season (whole innings per game,
 // remainder dropped). The same test picks the starting pitchers.
-bool IsReliefCandidate(const GameState& game, const PlayerRecord& pitcher);
+bool IsReliefCandidate(const GameState& game, Side side, const PlayerRecord& pitcher);
 
-// The dialog side's staff, lowest earned run average first, filtered by the rule.
-std::vector<std::string> PitchingChangeCandidates(const GameState& game);
+// `side`'s staff, lowest earned run average first, filtered by the rule.
+std::vector<std::string> PitchingChangeCandidates(const GameState& game, Side side);
 
-// OK with a highlighted pitcher: the defence's P slot, lineup entry 9 and, when the
+// OK with a highlighted pitcher of `side`: the defence's P slot, lineup entry 9 and, when the
 // pitcher bats, his place in the order with a new BoxLine in that chain; a new pitching
 // line at the end of chain 9, which from now on is charged with every pitch; the play
 // screen's pitcher panel. NotInLineup and UnknownPlayer change nothing.
-SubstitutionOutcome ApplyPitchingChange(Session& session, const std::string& name);
+SubstitutionOutcome ApplyPitchingChange(Session& session, Side side, const std::string& name);
 
 }  // namespace velmoro

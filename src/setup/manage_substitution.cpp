@@ -32,32 +32,30 @@ bool IsFieldPosition(int fieldPosition) {
     return fieldPosition >= PinchHitter && fieldPosition <= DesignatedHitterPosition;
 }
 
-GameSide& DialogSide(Session& session) {
-    return session.game.Dialog();
-}
-
 // Whether a player may bat for the batter due up and then stay in the game at the
 // batter's position (the designated hitter's position takes anybody).
 bool CanTakeOverSlot(const PlayerRecord& player, int slotBit) {
     return player.HasPosition(static_cast<std::uint8_t>(slotBit)) || slotBit == NoPosition;
 }
 
-void AddPitcherCandidates(const GameState& game, SubstituteCandidates& result) {
-    for (const PlayerRecord* pitcher : game.Dialog().pitchingStaff) {
-        if (pitcher && IsAvailableSubstitute(game, *pitcher) && pitcher->HasPosition(Pitcher)) {
+void AddPitcherCandidates(const GameState& game, Side side, SubstituteCandidates& result) {
+    for (const PlayerRecord* pitcher : game.SideOf(side).pitchingStaff) {
+        if (pitcher && IsAvailableSubstitute(game, side, *pitcher) &&
+            pitcher->HasPosition(Pitcher)) {
             result.names.push_back(pitcher->name);
             ++result.count;
         }
     }
 }
 
-void AddRosterCandidates(const GameState& game, int replacePosition, SubstituteCandidates& result) {
-    const TeamRecord* team = game.Dialog().team;
+void AddRosterCandidates(const GameState& game, Side side, int replacePosition,
+                         SubstituteCandidates& result) {
+    const TeamRecord* team = game.SideOf(side).team;
     if (!team) return;
     const int mask = PositionBit(replacePosition);
-    const int slotBit = PositionBit(SlotPosition(game, game.batterIndex));
+    const int slotBit = PositionBit(SlotPosition(game, side, game.batterIndex));
     for (const auto& player : team->players) {
-        if (!IsAvailableSubstitute(game, *player)) continue;
+        if (!IsAvailableSubstitute(game, side, *player)) continue;
         const bool fits = player->HasPosition(static_cast<std::uint8_t>(mask));
         const bool listed = fits || (mask == NoPosition && game.designatedHitter) || mask == 0;
         if (!listed) continue;
@@ -75,9 +73,9 @@ void MakeSidePitcher(GameSide& side, PlayerRecord& pitcher, int fieldPosition) {
     AppendBoxLine(side.boxLines[kPitcherEntry], pitcher, fieldPosition, true);
 }
 
-void RefreshBattingPanels(Session& session) {
+void RefreshBattingPanels(Session& session, Side side) {
     GameState& game = session.game;
-    if (game.dialogSide != game.battingSide) return;
+    if (side != game.battingSide) return;
     Display& screen = session.Screen();
     screen.ShowLineup();
     if (const PlayerRecord* batter = game.Batting().lineup[game.batterIndex]) {
@@ -99,8 +97,8 @@ std::string ReplaceCaption(int fieldPosition) {
     return IsFieldPosition(fieldPosition) ? kPositions[fieldPosition].caption : "";
 }
 
-bool IsAvailableSubstitute(const GameState& game, const PlayerRecord& player) {
-    for (const BoxChain& chain : game.Dialog().boxLines) {
+bool IsAvailableSubstitute(const GameState& game, Side side, const PlayerRecord& player) {
+    for (const BoxChain& chain : game.SideOf(side).boxLines) {
         for (const auto& line : chain) {
             if (line->name == player.name) return false;
         }
@@ -108,13 +106,13 @@ bool IsAvailableSubstitute(const GameState& game, const PlayerRecord& player) {
     return true;
 }
 
-int LineupIndexOfPosition(const GameState& game, int fieldPosition,
-                          const std::array<PlayerRecord*, 10>& lineup) {
+int LineupIndexOfPosition(const GameState& game, Side side, int fieldPosition) {
+    const auto& lineup = game.SideOf(side).lineup;
     const PlayerRecord* player = nullptr;
     if (fieldPosition == PinchHitter) {
         if (game.batterIndex >= 0 && game.batterIndex < 10) player = lineup[game.batterIndex];
     } else if (int slot = DefenseSlotOfPosition(fieldPosition); slot >= 0) {
-        player = game.SideOf(game.workingDefenseSide).defense[slot];
+        player = game.SideOf(side).defense[slot];
     }
     if (!player) return 10;
     for (int index = 0; index < 10; ++index) {
@@ -123,39 +121,40 @@ int LineupIndexOfPosition(const GameState& game, int fieldPosition,
     return 10;
 }
 
-int SlotPosition(const GameState& game, int slot) {
+int SlotPosition(const GameState& game, Side side, int slot) {
     if (slot < 0 || slot >= 10) return PinchHitter;
-    const BoxChain& chain = game.Dialog().boxLines[slot];
+    const BoxChain& chain = game.SideOf(side).boxLines[slot];
     return chain.empty() ? int{PinchHitter} : int{chain.front()->position};
 }
 
-bool ForcedReplacementDue(const GameState& game) {
+bool ForcedReplacementDue(const GameState& game, Side side) {
     const int position = game.pinchHitterMustLeave;
     const int slot = DefenseSlotOfPosition(position);
     if (slot < 0) return false;
-    const GameSide& side = game.Dialog();
-    const int index = LineupIndexOfPlayer(side, side.defense[slot]);
+    const GameSide& team = game.SideOf(side);
+    const int index = LineupIndexOfPlayer(team, team.defense[slot]);
     if (index < 0) return false;
-    const BoxChain& chain = side.boxLines[index];
+    const BoxChain& chain = team.boxLines[index];
     return !chain.empty() && chain.back()->position == PinchHitter;
 }
 
-std::vector<int> ReplaceChoices(const GameState& game) {
-    if (ForcedReplacementDue(game)) return {game.pinchHitterMustLeave};
+std::vector<int> ReplaceChoices(const GameState& game, Side side) {
+    if (ForcedReplacementDue(game, side)) return {game.pinchHitterMustLeave};
     std::vector<int> choices{PinchHitter};
-    const int slotPosition = SlotPosition(game, game.batterIndex);
+    const int slotPosition = SlotPosition(game, side, game.batterIndex);
     if (slotPosition >= PitcherPosition && slotPosition <= DesignatedHitterPosition) {
         choices.push_back(slotPosition);
     }
     return choices;
 }
 
-SubstituteCandidates SubstitutionCandidates(Session& session, int replacePosition) {
+SubstituteCandidates SubstitutionCandidates(const Session& session, Side side,
+                                            int replacePosition) {
     SubstituteCandidates result;
     if (replacePosition == PitcherPosition) {
-        AddPitcherCandidates(session.game, result);
+        AddPitcherCandidates(session.game, side, result);
     } else {
-        AddRosterCandidates(session.game, replacePosition, result);
+        AddRosterCandidates(session.game, side, replacePosition, result);
     }
     return result;
 }
@@ -169,14 +168,13 @@ BoxLine& AppendBoxLine(BoxChain& chain, const PlayerRecord& player, int fieldPos
     return *chain.back();
 }
 
-SubstitutionOutcome ApplySubstitution(Session& session, int replacePosition,
+SubstitutionOutcome ApplySubstitution(Session& session, Side which, int replacePosition,
                                       const std::string& name) {
     GameState& game = session.game;
-    GameSide& side = DialogSide(session);
+    GameSide& side = game.SideOf(which);
     PlayerRecord* incoming = FindPlayer(side.team, name);
     if (!incoming) return SubstitutionOutcome::UnknownPlayer;
-    game.workingDefenseSide = game.dialogSide;
-    const int index = LineupIndexOfPosition(game, replacePosition, side.lineup);
+    const int index = LineupIndexOfPosition(game, which, replacePosition);
     if (index >= 10) return SubstitutionOutcome::NotInLineup;
 
     // A pinch hitter takes over the batter's fielding slot whether he can play it or
@@ -185,7 +183,7 @@ SubstitutionOutcome ApplySubstitution(Session& session, int replacePosition,
     // who can field is not forced out for the first one.
     bool bookedAsPinchHitter = false;
     if (replacePosition == PinchHitter) {
-        const int slotPosition = SlotPosition(game, game.batterIndex);
+        const int slotPosition = SlotPosition(game, which, game.batterIndex);
         bookedAsPinchHitter = !CanTakeOverSlot(*incoming, PositionBit(slotPosition));
         game.pinchHitterMustLeave = bookedAsPinchHitter ? slotPosition : 0;
         replacePosition = slotPosition;
@@ -198,7 +196,7 @@ SubstitutionOutcome ApplySubstitution(Session& session, int replacePosition,
     }
     side.lineup[index] = incoming;
     AppendBoxLine(side.boxLines[index], *incoming,
-                  bookedAsPinchHitter ? PinchHitter : SlotPosition(game, index),
+                  bookedAsPinchHitter ? PinchHitter : SlotPosition(game, which, index),
                   index == kPitcherEntry);
 
     // Whoever comes in to pitch is the side's pitcher from now on, whatever other
@@ -208,7 +206,7 @@ SubstitutionOutcome ApplySubstitution(Session& session, int replacePosition,
         index != kPitcherEntry) {
         MakeSidePitcher(side, *incoming, PitcherPosition);
     }
-    RefreshBattingPanels(session);
+    RefreshBattingPanels(session, which);
     return SubstitutionOutcome::Applied;
 }
 

@@ -106,11 +106,9 @@ void ChooseTeam(Session& session, Side which, TeamRecord* team) {
         return;
     }
     side.pitchingStaff.fill(nullptr);
-    session.game.dialogSide = which;
 }
 
 void ChooseRosterTeam(Session& session, Side side, TeamRecord* team) {
-    session.game.dialogSide = side;
     session.game.SideOf(side).team = team;
 }
 

@@ -52,11 +52,11 @@ std::string YearChoiceNotice(Side side, const TeamEntries& entries);
 TeamRecord* ResolveTeamChoice(const TeamDatabase& db, const std::string& yearText,
                               const std::string& clubText);
 
-// A Team list choice: the side's team and dialogSide, then the team
-// preparation. No team clears the side's team and pitching staff.
+// A Team list choice: the side's team, then the team preparation. No team clears the side's team
+// and pitching staff.
 void ChooseTeam(Session& session, Side which, TeamRecord* team);
 
-// "Roster": the side's team and dialogSide, without the preparation.
+// "Roster": the side's team, without the preparation.
 void ChooseRosterTeam(Session& session, Side side, TeamRecord* team);
 
 // Drops every reference the page made (both teams and staffs) before the team

@@ -14,9 +14,9 @@ void SortRosterByAverage(TeamRecord& team) {
                      [](const auto& a, const auto& b) { return a->battingAvg > b->battingAvg; });
 }
 
-void BuildPitchingStaff(GameState& game, TeamRecord& team) {
+void BuildPitchingStaff(GameState& game, Side side, TeamRecord& team) {
     if (team.players.empty()) return;
-    auto& staff = game.Dialog().pitchingStaff;
+    auto& staff = game.SideOf(side).pitchingStaff;
     staff.fill(nullptr);
     int count = 0;
     for (const auto& player : team.players) {
@@ -30,11 +30,10 @@ void BuildPitchingStaff(GameState& game, TeamRecord& team) {
 
 void PrepareSide(Session& session, Side side) {
     GameState& game = session.game;
-    game.dialogSide = side;
     TeamRecord* team = game.SideOf(side).team;
     if (!team) return;
     SortRosterByAverage(*team);
-    BuildPitchingStaff(game, *team);
+    BuildPitchingStaff(game, side, *team);
 }
 
 void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
@@ -43,7 +42,6 @@ void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
     game.visitor.team = visitors;
     game.home.team = home;
     game.battingSide = Side::Visitors;
-    game.workingDefenseSide = Side::Visitors;
     game.designatedHitter = designatedHitter;
 }
 

@@ -13,19 +13,19 @@ struct GameState;
 // their contents, so every reference keeps naming the same player.
 void SortRosterByAverage(TeamRecord& team);
 
-// Refills the staff of `game.dialogSide` with the first 29 players that have a pitching
+// Refills the staff of `side` with the first 29 players of `team` that have a pitching
 // line, lowest eraX100 first. A team without players leaves the staff unchanged.
-void BuildPitchingStaff(GameState& game, TeamRecord& team);
+void BuildPitchingStaff(GameState& game, Side side, TeamRecord& team);
 
-// dialogSide = side, then SortRosterByAverage and BuildPitchingStaff of its team.
+// SortRosterByAverage and BuildPitchingStaff of the side's team.
 void PrepareSide(Session& session, Side side);
 
 // The "Replay Game" choice: the same starters (PrepareReplay), then both teams prepared
 // again, the visitors first.
 void PrepareReplayGame(Session& session);
 
-// Next on the team page: both teams stored, designatedHitter set, and the visitors'
-// lineup and defence the ones the lineup pages fill.
+// Next on the team page: both teams stored, designatedHitter set, and the visitors at
+// bat, as the lineup pages start with them.
 void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter);
 

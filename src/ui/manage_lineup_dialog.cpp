@@ -32,16 +32,15 @@ QWidget* Column(QWidget* parent, std::initializer_list<QWidget*> widgets) {
 
 }  // namespace
 
-ManageLineupDialog::ManageLineupDialog(UiContext& context, Mode mode, QWidget* parent)
-    : QDialog(parent), context_(context), mode_(mode) {
+ManageLineupDialog::ManageLineupDialog(UiContext& context, Side side, Mode mode, QWidget* parent)
+    : QDialog(parent), context_(context), side_(side), mode_(mode) {
     setWindowTitle(kLineupCaption);
     setObjectName("manageLineupDialog");
     BuildWidgets();
-    GameState& game = context_.session.game;
-    game.workingDefenseSide = game.dialogSide;
-    const GameSide& side = game.Dialog();
-    if (side.team) title_->setText(ShownText(side.team->name));
-    inGame_->Show(side.defense, game.designatedHitter);
+    const GameState& game = context_.session.game;
+    const GameSide& team = game.SideOf(side_);
+    if (team.team) title_->setText(ShownText(team.team->name));
+    inGame_->Show(team.defense, game.designatedHitter);
     if (mode_ == Mode::Substitution) {
         OpenSubstitution();
     } else {
@@ -84,7 +83,7 @@ void ManageLineupDialog::BuildWidgets() {
 }
 
 void ManageLineupDialog::OpenSubstitution() {
-    choices_ = ReplaceChoices(context_.session.game);
+    choices_ = ReplaceChoices(context_.session.game, side_);
     for (int position : choices_)
         whoToReplace_->addItem(ShownText(ReplaceEntryText(position)));
     whoToReplace_->setCurrentIndex(0);
@@ -97,7 +96,8 @@ void ManageLineupDialog::ChooseReplacePosition(int entry) {
     if (entry < 0 || entry >= static_cast<int>(choices_.size())) return;
     replacePosition_ = choices_[entry];
     caption_->setText(ShownText(ReplaceCaption(replacePosition_)));
-    const SubstituteCandidates found = SubstitutionCandidates(context_.session, replacePosition_);
+    const SubstituteCandidates found =
+        SubstitutionCandidates(context_.session, side_, replacePosition_);
     QSignalBlocker quiet(candidates_);
     candidates_->clear();
     FillNameList(candidates_, found.names);
@@ -118,7 +118,7 @@ void ManageLineupDialog::OpenPitchingChange() {
     ShowPitchingPanel(true);
     // An empty list is no error: OK then simply does nothing.
     QSignalBlocker quiet(candidates_);
-    FillNameList(candidates_, PitchingChangeCandidates(context_.session.game));
+    FillNameList(candidates_, PitchingChangeCandidates(context_.session.game, side_));
     if (candidates_->count() > 0) {
         candidates_->setCurrentRow(0);
         HighlightCandidate();
@@ -126,8 +126,9 @@ void ManageLineupDialog::OpenPitchingChange() {
 }
 
 void ManageLineupDialog::HighlightCandidate() {
-    GameState& game = context_.session.game;
-    PlayerRecord* player = FindPlayer(game.Dialog().team, EntryName(candidates_->currentItem()));
+    const GameState& game = context_.session.game;
+    PlayerRecord* player =
+        FindPlayer(game.SideOf(side_).team, EntryName(candidates_->currentItem()));
     if (!player) return;
     batting_->SetValues(BattingLineTexts(*player));
     ShowPitchingPanel(replacePosition_ == PitcherPosition);
@@ -145,8 +146,9 @@ void ManageLineupDialog::Confirm() {
     if (!chosen || !chosen->isSelected()) return;
     const std::string name = EntryName(chosen);
     const SubstitutionOutcome outcome =
-        mode_ == Mode::Substitution ? ApplySubstitution(context_.session, replacePosition_, name)
-                                    : ApplyPitchingChange(context_.session, name);
+        mode_ == Mode::Substitution
+            ? ApplySubstitution(context_.session, side_, replacePosition_, name)
+            : ApplyPitchingChange(context_.session, side_, name);
     if (outcome == SubstitutionOutcome::NotInLineup) {
         context_.prompter.Inform(kReplacementErrorMessage, kVelmoroErrorCaption);
     }

@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <vector>
 
+#include "engine/side.h"
+
 class QComboBox;
 class QLabel;
 class QListWidget;
@@ -19,7 +21,9 @@ class ManageLineupDialog : public QDialog {
   public:
     enum class Mode { Substitution, PitchingChange };
 
-    ManageLineupDialog(UiContext& context, Mode mode, QWidget* parent = nullptr);
+    // Works on `side`: the side at bat for substitutions, the side in the field for the
+    // pitching change.
+    ManageLineupDialog(UiContext& context, Side side, Mode mode, QWidget* parent = nullptr);
 
     // The first choice had nobody to offer: the message has been shown and the window
     // must not be opened.
@@ -38,6 +42,7 @@ class ManageLineupDialog : public QDialog {
     void Close(bool accepted);
 
     UiContext& context_;
+    Side side_;
     Mode mode_;
     std::vector<int> choices_;
     int replacePosition_ = 0;

@@ -9,8 +9,8 @@ namespace velmoro {
 
 namespace {
 
-int RunLineupDialog(UiContext& context, QWidget* parent, ManageLineupDialog::Mode mode) {
-    ManageLineupDialog dialog(context, mode, parent);
+int RunLineupDialog(UiContext& context, QWidget* parent, Side side, ManageLineupDialog::Mode mode) {
+    ManageLineupDialog dialog(context, side, mode, parent);
     if (dialog.ClosedAtOpening()) return dialog.Changed() ? 1 : 0;
     dialog.exec();
     return dialog.Changed() ? 1 : 0;
@@ -18,18 +18,18 @@ int RunLineupDialog(UiContext& context, QWidget* parent, ManageLineupDialog::Mod
 
 }  // namespace
 
-int RunSubstitutionDialog(UiContext& context, QWidget* parent, bool forced) {
+int RunSubstitutionDialog(UiContext& context, QWidget* parent, Side side, bool forced) {
     // A turn asks only while its pinch hitter still has to leave.
-    if (forced && !ForcedReplacementDue(context.session.game)) return 0;
-    return RunLineupDialog(context, parent, ManageLineupDialog::Mode::Substitution);
+    if (forced && !ForcedReplacementDue(context.session.game, side)) return 0;
+    return RunLineupDialog(context, parent, side, ManageLineupDialog::Mode::Substitution);
 }
 
-int RunPitchingChangeDialog(UiContext& context, QWidget* parent) {
-    return RunLineupDialog(context, parent, ManageLineupDialog::Mode::PitchingChange);
+int RunPitchingChangeDialog(UiContext& context, QWidget* parent, Side side) {
+    return RunLineupDialog(context, parent, side, ManageLineupDialog::Mode::PitchingChange);
 }
 
-int RunTeamStatsDialog(UiContext& context, QWidget* parent, TeamRecord& team) {
-    TeamStatsDialog dialog(context, team, parent);
+int RunTeamStatsDialog(UiContext& context, QWidget* parent, TeamRecord& team, Side side) {
+    TeamStatsDialog dialog(context, team, side, parent);
     dialog.exec();
     return 0;
 }

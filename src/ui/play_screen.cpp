@@ -203,13 +203,13 @@ void PlayScreen::ShowMessage(const std::string& text, const std::string& caption
     context_.prompter.Inform(text, caption);
 }
 
-void PlayScreen::ForcedSubstitution() {
+void PlayScreen::ForcedSubstitution(Side side) {
     Session& session = context_.session;
     ManagerNotes notes;
-    if (!Sides(true).ReplaceForced(session, &notes)) {
+    if (!Sides(true).ReplaceForced(session, side, &notes)) {
         ShowMessage(kPinchHitterMustLeaveMessage, kCaption);
         ShowHeldMessages();
-        RunSubstitutionDialog(context_, this, true);
+        RunSubstitutionDialog(context_, this, side, true);
         return;
     }
     // The computer answers without the demand; its replacement goes to the reason line.
@@ -238,14 +238,14 @@ void PlayScreen::Pitch() {
 }
 
 void PlayScreen::OpenTeamDialog(bool battingSide, bool management) {
-    GameState& game = context_.session.game;
-    game.dialogSide = battingSide ? game.battingSide : game.FieldingSide();
+    const GameState& game = context_.session.game;
+    const Side side = battingSide ? game.battingSide : game.FieldingSide();
     int changed = 0;
     if (management) {
-        changed = battingSide ? RunSubstitutionDialog(context_, this, false)
-                              : RunPitchingChangeDialog(context_, this);
-    } else if (TeamRecord* team = game.Dialog().team) {
-        changed = RunTeamStatsDialog(context_, this, *team);
+        changed = battingSide ? RunSubstitutionDialog(context_, this, side, false)
+                              : RunPitchingChangeDialog(context_, this, side);
+    } else if (TeamRecord* team = game.SideOf(side).team) {
+        changed = RunTeamStatsDialog(context_, this, *team, side);
     }
     if (changed != 0) {
         RefreshPlayScreen();

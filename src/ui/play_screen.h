@@ -62,7 +62,7 @@ class PlayScreen : public QDialog, public Display {
     void ShowLog(const std::string& playLog) override;
     void ResetChoices(bool offensive, bool defensive) override;
     void ShowMessage(const std::string& text, const std::string& caption) override;
-    void ForcedSubstitution() override;
+    void ForcedSubstitution(Side side) override;
     void RequestGameOver() override;
 
     // The widgets, for the windows that look at them (and the tests).

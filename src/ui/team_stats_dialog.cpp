@@ -41,8 +41,8 @@ QPushButton* Button(const char* text, const char* name, QWidget* parent) {
 
 }  // namespace
 
-TeamStatsDialog::TeamStatsDialog(UiContext& context, TeamRecord& team, QWidget* parent)
-    : QDialog(parent), context_(context), team_(team) {
+TeamStatsDialog::TeamStatsDialog(UiContext& context, TeamRecord& team, Side side, QWidget* parent)
+    : QDialog(parent), context_(context), team_(team), side_(side) {
     setWindowTitle(kLineupCaption);
     setObjectName("teamStatsDialog");
     BuildWidgets();
@@ -97,7 +97,7 @@ void TeamStatsDialog::Fill() {
     if (hitting) {
         ShowPage(HittingStatsPage(team_, session.statsPageStart), headings.size());
     } else {
-        const GameSide& side = session.game.Dialog();
+        const GameSide& side = session.game.SideOf(side_);
         ShowPage(PitchingStatsPage(side, session.statsPageStart), headings.size());
     }
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "engine/side.h"
+
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -19,9 +21,8 @@ class TeamStatsDialog : public QDialog {
   public:
     enum class View { Hitting, Pitching };
 
-    // Opens on the hitting view of `team`; the pitching view shows the staff of the
-    // side `dialogSide` names.
-    TeamStatsDialog(UiContext& context, TeamRecord& team, QWidget* parent = nullptr);
+    // Opens on the hitting view of `team`; the pitching view shows the staff of `side`.
+    TeamStatsDialog(UiContext& context, TeamRecord& team, Side side, QWidget* parent = nullptr);
 
     View CurrentView() const { return view_; }
 
@@ -36,6 +37,7 @@ class TeamStatsDialog : public QDialog {
 
     UiContext& context_;
     TeamRecord& team_;
+    Side side_;
     View view_ = View::Hitting;
 
     QLabel* title_ = nullptr;

@@ -69,7 +69,7 @@ void WizardLineupPage::initializePage() {
 
 void WizardLineupPage::SetUpWindow() {
     Session& session = context_.session;
-    starters_->Show(session.game.WorkingDefense(), session.game.designatedHitter == 1);
+    starters_->Show(session.game.SideOf(side_).defense, session.game.designatedHitter == 1);
     const TeamRecord* team = TeamBeingSetUp(session.game, context_.setup);
     heading_->setText(team ? ShownText(team->name) : QString());
     title_->setText(QString::fromStdString(LineupPageTitle(context_.setup)));
@@ -92,7 +92,7 @@ void WizardLineupPage::OnSelectionChanged(int row) {
     const PlayerRecord& player = *chosen;
     batting_->SetValues(BattingLineTexts(player));
     if (pitcherPage_ && player.pitching) pitching_->SetValues(PitchingLineTexts(*player.pitching));
-    starters_->Show(session.game.WorkingDefense(), session.game.designatedHitter == 1);
+    starters_->Show(session.game.SideOf(side_).defense, session.game.designatedHitter == 1);
 }
 
 bool WizardLineupPage::isComplete() const {

@@ -161,7 +161,7 @@ void WizardTeamPage::OnRoster(int sideIndex) {
     TeamRecord* team = ResolveSide(sideIndex);
     if (team == nullptr) return;
     ChooseRosterTeam(context_.session, SideOfIndex(sideIndex), team);
-    RunTeamStatsDialog(context_, this, *team);
+    RunTeamStatsDialog(context_, this, *team, SideOfIndex(sideIndex));
 }
 
 void WizardTeamPage::OnCustomTeam() {

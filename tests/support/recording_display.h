@@ -15,7 +15,7 @@ class RecordingDisplay : public Display {
     std::vector<std::string> calls;
     void Call(std::string what, std::string_view text) { calls.push_back(what.append(text)); }
     // Runs where the play screen would open the substitution window in its forced mode.
-    std::function<void()> onForcedSubstitution;
+    std::function<void(Side)> onForcedSubstitution;
 
     void ShowTeamNames() override { calls.push_back("ShowTeamNames"); }
     void ShowPitcher(const PlayerRecord& pitcher) override {
@@ -41,10 +41,10 @@ class RecordingDisplay : public Display {
     void ShowMessage(const std::string& text, const std::string& caption) override {
         calls.push_back("Message " + caption + ": " + text);
     }
-    void ForcedSubstitution() override {
+    void ForcedSubstitution(Side side) override {
         calls.push_back("ForcedSubstitution");
-        Display::ForcedSubstitution();  // the demand, as a display that answers none shows it
-        if (onForcedSubstitution) onForcedSubstitution();
+        Display::ForcedSubstitution(side);  // the demand, as a display that answers none shows it
+        if (onForcedSubstitution) onForcedSubstitution(side);
     }
     void RequestGameOver() override { calls.push_back("GameOver"); }
 

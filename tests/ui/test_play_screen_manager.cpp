@@ -30,12 +30,12 @@ class PlayScreenManagerTest : public QObject {
     void tickedSideShowsTheComputersChoice() {
         Session& session = harness_->session;
         PlayScreen screen(harness_->context);
-        session.game.dialogSide = Side::Visitors;
         const int leadoffBit = PositionBit(session.game.visitor.boxLines[0].front()->position);
-        for (const std::string& name : SubstitutionCandidates(session, PinchHitter).names)
+        for (const std::string& name :
+             SubstitutionCandidates(session, Side::Visitors, PinchHitter).names)
             if (!FindPlayer(session.game.visitor.team, name)->HasPosition(leadoffBit) &&
                 !session.game.pinchHitterMustLeave)
-                ApplySubstitution(session, PinchHitter, name);
+                ApplySubstitution(session, Side::Visitors, PinchHitter, name);
         QVERIFY(session.game.pinchHitterMustLeave != 0);
         for (int turn = 0; turn < 40 && !IsGameOver(session.game); ++turn) {
             const bool home = turn % 2 == 1;

@@ -229,11 +229,14 @@ void WindowsTest::playScreenFollowsTheGame() {
                    {screen.ManagePitchingButton(), Side::Visitors},
                    {screen.StatsPitchingButton(), Side::Visitors}};
     for (const auto& b : buttons) {
-        game.dialogSide = OtherSide(b.side);
-        ModalWatcher<QDialog> closer([](QDialog* dialog) { dialog->reject(); });
+        QString shown;
+        ModalWatcher<QDialog> closer([&](QDialog* dialog) {
+            shown = Child<QLabel>(dialog, "teamName")->text();
+            dialog->reject();
+        });
         QTest::mouseClick(b.button, Qt::LeftButton);
         QVERIFY(closer.Fired());
-        QCOMPARE(game.dialogSide, b.side);
+        QCOMPARE(shown, QString::fromStdString(game.SideOf(b.side).team->name));
     }
 
     PitchUntil(screen, [&] { return game.bases != 0; });
@@ -306,10 +309,9 @@ void WindowsTest::managementWindowsChangeTheGame() {
     // replaced before the half-inning changes, and the diamond, painted while the window
     // was open, shows the new half-inning's empty bases afterwards.
     game.batterIndex = game.visitor.nextBatter = 6;
-    game.dialogSide = Side::Visitors;
     game.outs = 2;
     game.bases = Base::First | Base::Second;
-    QCOMPARE(ApplySubstitution(harness.session, PinchHitter, "Eddie Marsh"),
+    QCOMPARE(ApplySubstitution(harness.session, Side::Visitors, PinchHitter, "Eddie Marsh"),
              SubstitutionOutcome::Applied);
     ModalWatcher<QDialog> forced([](QDialog* window) {
         QCOMPARE(Entries(window, "candidates"), QStringList{"Duke Farrow"});

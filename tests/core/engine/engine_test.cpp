@@ -305,7 +305,7 @@ TEST_F(Engine, PinchHitterWhoCannotFieldIsReplacedAfterTheTurn) {
     game.battingSide = Side::Home, game.batterIndex = 3;
     game.pinchHitterMustLeave = ShortstopPosition;
     Side sideInDialog = Side::Visitors;
-    screen.onForcedSubstitution = [&] { sideInDialog = game.dialogSide; };
+    screen.onForcedSubstitution = [&](Side side) { sideInDialog = side; };
     ForceSide(game, Side::Home, PlateResult::Single);
     PlayTurn(session, 0, 0);
     const auto row = std::find(screen.calls.begin(), screen.calls.end(), "ShowLineupRow 3");

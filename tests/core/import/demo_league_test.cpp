@@ -36,5 +36,42 @@ TEST(DemoLeague, SeasonsInOrderAndStandingsAddUp) {
     EXPECT_EQ(firstPlaces.size(), 2u * kDemoSeasons);  // one leader per division and season
 }
 
+// The side files agree with the records: every place and the rotation add up to the
+// club's games, a man plays only where his record lets him, the club sums its players.
+TEST(DemoLeague, SideFilesAgreeWithTheRecords) {
+    const TeamList league = MakeDemoLeague();
+    const std::vector<PlayerUsage> usage = MakeDemoPlayerUsage();
+    const std::vector<ClubSeason> clubs = MakeDemoClubSeasons();
+    std::vector<PlayerUsage> read;
+    ASSERT_TRUE(ParsePlayerUsage(PlayerUsageText(usage), read).ok());
+    ASSERT_EQ(clubs.size(), league.size());
+    const std::pair<int PlayerUsage::*, std::uint8_t> places[] = {
+        {&PlayerUsage::gamesCatcher, Catcher},   {&PlayerUsage::gamesFirst, FirstBase},
+        {&PlayerUsage::gamesSecond, SecondBase}, {&PlayerUsage::gamesShort, Shortstop},
+        {&PlayerUsage::gamesThird, ThirdBase},   {&PlayerUsage::gamesLeft, Outfield},
+        {&PlayerUsage::gamesCenter, Outfield},   {&PlayerUsage::gamesRight, Outfield},
+        {&PlayerUsage::gamesDh, 0xFF},           {&PlayerUsage::pitchStarts, Pitcher}};
+    std::size_t line = 0;
+    for (std::size_t t = 0; t < league.size(); ++t) {
+        std::vector<int> starts(std::size(places), 0);
+        int atBats = 0;
+        for (const auto& p : league[t]->players) {
+            const PlayerUsage& u = usage[line++];
+            ASSERT_EQ(u.team + u.player, league[t]->name + p->name);
+            EXPECT_TRUE(u.games >= u.gamesStarted &&
+                        u.games == std::max<int>(p->games, p->pitching ? p->pitching->games : 0))
+                << u.player;
+            for (std::size_t k = 0; k < std::size(places); ++k) {
+                starts[k] += u.*places[k].first;
+                EXPECT_TRUE(u.*places[k].first == 0 || (p->positions & places[k].second))
+                    << u.player;
+            }
+            atBats += u.atBats;
+        }
+        EXPECT_EQ(starts, std::vector<int>(std::size(places), clubs[t].games)) << clubs[t].team;
+        EXPECT_EQ(atBats, clubs[t].atBats);
+    }
+}
+
 }  // namespace
 }  // namespace velmoro

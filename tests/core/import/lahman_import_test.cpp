@@ -179,18 +179,77 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
               (std::vector<int>{Pitcher, 360, 250, 167}));
 }
 
+// The side files' counts land in their columns, summed over stints; empty stays empty.
+TEST(LahmanImport, SideFilesFromTheTablesColumns) {
+    TempDir dir;
+    WriteTables(dir.path());
+    TeamList teams;
+    LahmanImportResult result;
+    ASSERT_TRUE(ImportLahman(dir.path(), {}, teams, &result));
+    ASSERT_EQ(result.players.size(), 4u);  // the players of the list, in its order
+    const PlayerUsage &joe = result.players[0], &sam = result.players[1],
+                      &later = result.players[3];
+    const int none = kNotRecorded;
+    EXPECT_EQ((std::vector<int>{joe.bats, joe.throws, sam.bats, sam.throws}),
+              (std::vector<int>{'L', 'R', 'B', ' '}));  // throws "S": either hand
+    const std::pair<int, int> cases[] = {
+        {joe.games, 130},
+        {joe.gamesStarted, 120},
+        {joe.gamesCatcher, 30},
+        {joe.gamesLeft, 50},
+        {joe.gamesCenter, 40},
+        {joe.gamesDh, 0},
+        {joe.gamesPinchHitter, none},
+        {joe.atBats, 500},
+        {joe.hits, 160},
+        {joe.hitByPitch, 4},
+        {joe.sacrificeHits, none},
+        {joe.groundedIntoDp, 9},
+        {joe.pitchGames, 0},
+        {joe.battersFaced, 0},
+        {sam.pitchStarts, 30},
+        {sam.gamesFinished, 4},
+        {sam.completeGames, 20},
+        {sam.outsPitched, 900},
+        {sam.battersFaced, 1200},
+        {sam.hitBatsmen, none},
+        {sam.homeRunsAllowed, 12},
+        {sam.runsAllowed, 95},
+        {sam.earnedRuns, 80},
+        {later.games, 12},
+        {later.gamesPitcher, 12},
+        {later.gamesStarted, none},
+        {later.hitByPitch, none},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(cases[i].first, cases[i].second) << "case " << i;
+    EXPECT_EQ(joe.team + "/" + joe.player + "/" + joe.id, "1900 Birds/Joe Hitter/p1");
+    ASSERT_EQ(result.clubs.size(), teams.size());
+    const ClubSeason& birds = result.clubs[0];
+    EXPECT_EQ((std::vector<int>{birds.year, birds.homeGames, birds.atBats, birds.strikeouts,
+                                birds.caughtStealing, birds.errors, birds.battingParkFactor}),
+              (std::vector<int>{1900, 70, 4800, none, none, 300, 104}));
+
+    WriteBytes(dir / "People.csv", "playerID,birthYear,nameFirst,nameLast,throws\n");
+    LahmanImportResult without;
+    ASSERT_TRUE(ImportLahman(dir.path(), {}, teams, &without));
+    EXPECT_EQ(without.noSideFiles, "People.csv has no column bats");
+    EXPECT_TRUE(without.players.empty() && without.clubs.empty());
+}
+
 // Damaged rows are refused or cut, never wrapped; a damaged or missing table, or one
 // without a column, stops the import.
 TEST(LahmanImport, DamagedRowsAndTables) {
     TempDir dir;
     WriteTables(dir.path());
-    // A doubled Batting row, a count with junk, a value past its field and a doubled
-    // Teams row.
+    // A doubled Batting row, a count with junk, a value past its field, junk in a side
+    // column and a doubled Teams row.
     const std::string batting = Contents(dir / "Batting.csv"), teams = Contents(dir / "Teams.csv");
     WriteBytes(dir / "Batting.csv", batting +
                                         "p1,1900,1,AAA,NL,100,400,80,130,20,5,10,70,15,,40,\n" +
                                         "p1,1901,2,AAA,NL,5x40,1,0,0,0,0,0,0,0,0,0,0\n" +
-                                        "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n");
+                                        "p1,1901,3,AAA,NL,300,1,0,0,0,0,0,0,0,0,0,0\n" +
+                                        "p1,1901,4,AAA,NL,0,0,0,0,0,0,0,0,0,0,0,0,x1\n");
     WriteBytes(dir / "Teams.csv", teams + "1900,NL,AAA,ATL,E,9,1,1,0,1,0,Atlanta Birds\n" +
                                       "1902,NL,BBB,ATL,E,1,201,1,0,1,0,Long Season\n");
     TeamList list;
@@ -203,7 +262,8 @@ TEST(LahmanImport, DamagedRowsAndTables) {
                   "out",
                   "Batting.csv line 7: a second row for p1 1900 stint 1; row left out",
                   "Batting.csv line 8, column G: \"5x40\" is not a count; row left out",
-                  "Batting.csv line 9, column G: 1901 Birds, player p1 has 320, past the "
+                  "Batting.csv line 10, column HBP: \"x1\" is not a count; read as empty",
+                  "Batting.csv line 10, column G: 1901 Birds, player p1 has 320, past the "
                   "field's 255; kept as 255"}));
     EXPECT_EQ(list[0]->players[0]->games, 130);
     EXPECT_EQ(list[1]->players[0]->games, 255);

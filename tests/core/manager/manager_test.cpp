@@ -29,7 +29,6 @@ struct ManagedGame {
         std::string error;
         EXPECT_TRUE(DefaultSetup(session, visitors, home, designatedHitter, &error)) << error;
         OpenPlayScreen(session);
-        session.game.dialogSide = Side::Visitors;
     }
     static void Fill(TeamRecord& team) {
         AddRoster(team, {{"Slugger", NoPosition, 400},
@@ -194,25 +193,25 @@ TEST(BookManager, MovesAreBookedAsTheWindowsBookThem) {
     }
     const std::string changed = MakeBetweenTurnMoves(manager.session, Side::Home);
     EXPECT_EQ(changed.rfind("Pitching change: Reliever for Ace, 12.0 innings", 0), 0) << changed;
-    windows.game().dialogSide = Side::Home;
-    ASSERT_EQ(
-        ApplyPitchingChange(windows.session, PitchingChangeCandidates(windows.game()).front()),
-        SubstitutionOutcome::Applied);
+    ASSERT_EQ(ApplyPitchingChange(windows.session, Side::Home,
+                                  PitchingChangeCandidates(windows.game(), Side::Home).front()),
+              SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
 
     EXPECT_EQ(MakeBetweenTurnMoves(manager.session, Side::Visitors),
               "Pinch hitter: Slugger (.400) bats for Ace, inning 7, tied");
-    windows.game().dialogSide = Side::Visitors;
-    ASSERT_EQ(ApplySubstitution(windows.session, PinchHitter, "Slugger"),
+    ASSERT_EQ(ApplySubstitution(windows.session, Side::Visitors, PinchHitter, "Slugger"),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
 
     // After his turn the pinch hitter, no pitcher, must make way: the staff's best arm.
     EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors).text,
               "Reliever replaces the pinch hitter at Pitcher");
-    const SubstituteCandidates arms = SubstitutionCandidates(windows.session, PitcherPosition);
-    ASSERT_EQ(ApplySubstitution(windows.session, PitcherPosition, arms.names.front()),
-              SubstitutionOutcome::Applied);
+    const SubstituteCandidates arms =
+        SubstitutionCandidates(windows.session, Side::Visitors, PitcherPosition);
+    ASSERT_EQ(
+        ApplySubstitution(windows.session, Side::Visitors, PitcherPosition, arms.names.front()),
+        SubstitutionOutcome::Applied);
     EXPECT_EQ(Bookkeeping(manager.game()), Bookkeeping(windows.game()));
     EXPECT_EQ(ReplaceForcedPinchHitter(manager.session, Side::Visitors).text, "");
 }

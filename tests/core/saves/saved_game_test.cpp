@@ -68,15 +68,15 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
         for (int turn = 0; !IsGameOver(game); ++turn) {
             SCOPED_TRACE(::testing::Message() << "dh " << dh << " turn " << turn);
             if (turn % 23 == 11) {
-                game.dialogSide = game.FieldingSide();
-                const auto pitchers = PitchingChangeCandidates(game);
-                if (!pitchers.empty()) ApplyPitchingChange(session, pitchers.front());
+                const auto pitchers = PitchingChangeCandidates(game, game.FieldingSide());
+                if (!pitchers.empty())
+                    ApplyPitchingChange(session, game.FieldingSide(), pitchers.front());
                 substituted = true;
             } else if (turn % 17 == 8 && game.Batting().lineup[game.batterIndex] !=
                                              game.Batting().defense[PitcherSlot]) {
-                game.dialogSide = game.battingSide;
-                const auto bench = SubstitutionCandidates(session, PinchHitter).names;
-                if (!bench.empty()) ApplySubstitution(session, PinchHitter, bench.front());
+                const Side side = game.battingSide;
+                const auto bench = SubstitutionCandidates(session, side, PinchHitter).names;
+                if (!bench.empty()) ApplySubstitution(session, side, PinchHitter, bench.front());
                 substituted = true;
             }
             const fs::path file = install / "turn.gam";

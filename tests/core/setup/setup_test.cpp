@@ -196,14 +196,14 @@ struct GameUnderWay {
     Session session;
     RecordingDisplay screen;
     GameState& game = session.game;
+    Side which = Side::Visitors;  // the side the management windows work on
     explicit GameUnderWay(bool dh) {
         session.SetDisplay(&screen);
         EXPECT_TRUE(DefaultGame(session, dh));
         OpenPlayScreen(session);
-        game.dialogSide = Side::Visitors;
         screen.Clear();
     }
-    GameSide& side() { return game.Dialog(); }
+    GameSide& side() { return game.SideOf(which); }
     PlayerRecord* player(const char* name) { return FindPlayer(side().team, name); }
     Chain chain(int slot) {
         Chain lines;
@@ -218,12 +218,13 @@ TEST(Setup, PitchingChanges) {
     for (bool dh : {false, true}) {
         SCOPED_TRACE(dh);
         GameUnderWay g(dh);
-        g.game.dialogSide = Side::Home;
+        g.which = Side::Home;
         // Through the fourth inning only pitchers of more than three innings a game.
-        EXPECT_EQ(PitchingChangeCandidates(g.game),
+        EXPECT_EQ(PitchingChangeCandidates(g.game, g.which),
                   (Names{"Hal Grimsby", "Joe Vickery", "Stan Mulvey"}));
         const auto before = g.side().lineup;
-        ASSERT_EQ(ApplyPitchingChange(g.session, "Joe Vickery"), SubstitutionOutcome::Applied);
+        ASSERT_EQ(ApplyPitchingChange(g.session, g.which, "Joe Vickery"),
+                  SubstitutionOutcome::Applied);
         PlayerRecord* joe = g.player("Joe Vickery");
         EXPECT_EQ(g.side().defense[PitcherSlot], joe);
         EXPECT_EQ(g.side().lineup[kPitcherEntry], joe);
@@ -233,7 +234,7 @@ TEST(Setup, PitchingChanges) {
         ASSERT_EQ(g.side().boxLines[kPitcherEntry].size(), 2u);
         EXPECT_EQ(&CurrentPitcherLine(g.game), g.side().boxLines[kPitcherEntry].back().get());
         EXPECT_EQ(g.screen.Starting("ShowPitcher "), Names{"ShowPitcher Joe Vickery"});
-        EXPECT_EQ(PitchingChangeCandidates(g.game), (Names{"Hal Grimsby", "Stan Mulvey"}));
+        EXPECT_EQ(PitchingChangeCandidates(g.game, g.which), (Names{"Hal Grimsby", "Stan Mulvey"}));
     }
 }
 
@@ -241,41 +242,44 @@ TEST(Setup, Substitutions) {
     GameUnderWay g(false);
     const int leftField = 6;  // the order's slot of the left fielder
     g.batterAt(0);
-    EXPECT_EQ(ReplaceChoices(g.game), (std::vector<int>{0, PitcherPosition}));
+    EXPECT_EQ(ReplaceChoices(g.game, g.which), (std::vector<int>{0, PitcherPosition}));
     g.batterAt(leftField);
-    EXPECT_EQ(ReplaceChoices(g.game), (std::vector<int>{0, LeftFieldPosition}));
+    EXPECT_EQ(ReplaceChoices(g.game, g.which), (std::vector<int>{0, LeftFieldPosition}));
     GameUnderWay withDh(true);
     withDh.batterAt(0);
-    EXPECT_EQ(ReplaceChoices(withDh.game), (std::vector<int>{0, DesignatedHitterPosition}));
-    const SubstituteCandidates pinch = SubstitutionCandidates(g.session, PinchHitter);
+    EXPECT_EQ(ReplaceChoices(withDh.game, withDh.which),
+              (std::vector<int>{0, DesignatedHitterPosition}));
+    const SubstituteCandidates pinch = SubstitutionCandidates(g.session, g.which, PinchHitter);
     EXPECT_EQ(pinch.names,
               (Names{"Duke Farrow", "Ned Lasko", "Lou Pettigrew", "Eddie Marsh", "Walt Brennan"}));
     EXPECT_EQ(pinch.count, 1);  // only Duke Farrow could play left field
 
     // A pinch hitter who cannot field is forced out by a fielder after his turn.
     const std::string left = g.side().lineup[leftField]->name;
-    ASSERT_EQ(ApplySubstitution(g.session, PinchHitter, "Ned Lasko"), SubstitutionOutcome::Applied);
+    ASSERT_EQ(ApplySubstitution(g.session, g.which, PinchHitter, "Ned Lasko"),
+              SubstitutionOutcome::Applied);
     EXPECT_EQ(g.chain(leftField), (Chain{{left, 7}, {"Ned Lasko", 0}}));
     EXPECT_EQ(g.game.pinchHitterMustLeave, LeftFieldPosition);
     EXPECT_EQ(g.screen.Starting("ShowHitter "), Names{"ShowHitter Ned Lasko"});
-    EXPECT_TRUE(ForcedReplacementDue(g.game));
-    EXPECT_EQ(ReplaceChoices(g.game), std::vector<int>{LeftFieldPosition});
-    EXPECT_EQ(SubstitutionCandidates(g.session, LeftFieldPosition).names, Names{"Duke Farrow"});
-    ASSERT_EQ(ApplySubstitution(g.session, LeftFieldPosition, "Duke Farrow"),
+    EXPECT_TRUE(ForcedReplacementDue(g.game, g.which));
+    EXPECT_EQ(ReplaceChoices(g.game, g.which), std::vector<int>{LeftFieldPosition});
+    EXPECT_EQ(SubstitutionCandidates(g.session, g.which, LeftFieldPosition).names,
+              Names{"Duke Farrow"});
+    ASSERT_EQ(ApplySubstitution(g.session, g.which, LeftFieldPosition, "Duke Farrow"),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(g.chain(leftField), (Chain{{left, 7}, {"Ned Lasko", 0}, {"Duke Farrow", 7}}));
     EXPECT_EQ(g.side().defense[LeftFieldSlot], g.player("Duke Farrow"));
-    EXPECT_FALSE(IsAvailableSubstitute(g.game, *g.player("Ned Lasko")));
-    EXPECT_EQ(SubstitutionCandidates(g.session, LeftFieldPosition).count, 0);
+    EXPECT_FALSE(IsAvailableSubstitute(g.game, g.which, *g.player("Ned Lasko")));
+    EXPECT_EQ(SubstitutionCandidates(g.session, g.which, LeftFieldPosition).count, 0);
 
     // Whoever comes in to pitch becomes the side's pitcher.
     g.batterAt(0);
-    ASSERT_EQ(ApplySubstitution(g.session, PitcherPosition, "Eddie Marsh"),
+    ASSERT_EQ(ApplySubstitution(g.session, g.which, PitcherPosition, "Eddie Marsh"),
               SubstitutionOutcome::Applied);
     EXPECT_EQ(g.side().defense[PitcherSlot], g.player("Eddie Marsh"));
     EXPECT_EQ(g.side().lineup[kPitcherEntry], g.player("Eddie Marsh"));
     EXPECT_EQ(g.side().boxLines[kPitcherEntry].back()->name, "Eddie Marsh");
-    EXPECT_EQ(ApplySubstitution(g.session, PinchHitter, "Nobody"),
+    EXPECT_EQ(ApplySubstitution(g.session, g.which, PinchHitter, "Nobody"),
               SubstitutionOutcome::UnknownPlayer);
 }
 
@@ -295,7 +299,7 @@ TEST(Setup, BattingOrderEndsAndStatsPageRows) {
     EXPECT_TRUE(lineup[7] == before[8] && lineup[8] == before[7]);
     EXPECT_TRUE(lineup[0] == before[1] && lineup[1] == before[0]);
     for (int slot : {-1, 10})
-        EXPECT_EQ(SlotPosition(session.game, slot), PinchHitter);
+        EXPECT_EQ(SlotPosition(session.game, Side::Visitors, slot), PinchHitter);
     TeamRecord team("1950 Many");
     for (int i = 0; i < 30; ++i)
         AddRoster(team, {{"", Outfield, 250}});
