@@ -42,7 +42,8 @@ Status ChooseClubs(const NewSeasonOptions& options, TeamDatabase& db, Season& se
 SeasonContents ContentsOf(const NewSeasonOptions& options, Season& season) {
     SeasonContents contents;
     contents.year = options.year, contents.engine = options.engine, contents.seed = options.seed;
-    contents.directory = options.directory;
+    // Absolute: the file may be opened from any working directory.
+    contents.directory = std::filesystem::absolute(options.directory);
     for (const SeasonTeam& team : season.teams) {
         SeasonClub& club = contents.clubs.emplace_back();
         club.team = team, club.team.team = nullptr, club.name = team.team->name;
@@ -60,7 +61,6 @@ SeasonContents ContentsOf(const NewSeasonOptions& options, Season& season) {
             {static_cast<int>(g), days[g].day, days[g].game.visitor, days[g].game.home});
     }
     contents.turns = GameNumbers(season);
-    const PlayerIndex index(season);
     for (std::size_t t = 0; t < season.teams.size(); ++t)
         for (int p = 0; p < static_cast<int>(season.teams[t].team->players.size()); ++p)
             contents.players.push_back({static_cast<int>(t), p, {}, {}});

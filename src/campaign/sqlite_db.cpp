@@ -85,6 +85,9 @@ Status SqliteDb::OpenWith(const std::filesystem::path& file, int flags,
         return failed;
     }
     sqlite3_extended_result_codes(handle, 1);
+    // Another program writing the same season (the desktop and velmoro-season) holds it
+    // for one game at a time: wait for it rather than fail.
+    sqlite3_busy_timeout(handle, 10000);
     return OkStatus();
 }
 

@@ -76,6 +76,35 @@ PlayHooks Hooks(const std::vector<ScriptTurn>& script, GameState& game, GameTall
     return hooks;
 }
 
+// Plays game `gameId` and records it; its play-by-play on standard output.
+int PlayGame(ManagedSeason& season, int gameId, const SeasonPlayCommand& command,
+             const std::vector<ScriptTurn>& script) {
+    const SeasonGame scheduled = season.Games()[gameId];
+    const ManagedSides managed{command.manager && season.Manages(scheduled.visitor),
+                               command.manager && season.Manages(scheduled.home),
+                               command.manager.value_or(ManagerKind::Book)};
+    Session session;
+    PlayDisplay display(session, managed);
+    session.SetDisplay(&display);
+    if (Status set = SetUp(season, gameId, session); !set) {
+        ReportSeasonError(set.message());
+        return kSeasonFailed;
+    }
+    OpenPlayScreen(session);
+    session.random.Seed(GameSeed(season.Seed(), gameId));
+    GameTally tally;
+    tally.Watch(session.game);
+    ManagerNotes notes;
+    PlayToEnd(session, managed, Hooks(script, session.game, tally, notes), &notes);
+    if (Status recorded = season.RecordGame(gameId, session.game, &tally); !recorded) {
+        ReportSeasonError(recorded.message());
+        return kSeasonFailed;
+    }
+    const std::string& log = session.game.playLog;
+    std::fwrite(log.data(), 1, log.size(), stdout);
+    return kSeasonOk;
+}
+
 }  // namespace
 
 int RunSeasonPlay(const SeasonPlayCommand& command) {
@@ -101,29 +130,7 @@ int RunSeasonPlay(const SeasonPlayCommand& command) {
         ReportSeasonError(command.file.string() + ": your clubs have played every game");
         return kSeasonFailed;
     }
-    const SeasonGame scheduled = season->Games()[*next];
-    const ManagedSides managed{command.manager && season->Manages(scheduled.visitor),
-                               command.manager && season->Manages(scheduled.home),
-                               command.manager.value_or(ManagerKind::Book)};
-    Session session;
-    PlayDisplay display(session, managed);
-    session.SetDisplay(&display);
-    if (Status set = SetUp(*season, *next, session); !set) {
-        ReportSeasonError(set.message());
-        return kSeasonFailed;
-    }
-    OpenPlayScreen(session);
-    session.random.Seed(GameSeed(season->Seed(), *next));
-    GameTally tally;
-    tally.Watch(session.game);
-    ManagerNotes notes;
-    PlayToEnd(session, managed, Hooks(script, session.game, tally, notes), &notes);
-    if (Status recorded = season->RecordGame(*next, session.game, &tally); !recorded) {
-        ReportSeasonError(recorded.message());
-        return kSeasonFailed;
-    }
-    const std::string& log = session.game.playLog;
-    std::fwrite(log.data(), 1, log.size(), stdout);
+    if (int code = PlayGame(*season, *next, command, script); code != kSeasonOk) return code;
     std::printf("%s", ("Recorded: " + GameLineText(*season, season->Games()[*next])).c_str());
     return kSeasonOk;
 }

@@ -73,12 +73,17 @@ class SeasonFileTest : public ::testing::Test {
         return season;
     }
 
-    static int Sim(ManagedSeason& season, int days, int jobs) {
+    // Days from today (0: to the end); a cancel once `cancelAfter` games are written.
+    static int Sim(ManagedSeason& season, int days, int jobs, int cancelAfter = 0) {
         SeasonSimOptions options;
         options.days = days, options.toEnd = days == 0, options.jobs = jobs;
+        std::atomic<bool> cancel{false};
+        options.cancel = &cancel;
+        options.progress = [&](int done, int) { cancel = cancel || done == cancelAfter; };
         SimOutcome outcome;
         const Status played = season.Sim(options, outcome);
         EXPECT_TRUE(played.ok()) << played.message();
+        EXPECT_EQ(outcome.cancelled, cancelAfter > 0);
         return outcome.gamesPlayed;
     }
 
@@ -94,10 +99,13 @@ TEST_F(SeasonFileTest, SittingsAndWorkersPlayTheSameSeasonAsOneRun) {
 
     Create("sittings.vsn").reset();
     int played = 0;
-    for (const auto& [days, jobs] : {std::pair{1, 2}, {4, 1}, {3, 2}, {0, 2}}) {
+    const struct {
+        int days, jobs, cancelAfter;
+    } sittings[] = {{1, 2, 0}, {4, 1, 0}, {5, 2, 6}, {3, 2, 0}, {0, 2, 0}};  // a cancel mid-day
+    for (const auto& sitting : sittings) {
         auto season = std::unique_ptr<ManagedSeason>();
         ASSERT_TRUE(ManagedSeason::Open(dir / "sittings.vsn", season).ok());
-        played += Sim(*season, days, jobs);
+        played += Sim(*season, sitting.days, sitting.jobs, sitting.cancelAfter);
     }
     EXPECT_EQ(played, total);
     const std::string dump = DumpSeasonTables(dir / "once.vsn");

@@ -46,6 +46,7 @@ TEST_F(SeasonProgram, CommandsAndWhatTheyTell) {
         {"new t.vsn --season 2024 --engine quantum --dir DIR", 2, "--engine"},
         {"sim s.vsn --days 2 --quiet", 0, "8 games played"},
         {"play s.vsn --manager book --quiet", 0, "Recorded: Game"},
+        {"play s.vsn --script nofile", 1, "nofile"},
         {"box s.vsn --game 1", 0, "Pitching"},
         {"box s.vsn --game 57", 1, "no game 57"},
         {"schedule s.vsn --day 1", 0, "Game 1 "},
