@@ -2,24 +2,27 @@
 // league managing one club, its first game played through the wizard and the play
 // screen's "Sim to End", a week simmed, a box score opened; then a damaged file refused
 // and the season continued where it was left.
+#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QWizard>
 #include <QtTest>
+#include <algorithm>
 #include <fstream>
 #include <memory>
 
 #include "campaign/managed_season.h"
 #include "support/ui_harness.h"
 #include "ui/campaign/box_score_window.h"
+#include "ui/campaign/new_season_dialog.h"
 #include "ui/campaign/season_screen.h"
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
-#include "ui/campaign/new_season_dialog.h"
 #include "ui/play_screen.h"
 #include "ui/season_choice_dialog.h"
 
@@ -69,6 +72,22 @@ QString PlayManagedGame(SeasonScreen* screen) {
     return wizard.Fired() && play.Fired() ? score : QString();
 }
 
+// Whether a click on the heading `title` puts the column's numbers in order.
+bool SortedByClick(QTableWidget* table, const QString& title) {
+    int column = 0;
+    while (table->horizontalHeaderItem(column)->text() != title)
+        ++column;
+    QHeaderView* header = table->horizontalHeader();
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                      QPoint(header->sectionViewportPosition(column) + 4, 4));
+    std::vector<double> values;
+    for (int row = 0; row < table->rowCount(); ++row)
+        values.push_back(table->item(row, column)->text().toDouble());
+    return values.size() > 20 && values.front() != values.back() &&
+           (std::is_sorted(values.begin(), values.end()) ||
+            std::is_sorted(values.rbegin(), values.rend()));
+}
+
 }  // namespace
 
 class SeasonFlowTest : public QObject {
@@ -92,6 +111,7 @@ void SeasonFlowTest::newSeasonPlayedSimmedAndContinued() {
     menu.show();
 
     int playedBefore = 0, playedAfterWeek = 0;
+    bool sorted = false;
     ModalWatcher<NewSeasonDialog> options([&](NewSeasonDialog* dialog) {
         dialog->GamesBox()->setValue(14);
         dialog->Clubs()->item(0)->setCheckState(Qt::Checked);
@@ -126,10 +146,13 @@ void SeasonFlowTest::newSeasonPlayedSimmedAndContinued() {
         });
         emit screen->Schedule()->itemActivated(screen->Schedule()->topLevelItem(0), 0);
         QVERIFY(box.Fired());
+        // A click on a heading orders the players by its numbers.
+        screen->Tabs()->setCurrentWidget(screen->PlayerLines());
+        sorted = SortedByClick(screen->PlayerLines(), "AB");
         screen->reject();
     });
     ChooseSeason(menu, SeasonChoiceDialog::NewSeason);
-    QVERIFY(options.Fired() && first.Fired());
+    QVERIFY(options.Fired() && first.Fired() && sorted);
     QVERIFY(harness.prompter.messages.empty());
 
     // A file that is no season is refused, naming it; the season opens as it was left.

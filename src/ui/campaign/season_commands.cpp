@@ -3,6 +3,8 @@
 #include <chrono>
 
 #include "db/captions.h"
+#include "db/install_dir.h"
+#include "db/team_files.h"
 #include "season/season_teams.h"
 #include "ui/campaign/new_season_dialog.h"
 #include "ui/campaign/season_screen.h"
@@ -70,7 +72,13 @@ void ContinueSeasonCommand(UiContext& context, QWidget* parent) {
     const std::optional<std::string> path = context.chooser.ChooseSeasonOpen();
     if (!path) return;
     std::unique_ptr<ManagedSeason> season;
-    if (const Status opened = ManagedSeason::Open(*path, season); !opened) {
+    Status opened = ManagedSeason::Open(*path, season);
+    // A season made in another installation plays on this one's rosters.
+    const std::filesystem::path& here = context.session.installDirectory;
+    if (opened && !std::filesystem::exists(DataFileToRead(season->Directory(), kLegendFileName)) &&
+        std::filesystem::exists(DataFileToRead(here, kLegendFileName)))
+        opened = season->SetDirectory(here);
+    if (!opened) {
         context.prompter.Inform("Season not opened\n" + opened.message(), kErrorCaption);
         return;
     }

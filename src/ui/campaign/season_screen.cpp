@@ -125,6 +125,7 @@ void SeasonScreen::Connect() {
     connect(standings_, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { ShowClubPlayers(StandingsTeam(item)); });
     connect(clubs_, &QTableWidget::cellActivated, this, [this](int row) {
+        if (Simulating()) return;
         const std::vector<SeasonTeam>& teams = season_->season().teams;
         const QString name = clubs_->item(row, 0)->text();
         for (int club = 0; club < static_cast<int>(teams.size()); ++club)

@@ -178,7 +178,8 @@ void SeasonScreen::OpenBoxScore(int gameId) {
 }
 
 void SeasonScreen::OpenGameOf(QTreeWidgetItem* item) {
-    const QVariant id = item ? item->data(0, kGameRole) : QVariant();
+    // While the computer plays, the games are the sim's.
+    const QVariant id = item && !Simulating() ? item->data(0, kGameRole) : QVariant();
     if (id.isValid() && season_->Games()[id.toInt()].played) OpenBoxScore(id.toInt());
 }
 
