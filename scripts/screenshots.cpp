@@ -182,7 +182,7 @@ int main(int argc, char** argv) {
         wizard.reject();
     }
     ResetGame(session.game);
-    ResetSetup(session);
+    ResetSetup(context.setup);
 
     // A game in the fourth inning with runners on; the management windows over it.
     std::string error;
@@ -201,20 +201,18 @@ int main(int argc, char** argv) {
     Save(&screen, "play_screen.png");
 
     // A pitching change for the side in the field, a reliever highlighted.
-    game.dialogSide = game.FieldingSide();
     WhenModal([](QDialog* window) {
         Select(window, "candidates", 1);
         Save(window, "manage_substitution.png");
         window->reject();
     });
-    RunPitchingChangeDialog(context, &screen);
-    game.dialogSide = game.battingSide;
+    RunPitchingChangeDialog(context, &screen, game.FieldingSide());
     WhenModal([](QDialog* window) {
         window->resize(760, 640);
         Save(window, "manage_stats.png");
         window->reject();
     });
-    RunTeamStatsDialog(context, &screen, *game.Dialog().team);
+    RunTeamStatsDialog(context, &screen, *game.SideOf(game.battingSide).team, game.battingSide);
 
     bool over = false;
     WhenModal([&over](QDialog* window) {

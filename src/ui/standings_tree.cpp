@@ -38,6 +38,7 @@ void SetUpStandingsTree(QTreeWidget* tree) {
     tree->setHeaderLabels(columns);
     tree->setRootIsDecorated(false);
     tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->header()->setStretchLastSection(false);
 }
 
 void FillStandingsTree(QTreeWidget* tree, const Season& season, const SeasonResults& results) {

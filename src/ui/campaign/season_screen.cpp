@@ -7,6 +7,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
@@ -50,7 +51,13 @@ SeasonScreen::SeasonScreen(UiContext& context, std::unique_ptr<ManagedSeason> se
     progress_->setValue(0);
     layout->addWidget(progress_);
     BuildTabs();
-    layout->addWidget(tabs_, 1);
+    // Today's games beside the season's views.
+    auto* split = new QSplitter(this);
+    split->addWidget(today_);
+    split->addWidget(tabs_);
+    split->setStretchFactor(1, 2);
+    split->setSizes({400, 700});
+    layout->addWidget(split, 1);
     timer_ = new QTimer(this);
     timer_->setInterval(15);
     resize(1100, 720);
@@ -92,7 +99,8 @@ QWidget* SeasonScreen::BuildCommands() {
 
 void SeasonScreen::BuildTabs() {
     tabs_ = new QTabWidget(this);
-    today_ = MakeGameList(tabs_);
+    today_ = MakeGameList(this);
+    today_->setColumnHidden(0, true);  // the date is above
     standings_ = new QTreeWidget(tabs_);
     SetUpStandingsTree(standings_);
     leaders_ = new QPlainTextEdit(tabs_);
@@ -101,7 +109,6 @@ void SeasonScreen::BuildTabs() {
     schedule_ = MakeGameList(tabs_);
     clubs_ = new QTableWidget(tabs_);
     players_ = new QTableWidget(tabs_);
-    tabs_->addTab(today_, "&Today");
     tabs_->addTab(standings_, "&Standings");
     tabs_->addTab(leaders_, "&Leaders");
     tabs_->addTab(schedule_, "Sc&hedule");

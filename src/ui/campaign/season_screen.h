@@ -68,8 +68,8 @@ class SeasonScreen : public QDialog {
     QWidget* BuildCommands();
     void BuildTabs();
     void Connect();
-    // The views again from the season (season_screen_views.cpp); the tabs not shown
-    // are filled when they are.
+    // The views again from the season (season_screen_views.cpp): today's games and the
+    // tab shown, the other tabs when they are shown.
     void Refresh();
     void FillTab(int tab);
     void FillToday();

@@ -88,6 +88,7 @@ void SeasonScreen::Refresh() {
         next = "Your clubs have played every game.";
     }
     next_->setText(next);
+    FillToday();
     filled_.assign(filled_.size(), false);
     FillTab(tabs_->currentIndex());
     UpdateCommands();
@@ -97,7 +98,6 @@ void SeasonScreen::FillTab(int tab) {
     if (tab < 0 || filled_[tab] || Simulating()) return;
     filled_[tab] = true;
     QWidget* page = tabs_->widget(tab);
-    if (page == today_) FillToday();
     if (page == standings_) FillStandingsTree(standings_, season_->season(), season_->results());
     if (page == leaders_) FillLeaders();
     if (page == schedule_) FillSchedule();
@@ -199,6 +199,7 @@ void SeasonScreen::UpdateCommands() {
     simNext_->setVisible(!season_->ManagedClubs().empty());
     play_->setVisible(!season_->ManagedClubs().empty());
     cancel_->setEnabled(!idle);
+    progress_->setTextVisible(!idle);
 }
 
 }  // namespace velmoro
