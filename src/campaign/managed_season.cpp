@@ -1,6 +1,7 @@
 #include "campaign/managed_season.h"
 
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 
 #include <algorithm>
 #include <chrono>
@@ -32,9 +33,12 @@ Status ChooseClubs(const NewSeasonOptions& options, TeamDatabase& db, Season& se
     for (const std::string& name : options.managed) {
         const auto at = std::find_if(season.teams.begin(), season.teams.end(),
                                      [&](const SeasonTeam& t) { return t.team->name == name; });
-        if (at == season.teams.end())
-            return Status::Error(
-                fmt::format("no club \"{}\" in the {} season", name, options.year));
+        if (at != season.teams.end()) continue;
+        std::vector<std::string> clubs;
+        for (const SeasonTeam& team : season.teams)
+            clubs.push_back(team.team->name);
+        return Status::Error(fmt::format("no club \"{}\" in the {} season; its clubs: {}", name,
+                                         options.year, fmt::join(clubs, ", ")));
     }
     return OkStatus();
 }

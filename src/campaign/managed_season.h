@@ -25,7 +25,6 @@
 #include "campaign/box_score.h"
 #include "campaign/game_tally.h"
 #include "engine/engine_kind.h"
-#include "manager/manager.h"
 #include "season/season.h"
 #include "season/standings.h"
 #include "setup/default_setup.h"
@@ -92,7 +91,8 @@ struct SeasonGameSetup {
 
 // Sets up `session.game` for a game of the season on the session's LegendDB teams, as
 // the new game wizard's defaults do with the rotation's starters: teams, lineups, order,
-// then the engine (`realistic` may be null for the classic engine).
+// then the engine (`realistic` may be null for the classic engine). Every game of a
+// managed season is set up here, the computer's and the user's alike.
 Status SetUpSeasonGame(Session& session, const SeasonGameSetup& setup,
                        std::shared_ptr<const RealisticData> realistic = nullptr);
 

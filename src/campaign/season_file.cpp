@@ -93,7 +93,10 @@ Status SeasonFile::Prepare() {
     };
     for (const auto& [statement, sql] : all)
         if (Status prepared = db_->Prepare(sql, *statement); !prepared) return prepared;
-    return db_->Exec("PRAGMA synchronous = NORMAL");
+    // Commits wait for no disk (a kill loses nothing committed; a power cut at most the
+    // last games, never the file), and a season's games go to the log with no copy back
+    // to the file until it is closed.
+    return db_->Exec("PRAGMA synchronous = NORMAL; PRAGMA wal_autocheckpoint = 8192");
 }
 
 namespace {

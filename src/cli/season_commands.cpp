@@ -26,9 +26,12 @@ void ReportSeasonError(const std::string& text) {
     std::fprintf(stderr, "velmoro-season: %s\n", text.c_str());
 }
 
-std::unique_ptr<ManagedSeason> OpenSeasonOrSay(const std::filesystem::path& file) {
+std::unique_ptr<ManagedSeason> OpenSeasonOrSay(
+    const std::filesystem::path& file, const std::optional<std::filesystem::path>& directory) {
     std::unique_ptr<ManagedSeason> season;
-    if (Status opened = ManagedSeason::Open(file, season); !opened) {
+    Status opened = ManagedSeason::Open(file, season);
+    if (opened && directory) opened = season->SetDirectory(std::filesystem::absolute(*directory));
+    if (!opened) {
         ReportSeasonError(opened.message());
         return nullptr;
     }
@@ -54,7 +57,7 @@ int RunSeasonNew(const SeasonNewCommand& command) {
 }
 
 int RunSeasonSim(const SeasonSimCommand& command) {
-    auto season = OpenSeasonOrSay(command.file);
+    auto season = OpenSeasonOrSay(command.file, command.directory);
     if (!season) return kSeasonFailed;
     SeasonSimOptions options;
     options.days = command.days, options.toEnd = command.toEnd, options.jobs = command.jobs;

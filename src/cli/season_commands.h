@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "campaign/managed_season.h"
+#include "manager/manager.h"
 
 namespace velmoro {
 
@@ -20,6 +21,7 @@ struct SeasonNewCommand {
 
 struct SeasonSimCommand {
     std::filesystem::path file;
+    std::optional<std::filesystem::path> directory;  // another installation folder
     int days = 1;
     bool toEnd = false;
     int jobs = 0;
@@ -28,6 +30,7 @@ struct SeasonSimCommand {
 
 struct SeasonPlayCommand {
     std::filesystem::path file;
+    std::optional<std::filesystem::path> directory;
     std::optional<std::filesystem::path> script;
     std::optional<ManagerKind> manager;  // none: the script's choices (Normal Play after)
     bool quiet = false;
@@ -51,7 +54,10 @@ int RunSeasonExport(const SeasonExportCommand& command);
 // "velmoro-season: TEXT" on stderr.
 void ReportSeasonError(const std::string& text);
 
-// The season file opened, or the reason on stderr and none.
-std::unique_ptr<ManagedSeason> OpenSeasonOrSay(const std::filesystem::path& file);
+// The season file opened (its installation folder `directory` from now on, when given),
+// or the reason on stderr and none.
+std::unique_ptr<ManagedSeason> OpenSeasonOrSay(
+    const std::filesystem::path& file,
+    const std::optional<std::filesystem::path>& directory = std::nullopt);
 
 }  // namespace velmoro

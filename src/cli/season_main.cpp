@@ -43,12 +43,14 @@ void AddPlayCommands(CLI::App& app, Commands& c) {
     sim->add_flag("--to-end", c.sim.toEnd, "play to the end of the season")->excludes(days);
     sim->add_option("--jobs", c.sim.jobs, "worker threads (every core when not given)");
     sim->add_flag("--quiet", c.sim.quiet, "no progress bar");
+    sim->add_option("--dir", c.sim.directory, "another installation directory, kept in the file");
     auto* play = app.add_subcommand("play", "Play the next game of a club you manage");
     play->add_option("FILE", c.play.file, "season file")->required();
     play->add_option("--script", c.play.script, "the turns' choices, \"O D\" per line");
     play->add_option("--manager", c.manager, "book or lookahead: the computer manages your club")
         ->check(CLI::IsMember({"book", "lookahead"}));
     play->add_flag("--quiet", c.play.quiet, "no progress bar while the days before are played");
+    play->add_option("--dir", c.play.directory, "another installation directory, kept in the file");
 }
 
 void AddReadCommands(CLI::App& app, Commands& c) {

@@ -115,7 +115,7 @@ int RunSeasonPlay(const SeasonPlayCommand& command) {
             ReportSeasonError(error);
             return code;
         }
-    auto season = OpenSeasonOrSay(command.file);
+    auto season = OpenSeasonOrSay(command.file, command.directory);
     if (!season) return kSeasonFailed;
     if (season->ManagedClubs().empty()) {
         ReportSeasonError(command.file.string() + ": the season has no club you manage");
