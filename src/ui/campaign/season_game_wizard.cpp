@@ -19,25 +19,28 @@ namespace velmoro {
 namespace {
 
 // The starters the season's own set-up picks, found on copies of the two clubs.
-Status SeasonStarters(const TeamRecord& visitors, const TeamRecord& home,
-                      const SeasonGameSetup& setup, std::array<std::string, 2>& starters) {
+Status FindStarters(const TeamRecord& visitors, const TeamRecord& home,
+                    const SeasonGameSetup& setup, SeasonStarters& starters) {
     Session scratch;
     scratch.silent = true;
     scratch.gameLogPath.clear();
     CopyPlayers(visitors, AddTeam(scratch.teams.legendTeams, visitors.name));
     CopyPlayers(home, AddTeam(scratch.teams.legendTeams, home.name));
     if (Status set = SetUpSeasonGame(scratch, setup); !set) return set;
-    starters = {scratch.game.visitor.defense[PitcherSlot]->name,
-                scratch.game.home.defense[PitcherSlot]->name};
+    for (Side side : kBothSides)
+        for (int slot = 0; slot < kLineupPagesPerSide; ++slot)
+            if (const PlayerRecord* player = scratch.game.SideOf(side).defense[slot])
+                starters[side == Side::Home ? 1 : 0][slot] = player->name;
     return OkStatus();
 }
 
-// On a pitcher page: the side's starter chosen, when the page offers him.
-void ChooseStarter(QWizard& wizard, int id, const std::array<std::string, 2>& starters) {
+// On a lineup page: the slot's starter chosen, when the page offers him.
+void ChooseStarter(QWizard& wizard, int id, const SeasonStarters& starters) {
     for (Side side : kBothSides) {
-        if (id != LineupPageId(side, PitcherSlot)) continue;
+        const int slot = id - LineupPageId(side, 0);
+        if (slot < 0 || slot >= kLineupPagesPerSide) continue;
         auto* list = wizard.page(id)->findChild<QListWidget*>("candidates");
-        const std::string& starter = starters[side == Side::Home ? 1 : 0];
+        const std::string& starter = starters[side == Side::Home ? 1 : 0][slot];
         for (int row = 0; list && row < list->count(); ++row)
             if (EntryName(list->item(row)) == starter) list->setCurrentRow(row);
     }
@@ -46,7 +49,8 @@ void ChooseStarter(QWizard& wizard, int id, const std::array<std::string, 2>& st
 }  // namespace
 
 Status PrepareSeasonGame(UiContext& context, const ManagedSeason& season, int gameId,
-                         SeasonGameSetup& setup, std::array<std::string, 2>& starters) {
+                         SeasonStarters& starters) {
+    SeasonGameSetup setup;
     if (Status known = season.SetupOf(gameId, setup); !known) return known;
     Session& session = context.session;
     std::string error;
@@ -56,19 +60,18 @@ Status PrepareSeasonGame(UiContext& context, const ManagedSeason& season, int ga
     TeamRecord* home = LookupTeam(session.teams.legendTeams, setup.home);
     for (const auto& [team, name] : {std::pair{visitors, &setup.visitor}, {home, &setup.home}})
         if (!team) return Status::Error("no club \"" + *name + "\" in LegendDB");
-    if (Status found = SeasonStarters(*visitors, *home, setup, starters); !found) return found;
+    if (Status found = FindStarters(*visitors, *home, setup, starters); !found) return found;
     ResetGame(session.game);
     ResetSetup(context.setup);
     StoreTeamChoices(session, context.setup, visitors, home, setup.designatedHitter);
     return OkStatus();
 }
 
-bool RunSeasonGameWizard(UiContext& context, QWidget* parent,
-                         const std::array<std::string, 2>& starters) {
+bool RunSeasonGameWizard(UiContext& context, QWidget* parent, const SeasonStarters& starters) {
     NewGameWizard wizard(context, parent);
     wizard.setStartId(LineupPageId(Side::Visitors, PitcherSlot));
     // A page is filled before the wizard says it changed pages: the starter then
-    // replaces the page's first choice.
+    // replaces the page's first candidate.
     QObject::connect(&wizard, &QWizard::currentIdChanged, &wizard,
                      [&](int id) { ChooseStarter(wizard, id, starters); });
     return wizard.exec() == QDialog::Accepted;

@@ -43,9 +43,8 @@ Status PlaySeasonGame(UiContext& context, QWidget* parent, ManagedSeason& season
 void SeasonScreen::PlayGame() {
     const std::optional<int> id = PlayableGame();
     if (!id) return;
-    SeasonGameSetup setup;
-    std::array<std::string, 2> starters;
-    Status status = PrepareSeasonGame(context_, *season_, *id, setup, starters);
+    SeasonStarters starters;
+    Status status = PrepareSeasonGame(context_, *season_, *id, starters);
     if (status && RunSeasonGameWizard(context_, this, starters)) {
         UseSeasonEngine(context_.session, *season_);
         status = PlaySeasonGame(context_, this, *season_, *id);
