@@ -1,5 +1,6 @@
 // Engine speed: plate appearances and complete nine-inning games per second, with the
-// play-by-play written as in a real game and no box score file.
+// play-by-play written as in a real game and no box score file, on the classic engine
+// (argument 0) and the realistic one (1) with rates summed from the two teams.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -7,6 +8,7 @@
 #include "engine/game_state.h"
 #include "engine/session.h"
 #include "engine/turns.h"
+#include "realistic/realistic.h"
 
 namespace {
 
@@ -61,7 +63,7 @@ struct Fixture {
     TeamList teams;
     Session session;
 
-    Fixture() {
+    explicit Fixture(EngineKind engine) {
         TeamRecord& visitors = MakeTeam(teams, "1936 Visitors", 1);
         TeamRecord& home = MakeTeam(teams, "1936 Home", 4);
         session.gameLogPath.clear();
@@ -69,6 +71,7 @@ struct Fixture {
         SetUpSide(session.game.visitor, visitors);
         SetUpSide(session.game.home, home);
         OpenPlayScreen(session);
+        SetEngine(session, engine, nullptr);
     }
 
     void NewGame() {
@@ -78,7 +81,7 @@ struct Fixture {
 };
 
 void BM_PlateAppearances(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state.range(0) == 1 ? EngineKind::Realistic : EngineKind::Classic);
     for (auto _ : state) {
         if (IsGameOver(fixture.session.game)) fixture.NewGame();
         PlayTurn(fixture.session, 0, 0);
@@ -87,10 +90,10 @@ void BM_PlateAppearances(benchmark::State& state) {
     state.counters["pa/s"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_PlateAppearances);
+BENCHMARK(BM_PlateAppearances)->Arg(0)->Arg(1);
 
 void BM_CompleteGames(benchmark::State& state) {
-    Fixture fixture;
+    Fixture fixture(state.range(0) == 1 ? EngineKind::Realistic : EngineKind::Classic);
     long plateAppearances = 0;
     for (auto _ : state) {
         fixture.NewGame();
@@ -105,6 +108,6 @@ void BM_CompleteGames(benchmark::State& state) {
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
     state.counters["pa/game"] = static_cast<double>(plateAppearances) / state.iterations();
 }
-BENCHMARK(BM_CompleteGames);
+BENCHMARK(BM_CompleteGames)->Arg(0)->Arg(1);
 
 }  // namespace

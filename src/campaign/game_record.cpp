@@ -46,7 +46,7 @@ class Recorder {
                 const int strikeouts = tally_ ? tally_->StrikeoutsOf(side, line->name) : 0;
                 box.batters.push_back(BatterOf(*line, strikeouts));
                 if (PlayerGame* entry = Entry(club, line->name)) {
-                    entry->batting += BattingOf(*line);
+                    entry->batting += BattingOf(*line, line == of.boxLines[slot].front());
                     entry->batting.strikeouts = strikeouts;
                 }
             }

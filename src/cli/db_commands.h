@@ -29,4 +29,12 @@ int RunDemo(const std::string& outFile);
 // How often the wizard's defaults on the teams of LEGENDDB are the clubs' regulars.
 int RunLineupReport(const std::string& legendFile, const std::string& csvDir);
 
+// Every season of LEGENDDB replayed and set against its players' side file.
+struct UsageReportOptions {
+    std::string legendFile;
+    bool plain = false;  // the wizard's defaults instead of the clubs' usage plans
+    std::optional<int> from, to;
+};
+int RunUsageReport(const UsageReportOptions& options);
+
 }  // namespace velmoro

@@ -51,6 +51,14 @@ int RunCommand(int argc, char** argv) {
     report->add_option("LEGENDDB", reportDb, "database file")->required();
     report->add_option("LAHMAN_DIR", reportCsv, "folder with the Lahman tables")->required();
 
+    UsageReportOptions usage;
+    auto* usageReport = app.add_subcommand(
+        "usage-report", "Replay every season of LEGENDDB and measure it against the clubs' usage");
+    usageReport->add_option("LEGENDDB", usage.legendFile, "database file")->required();
+    usageReport->add_flag("--plain", usage.plain, "set games up as the wizard's defaults");
+    usageReport->add_option("--from", usage.from, "first season");
+    usageReport->add_option("--to", usage.to, "last season");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -66,6 +74,7 @@ int RunCommand(int argc, char** argv) {
     if (*history) return RunImportLahman(lahman);
     if (*demo) return RunDemo(demoOut);
     if (*report) return RunLineupReport(reportDb, reportCsv);
+    if (*usageReport) return RunUsageReport(usage);
     return 2;
 }
 

@@ -14,6 +14,7 @@
 #include "db/team_files.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
+#include "season/season_usage.h"
 
 namespace velmoro {
 
@@ -34,15 +35,32 @@ struct Replay {
     SeasonResults results;
 };
 
+// The players' side file of the run, and whether the replay has said it plays without it.
+struct UsageSource {
+    std::vector<PlayerUsage> rows;
+    std::string note;
+    bool told = false;
+
+    void Attach(Season& season) {
+        if (!rows.empty()) season.usage = PlanSeasonUsage(season, rows, note);
+        if (!season.usage && !told) {
+            told = true;
+            Warn(note);
+        }
+    }
+};
+
 // The year's season, each team or league it leaves out named on stderr.
 Status ReplayYear(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                  const TeamList& legend, int year, Replay& replay, bool showProgress) {
+                  const TeamList& legend, int year, UsageSource& usage, Replay& replay,
+                  bool showProgress) {
     std::vector<std::string> notes;
     const Status chosen = SeasonFromIndex(index, legend, year, command.league, command.gamesPerTeam,
                                           replay.season, notes);
     for (const std::string& note : notes)
         Warn(fmt::format("{} season, left out: {}", year, note));
     if (!chosen) return chosen;
+    usage.Attach(replay.season);
     ProgressBar progress(fmt::format("{} season", year), replay.season.schedule.size(),
                          showProgress);
     std::size_t done = 0;
@@ -57,9 +75,10 @@ Status ReplayYear(const SeasonCommand& command, const std::vector<SeasonRecord>&
 }
 
 int RunOneSeason(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                 const TeamList& legend) {
+                 const TeamList& legend, UsageSource& usage) {
     Replay replay;
-    if (Status replayed = ReplayYear(command, index, legend, command.year, replay, !command.quiet);
+    if (Status replayed =
+            ReplayYear(command, index, legend, command.year, usage, replay, !command.quiet);
         !replayed) {
         Warn(replayed.message());
         return kSimFailed;
@@ -132,14 +151,14 @@ class AllSeasons {
 };
 
 int RunAllSeasons(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                  const TeamList& legend) {
+                  const TeamList& legend, UsageSource& usage) {
     const std::vector<int> years = IndexYears(index);
     ProgressBar progress("Seasons", years.size(), !command.quiet);
     AllSeasons all;
     std::vector<int> skipped;
     for (std::size_t y = 0; y < years.size(); ++y) {
         Replay replay;
-        if (Status replayed = ReplayYear(command, index, legend, years[y], replay, false);
+        if (Status replayed = ReplayYear(command, index, legend, years[y], usage, replay, false);
             replayed) {
             all.Add(years[y], replay);
         } else {
@@ -180,8 +199,10 @@ int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
         Warn(indexPath.string() + " holds no season to replay");
         return kSimFailed;
     }
-    return command.allSeasons ? RunAllSeasons(command, index, teams.legendTeams)
-                              : RunOneSeason(command, index, teams.legendTeams);
+    UsageSource usage;
+    usage.rows = LoadReplayUsage(directory, usage.note);
+    return command.allSeasons ? RunAllSeasons(command, index, teams.legendTeams, usage)
+                              : RunOneSeason(command, index, teams.legendTeams, usage);
 }
 
 }  // namespace velmoro

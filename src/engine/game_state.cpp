@@ -96,6 +96,7 @@ void InitGameState(GameState& game) {
 void ResetGame(GameState& game) {
     ResetCounters(game);
     game.hasBattingOutcomes = false;
+    game.model.reset();
     for (GameSide* side : {&game.visitor, &game.home}) {
         side->lineup.fill(nullptr);
         side->defense.fill(nullptr);
@@ -197,6 +198,7 @@ void CopyGameState(const GameState& from, GameState& to) {
     to.bases = from.bases;
     to.runnerQueue = from.runnerQueue;
     to.playLog.clear();
+    to.model = from.model;
 }
 
 int LineupIndexOfPlayer(const GameSide& side, const PlayerRecord* player) {

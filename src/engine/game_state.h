@@ -13,6 +13,8 @@
 
 namespace velmoro {
 
+class PlayModel;
+
 // A pitcher's numbers in this game. Each count keeps the low bits of its width, as
 // the box score and saved games have always shown them.
 struct BoxPitching {
@@ -165,6 +167,10 @@ struct GameState {
     std::array<int, 3> runnerQueue{};
     std::string playLog;
 
+    // The model the game plays by when it is not the classic rules (none: classic). It
+    // is read-only and shared by the game's copies.
+    std::shared_ptr<const PlayModel> model;
+
     GameSide& SideOf(Side side) { return side == Side::Home ? home : visitor; }
     const GameSide& SideOf(Side side) const { return side == Side::Home ? home : visitor; }
     GameSide& Batting() { return SideOf(battingSide); }
@@ -188,8 +194,8 @@ void ResetCounters(GameState& game);
 // Once at program start.
 void InitGameState(GameState& game);
 
-// Ends the game: counters, no outcome tables, empty lineups and defences, no BoxLines.
-// Teams, pitching staffs and designatedHitter keep their values.
+// Ends the game: counters, no outcome tables, empty lineups and defences, no BoxLines,
+// the classic rules. Teams, pitching staffs and designatedHitter keep their values.
 void ResetGame(GameState& game);
 
 // A new game with the finished game's starters; substitutions are undone.

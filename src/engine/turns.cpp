@@ -4,6 +4,7 @@
 #include "engine/invariants.h"
 #include "engine/plate_appearance.h"
 #include "engine/play_log.h"
+#include "engine/play_model.h"
 #include "engine/running.h"
 #include "engine/session.h"
 #include "engine/strategies.h"
@@ -25,12 +26,23 @@ void ShowPitcherOf(Session& session, const GameSide& side) {
 }
 
 // A steal is a turn of its own: the same batter stays at the plate.
-void FinishSteal(Session& session, StrategyResult steal) {
+void FinishSteal(Session& session, const PlayResult& result) {
     session.Screen().ResetChoices(true, false);
-    PlayResult result;
-    result.runs = steal == StrategyResult::DoneWithRun ? 1 : 0;
     ApplyPlayResult(session, result);
     ChangeHalfInning(session);
+}
+
+PlayResult ClassicSteal(Session& session) {
+    PlayResult result;
+    result.runs = Steal(session) == StrategyResult::DoneWithRun ? 1 : 0;
+    return result;
+}
+
+// A model's play: Done with its result, or Refused.
+StrategyResult ModelPlay(const std::optional<PlayResult>& play, PlayResult& result) {
+    if (!play) return StrategyResult::Refused;
+    result = *play;
+    return StrategyResult::Done;
 }
 
 void DemandPositionPlayer(Session& session) {
@@ -47,21 +59,29 @@ bool HomeWinsBeforeBottomNine(const GameState& game) {
 void PlayTurnSteps(Session& session, int offensiveChoice, int defensiveChoice) {
     GameState& game = session.game;
     if (EndGameIfOver(session)) return;
-    if (!game.hasBattingOutcomes) BuildAllOutcomeTables(game);
+    // A model plays without the classic outcome tables.
+    if (!game.hasBattingOutcomes && !game.model) BuildAllOutcomeTables(game);
+    const PlayModel* model = game.model.get();
     PlayResult result;
     StrategyResult strategy = StrategyResult::Done;
     if (defensiveChoice == IntentionalWalkChoice) {
         strategy = IntentionalWalk(session);
     } else if (offensiveChoice == SacrificeChoice) {
-        strategy = Sacrifice(session);
+        strategy = model ? ModelPlay(model->Sacrifice(session), result) : Sacrifice(session);
     } else if (offensiveChoice == StealChoice) {
-        FinishSteal(session, Steal(session));
+        FinishSteal(session,
+                    model ? model->Steal(session).value_or(PlayResult{}) : ClassicSteal(session));
         return;
     } else if (offensiveChoice == SqueezeChoice) {
-        strategy = SqueezePlay(session);
-        if (strategy == StrategyResult::DoneWithRun) result.runs = 1;
+        if (model) {
+            strategy = ModelPlay(model->SqueezePlay(session), result);
+        } else {
+            strategy = SqueezePlay(session);
+            if (strategy == StrategyResult::DoneWithRun) result.runs = 1;
+        }
     } else {
-        result = PlayPlateAppearance(session);
+        result =
+            model ? model->PlateAppearance(session, defensiveChoice) : PlayPlateAppearance(session);
     }
     if (strategy == StrategyResult::Refused) {
         session.Screen().ResetChoices(true, true);
@@ -162,7 +182,7 @@ void OpenPlayScreen(Session& session) {
     ResumeBattingOrder(game);
     session.Screen().RefreshPlayScreen();
     if (!game.hasBattingOutcomes) {
-        BuildAllOutcomeTables(game);
+        if (!game.model) BuildAllOutcomeTables(game);
         ShowPlayLog(session);
     }
 }

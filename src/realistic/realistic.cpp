@@ -1,21 +1,47 @@
 #include "realistic/realistic.h"
 
-#include "db/records.h"
+#include "db/club_season.h"
+#include "db/player_usage.h"
+#include "db/season_index.h"
 #include "engine/session.h"
+#include "realistic/realistic_game.h"
 
 namespace velmoro {
 
-class RealisticData {};
-
-std::shared_ptr<const RealisticData> LoadRealisticData(const TeamDatabase&,
-                                                       const std::filesystem::path&) {
-    return std::make_shared<RealisticData>();
+std::shared_ptr<const RealisticData> LoadRealisticData(const TeamDatabase& teams,
+                                                       const std::filesystem::path& database) {
+    // Each file beside the database is optional: a missing or damaged one leaves its
+    // part to the sums and the era's rates.
+    std::vector<SeasonRecord> index;
+    std::vector<ClubSeason> clubs;
+    std::vector<PlayerUsage> players;
+    RealisticSources sources;
+    if (LoadSeasonIndex(SeasonIndexPathFor(database), index)) sources.index = &index;
+    if (LoadClubSeasons(ClubSeasonPathFor(database), clubs)) sources.clubs = &clubs;
+    if (LoadPlayerUsage(PlayerUsagePathFor(database), players)) sources.players = &players;
+    std::vector<const TeamRecord*> legend;
+    for (const auto& team : teams.legendTeams)
+        legend.push_back(team.get());
+    return BuildRealisticData(legend, sources);
 }
 
-void SetEngine(Session&, EngineKind, std::shared_ptr<const RealisticData>) {}
+void SetEngine(Session& session, EngineKind kind, std::shared_ptr<const RealisticData> data) {
+    GameState& game = session.game;
+    if (kind == EngineKind::Classic) {
+        game.model.reset();
+        return;
+    }
+    if (!data) {
+        std::vector<const TeamRecord*> teams;
+        for (const GameSide* side : {&game.visitor, &game.home})
+            if (side->team) teams.push_back(side->team);
+        data = BuildRealisticData(teams, {});
+    }
+    game.model = std::make_shared<RealisticGame>(std::move(data), game);
+}
 
-EngineKind EngineOf(const GameState&) {
-    return EngineKind::Classic;
+EngineKind EngineOf(const GameState& game) {
+    return game.model ? game.model->Kind() : EngineKind::Classic;
 }
 
 }  // namespace velmoro

@@ -6,6 +6,7 @@
 
 #include "base/parallel.h"
 #include "base/seed_mix.h"
+#include "realistic/realistic_data.h"
 #include "season/season_worker.h"
 
 namespace velmoro {
@@ -63,6 +64,16 @@ std::vector<PlayerSeason> SumPlayers(const Season& season, const PlayerIndex& in
     return players;
 }
 
+// The realistic engine's data: the options', or else made once from the season's teams.
+std::shared_ptr<const RealisticData> RealisticFor(const Season& season,
+                                                  const SeasonRunOptions& options) {
+    if (options.engine != EngineKind::Realistic || options.realistic) return options.realistic;
+    std::vector<const TeamRecord*> teams;
+    for (const SeasonTeam& entry : season.teams)
+        teams.push_back(entry.team);
+    return BuildRealisticData(teams, {});
+}
+
 }  // namespace
 
 Status PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonResults& results) {
@@ -72,8 +83,11 @@ Status PlaySeason(const Season& season, const SeasonRunOptions& options, SeasonR
     results.games.assign(season.schedule.size(), GameResult{});
     const int jobs = WorkerCount(options.jobs, total);
     std::vector<std::unique_ptr<SeasonWorker>> workers;
-    for (int w = 0; w < jobs; ++w)
+    const std::shared_ptr<const RealisticData> realistic = RealisticFor(season, options);
+    for (int w = 0; w < jobs; ++w) {
         workers.push_back(std::make_unique<SeasonWorker>(season, index));
+        workers.back()->UseEngine(options.engine, realistic);
+    }
     std::mutex lock;
     Status failure;
     RunParallel(total, jobs, [&](int w, long item) {

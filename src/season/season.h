@@ -31,12 +31,17 @@ struct SeasonTeam {
     int realRank = 0;
 };
 
+struct SeasonUsage;
+
 struct Season {
     int year = 0;
     std::vector<SeasonTeam> teams;
     std::vector<ScheduledGame> schedule;
     // A designated hitter in this league's games.
     std::function<bool(const std::string& league)> designatedHitter;
+    // The clubs' usage plans and every game's lineups; none: each game is set up as the
+    // new game wizard does.
+    std::shared_ptr<const SeasonUsage> usage;
 };
 
 // The real rule: the American League from 1973, every league from 2022.

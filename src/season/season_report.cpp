@@ -88,9 +88,9 @@ std::string StandingsCsv(const Season& season, const SeasonResults& results) {
 
 std::string PlayersCsv(const Season& season, const SeasonResults& results) {
     std::string out;
-    AppendCsvRecord(
-        out, {"year", "team", "player", "g",  "ab",   "r",  "h",  "2b",  "3b", "hr", "rbi", "sb",
-              "bb",   "so",   "pg",     "gs", "outs", "ra", "ha", "bba", "k",  "w",  "l",   "sv"});
+    AppendCsvRecord(out, {"year", "team", "player", "g",   "gs",  "pa", "ab", "r",  "h",
+                          "2b",   "3b",   "hr",     "rbi", "sb",  "bb", "so", "pg", "pgs",
+                          "ip",   "outs", "ra",     "ha",  "bba", "k",  "w",  "l",  "sv"});
     for (const PlayerSeason& p : results.players) {
         const BattingTotals& b = p.batting;
         const PitchingTotals& t = p.pitching;
@@ -100,6 +100,8 @@ std::string PlayersCsv(const Season& season, const SeasonResults& results) {
                               team.name,
                               team.players[p.player]->name,
                               Number(b.games),
+                              Number(b.starts),
+                              Number(b.plateAppearances),
                               Number(b.atBats),
                               Number(b.runs),
                               Number(b.hits),
@@ -112,6 +114,7 @@ std::string PlayersCsv(const Season& season, const SeasonResults& results) {
                               Number(b.strikeouts),
                               Number(t.games),
                               Number(t.starts),
+                              InningsText(t.outs),
                               Number(t.outs),
                               Number(t.runs),
                               Number(t.hits),

@@ -53,6 +53,8 @@ const std::vector<Category>& Categories() {
 
 BattingTotals& operator+=(BattingTotals& sum, const BattingTotals& part) {
     sum.games += part.games;
+    sum.starts += part.starts;
+    sum.plateAppearances += part.plateAppearances;
     sum.atBats += part.atBats;
     sum.runs += part.runs;
     sum.hits += part.hits;

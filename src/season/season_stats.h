@@ -8,9 +8,11 @@
 namespace velmoro {
 
 // Only what the games keep: no play counts a caught stealing, so there is no column for it.
+// A start is a game begun in the lineup; a plate appearance an at-bat or a walk (the
+// games know no hit batsman or sacrifice fly).
 struct BattingTotals {
-    int games = 0, atBats = 0, runs = 0, hits = 0, doubles = 0, triples = 0, homeRuns = 0, rbi = 0,
-        stolenBases = 0, walks = 0, strikeouts = 0;
+    int games = 0, starts = 0, plateAppearances = 0, atBats = 0, runs = 0, hits = 0, doubles = 0,
+        triples = 0, homeRuns = 0, rbi = 0, stolenBases = 0, walks = 0, strikeouts = 0;
 };
 
 struct PitchingTotals {

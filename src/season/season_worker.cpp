@@ -1,18 +1,25 @@
 #include "season/season_worker.h"
 
+#include <array>
 #include <cstdlib>
+
+#include "base/seed_mix.h"
 
 #include "engine/session.h"
 #include "engine/turns.h"
+#include "manager/bullpen.h"
 #include "manager/play_to_end.h"
 #include "season/pitching_decisions.h"
+#include "season/season_usage.h"
 #include "setup/default_setup.h"
 
 namespace velmoro {
 
-BattingTotals BattingOf(const BoxLine& line) {
+BattingTotals BattingOf(const BoxLine& line, bool started) {
     BattingTotals total;
     total.games = 1;
+    total.starts = started ? 1 : 0;
+    total.plateAppearances = line.atBats + line.walks;
     total.atBats = line.atBats;
     total.runs = line.runs;
     total.hits = line.hits;
@@ -54,6 +61,21 @@ struct AtBat {
     std::string batter;
     const BoxPitching* pitcher = nullptr;
     int strikeouts = 0;
+};
+
+// The pinch hitter who batted for a pitcher leaves for a reliever of his club's bullpen.
+class BullpenDisplay : public Display {
+  public:
+    BullpenDisplay(Session& session, std::array<Bullpen*, 2> pens)
+        : session_(session), pens_(pens) {}
+    void ForcedSubstitution(Side side) override {
+        Bullpen* pen = pens_[side == Side::Home];
+        if (!pen || !pen->ReplacePinchHitter(session_, side)) Display::ForcedSubstitution(side);
+    }
+
+  private:
+    Session& session_;
+    std::array<Bullpen*, 2> pens_;
 };
 
 AtBat AtBatOf(GameState& game) {
@@ -101,32 +123,61 @@ SeasonWorker::SeasonWorker(const Season& season, const PlayerIndex& index)
 
 SeasonWorker::~SeasonWorker() = default;
 
+bool SeasonWorker::SetUp(int gameIndex, std::pair<int, int> numbers, std::string& error) {
+    const ScheduledGame& scheduled = season_.schedule[gameIndex];
+    const std::string& league = season_.teams[scheduled.home].league;
+    const bool designatedHitter = season_.designatedHitter && season_.designatedHitter(league);
+    TeamRecord& visitors = *teams_[scheduled.visitor];
+    TeamRecord& home = *teams_[scheduled.home];
+    if (season_.usage) {
+        const ClubPlan* plans[2] = {&season_.usage->plans[scheduled.visitor],
+                                    &season_.usage->plans[scheduled.home]};
+        if (PlannedSetup(*session_, visitors, home, designatedHitter, plans,
+                         season_.usage->games[gameIndex].data(), &error))
+            return true;
+        ResetGame(session_->game);
+    }
+    const int rotation = RotationLength(season_.year);
+    return DefaultSetup(*session_, visitors, home, designatedHitter, &error,
+                        {numbers.first, rotation}, {numbers.second, rotation});
+}
+
 Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int> numbers,
                           GameResult& result) {
     const ScheduledGame& scheduled = season_.schedule[gameIndex];
-    const std::string& league = season_.teams[scheduled.home].league;
-    const int rotation = RotationLength(season_.year);
     GameState& game = session_->game;
     ResetGame(game);
     std::string error;
-    if (!DefaultSetup(*session_, *teams_[scheduled.visitor], *teams_[scheduled.home],
-                      season_.designatedHitter && season_.designatedHitter(league), &error,
-                      {numbers.first, rotation}, {numbers.second, rotation}))
-        return Status::Error(error);
+    if (!SetUp(gameIndex, numbers, error)) return Status::Error(error);
     OpenPlayScreen(*session_);
+    SetEngine(*session_, engine_, realistic_);
     session_->random.Seed(seed);
     const int teamOf[] = {scheduled.visitor, scheduled.home};
+    // Each club's bullpen, when it has a plan, draws from the game's own seeds.
+    std::array<std::unique_ptr<Bullpen>, 2> pens;
+    if (season_.usage)
+        for (int s = 0; s < 2; ++s)
+            pens[s] = std::make_unique<Bullpen>(season_.usage->plans[teamOf[s]],
+                                                ItemSeed(seed, static_cast<std::uint32_t>(s)));
+    BullpenDisplay display(*session_, {pens[0].get(), pens[1].get()});
+    session_->SetDisplay(&display);
     AtBat up = AtBatOf(game);
     PlayHooks hooks;
     hooks.afterTurn = [&](int) {
         if (up.pitcher->strikeouts > up.strikeouts)
             if (PlayerSeason* entry = Entry(teamOf[up.side == Side::Home], up.batter))
                 ++entry->batting.strikeouts;
-        if (!IsGameOver(game)) up = AtBatOf(game);
+        if (IsGameOver(game)) return true;
+        if (Bullpen* pen = pens[game.FieldingSide() == Side::Home].get())
+            pen->ChangePitcher(*session_, game.FieldingSide());
+        if (Bullpen* pen = pens[game.battingSide == Side::Home].get())
+            pen->PinchHitForPitcher(*session_, game.battingSide);
+        up = AtBatOf(game);
         return true;
     };
     // A game abandoned still tied (two teams that cannot score) counts for neither.
     PlayToEnd(*session_, ManagedSides{}, hooks);
+    session_->SetDisplay(nullptr);
     result = {true, game.visitor.teamRuns, game.home.teamRuns};
     Collect(scheduled.visitor, game.visitor);
     Collect(scheduled.home, game.home);
@@ -137,7 +188,8 @@ Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int>
 void SeasonWorker::Collect(int team, const GameSide& side) {
     for (int slot = 0; slot < 9; ++slot)
         for (const auto& line : side.boxLines[slot])
-            if (PlayerSeason* entry = Entry(team, line->name)) entry->batting += BattingOf(*line);
+            if (PlayerSeason* entry = Entry(team, line->name))
+                entry->batting += BattingOf(*line, line == side.boxLines[slot].front());
     for (const auto& line : side.boxLines[kPitcherEntry])
         if (PlayerSeason* entry = Entry(team, line->name); entry && line->pitching)
             entry->pitching +=

@@ -21,9 +21,9 @@ struct TeamRecord;
 struct GameSide;
 
 // A player's share of a season from one game's box line: a game, the line's numbers
-// (not his strikeouts, which the line does not keep). A pitcher's start is his being
-// first in the side's pitching order.
-BattingTotals BattingOf(const BoxLine& line);
+// (not his strikeouts, which the line does not keep). A start is being first in the
+// batting slot's chain or in the side's pitching order.
+BattingTotals BattingOf(const BoxLine& line, bool started);
 PitchingTotals PitchingOf(const BoxPitching& line, bool started);
 // Each pitcher's outs and runs allowed, in the order they came in.
 std::vector<PitcherOuting> Outings(const BoxChain& pitchers);
@@ -52,10 +52,19 @@ class SeasonWorker {
 
     const std::vector<PlayerSeason>& Players() const { return players_; }
 
+    // The engine of the games it plays from now on (classic until then).
+    void UseEngine(EngineKind kind, std::shared_ptr<const RealisticData> data) {
+        engine_ = kind;
+        realistic_ = std::move(data);
+    }
+
     // Plays game `gameIndex` with starters `numbers` (visitors, home) into `result`.
     Status Play(int gameIndex, std::uint32_t seed, std::pair<int, int> numbers, GameResult& result);
 
   private:
+    // The game's set-up: from the clubs' plans when the season has them, else (or when a
+    // plan cannot field a side) as the new game wizard's defaults.
+    bool SetUp(int gameIndex, std::pair<int, int> numbers, std::string& error);
     void Collect(int team, const GameSide& side);
     void Credit(int visitorTeam, int homeTeam, const GameResult& result);
     PlayerSeason* Entry(int team, const std::string& name);
@@ -65,6 +74,8 @@ class SeasonWorker {
     std::unique_ptr<Session> session_;
     std::vector<TeamRecord*> teams_;
     std::vector<PlayerSeason> players_;
+    EngineKind engine_ = EngineKind::Classic;
+    std::shared_ptr<const RealisticData> realistic_;
 };
 
 }  // namespace velmoro

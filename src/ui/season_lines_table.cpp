@@ -40,8 +40,8 @@ Cell Count(int value) {
 // The lines' cells; a rate nobody has earned sorts below every real one.
 std::vector<Cell> Cells(const BattingTotals& b, const PitchingTotals& t) {
     std::vector<Cell> cells;
-    for (int value : {b.games, b.atBats, b.runs, b.hits, b.doubles, b.triples, b.homeRuns, b.rbi,
-                      b.stolenBases, b.walks, b.strikeouts})
+    for (int value : {b.games, b.starts, b.plateAppearances, b.atBats, b.runs, b.hits, b.doubles,
+                      b.triples, b.homeRuns, b.rbi, b.stolenBases, b.walks, b.strikeouts})
         cells.push_back(Count(value));
     cells.push_back(b.atBats
                         ? Cell{Text(PctText(double(b.hits) / b.atBats)), double(b.hits) / b.atBats}
@@ -76,8 +76,9 @@ void SortOnClicks(QTableWidget* table) {
 void FillSeasonLines(QTableWidget* table, const QStringList& leadColumns,
                      const std::vector<SeasonLine>& lines) {
     const QStringList columns =
-        leadColumns + QStringList{"G",  "AB",  "R",  "H",  "2B", "3B", "HR", "RBI", "SB", "BB",
-                                  "SO", "AVG", "GP", "GS", "IP", "W",  "L",  "SV",  "ERA"};
+        leadColumns + QStringList{"G",  "GS", "PA",  "AB", "R",  "H",  "2B",
+                                  "3B", "HR", "RBI", "SB", "BB", "SO", "AVG",
+                                  "GP", "GS", "IP",  "W",  "L",  "SV", "ERA"};
     table->clear();
     table->setColumnCount(static_cast<int>(columns.size()));
     table->setHorizontalHeaderLabels(columns);

@@ -17,6 +17,7 @@
 #include "db/team_files.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
+#include "season/season_usage.h"
 #include "ui/season_chart.h"
 #include "ui/season_index_boxes.h"
 #include "ui/standings_tree.h"
@@ -29,6 +30,7 @@ namespace velmoro {
 namespace {
 
 constexpr int kLeadersShown = 3;
+
 QString Text(const std::string& text) {
     return QString::fromUtf8(text.data(), text.size());
 }
@@ -51,6 +53,7 @@ SeasonWindow::SeasonWindow(UiContext& context, std::vector<SeasonRecord> index, 
       realism_(new QLabel(this)),
       timer_(new QTimer(this)) {
     setWindowTitle(kSeasonCaption);
+    usage_ = LoadReplayUsage(context_.session.installDirectory, usageNote_);
     FillYearBox(year_, index_);
     games_->setRange(0, 200);
     games_->setSpecialValueText("Real");
@@ -113,6 +116,7 @@ void SeasonWindow::PlaySeasonNow() {
         context_.prompter.Inform(told + chosen.message(), kCaption);
         return;
     }
+    if (!usage_.empty()) season_.usage = PlanSeasonUsage(season_, usage_, usageNote_);
     if (!told.empty()) context_.prompter.Inform(told, kCaption);
     shown_ = SeasonResults{};
     shown_.games.assign(season_.schedule.size(), GameResult{});
@@ -173,7 +177,8 @@ void SeasonWindow::Finish() {
     shown_.players = finished_.players;
     play_->setEnabled(true);
     cancel_->setEnabled(false);
-    std::string leaders;
+    // Above the leaders, once: why the clubs play as the wizard sets them up.
+    std::string leaders = season_.usage ? std::string() : usageNote_ + "\n\n";
     std::vector<SeasonChart::Point> points;
     for (const std::vector<int>& league : SeasonLeagues(season_)) {
         leaders += LeagueName(season_.teams[league.front()].league) + " " +

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "db/player_usage.h"
 #include "db/season_index.h"
 #include "season/season.h"
 
@@ -58,6 +59,9 @@ class SeasonWindow : public QDialog {
 
     UiContext& context_;
     std::vector<SeasonRecord> index_;
+    // The players' side file: the clubs' usage plans, or why there are none.
+    std::vector<PlayerUsage> usage_;
+    std::string usageNote_;
     QComboBox* year_;
     QComboBox* league_;
     QSpinBox* games_;

@@ -9,8 +9,13 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <filesystem>
 
+#include "db/install_dir.h"
+#include "db/player_usage.h"
+#include "db/team_files.h"
 #include "setup/batting_order.h"
+#include "setup/club_lineup.h"
 #include "ui/ui_context.h"
 #include "ui/window_captions.h"
 #include "ui/wizard_page_ids.h"
@@ -59,6 +64,8 @@ WizardOrderPage::WizardOrderPage(UiContext& context, Side side, QWidget* parent)
     up_->setObjectName("up");
     down_ = new QPushButton("Down", this);
     down_->setObjectName("down");
+    club_ = new QPushButton("Club's Lineup", this);
+    club_->setObjectName("clubLineup");
     table_ = MakeBattingTable(this);
     auto* group = new QGroupBox("Batting", this);
     (new QVBoxLayout(group))->addWidget(table_);
@@ -67,7 +74,8 @@ WizardOrderPage::WizardOrderPage(UiContext& context, Side side, QWidget* parent)
     grid->addWidget(order_, 0, 0, 1, 2);
     grid->addWidget(up_, 1, 0);
     grid->addWidget(down_, 1, 1);
-    grid->addWidget(group, 0, 2, 2, 1);
+    grid->addWidget(club_, 2, 0, 1, 2);
+    grid->addWidget(group, 0, 2, 3, 1);
     grid->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(title_);
@@ -77,6 +85,7 @@ WizardOrderPage::WizardOrderPage(UiContext& context, Side side, QWidget* parent)
     connect(order_, &QListWidget::currentRowChanged, this, [this] { RefreshTable(); });
     connect(up_, &QPushButton::clicked, this, &WizardOrderPage::MoveUp);
     connect(down_, &QPushButton::clicked, this, &WizardOrderPage::MoveDown);
+    connect(club_, &QPushButton::clicked, this, &WizardOrderPage::FillClubLineup);
 }
 
 void WizardOrderPage::initializePage() {
@@ -90,6 +99,25 @@ void WizardOrderPage::FillDefaultOrder() {
     Session& session = context_.session;
     title_->setText("Set Batting Order");
     DefaultBattingOrder(session.game, side_);
+    ShowOrder();
+}
+
+void WizardOrderPage::FillClubLineup() {
+    Session& session = context_.session;
+    std::vector<PlayerUsage> rows;
+    const std::filesystem::path file =
+        PlayerUsagePathFor(DataFileToRead(session.installDirectory, kLegendFileName));
+    Status filled = LoadPlayerUsage(file, rows);
+    if (filled) filled = velmoro::FillClubLineup(session.game, side_, rows);
+    if (!filled) {
+        context_.prompter.Inform(filled.message(), kCaption);
+        return;
+    }
+    ShowOrder();
+}
+
+void WizardOrderPage::ShowOrder() {
+    Session& session = context_.session;
     const auto& lineup = session.game.SideOf(side_).lineup;
     {
         const QSignalBlocker blocker(order_);

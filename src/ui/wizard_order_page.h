@@ -1,5 +1,6 @@
 // The batting order page: the default order from the side's defence, "Up" and "Down",
-// and the season lines of the whole order.
+// "Club's Lineup" (the club's starters and order from the players' side file), and the
+// season lines of the whole order.
 #pragma once
 
 #include <QWizardPage>
@@ -28,6 +29,8 @@ class WizardOrderPage : public QWizardPage {
 
   private:
     void FillDefaultOrder();
+    void FillClubLineup();
+    void ShowOrder();
     void RefreshTable();
     void MoveUp();
     void MoveDown();
@@ -39,6 +42,7 @@ class WizardOrderPage : public QWizardPage {
     QListWidget* order_ = nullptr;
     QPushButton* up_ = nullptr;
     QPushButton* down_ = nullptr;
+    QPushButton* club_ = nullptr;
     QTableWidget* table_ = nullptr;
     Side side_ = Side::Visitors;
 };

@@ -15,6 +15,7 @@
 #include <QtTest>
 #include <fstream>
 
+#include "db/player_usage.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
 #include "editors/editor_state.h"
@@ -119,6 +120,7 @@ class WindowsTest : public QObject {
     void managementWindowsChangeTheGame();
     void wizardPagesAndButtons();
     void clubWithoutPlayersShowsNoneOfAnother();
+    void clubsLineupFillsTheOrderPage();
     void editorSearchesBuildsAndSaves();
     void databaseChangeWindow();
     void seasonPlayedAndCancelled();
@@ -425,6 +427,37 @@ void WindowsTest::clubWithoutPlayersShowsNoneOfAnother() {
     QCOMPARE(h.prompter.Informs(),
              std::vector<std::string>{"There are no players left to play pitcher.\nPlease try "
                                       "again."});
+}
+
+// "Club's Lineup" on the order page: refused without the players' file; with it, the
+// club's regulars in the plan's order, the chosen pitcher ninth.
+void WindowsTest::clubsLineupFillsTheOrderPage() {
+    LeagueHarness h;
+    NewGameWizard wizard(h.context);
+    wizard.show();
+    for (int page = 0; page < 10; ++page)
+        Next(wizard);
+    QCOMPARE(Title(wizard), QString("Set Batting Order"));
+    const auto before = h.session.game.visitor.lineup;
+    Click(wizard.currentPage(), "clubLineup");
+    QCOMPARE(h.prompter.messages.size(), std::size_t{1});
+    QCOMPARE(h.session.game.visitor.lineup, before);
+    std::vector<PlayerUsage> rows;
+    for (const auto& player : LookupTeam(h.session.teams.legendTeams, kTestVisitors)->players) {
+        PlayerUsage& row = rows.emplace_back();
+        row.team = kTestVisitors, row.player = player->name;
+        row.games = row.gamesStarted = 150;
+        (player->HasPosition(Pitcher) ? row.gamesPitcher : row.gamesFirst) = 150;
+        row.pitchStarts = player->HasPosition(Pitcher) ? 30 : 0;
+    }
+    rows.back().gamesFirst = 0, rows.back().gamesShort = 150;  // the utility man
+    QVERIFY(WritePlayerUsage(h.dir.filePath("Players.csv").toStdString(), rows));
+    Click(wizard.currentPage(), "clubLineup");
+    const GameSide& side = h.session.game.visitor;
+    QCOMPARE(side.lineup[8], side.defense[PitcherSlot]);
+    QCOMPARE(side.defense[ShortstopSlot]->name, std::string("Ned Lasko"));
+    QCOMPARE(Entries(wizard.currentPage(), "order").value(8),
+             QString::fromStdString(side.defense[PitcherSlot]->name));
 }
 
 void WindowsTest::editorSearchesBuildsAndSaves() {

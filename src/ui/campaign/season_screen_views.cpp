@@ -140,7 +140,8 @@ void SeasonScreen::FillClubLines() {
     for (const ClubTotals& club : season_->ClubLines()) {
         SeasonLine& line = lines.emplace_back(
             SeasonLine{{ClubName(*season_, club.team)}, club.batting, club.pitching});
-        line.batting.games = line.pitching.games = line.pitching.starts = games[club.team];
+        line.batting.games = line.batting.starts = games[club.team];
+        line.pitching.games = line.pitching.starts = games[club.team];
     }
     FillSeasonLines(clubs_, {"Club"}, lines);
 }

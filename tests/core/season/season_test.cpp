@@ -11,6 +11,7 @@
 #include "season/season.h"
 #include "season/season_report.h"
 #include "season/season_stats.h"
+#include "season/season_usage.h"
 #include "season/standings.h"
 #include "support/temp_dir.h"
 
@@ -171,6 +172,74 @@ TEST(SeasonCsv, PairWrittenWholeOrNotAtAll) {
     EXPECT_TRUE(ReadFileBytes(old, kept) && kept == "old\n");
     EXPECT_FALSE(std::filesystem::exists(fresh));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
+// Rows for the demo league's first eight clubs, made from their records: a position
+// player started his games at his first position, a pitcher with long outings started
+// them, the others relieved (the most saves finished games).
+std::vector<PlayerUsage> RowsOf(const Season& season) {
+    std::vector<PlayerUsage> rows;
+    for (const SeasonTeam& entry : season.teams) {
+        for (const auto& player : entry.team->players) {
+            PlayerUsage& row = rows.emplace_back();
+            row.team = entry.team->name, row.player = player->name;
+            row.games = row.gamesStarted = player->games;
+            row.atBats = player->atBats, row.hits = EffectiveHits(*player);
+            row.bats = row.throws = player->games % 2 ? 'L' : 'R';
+            const PitchingLine* line = player->pitching.get();
+            if (!line) {
+                const std::pair<int, int*> places[] = {
+                    {Catcher, &row.gamesCatcher},   {FirstBase, &row.gamesFirst},
+                    {SecondBase, &row.gamesSecond}, {Shortstop, &row.gamesShort},
+                    {ThirdBase, &row.gamesThird},   {Outfield, &row.gamesLeft}};
+                for (auto [bit, games] : places)
+                    if (player->HasPosition(static_cast<std::uint8_t>(bit))) {
+                        *games = player->games;
+                        break;
+                    }
+                continue;
+            }
+            const bool starter = line->inningsPitched > 3 * line->games;
+            row.gamesPitcher = row.pitchGames = row.games = line->games;
+            row.pitchStarts = starter ? line->games : 0;
+            row.gamesFinished = starter ? 0 : line->games / 2;
+            row.saves = line->saves;
+            row.outsPitched = 3 * line->inningsPitched;
+        }
+    }
+    return rows;
+}
+
+TEST(SeasonUsage, PlannedSeasonAloneForAnyWorkersAndUsesItsStaff) {
+    const TeamList league = MakeDemoLeague();
+    Season season = DemoSeason(league, 30);
+    std::string note;
+    const std::vector<PlayerUsage> rows = RowsOf(season);
+    season.usage = PlanSeasonUsage(season, rows, note);
+    ASSERT_TRUE(season.usage) << note;
+    SeasonResults one, two;
+    SeasonRunOptions run;
+    run.seed = 5, run.jobs = 1;
+    ASSERT_TRUE(PlaySeason(season, run, one));
+    run.jobs = 2;
+    ASSERT_TRUE(PlaySeason(season, run, two));
+    int relieved = 0, pitchersBatting = 0;
+    for (std::size_t p = 0; p < one.players.size(); ++p) {
+        const PlayerSeason& a = one.players[p];
+        EXPECT_EQ(a.batting.plateAppearances, two.players[p].batting.plateAppearances);
+        EXPECT_EQ(a.pitching.outs, two.players[p].pitching.outs);
+        EXPECT_LE(a.pitching.starts, 30 / 5 + 1);
+        relieved += a.pitching.games - a.pitching.starts;
+        const PlayerRecord& record = *season.teams[a.team].team->players[a.player];
+        if (season.teams[a.team].league == "AL" && record.HasPosition(Pitcher))
+            pitchersBatting += a.batting.plateAppearances;
+    }
+    EXPECT_GT(relieved, 0);
+    EXPECT_EQ(pitchersBatting, 0);
+    Season other = DemoSeason(league, 2);
+    other.teams.front().team = league.back().get();
+    EXPECT_FALSE(PlanSeasonUsage(other, rows, note));
+    EXPECT_NE(note.find(league.back()->name), std::string::npos) << note;
 }
 
 }  // namespace

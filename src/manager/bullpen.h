@@ -1,0 +1,58 @@
+// A club's bullpen run from its usage plan in a replayed game: when the pitcher on the
+// mound comes out, who relieves him, and the pinch hitter for a pitcher on his way out.
+// Each game draws from its own seed, so a game plays the same on any worker.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/side.h"
+#include "setup/usage_plan.h"
+
+namespace velmoro {
+
+struct Session;
+struct GameState;
+
+// Runs that end a starter's day on top of his usual runs per start, and a reliever's.
+inline constexpr double kStarterExtraRuns = 3;
+inline constexpr int kRelieverRuns = 3;
+// The closer protects a lead of 1..3 from the ninth inning on.
+inline constexpr int kSaveLead = 3;
+
+class Bullpen {
+  public:
+    Bullpen(const ClubPlan& plan, std::uint64_t seed);
+
+    // Between turns, for `side` in the field: relieves the pitcher when his day is done.
+    // The starter goes the distance as often as he completed his starts; otherwise his
+    // day is his usual outs in the starts he left, drawn each game between three
+    // quarters and five quarters of it, or his usual runs plus three; a reliever's, his
+    // usual outs per relief game or three runs. The closer comes in to save a lead of
+    // 1..3 from the ninth; otherwise a reliever drawn by his games not finished (by his
+    // games finished from the ninth). Returns the pitcher brought in, or "".
+    std::string ChangePitcher(Session& session, Side side);
+
+    // Between turns, for `side` at bat without a designated hitter: a pinch hitter (the
+    // best free hitter on the bench) for the pitcher due up whose day is done. Returns
+    // the hitter, or "".
+    std::string PinchHitForPitcher(Session& session, Side side);
+
+    // `side`'s pinch hitter who batted for the pitcher leaves: a reliever takes his place.
+    // False when none is left (the caller keeps the engine's demand).
+    bool ReplacePinchHitter(Session& session, Side side);
+
+  private:
+    bool DayIsDone(const GameState& game, Side side, int ahead) const;
+    // A reliever of `names`, drawn by the plan's weights for the inning.
+    std::string PickFrom(const GameState& game, const std::vector<std::string>& names);
+    int Draw(int total);
+
+    const ClubPlan& plan_;
+    std::uint64_t state_;
+    double starterLength_ = 0;  // this game's share of the starter's usual outs
+    int completeDraw_ = 0;      // out of 1000: he goes the distance below his share
+};
+
+}  // namespace velmoro

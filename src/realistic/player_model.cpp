@@ -1,0 +1,139 @@
+#include <algorithm>
+#include <cmath>
+
+#include "db/player_usage.h"
+#include "db/records.h"
+#include "realistic/odds.h"
+#include "realistic/realistic_data.h"
+
+namespace velmoro {
+
+namespace {
+
+constexpr double kStealRegression = 15;  // attempts at the league's success added
+
+double Known(int count, double otherwise) {
+    return count == kNotRecorded ? otherwise : count;
+}
+
+// A count of the side file when it is recorded, else the database's.
+int Either(const PlayerUsage* usage, int PlayerUsage::*field, int fallback) {
+    if (!usage || usage->*field == kNotRecorded) return fallback;
+    return usage->*field;
+}
+
+// Takes the park out of a player's relative odds: his season was played half at home.
+void OutOfPark(plate::Rates& relative, int seasonParkFactor) {
+    const double hits = plate::HitOddsFactor(seasonParkFactor / 100.0);
+    for (int e : {plate::Single, plate::Double, plate::Triple, plate::HomeRun})
+        relative[e] /= hits;
+}
+
+// A player with no recorded hit batsmen or hit by pitch gets the league's share.
+void FillHitByPitch(plate::Counts& counts, const plate::Rates& league) {
+    if (counts.events[plate::HitByPitch] >= 0) return;
+    const double share = league[plate::HitByPitch];
+    counts.events[plate::HitByPitch] = counts.plateAppearances * share / (1.0 - share);
+    counts.plateAppearances += counts.events[plate::HitByPitch];
+}
+
+}  // namespace
+
+bool IsPitcher(const PlayerRecord& player) {
+    return player.pitching && player.positions == Pitcher;
+}
+
+plate::Counts BattingCounts(const PlayerRecord& player, const PlayerUsage* usage) {
+    const int atBats = Either(usage, &PlayerUsage::atBats, player.atBats);
+    const int hits = Either(usage, &PlayerUsage::hits, EffectiveHits(player));
+    const double hitByPitch = usage ? Known(usage->hitByPitch, -1) : -1;
+    const double flies = usage ? Known(usage->sacrificeFlies, 0) : 0;
+    plate::Counts counts;
+    auto& e = counts.events;
+    e[plate::Double] = player.doubles;
+    e[plate::Triple] = player.triples;
+    e[plate::HomeRun] = player.homeRuns;
+    e[plate::Single] = std::max(0, hits - player.doubles - player.triples - player.homeRuns);
+    e[plate::Walk] = player.walks;
+    e[plate::HitByPitch] = hitByPitch;
+    e[plate::Strikeout] = std::min<int>(player.strikeouts, std::max(0, atBats - hits));
+    e[plate::OutInPlay] = std::max(0.0, atBats - hits - e[plate::Strikeout] + flies);
+    counts.plateAppearances = atBats + player.walks + flies + std::max(0.0, hitByPitch);
+    return counts;
+}
+
+plate::Counts PitchingCounts(const PlayerRecord& player, const PlayerUsage* usage,
+                             const plate::Rates& league) {
+    plate::Counts counts;
+    if (!player.pitching) return counts;
+    const PitchingLine& line = *player.pitching;
+    const double outs =
+        usage && usage->outsPitched > 0 ? usage->outsPitched : 3.0 * line.inningsPitched;
+    const double opp = line.oppAvgX1000 / 1000.0;
+    const double leagueHits = league[plate::Single] + league[plate::Double] +
+                              league[plate::Triple] + league[plate::HomeRun];
+    const double leagueOuts = league[plate::Strikeout] + league[plate::OutInPlay];
+    double hits = opp > 0 && opp < 1 ? opp * outs / (1.0 - opp)
+                                     : outs * leagueHits / std::max(0.01, leagueOuts);
+    if (usage && usage->outsPitched > 0) hits = usage->hitsAllowed;
+    const double share = leagueHits > 0 ? league[plate::HomeRun] / leagueHits : 0;
+    const double homeRuns = usage && usage->outsPitched > 0 ? usage->homeRunsAllowed : hits * share;
+    auto& e = counts.events;
+    const double others = std::max(0.0, hits - homeRuns);
+    const double nonHomeRunHits = std::max(1e-9, leagueHits - league[plate::HomeRun]);
+    for (int k : {plate::Single, plate::Double, plate::Triple})
+        e[k] = others * league[k] / nonHomeRunHits;
+    e[plate::HomeRun] = homeRuns;
+    e[plate::Walk] = line.walks;
+    e[plate::Strikeout] = line.strikeouts;
+    e[plate::HitByPitch] = usage ? Known(usage->hitBatsmen, -1) : -1;
+    double faced = outs + hits + line.walks + std::max(0.0, e[plate::HitByPitch]);
+    if (usage && usage->battersFaced > 0) faced = usage->battersFaced;
+    e[plate::OutInPlay] = std::max(
+        0.0, faced - hits - line.walks - line.strikeouts - std::max(0.0, e[plate::HitByPitch]));
+    counts.plateAppearances = faced;
+    return counts;
+}
+
+PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
+                        const LeagueContext& league, const TeamContext& team) {
+    PlayerModel model;
+    plate::Counts batting = BattingCounts(player, usage);
+    FillHitByPitch(batting, league.batting);
+    const bool pitcher = IsPitcher(player) && league.pitchersBatting[plate::OutInPlay] > 0;
+    const plate::Rates batterRates = plate::Regressed(
+        batting, pitcher ? league.pitchersBatting : league.batting, kBatterRegression);
+    model.batting = plate::RelativeOdds(batterRates, league.batting);
+    OutOfPark(model.batting, team.battingParkFactor);
+    model.pitching.fill(1.0);
+    if (player.pitching) {
+        plate::Counts pitching = PitchingCounts(player, usage, league.batting);
+        FillHitByPitch(pitching, league.pitching);
+        plate::Rates target = league.pitching;
+        if (team.staff[plate::OutInPlay] > 0)
+            for (int e : {plate::Single, plate::Double, plate::Triple, plate::OutInPlay})
+                target[e] = team.staff[e];
+        model.pitching = plate::RelativeOdds(plate::Regressed(pitching, target, kPitcherRegression),
+                                             league.pitching);
+        OutOfPark(model.pitching, team.pitchingParkFactor);
+        const int games =
+            usage && usage->pitchGames > 0 ? usage->pitchGames : player.pitching->games;
+        model.usualLength = pitching.plateAppearances / std::max(1, games);
+    }
+    model.stealSuccess = league.stealSuccess;
+    if (league.caughtStealingRecorded) {
+        const double stolen = player.stolenBases;
+        model.stealSuccess = (stolen + kStealRegression * league.stealSuccess) /
+                             (stolen + player.caughtStealing + kStealRegression);
+    }
+    const double strikeouts = batterRates[plate::Strikeout];
+    model.contact =
+        std::clamp(strikeouts > 0 ? league.batting[plate::Strikeout] / strikeouts : 1.0, 0.5, 2.0);
+    if (usage) {
+        model.bats = usage->bats;
+        model.throws = usage->throws;
+    }
+    return model;
+}
+
+}  // namespace velmoro

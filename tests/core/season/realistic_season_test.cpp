@@ -1,0 +1,83 @@
+// Seasons on the realistic engine: the same replay for any number of workers, and
+// replays of the demo league that come near its invented runs and its players' batting.
+// (The invented standings draw each club's strength apart from its players, so the
+// winning percentages have nothing to follow.)
+#include <gtest/gtest.h>
+
+#include "import/demo_league.h"
+#include "realistic/realistic.h"
+#include "season/realism.h"
+#include "season/season_teams.h"
+
+namespace velmoro {
+namespace {
+
+struct DemoSeason {
+    TeamDatabase database{MakeDemoLeague(), {}};
+    std::vector<SeasonRecord> standings = MakeDemoStandings();
+    Season season;
+    std::shared_ptr<const RealisticData> data;
+
+    DemoSeason() {
+        std::vector<std::string> notes;
+        const int year = IndexYears(standings).back();
+        EXPECT_TRUE(
+            SeasonFromIndex(standings, database.legendTeams, year, "", 0, season, notes).ok());
+        data = LoadRealisticData(database, "no-such-folder/LegendDB");
+    }
+
+    SeasonResults Play(std::uint32_t seed, int jobs) const {
+        SeasonRunOptions options;
+        options.seed = seed;
+        options.jobs = jobs;
+        options.engine = EngineKind::Realistic;
+        options.realistic = data;
+        SeasonResults results;
+        EXPECT_TRUE(PlaySeason(season, options, results).ok());
+        return results;
+    }
+};
+
+TEST(RealisticSeason, SameReplayForAnyNumberOfWorkers) {
+    const DemoSeason demo;
+    const SeasonResults one = demo.Play(7, 1), three = demo.Play(7, 3);
+    ASSERT_EQ(one.games.size(), three.games.size());
+    for (std::size_t g = 0; g < one.games.size(); ++g) {
+        EXPECT_EQ(one.games[g].visitorRuns, three.games[g].visitorRuns) << g;
+        EXPECT_EQ(one.games[g].homeRuns, three.games[g].homeRuns) << g;
+    }
+    for (std::size_t p = 0; p < one.players.size(); ++p)
+        EXPECT_EQ(one.players[p].batting.homeRuns, three.players[p].batting.homeRuns) << p;
+}
+
+TEST(RealisticSeason, DemoReplaysComeNearTheInventedSeason) {
+    const DemoSeason demo;
+    RealismTally tally(demo.season);
+    for (std::uint32_t seed = 1; seed <= 4; ++seed)
+        tally.Add(demo.Play(seed, 0));
+    const RealismFigures figures = tally.Figures();
+    EXPECT_EQ(figures.replays, 4);
+    EXPECT_NEAR(DifferencePercent(figures.simulatedRunsPerGame, figures.realRunsPerGame), 0, 15);
+    EXPECT_NEAR(DifferencePercent(figures.simulated.average, figures.real.average), 0, 10);
+    EXPECT_NEAR(DifferencePercent(figures.simulated.homeRuns, figures.real.homeRuns), 0, 10);
+    EXPECT_GT(Correlation(figures.homeRuns), 0.8);
+}
+
+TEST(RealisticSeason, CorrelationAndDifferenceEdges) {
+    struct Case {
+        FigurePairs pairs;
+        double expected;
+    };
+    const Case cases[] = {{{}, 0},
+                          {{{1, 2}}, 0},
+                          {{{1, 1}, {2, 2}, {3, 3}}, 1},
+                          {{{1, 3}, {2, 2}, {3, 1}}, -1},
+                          {{{1, 5}, {2, 5}, {3, 5}}, 0}};
+    for (const Case& c : cases)
+        EXPECT_NEAR(Correlation(c.pairs), c.expected, 1e-12);
+    EXPECT_EQ(DifferencePercent(1, 0), 0);
+    EXPECT_NEAR(DifferencePercent(4.4, 4.0), 10, 1e-9);
+}
+
+}  // namespace
+}  // namespace velmoro
