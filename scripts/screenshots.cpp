@@ -212,7 +212,7 @@ int main(int argc, char** argv) {
         Save(window, "manage_stats.png");
         window->reject();
     });
-    RunTeamStatsDialog(context, &screen, *game.SideOf(game.battingSide).team, game.battingSide);
+    RunTeamStatsDialog(context, &screen, *game.Batting().team, game.battingSide);
 
     bool over = false;
     WhenModal([&over](QDialog* window) {

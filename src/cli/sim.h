@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_kind.h"
 #include "manager/manager.h"
+#include "saves/game_engine.h"
 
 namespace velmoro {
 
@@ -26,6 +28,10 @@ struct SeasonCommand {
     int jobs = 0;  // 0: every core
     std::optional<std::filesystem::path> csv;
     bool quiet = false;
+    // Season replays play on the realistic engine unless told otherwise.
+    EngineKind engine = EngineKind::Realistic;
+    // Each season this many times, the standings and figures averaged over them.
+    int replays = 1;
 };
 
 struct SimOptions {
@@ -49,6 +55,9 @@ struct SimOptions {
     // --compare-managers N: pairs of games, the home side managed in one of each.
     long comparePairs = 0;
     int jobs = 0;  // 0: every core
+    // --engine, for games and comparisons Classic without it; none for a loaded game
+    // without it, which plays on the engine its file marks.
+    std::optional<EngineKind> engine;
 };
 
 // An exit code when the program is to end, none when it goes on.
@@ -80,13 +89,16 @@ struct TeamDatabase;
 struct TeamRecord;
 
 // --compare-managers: the pairs on `jobs` threads; the same figures for any job count.
+// Every game plays on `engine` (the realistic one on `realistic`).
 int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamRecord& home,
-                       std::uint32_t seed);
+                       std::uint32_t seed, EngineKind engine,
+                       std::shared_ptr<const RealisticData> realistic);
 
 // Replays the season (or every season) of the index beside LegendDB in `directory`;
-// stdout gets the standings, leaders and realism figures.
+// stdout gets the standings, leaders and realism figures. `realistic` is asked for the
+// realistic engine's data when the command plays on it.
 int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
-                     const std::filesystem::path& directory);
+                     const std::filesystem::path& directory, const RealisticDataSource& realistic);
 
 // "Velmoro Baseball: TEXT" on stderr, the way every message box reaches the user here.
 void ShowSimMessage(const std::string& text);

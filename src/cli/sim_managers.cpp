@@ -23,8 +23,13 @@ namespace {
 
 class CompareWorker {
   public:
-    CompareWorker(const SimOptions& options, const TeamRecord& visitors, const TeamRecord& home)
-        : options_(options), visitors_(visitors.name), home_(home.name) {
+    CompareWorker(const SimOptions& options, const TeamRecord& visitors, const TeamRecord& home,
+                  EngineKind engine, std::shared_ptr<const RealisticData> realistic)
+        : options_(options),
+          visitors_(visitors.name),
+          home_(home.name),
+          engine_(engine),
+          realistic_(std::move(realistic)) {
         CopyPlayers(visitors, visitors_);
         CopyPlayers(home, home_);
         session_.gameLogPath.clear();
@@ -39,6 +44,7 @@ class CompareWorker {
         std::string error;
         if (!DefaultSetup(session_, visitors_, home_, options_.designatedHitter, &error))
             return Status::Error(error);
+        SetEngine(session_, engine_, realistic_);
         OpenPlayScreen(session_);
         session_.random.Seed(seed);
         refusals += PlayToEnd(session_, managed_).refusals;
@@ -52,6 +58,8 @@ class CompareWorker {
     const SimOptions& options_;
     TeamRecord visitors_;
     TeamRecord home_;
+    EngineKind engine_;
+    std::shared_ptr<const RealisticData> realistic_;
     Session session_;
     ManagedSides managed_;
     ManagerDisplay display_{session_, managed_};
@@ -67,14 +75,16 @@ double WinShare(const std::vector<double>& results) {
 }  // namespace
 
 int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamRecord& home,
-                       std::uint32_t seed) {
+                       std::uint32_t seed, EngineKind engine,
+                       std::shared_ptr<const RealisticData> realistic) {
     const long pairs = options.comparePairs;
     const int jobs = WorkerCount(options.jobs, pairs);
     std::vector<double> managed(static_cast<std::size_t>(pairs));
     std::vector<double> normal(static_cast<std::size_t>(pairs));
     std::vector<std::unique_ptr<CompareWorker>> workers;
     for (int w = 0; w < jobs; ++w)
-        workers.push_back(std::make_unique<CompareWorker>(options, visitors, home));
+        workers.push_back(
+            std::make_unique<CompareWorker>(options, visitors, home, engine, realistic));
     std::mutex lock;
     Status failure;
     long done = 0;
@@ -102,15 +112,16 @@ int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamReco
         refusals += worker->refusals;
     const PairedDifference difference = PairedMeanDifference(managed, normal);
     const std::string text = fmt::format(
-        "{} at {}, {} pairs of games, seed {}, the home side managed {}\n"
+        "{} at {}, {} pairs of games, seed {}, the home side managed {}{}\n"
         "Home managed by the computer: {:.2f}% wins\n"
         "Home on Normal Play:          {:.2f}% wins\n"
         "Difference: {:+.2f} points, 95% interval {:+.2f} to {:+.2f}\n"
         "Refused choices: {}\n",
         visitors.name, home.name, pairs, seed,
         options.managerKind == ManagerKind::Book ? "by the book" : "looking ahead",
-        100 * WinShare(managed), 100 * WinShare(normal), 100 * difference.mean,
-        100 * difference.Low(), 100 * difference.High(), refusals);
+        engine == EngineKind::Realistic ? " on the realistic engine" : "", 100 * WinShare(managed),
+        100 * WinShare(normal), 100 * difference.mean, 100 * difference.Low(),
+        100 * difference.High(), refusals);
     std::fwrite(text.data(), 1, text.size(), stdout);
     return kSimOk;
 }

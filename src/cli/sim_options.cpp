@@ -16,6 +16,7 @@ constexpr std::uint64_t kMostGames = 100000000;
 constexpr std::uint64_t kMostTurns = 100000000;
 constexpr std::uint64_t kMostGamesPerTeam = 1000;
 constexpr std::uint64_t kMostJobs = 256;
+constexpr std::uint64_t kMostReplays = 1000;
 
 void UsageError(const std::string& text) {
     std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
@@ -52,7 +53,7 @@ std::string ShownCliError(std::string message, int argc, char** argv) {
 // The command line as typed, before its values are checked.
 struct Typed {
     std::string visitors, home, load, directory, seed, games, script, year, league, perTeam, jobs,
-        csv, manager, managerKind, pairs;
+        csv, manager, managerKind, pairs, engine, replays;
     std::pair<std::string, std::string> saveAt;
     bool designatedHitter = false, quiet = false, allSeasons = false;
     std::map<std::string, bool> given;
@@ -94,6 +95,11 @@ const OptionEntry kOptions[] = {
     {"--compare-managers",
      "N pairs of games, the home side managed in one of each, on Normal Play in the other",
      &Typed::pairs},
+    {"--engine",
+     "classic or realistic (default: classic for games, the file's for --load, realistic for "
+     "seasons)",
+     &Typed::engine, nullptr, "KIND"},
+    {"--replays", "play each season N times, the standings and figures averaged", &Typed::replays},
 };
 
 // Each option of the first list with every option of the second.
@@ -155,16 +161,29 @@ ExitCode TakeSeason(const Typed& typed, SimOptions& options) {
     command.league = typed.league;
     command.quiet = typed.quiet;
     if (!TakeNumber(typed, "--season", typed.year, 1, 9999, command.year) ||
+        !TakeNumber(typed, "--replays", typed.replays, 1, kMostReplays, command.replays) ||
         !TakeNumber(typed, "--games-per-team", typed.perTeam, 1, kMostGamesPerTeam,
                     command.gamesPerTeam) ||
         !TakeNumber(typed, "--jobs", typed.jobs, 1, kMostJobs, command.jobs))
         return kSimUsage;
     if (typed.Has("--csv")) {
+        // One season's lines are one replay's: they cannot be averaged.
+        if (!command.allSeasons && command.replays > 1) {
+            UsageError("--csv goes with --season only for a single replay (--replays 1)");
+            return kSimUsage;
+        }
         if (!CsvPathUsable(typed.csv)) return kSimUsage;
         command.csv = typed.csv;
     }
     options.season = command;
     return std::nullopt;
+}
+
+// --replays outside a season replay, told as the other season options are.
+bool ReplaysRefused(const Typed& typed) {
+    if (!typed.Has("--replays")) return false;
+    UsageError("--replays goes with --season or --all-seasons");
+    return true;
 }
 
 ExitCode TakeCompare(const Typed& typed, SimOptions& options) {
@@ -176,6 +195,7 @@ ExitCode TakeCompare(const Typed& typed, SimOptions& options) {
         UsageError("--league, --games-per-team and --csv go with --season or --all-seasons");
         return kSimUsage;
     }
+    if (ReplaysRefused(typed)) return kSimUsage;
     if (!typed.Has("--visitors") || !typed.Has("--home")) {
         UsageError("--compare-managers: --visitors and --home name the two teams");
         return kSimUsage;
@@ -194,6 +214,7 @@ ExitCode TakeCommand(const Typed& typed, SimOptions& options) {
             "with those or --compare-managers");
         return kSimUsage;
     }
+    if (ReplaysRefused(typed)) return kSimUsage;
     if (typed.Has("--load")) {
         if (typed.load.empty()) {
             UsageError("--load: the saved game to go on with");
@@ -231,12 +252,29 @@ ExitCode TakeManager(const Typed& typed, SimOptions& options) {
     return std::nullopt;
 }
 
+// --engine for any command; a season takes it as its own. New games are classic
+// without it; a loaded game keeps the engine its file marks.
+ExitCode TakeEngine(const Typed& typed, SimOptions& options) {
+    if (!typed.Has("--engine")) {
+        if (!options.load && !options.season) options.engine = EngineKind::Classic;
+        return std::nullopt;
+    }
+    options.engine = ParseEngineKind(typed.engine);
+    if (!options.engine) {
+        UsageError("--engine: classic or realistic");
+        return kSimUsage;
+    }
+    if (options.season) options.season->engine = *options.engine;
+    return std::nullopt;
+}
+
 // The options every command shares.
 ExitCode TakeCommon(const Typed& typed, SimOptions& options) {
     if (!TakeNumber(typed, "--games", typed.games, 1, kMostGames, options.games) ||
         !TakeNumber(typed, "--seed", typed.seed, 0, UINT32_MAX, options.seed))
         return kSimUsage;
     if (const ExitCode managed = TakeManager(typed, options)) return managed;
+    if (const ExitCode engine = TakeEngine(typed, options)) return engine;
     if (typed.Has("--dir")) options.directory = typed.directory;
     if (typed.Has("--script")) options.script = typed.script;
     if (typed.Has("--save-at")) {

@@ -67,6 +67,7 @@ struct SimGame {
     const ManagedSides& managed;
     const SimOptions& options;
     const std::vector<ScriptTurn>& script;
+    const RealisticDataSource& realistic;
     bool first = true;
     bool saved = false;
 
@@ -87,7 +88,7 @@ struct SimGame {
         }
         saved = true;
         ResetGame(session.game);
-        if (const Status loaded = LoadSavedGame(session, options.saveFile); !loaded) {
+        if (const Status loaded = LoadSavedGame(session, options.saveFile, realistic); !loaded) {
             LoadFailed(options.saveFile, loaded);
             return kSimFailed;
         }
@@ -160,9 +161,17 @@ bool LoadDatabases(Session& session, bool withCustomTeams) {
     return loaded;
 }
 
-int PlayGames(Session& session, SimDisplay& display, const ManagedSides& managed,
-              const SimOptions& options, const std::vector<ScriptTurn>& script) {
-    SimGame player{session, display, managed, options, script};
+// What one run plays with: its options, managers, script and the realistic engine's data.
+struct SimRun {
+    const SimOptions& options;
+    const ManagedSides& managed;
+    const std::vector<ScriptTurn>& script;
+    RealisticDataSource realistic;
+};
+
+int PlayGames(Session& session, SimDisplay& display, const SimRun& run) {
+    const SimOptions& options = run.options;
+    SimGame player{session, display, run.managed, options, run.script, run.realistic};
     const GameState& game = session.game;
     if (options.games == 1) {
         if (int code = player.Play(); code != kSimOk) return code;
@@ -173,7 +182,7 @@ int PlayGames(Session& session, SimDisplay& display, const ManagedSides& managed
     long visitorWins = 0;
     std::string out;
     for (long number = 0; number < options.games; ++number) {
-        if (number > 0) PrepareReplayGame(session);
+        if (number > 0) PrepareReplayOnSameEngine(session, run.realistic);
         if (int code = player.Play(); code != kSimOk) return code;
         if (game.visitor.teamRuns > game.home.teamRuns) ++visitorWins;
         out += fmt::sprintf("%s %d, %s %d\n", game.visitor.team->name, game.visitor.teamRuns,
@@ -193,8 +202,9 @@ int PlayGames(Session& session, SimDisplay& display, const ManagedSides& managed
 }
 
 // Two teams of the databases: the games, or the comparison of managers.
-int PlayNewGames(Session& session, SimDisplay& display, const ManagedSides& managed,
-                 const SimOptions& options, const std::vector<ScriptTurn>& script) {
+int PlayNewGames(Session& session, SimDisplay& display, const SimRun& run) {
+    const SimOptions& options = run.options;
+    const EngineKind engine = options.engine.value_or(EngineKind::Classic);
     if (!LoadDatabases(session, /*withCustomTeams=*/true)) return kSimFailed;
     TeamRecord* visitors = ResolveTeam(session.teams, options.visitors);
     TeamRecord* home = ResolveTeam(session.teams, options.home);
@@ -209,13 +219,15 @@ int PlayNewGames(Session& session, SimDisplay& display, const ManagedSides& mana
     if (options.comparePairs > 0)
         return RunCompareManagers(
             options, *visitors, *home,
-            options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+            options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr)), engine,
+            engine == EngineKind::Realistic ? run.realistic() : nullptr);
     std::string error;
     if (!DefaultSetup(session, *visitors, *home, options.designatedHitter, &error)) {
         ReportSimError(error);
         return kSimFailed;
     }
-    return PlayGames(session, display, managed, options, script);
+    PlayOnEngine(session, engine, run.realistic);
+    return PlayGames(session, display, run);
 }
 
 }  // namespace
@@ -237,25 +249,33 @@ int RunSim(const SimOptions& options) {
     if (options.games == 1) display.notes = &notes;
     session.installDirectory = options.directory ? *options.directory : InstallDirectory();
     if (options.seed) session.random.SetFixedSeed(*options.seed);
+    // Loaded once, and only when a game or season plays on the realistic engine.
+    std::shared_ptr<const RealisticData> realisticData;
+    const SimRun run{options, managed, script, [&] {
+                         if (!realisticData) realisticData = LoadSessionRealisticData(session);
+                         return realisticData;
+                     }};
 
     if (options.season) {
         SeasonCommand command = *options.season;
         command.seed =
             options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
         if (!LoadDatabases(session, /*withCustomTeams=*/false)) return kSimFailed;
-        return RunSeasonCommand(command, session.teams, session.installDirectory);
+        return RunSeasonCommand(command, session.teams, session.installDirectory, run.realistic);
     }
 
     if (options.load) {
         // The desktop program's Load: the same reader and the same team preparation.
-        if (const Status loaded = LoadSavedGame(session, *options.load); !loaded) {
+        if (const Status loaded = LoadSavedGame(session, *options.load, run.realistic); !loaded) {
             LoadFailed(*options.load, loaded);
             return kSimFailed;
         }
-        return PlayGames(session, display, managed, options, script);
+        // --engine plays the rest of the game on another engine than the file's.
+        if (options.engine) PlayOnEngine(session, *options.engine, run.realistic);
+        return PlayGames(session, display, run);
     }
 
-    return PlayNewGames(session, display, managed, options, script);
+    return PlayNewGames(session, display, run);
 }
 
 }  // namespace velmoro

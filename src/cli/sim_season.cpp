@@ -2,12 +2,14 @@
 // beside the real standings.
 #include <fmt/format.h>
 
+#include <cmath>
 #include <cstdio>
 
 #include <fmt/ranges.h>
 
 #include "cli/progress.h"
 #include "cli/sim.h"
+#include "cli/sim_replays.h"
 #include "db/csv.h"
 #include "db/file_write.h"
 #include "db/season_index.h"
@@ -30,10 +32,19 @@ void Warn(const std::string& text) {
     std::fprintf(stderr, "velmoro-sim: %s\n", text.c_str());
 }
 
-struct Replay {
-    Season season;
-    SeasonResults results;
-};
+// What a run plays beyond a single classic replay, which prints as it always has: the
+// realistic engine or more replays bring the realism figures, and the heading names them.
+bool Measured(const SeasonCommand& command) {
+    return command.engine == EngineKind::Realistic || command.replays > 1;
+}
+
+// " 10 times on the realistic engine", or nothing for a single classic replay.
+std::string HowReplayed(const SeasonCommand& command) {
+    std::string text;
+    if (command.replays > 1) text += fmt::format(" {} times", command.replays);
+    if (command.engine == EngineKind::Realistic) text += " on the realistic engine";
+    return text;
+}
 
 // The players' side file of the run, and whether the replay has said it plays without it.
 struct UsageSource {
@@ -50,44 +61,64 @@ struct UsageSource {
     }
 };
 
+// What every replay of a run plays with.
+struct SeasonRun {
+    const SeasonCommand& command;
+    const std::vector<SeasonRecord>& index;
+    const TeamList& legend;
+    std::shared_ptr<const RealisticData> realistic;
+    UsageSource& usage;
+};
+
+
 // The year's season, each team or league it leaves out named on stderr.
-Status ReplayYear(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                  const TeamList& legend, int year, UsageSource& usage, Replay& replay,
-                  bool showProgress) {
+Status ReplayYear(const SeasonRun& run, int year, Replays& replay, bool showProgress) {
+    const SeasonCommand& command = run.command;
     std::vector<std::string> notes;
-    const Status chosen = SeasonFromIndex(index, legend, year, command.league, command.gamesPerTeam,
-                                          replay.season, notes);
+    Season season;
+    const Status chosen = SeasonFromIndex(run.index, run.legend, year, command.league,
+                                          command.gamesPerTeam, season, notes);
     for (const std::string& note : notes)
         Warn(fmt::format("{} season, left out: {}", year, note));
     if (!chosen) return chosen;
-    usage.Attach(replay.season);
-    ProgressBar progress(fmt::format("{} season", year), replay.season.schedule.size(),
+    run.usage.Attach(season);
+    ProgressBar progress(fmt::format("{} season", year),
+                         season.schedule.size() * static_cast<std::size_t>(command.replays),
                          showProgress);
     std::size_t done = 0;
-    SeasonRunOptions run;
-    run.seed = command.seed;
-    run.jobs = command.jobs;
-    run.onGame = [&](int, const GameResult&) { progress.Update(++done); };
-    if (Status played = PlaySeason(replay.season, run, replay.results); !played)
+    SeasonRunOptions options;
+    options.seed = command.seed;
+    options.jobs = command.jobs;
+    options.engine = command.engine;
+    options.realistic = run.realistic;
+    options.onGame = [&](int, const GameResult&) { progress.Update(++done); };
+    if (Status played = PlayReplays(season, options, command.replays, replay); !played)
         return Status::Error(fmt::format("{} season: {}", year, played.message()));
     progress.Finish();
     return OkStatus();
 }
 
-int RunOneSeason(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                 const TeamList& legend, UsageSource& usage) {
-    Replay replay;
-    if (Status replayed =
-            ReplayYear(command, index, legend, command.year, usage, replay, !command.quiet);
-        !replayed) {
+std::string LeagueText(const Replays& replay, const std::vector<int>& league) {
+    if (replay.count > 1)
+        return AveragedStandingsText(replay, league) + "\n" +
+               AveragedLeadersText(replay, league, kLeadersShown) + "\n";
+    return StandingsText(replay.season, replay.results, league) + "\n" +
+           LeadersText(replay.season, replay.results, league, kLeadersShown) + "\n";
+}
+
+int RunOneSeason(const SeasonRun& run) {
+    const SeasonCommand& command = run.command;
+    Replays replay;
+    if (Status replayed = ReplayYear(run, command.year, replay, !command.quiet); !replayed) {
         Warn(replayed.message());
         return kSimFailed;
     }
-    Say(fmt::format("Season {} replayed, seed {}\n\n", command.year, command.seed));
+    Say(fmt::format("Season {} replayed{}, seed {}\n\n", command.year, HowReplayed(command),
+                    command.seed));
     for (const std::vector<int>& league : SeasonLeagues(replay.season))
-        Say(StandingsText(replay.season, replay.results, league) + "\n" +
-            LeadersText(replay.season, replay.results, league, kLeadersShown) + "\n");
-    Say(RealismText(MeasureRealism(replay.season, replay.results)));
+        Say(LeagueText(replay, league));
+    Say(RealismText(AveragedRealism(replay)));
+    if (Measured(command)) Say(RealismFiguresText(replay));
     if (!command.csv) return kSimOk;
     if (Status written = WriteSeasonCsv(*command.csv, replay.season, replay.results); !written) {
         Warn(written.message());
@@ -99,15 +130,19 @@ int RunOneSeason(const SeasonCommand& command, const std::vector<SeasonRecord>& 
 // The figures of every season replayed, weighted by its teams and games.
 class AllSeasons {
   public:
-    void Add(int year, const Replay& replay) {
-        const Realism realism = MeasureRealism(replay.season, replay.results);
+    explicit AllSeasons(bool measured) : measured_(measured) {}
+
+    void Add(int year, const Replays& replay) {
+        const Realism realism = AveragedRealism(replay);
         const std::size_t teams = replay.season.teams.size();
-        const std::size_t games = replay.season.schedule.size();
+        const std::size_t games = replay.gamesPerReplay;
+        const double difference = RunsDifferencePercent(realism);
         Say(
             fmt::format("{} {:>3} teams {:>5} games  correlation {:6.3f}  win difference {:5.1f}  "
-                        "runs per game {:.2f} (real {:.2f})\n",
+                        "runs per game {:.2f} (real {:.2f}{})\n",
                         year, teams, games, realism.pctCorrelation, realism.meanWinDifference,
-                        realism.simulatedRunsPerGame, realism.realRunsPerGame));
+                        realism.simulatedRunsPerGame, realism.realRunsPerGame,
+                        measured_ ? fmt::format(", {:+.1f}%", difference) : ""));
         AppendCsvRecord(csv_, {std::to_string(year), std::to_string(teams), std::to_string(games),
                                fmt::format("{:.3f}", realism.pctCorrelation),
                                fmt::format("{:.1f}", realism.meanWinDifference),
@@ -123,16 +158,23 @@ class AllSeasons {
             realGames += team.realGames;
         realRuns_ += realism.realRunsPerGame * realGames;
         realGames_ += realGames;
+        AddRunsDifference(year, difference);
     }
 
     bool Any() const { return teamsMeasured_ > 0; }
 
     std::string Summary() const {
-        return fmt::format(
+        std::string text = fmt::format(
             "All seasons: {} team-seasons, correlation {:.3f} (mean over teams), mean "
             "difference in wins {:.1f}, runs per game {:.2f} simulated, {:.2f} real\n",
             teamsMeasured_, weightedCorrelation_ / teamsMeasured_, winDifference_ / teamsMeasured_,
             simRuns_ / simGames_, realRuns_ / realGames_);
+        if (measured_)
+            text += fmt::format(
+                "Runs per game by season: {:.1f}% from the real on average, at most {:+.1f}% "
+                "({})\n",
+                absoluteDifference_ / seasons_, largestDifference_, largestYear_);
+        return text;
     }
 
     // One line per season: the same figures.
@@ -144,22 +186,35 @@ class AllSeasons {
     }
 
   private:
+    void AddRunsDifference(int year, double difference) {
+        ++seasons_;
+        absoluteDifference_ += std::abs(difference);
+        if (std::abs(difference) > std::abs(largestDifference_)) {
+            largestDifference_ = difference;
+            largestYear_ = year;
+        }
+    }
+
+    bool measured_;
     std::string csv_;
     double weightedCorrelation_ = 0, winDifference_ = 0;
     long teamsMeasured_ = 0;
     double simRuns_ = 0, realRuns_ = 0, simGames_ = 0, realGames_ = 0;
+    int seasons_ = 0, largestYear_ = 0;
+    double absoluteDifference_ = 0, largestDifference_ = 0;
 };
 
-int RunAllSeasons(const SeasonCommand& command, const std::vector<SeasonRecord>& index,
-                  const TeamList& legend, UsageSource& usage) {
-    const std::vector<int> years = IndexYears(index);
+int RunAllSeasons(const SeasonRun& run) {
+    const SeasonCommand& command = run.command;
+    const std::vector<int> years = IndexYears(run.index);
+    if (Measured(command))
+        Say(fmt::format("Every season replayed{}, seed {}\n", HowReplayed(command), command.seed));
     ProgressBar progress("Seasons", years.size(), !command.quiet);
-    AllSeasons all;
+    AllSeasons all(Measured(command));
     std::vector<int> skipped;
     for (std::size_t y = 0; y < years.size(); ++y) {
-        Replay replay;
-        if (Status replayed = ReplayYear(command, index, legend, years[y], usage, replay, false);
-            replayed) {
+        Replays replay;
+        if (Status replayed = ReplayYear(run, years[y], replay, false); replayed) {
             all.Add(years[y], replay);
         } else {
             Warn(replayed.message());
@@ -187,7 +242,7 @@ int RunAllSeasons(const SeasonCommand& command, const std::vector<SeasonRecord>&
 }  // namespace
 
 int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
-                     const std::filesystem::path& directory) {
+                     const std::filesystem::path& directory, const RealisticDataSource& realistic) {
     std::vector<SeasonRecord> index;
     std::string error;
     const std::filesystem::path indexPath = ReplayIndexPath(directory);
@@ -201,8 +256,9 @@ int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
     }
     UsageSource usage;
     usage.rows = LoadReplayUsage(directory, usage.note);
-    return command.allSeasons ? RunAllSeasons(command, index, teams.legendTeams, usage)
-                              : RunOneSeason(command, index, teams.legendTeams, usage);
+    const SeasonRun run{command, index, teams.legendTeams,
+                        command.engine == EngineKind::Realistic ? realistic() : nullptr, usage};
+    return command.allSeasons ? RunAllSeasons(run) : RunOneSeason(run);
 }
 
 }  // namespace velmoro

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/status.h"
+#include "saves/game_engine.h"
 
 namespace velmoro {
 
@@ -26,11 +27,14 @@ Status WriteSavedGame(const GameState& game, const std::filesystem::path& path);
 // used: a file the turns could not go on with is refused like one that cannot be read.
 // On failure the game is left as ResetGame leaves it and the message says why,
 // without the file's name ("line 76: the outs: 4 is not in 0..3", "the runners
-// (0,0,1) do not match the bases (1)", "No such file or directory").
-Status ReadSavedGame(Session& session, const std::filesystem::path& path);
+// (0,0,1) do not match the bases (1)", "No such file or directory"). A game read plays
+// on the engine its file marks (PlayOnEngine with `realistic`).
+Status ReadSavedGame(Session& session, const std::filesystem::path& path,
+                     const RealisticDataSource& realistic = {});
 
 // ReadSavedGame, then the team preparation of both sides (the load command's steps
 // that are not windows).
-Status LoadSavedGame(Session& session, const std::filesystem::path& path);
+Status LoadSavedGame(Session& session, const std::filesystem::path& path,
+                     const RealisticDataSource& realistic = {});
 
 }  // namespace velmoro

@@ -181,8 +181,11 @@ bool ReadChains(Cursor& in, SavedSide& side) {
     return true;
 }
 
+constexpr const char* kEngineMarkName = "the engine (0 classic, 1 realistic)";
+
 bool ReadCounters(Cursor& in, SavedGameData& game) {
     int homeAtBat = 0;
+    int engine = 0;
     const bool ok = in.ReadInt(homeAtBat, 0, 1, "the side at bat") &&
                     in.ReadInt(game.visitor.nextBatter, 0, 8, "the visitors' next batter") &&
                     in.ReadInt(game.home.nextBatter, 0, 8, "the home team's next batter") &&
@@ -193,8 +196,9 @@ bool ReadCounters(Cursor& in, SavedGameData& game) {
                     in.ReadInt(game.visitor.errors, 0, kCountLimit, "the visitors' errors") &&
                     in.ReadInt(game.home.errors, 0, kCountLimit, "the home team's errors") &&
                     in.ReadInt(game.bases, 0, 7, "the bases") &&
-                    in.ReadInt(game.reserved, 0, 0, "the reserved word");
+                    in.ReadInt(engine, 0, kRealisticEngineMark, kEngineMarkName);
     game.homeAtBat = homeAtBat == 1;
+    game.engine = engine == kRealisticEngineMark ? EngineKind::Realistic : EngineKind::Classic;
     return ok;
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/engine_kind.h"
+
 namespace velmoro {
 
 // One BoxLine as the file holds it. Batting slots use all twelve numbers (the last is
@@ -30,8 +32,10 @@ struct SavedGameData {
     SavedSide home;
     bool homeAtBat = false;
     int bases = 0;
-    // A word every saved game carries after the bases; it is always 0 and means nothing.
-    int reserved = 0;
+    // The word after the bases, 0 in every file a classic game writes (it once meant
+    // nothing), marks the engine: 0 classic, 1 realistic. A reader refuses any other
+    // mark, so a file made for an engine it lacks is never played on the wrong one.
+    EngineKind engine = EngineKind::Classic;
     std::array<int, 3> runnerQueue{};
     int inning = 1;
     int outs = 0;
@@ -39,6 +43,8 @@ struct SavedGameData {
     // CR LF line ends, as the game keeps it in memory.
     std::string playLog;
 };
+
+inline constexpr int kRealisticEngineMark = 1;
 
 // No game comes near this many runs, hits or errors; a saved game beyond it was not
 // written by a game, and the counters could overflow when it goes on.

@@ -7,6 +7,7 @@
 #include "engine/invariants.h"
 #include "engine/message_text.h"
 #include "engine/session.h"
+#include "saves/game_engine.h"
 #include "saves/saved_game.h"
 #include "saves/saved_game_parse.h"
 #include "setup/team_prep.h"
@@ -198,7 +199,8 @@ bool ReadAndResolve(Session& session, const std::filesystem::path& path, SavedGa
 
 }  // namespace
 
-Status ReadSavedGame(Session& session, const std::filesystem::path& path) {
+Status ReadSavedGame(Session& session, const std::filesystem::path& path,
+                     const RealisticDataSource& realistic) {
     SavedGameData data;
     ResolvedSide visitors;
     ResolvedSide home;
@@ -215,11 +217,13 @@ Status ReadSavedGame(Session& session, const std::filesystem::path& path) {
         ResetGame(session.game);
         return Status::Error(problem);
     }
+    PlayOnEngine(session, data.engine, realistic);
     return OkStatus();
 }
 
-Status LoadSavedGame(Session& session, const std::filesystem::path& path) {
-    if (Status read = ReadSavedGame(session, path); !read.ok()) return read;
+Status LoadSavedGame(Session& session, const std::filesystem::path& path,
+                     const RealisticDataSource& realistic) {
+    if (Status read = ReadSavedGame(session, path, realistic); !read.ok()) return read;
     // Sorting moves the records, so the lineups and the defence keep naming the
     // players the file named.
     PrepareSide(session, Side::Visitors);

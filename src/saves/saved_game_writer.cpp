@@ -6,7 +6,9 @@
 
 #include "db/file_write.h"
 #include "engine/game_state.h"
+#include "realistic/realistic.h"
 #include "saves/saved_game.h"
+#include "saves/saved_game_parse.h"
 
 namespace velmoro {
 
@@ -72,7 +74,8 @@ void AppendCounters(std::string& text, const GameState& game) {
         game.visitor.errors,
         game.home.errors,
         game.bases,
-        0,  // a word saved games have always carried, always 0
+        // The engine mark: the 0 a classic game's file has always carried here.
+        EngineOf(game) == EngineKind::Realistic ? kRealisticEngineMark : 0,
     };
     for (int value : counters)
         fmt::format_to(std::back_inserter(text), "{}\n", value);

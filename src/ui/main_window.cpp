@@ -8,6 +8,7 @@
 #include "db/team_files.h"
 #include "engine/session.h"
 #include "setup/batting_order.h"
+#include "ui/engine_choice.h"
 #ifdef VELMORO_MANAGED_SEASONS
 #include "ui/campaign/season_commands.h"
 #endif
@@ -78,7 +79,10 @@ void MainWindow::NewGame() {
         context_.prompter.Inform("Database Load failed\n" + legendError, kErrorCaption);
         return;
     }
-    if (RunNewGameWizard(context_, this) > 0) RunPlayScreen(context_, this);
+    if (RunNewGameWizard(context_, this) > 0) {
+        PlayOnEngine(session, context_.engine, RealisticSource(context_));
+        RunPlayScreen(context_, this);
+    }
     ClearGame();
 }
 

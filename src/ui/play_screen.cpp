@@ -14,10 +14,11 @@
 #include "engine/session.h"
 #include "engine/turns.h"
 #include "manager/manager.h"
+#include "realistic/realistic.h"
 #include "setup/batting_order.h"
 #include "setup/stat_text.h"
-#include "setup/team_prep.h"
 #include "ui/diamond_view.h"
+#include "ui/engine_choice.h"
 #include "ui/game_over_window.h"
 #include "ui/management_dialogs.h"
 #include "ui/saved_game_commands.h"
@@ -46,6 +47,7 @@ PlayScreen::PlayScreen(UiContext& context, QWidget* parent, ComputerManagers man
     for (Side side : kBothSides)
         ScoreBoxLabel(side, ErrorsBox)->setText(Number(session.game.SideOf(side).errors));
     session.SetDisplay(this);
+    engineCaption_->setText(QString("Engine: ") + EngineName(EngineOf(session.game)));
     OpenPlayScreen(session);
     savedLogSize_ = session.game.playLog.size();
     PrepareTurn();
@@ -280,7 +282,7 @@ void PlayScreen::GameOver() {
     gameOverPending_ = false;
     GameOverWindow window(context_.session.gameLogPath, this);
     if (window.exec() == 0) return;
-    PrepareReplayGame(context_.session);
+    PrepareReplayOnSameEngine(context_.session, RealisticSource(context_));
     done(1);
 }
 

@@ -79,6 +79,8 @@ class PlayScreen : public QDialog, public Display {
     QLabel* HitterValue(int column) const { return hitterValues_[column]; }
     QLabel* InningCaption() const { return inningCaption_; }
     QLabel* OutsCaption() const { return outsCaption_; }
+    // "Engine: Classic" or "Engine: Realistic".
+    QLabel* EngineCaption() const { return engineCaption_; }
     QPlainTextEdit* LogField() const { return log_; }
     DiamondView* Diamond() const { return diamond_; }
     QComboBox* OffensiveChoices() const { return offense_; }
@@ -168,6 +170,7 @@ class PlayScreen : public QDialog, public Display {
     std::array<QLabel*, 5> hitterValues_{};
     QLabel* inningCaption_ = nullptr;
     QLabel* outsCaption_ = nullptr;
+    QLabel* engineCaption_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     DiamondView* diamond_ = nullptr;
     QComboBox* offense_ = nullptr;

@@ -146,6 +146,8 @@ QWidget* PlayScreen::BuildMatchupPanel() {
     outsCaption_->setFont(bold);
     outer->addWidget(inningCaption_);
     outer->addWidget(outsCaption_);
+    engineCaption_ = new QLabel(panel);
+    outer->addWidget(engineCaption_);
     outer->addStretch();
     return panel;
 }

@@ -5,6 +5,7 @@
 #include "db/captions.h"
 #include "engine/message_text.h"
 #include "saves/saved_game.h"
+#include "ui/engine_choice.h"
 #include "ui/ui_context.h"
 
 namespace velmoro {
@@ -49,7 +50,7 @@ bool LoadGameCommand(UiContext& context) {
     const auto path = ChooseSavedGameFile(context, ChooserMode::Open);
     // Giving up is the user's choice, not a failure to report.
     if (!path) return false;
-    const Status loaded = LoadSavedGame(context.session, *path);
+    const Status loaded = LoadSavedGame(context.session, *path, RealisticSource(context));
     if (loaded.ok()) return true;
     // The first line is the message it always was; the second says which file and why.
     context.prompter.Inform(std::string(kLoadFailedMessage) + "\n" +

@@ -18,6 +18,7 @@
 #include "season/season_report.h"
 #include "season/season_teams.h"
 #include "season/season_usage.h"
+#include "ui/engine_choice.h"
 #include "ui/season_chart.h"
 #include "ui/season_index_boxes.h"
 #include "ui/standings_tree.h"
@@ -44,6 +45,7 @@ SeasonWindow::SeasonWindow(UiContext& context, std::vector<SeasonRecord> index, 
       year_(new QComboBox(this)),
       league_(new QComboBox(this)),
       games_(new QSpinBox(this)),
+      engine_(MakeEngineBox(EngineKind::Realistic, this)),
       play_(new QPushButton("Play Season", this)),
       cancel_(new QPushButton("Cancel", this)),
       progress_(new QProgressBar(this)),
@@ -69,6 +71,8 @@ SeasonWindow::SeasonWindow(UiContext& context, std::vector<SeasonRecord> index, 
     choices->addWidget(league_);
     choices->addWidget(new QLabel("Games per team", this));
     choices->addWidget(games_);
+    choices->addWidget(new QLabel("Engine", this));
+    choices->addWidget(engine_);
     choices->addStretch(1);
     choices->addWidget(play_);
     choices->addWidget(cancel_);
@@ -136,6 +140,8 @@ void SeasonWindow::PlaySeasonNow() {
     options.seed =
         static_cast<std::uint32_t>(std::chrono::system_clock::now().time_since_epoch().count());
     options.cancel = &cancel_requested_;
+    options.engine = ChosenEngine(engine_);
+    if (options.engine == EngineKind::Realistic) options.realistic = RealisticSource(context_)();
     options.onGame = [this](int index, const GameResult& result) {
         const std::lock_guard<std::mutex> guard(pendingLock_);
         pending_.emplace_back(index, result);

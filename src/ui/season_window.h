@@ -1,4 +1,5 @@
-// The "Season" window: a year and a league replayed on worker threads, the standings
+// The "Season" window: a year and a league replayed on worker threads (on the realistic
+// engine unless the classic one is chosen), the standings
 // filling in beside the real records while it runs, then the leaders and a chart of
 // simulated against real winning percentage.
 #pragma once
@@ -36,6 +37,7 @@ class SeasonWindow : public QDialog {
     QComboBox* YearBox() const { return year_; }
     QComboBox* LeagueBox() const { return league_; }
     QSpinBox* GamesBox() const { return games_; }
+    QComboBox* EngineBox() const { return engine_; }
     QPushButton* PlayButton() const { return play_; }
     QPushButton* CancelButton() const { return cancel_; }
     QProgressBar* Progress() const { return progress_; }
@@ -65,6 +67,7 @@ class SeasonWindow : public QDialog {
     QComboBox* year_;
     QComboBox* league_;
     QSpinBox* games_;
+    QComboBox* engine_;
     QPushButton* play_;
     QPushButton* cancel_;
     QProgressBar* progress_;

@@ -1,6 +1,7 @@
 #include "ui/wizard_team_page.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include "db/captions.h"
 #include "setup/team_page.h"
 #include "ui/custom_editor.h"
+#include "ui/engine_choice.h"
 #include "ui/management_dialogs.h"
 #include "ui/ui_context.h"
 #include "ui/window_captions.h"
@@ -48,8 +50,14 @@ WizardTeamPage::WizardTeamPage(UiContext& context, QWidget* parent)
     customTeam_->setObjectName("customTeam");
     databaseChange_ = new QPushButton("DB Change", this);
     databaseChange_->setObjectName("databaseChange");
+    engine_ = MakeEngineBox(EngineKind::Classic, this);
+    auto* engineLabel = new QLabel("&Engine", this);
+    engineLabel->setBuddy(engine_);
     auto* row = new QHBoxLayout;
     row->addWidget(designatedHitter_);
+    row->addSpacing(20);
+    row->addWidget(engineLabel);
+    row->addWidget(engine_);
     row->addStretch();
     row->addWidget(customTeam_);
     row->addWidget(databaseChange_);
@@ -97,6 +105,7 @@ void WizardTeamPage::initializePage() {
     databaseChange_->setVisible(context_.maintenance);
     databaseChange_->setEnabled(context_.maintenance);
     designatedHitter_->setChecked(false);
+    ShowEngine(engine_, EngineKind::Classic);
     // Teams of an earlier run must not count as chosen when the lists offer none.
     ForgetTeamChoices(context_.session);
     FillYearLists();
@@ -196,6 +205,7 @@ bool WizardTeamPage::isComplete() const {
 }
 
 bool WizardTeamPage::validatePage() {
+    context_.engine = ChosenEngine(engine_);
     return StoreTeamChoices(context_.session, context_.setup, ResolveSide(0), ResolveSide(1),
                             designatedHitter_->isChecked());
 }

@@ -1,11 +1,12 @@
-// The wizard's first page: both teams by year and club, the designated hitter, and
-// the way to the custom team editor.
+// The wizard's first page: both teams by year and club, the designated hitter, the
+// engine, and the way to the custom team editor.
 #pragma once
 
 #include <QWizardPage>
 #include <array>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -45,6 +46,7 @@ class WizardTeamPage : public QWizardPage {
     std::array<QListWidget*, 2> teamLists_{};
     std::array<QPushButton*, 2> rosterButtons_{};
     QCheckBox* designatedHitter_ = nullptr;
+    QComboBox* engine_ = nullptr;
     QPushButton* customTeam_ = nullptr;
     QPushButton* databaseChange_ = nullptr;
     QLabel* noTeamsNote_ = nullptr;

@@ -1,7 +1,8 @@
 // Two sessions at the main menu, as a user has them: a new game through every wizard
-// page played to the end, the box score, Cancel, Replay Game and Quit; and a game saved
-// in the middle (after Quit was refused, the chooser given up, a save failed and a file
-// kept once), quit, and loaded.
+// page played to the end, the box score, Cancel, Replay Game and Quit; and a game on the
+// realistic engine saved in the middle (after Quit was refused, the chooser given up, a
+// save failed and a file kept once), quit, and loaded.
+#include <QComboBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -12,7 +13,9 @@
 #include <memory>
 
 #include "engine/turns.h"
+#include "realistic/realistic.h"
 #include "support/ui_harness.h"
+#include "ui/engine_choice.h"
 #include "ui/game_over_window.h"
 #include "ui/main_window.h"
 #include "ui/play_screen.h"
@@ -25,9 +28,12 @@ namespace {
 
 // Everything the play screen shows of a game.
 QStringList Look(const PlayScreen& screen) {
-    QStringList texts{screen.windowTitle(), screen.OutsCaption()->text(),
-                      screen.PitcherName()->text(), screen.HitterName()->text(),
-                      screen.LogField()->toPlainText()};
+    QStringList texts{screen.windowTitle(),
+                      screen.OutsCaption()->text(),
+                      screen.PitcherName()->text(),
+                      screen.HitterName()->text(),
+                      screen.LogField()->toPlainText(),
+                      screen.EngineCaption()->text()};
     for (Side side : kBothSides)
         for (int box = 1; box <= ErrorsBox; ++box)
             texts << screen.ScoreBoxLabel(side, box)->text();
@@ -46,8 +52,10 @@ struct Desk {
     UiHarness harness;
     MainWindow menu{harness.context};
     int wizardNexts = 0;
+    EngineKind engine = EngineKind::Classic;
     ModalWatcher<QWizard> wizard{[this](QWizard* window) {
         Pick(window->currentPage(), "team2Teams", 1);
+        ShowEngine(Child<QComboBox>(window->currentPage(), "engine"), engine);
         while (window->button(QWizard::NextButton)->isVisible()) {
             ++wizardNexts;
             window->button(QWizard::NextButton)->click();
@@ -143,6 +151,9 @@ void FlowsTest::newGamePlayedToTheEndAndReplayed() {
     QVERIFY(first.Fired() && replay && replay->Fired());
     QVERIFY(desk.harness.prompter.messages.empty());
     QVERIFY(stillPlaying && replayFocused);
+    // A classic game never loads the realistic engine's data.
+    QCOMPARE(opening.value(5), QString("Engine: Classic"));
+    QVERIFY(!desk.harness.context.realistic);
     // The box score is the file written, its result line the runs the screen showed.
     QFile log(QString::fromStdString(desk.harness.session.gameLogPath.string()));
     QVERIFY(log.open(QIODevice::ReadOnly));
@@ -156,6 +167,7 @@ void FlowsTest::newGamePlayedToTheEndAndReplayed() {
 
 void FlowsTest::gameSavedMidwayLoadsBackAsItWas() {
     Desk desk;
+    desk.engine = EngineKind::Realistic;
     const GameState& game = desk.harness.session.game;
     const QString fileName = "midgame.gam";
     const std::string path = desk.dir.filePath(fileName).toStdString();
@@ -177,6 +189,9 @@ void FlowsTest::gameSavedMidwayLoadsBackAsItWas() {
         QTest::mouseClick(screen->QuitButton(), Qt::LeftButton);
         QVERIFY(screen->isVisible());
         saved = Look(*screen);
+        // The data are loaded for the choice; the caption names the engine that plays.
+        QVERIFY(desk.harness.context.realistic);
+        QCOMPARE(saved.value(5), QString("Engine: ") + EngineName(EngineOf(game)));
         for (int press = 0; press < 3; ++press)
             QTest::mouseClick(screen->SaveButton(), Qt::LeftButton);
         QCOMPARE(Look(*screen), saved);

@@ -2,6 +2,7 @@
 // script or team gives its exit code and message, and nothing on stdout.
 #include <gtest/gtest.h>
 
+#include "cli/sim.h"
 #include "support/program_runner.h"
 #include "support/temp_dir.h"
 #include "support/test_league.h"
@@ -109,6 +110,60 @@ TEST(SimOptions, BadArgumentsScriptsAndTeamsAreRefusedWithTheirMessage) {
     EXPECT_EQ(empty.err, "Velmoro Baseball: Database Load failed: " +
                              (work / "no such folder" / "LegendDB").string() +
                              ": No such file or directory\n");
+}
+
+// The engine each command plays on, and the replays of a season, as the command line
+// gives them: games classic unless told, a loaded game its file's (none here), seasons
+// realistic.
+TEST(SimOptions, EngineAndReplaysByCommand) {
+    constexpr auto kClassic = EngineKind::Classic, kRealistic = EngineKind::Realistic;
+    const std::string teams = "--visitors A --home B ";
+    struct Case {
+        std::string args;
+        ExitCode exit;
+        std::optional<EngineKind> engine;  // of games, or of the season
+        int replays = 1;
+        std::string err = "";
+    };
+    const Case cases[] = {
+        {teams, std::nullopt, kClassic},
+        {teams + "--compare-managers 5", std::nullopt, kClassic},
+        {teams + "--engine REALISTIC --games 3", std::nullopt, kRealistic},
+        {"--load x.gam", std::nullopt, std::nullopt},
+        {"--load x.gam --engine realistic", std::nullopt, kRealistic},
+        {"--season 1927", std::nullopt, kRealistic},
+        {"--all-seasons --engine classic --replays 10 --csv x.csv", std::nullopt, kClassic, 10},
+        {teams + "--engine fast", kSimUsage, {}, 1, "--engine: classic or realistic"},
+        {"--season 1927 --engine ''", kSimUsage, {}, 1, "--engine: classic or realistic"},
+        {"--season 1927 --replays 0", kSimUsage, {}, 1, "--replays: a whole number from 1 to 1000"},
+        {teams + "--replays 2", kSimUsage, {}, 1, "--replays goes with --season or --all-seasons"},
+        {teams + "--compare-managers 5 --replays 2",
+         kSimUsage,
+         {},
+         1,
+         "--replays goes with --season or --all-seasons"},
+        {"--season 1927 --replays 2 --csv x.csv",
+         kSimUsage,
+         {},
+         1,
+         "--csv goes with --season only for a single replay (--replays 1)"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args = SplitArguments(c.args);
+        args.insert(args.begin(), "velmoro-sim");
+        std::vector<char*> argv;
+        for (std::string& arg : args)
+            argv.push_back(arg.data());
+        SimOptions options;
+        ::testing::internal::CaptureStderr();
+        const ExitCode exit = ParseSimOptions(static_cast<int>(argv.size()), argv.data(), options);
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        EXPECT_EQ(exit, c.exit) << c.args;
+        EXPECT_EQ(err, c.err.empty() ? "" : "velmoro-sim: " + c.err + "\n") << c.args;
+        if (exit) continue;
+        EXPECT_EQ(options.season ? options.season->engine : options.engine, c.engine) << c.args;
+        EXPECT_EQ(options.season ? options.season->replays : 1, c.replays) << c.args;
+    }
 }
 
 }  // namespace

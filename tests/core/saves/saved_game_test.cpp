@@ -43,9 +43,9 @@ void ExpectCleanState(const GameState& game) {
 }
 
 // Saved after every turn, with pinch hitters and relievers coming in, and loaded into a
-// new run: the same file again, the same lineups, and until the first substitution
-// the same game from there on (a loaded game's outcome tables are made anew:
-// BuildAllOutcomeTables).
+// new run: the same file again, the same lineups and engine, and until the first
+// substitution the same game from there on (a loaded game's outcome tables are made
+// anew: BuildAllOutcomeTables).
 TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
     TempDir install;
     ASSERT_TRUE(WriteTestLeague(install.path()));
@@ -57,16 +57,20 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
             text += (p ? p->name : "-") + ",";
         return text;
     };
-    for (const bool dh : {false, true}) {
+    for (const auto& [dh, engine] : {std::pair{false, EngineKind::Classic},
+                                     {true, EngineKind::Classic},
+                                     {false, EngineKind::Realistic}}) {
         Session session;
         session.installDirectory = install.path();
         session.random.SetFixedSeed(dh ? 99u : 7u);
         ASSERT_TRUE(DefaultGame(session, dh));
+        PlayOnEngine(session, engine);
         OpenPlayScreen(session);
         GameState& game = session.game;
         bool substituted = false;
         for (int turn = 0; !IsGameOver(game); ++turn) {
-            SCOPED_TRACE(::testing::Message() << "dh " << dh << " turn " << turn);
+            SCOPED_TRACE(::testing::Message()
+                         << "dh " << dh << " " << EngineName(engine) << " turn " << turn);
             if (turn % 23 == 11) {
                 const auto pitchers = PitchingChangeCandidates(game, game.FieldingSide());
                 if (!pitchers.empty())
@@ -86,6 +90,7 @@ TEST(SavedGame, EveryTurnLoadsAsTheGameItWas) {
             ASSERT_TRUE(LoadSavedGame(loaded, file));
             ASSERT_EQ(Text(loaded.game), Text(game));
             ASSERT_EQ(loaded.game.designatedHitter, dh);
+            ASSERT_EQ(EngineOf(loaded.game), EngineOf(game));
             ASSERT_EQ(GameStateProblem(loaded.game), "");
             ASSERT_EQ(names(loaded.game.visitor) + names(loaded.game.home),
                       names(game.visitor) + names(game.home));
