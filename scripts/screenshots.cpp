@@ -32,6 +32,10 @@
 #include "ui/play_screen.h"
 #include "ui/readme_window.h"
 #include "ui/season_window.h"
+#ifdef VELMORO_MANAGED_SEASONS
+#include "campaign/managed_season.h"
+#include "ui/campaign/season_screen.h"
+#endif
 #include "ui/text_view_files.h"
 #include "ui/ui_context.h"
 
@@ -96,6 +100,36 @@ void Press(QWidget* window, const char* button) {
     window->findChild<QPushButton*>(button)->click();
     QCoreApplication::processEvents();
 }
+
+#ifdef VELMORO_MANAGED_SEASONS
+// A managed season of the demo league six weeks in, a club of the user's among them.
+void SaveSeasonScreen(UiContext& context, const std::filesystem::path& data) {
+    const QString file = QDir::temp().filePath("velmoro-screenshots.vsn");
+    QFile::remove(file);
+    NewSeasonOptions options;
+    options.directory = data;
+    options.year = 2025;
+    options.managed = {"2025 Harbor Hawks"};
+    options.seed = 7;
+    std::unique_ptr<ManagedSeason> season;
+    SeasonSimOptions weeks;
+    weeks.days = 42;
+    SimOutcome outcome;
+    Status status = ManagedSeason::Create(file.toStdString(), options, season);
+    if (status) status = season->Sim(weeks, outcome);
+    if (!status) {
+        std::fprintf(stderr, "no season: %s\n", status.message().c_str());
+        ++failures;
+        return;
+    }
+    {
+        SeasonScreen screen(context, std::move(season));
+        screen.resize(1100, 640);
+        Save(&screen, "season_screen.png");
+    }
+    QFile::remove(file);
+}
+#endif
 
 }  // namespace
 
@@ -217,5 +251,9 @@ int main(int argc, char** argv) {
     season.PlayButton()->click();
     WaitFor([&] { return season.PlayButton()->isEnabled(); });
     Save(&season, "season_window.png");
+    season.hide();
+#ifdef VELMORO_MANAGED_SEASONS
+    SaveSeasonScreen(context, data);
+#endif
     return failures == 0 ? 0 : 1;
 }

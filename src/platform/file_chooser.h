@@ -1,4 +1,4 @@
-// The open and save file choosers for saved games.
+// The open and save file choosers for saved games and season files.
 #pragma once
 
 #include <optional>
@@ -12,6 +12,10 @@ class FileChooser {
     // The chosen path, or none when the user cancelled.
     virtual std::optional<std::string> ChooseOpen() = 0;
     virtual std::optional<std::string> ChooseSave() = 0;
+    // The same for season files (.vsn); a chooser without a filter of its own offers
+    // the saved games' dialogs.
+    virtual std::optional<std::string> ChooseSeasonOpen() { return ChooseOpen(); }
+    virtual std::optional<std::string> ChooseSeasonSave() { return ChooseSave(); }
 };
 
 }  // namespace velmoro

@@ -9,6 +9,9 @@
 #include "engine/session.h"
 #include "setup/batting_order.h"
 #include "ui/engine_choice.h"
+#ifdef VELMORO_MANAGED_SEASONS
+#include "ui/campaign/season_commands.h"
+#endif
 #include "ui/new_game_wizard.h"
 #include "ui/picture_view.h"
 #include "ui/pictures.h"
@@ -44,7 +47,13 @@ MainWindow::MainWindow(UiContext& context, QWidget* parent)
     connect(newGame_, &QPushButton::clicked, this, &MainWindow::NewGame);
     connect(quit_, &QPushButton::clicked, this, &QWidget::close);
     connect(readMe_, &QPushButton::clicked, this, [this] { ShowReadme(context_, this); });
-    connect(season_, &QPushButton::clicked, this, [this] { RunSeasonWindow(context_, this); });
+    connect(season_, &QPushButton::clicked, this, [this] {
+#ifdef VELMORO_MANAGED_SEASONS
+        RunSeasonMenu(context_, this);
+#else
+        RunSeasonWindow(context_, this);
+#endif
+    });
 }
 
 void MainWindow::LoadGame() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -102,6 +103,10 @@ class PlayScreen : public QDialog, public Display {
 
     static bool IsHighlighted(const QLabel* label);
 
+    // Called before each turn is played and after it (`after` false, then true): a
+    // season's game counts what its box lines leave out.
+    void WatchTurns(std::function<void(bool after)> watch) { watchTurns_ = std::move(watch); }
+
   public slots:
     void reject() override;
 
@@ -152,6 +157,7 @@ class PlayScreen : public QDialog, public Display {
     std::vector<std::pair<std::string, std::string>> heldMessages_;
     // What the computer did in the last turn, shown before its next decision.
     QStringList turnNotes_;
+    std::function<void(bool after)> watchTurns_;
 
     QLabel* visitorName_ = nullptr;
     QLabel* homeName_ = nullptr;

@@ -34,7 +34,9 @@ void PlayScreen::PlayOneTurn() {
     Session& session = context_.session;
     turnNotes_.clear();
     holdMessages_ = ComputerPlays(session.game.battingSide);
+    if (watchTurns_) watchTurns_(false);
     PlayTurn(session, std::max(0, offense_->currentIndex()), std::max(0, defense_->currentIndex()));
+    if (watchTurns_) watchTurns_(true);
     holdMessages_ = false;
     ShowHeldMessages();
 }

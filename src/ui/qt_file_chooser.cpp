@@ -19,22 +19,41 @@ void QtFileChooser::Configure(QFileDialog& dialog, bool saving) {
     dialog.setFileMode(QFileDialog::AnyFile);
 }
 
-std::optional<std::string> QtFileChooser::Choose(bool saving) {
+void QtFileChooser::ConfigureSeason(QFileDialog& dialog, bool saving) {
+    dialog.setWindowTitle(kSeasonChooserTitle);
+    dialog.setNameFilters({kSeasonFilter, kAllFilesFilter});
+    dialog.selectNameFilter(kSeasonFilter);
+    dialog.setDefaultSuffix("vsn");
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+}
+
+std::optional<std::string> QtFileChooser::Choose(bool saving, bool season) {
     QWidget* parent = QApplication::activeModalWidget();
     if (!parent) parent = QApplication::activeWindow();
     if (!parent) parent = fallbackParent_;
     QFileDialog dialog(parent);
-    Configure(dialog, saving);
+    if (season)
+        ConfigureSeason(dialog, saving);
+    else
+        Configure(dialog, saving);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     // Paths go to the core as the platform's own bytes.
     return QFile::encodeName(dialog.selectedFiles().front()).toStdString();
 }
 
 std::optional<std::string> QtFileChooser::ChooseOpen() {
-    return Choose(false);
+    return Choose(false, false);
 }
 std::optional<std::string> QtFileChooser::ChooseSave() {
-    return Choose(true);
+    return Choose(true, false);
+}
+std::optional<std::string> QtFileChooser::ChooseSeasonOpen() {
+    return Choose(false, true);
+}
+std::optional<std::string> QtFileChooser::ChooseSeasonSave() {
+    return Choose(true, true);
 }
 
 }  // namespace velmoro

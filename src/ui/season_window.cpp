@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -19,9 +18,10 @@
 #include "season/season_report.h"
 #include "season/season_teams.h"
 #include "season/season_usage.h"
-#include "setup/stat_text.h"
 #include "ui/engine_choice.h"
 #include "ui/season_chart.h"
+#include "ui/season_index_boxes.h"
+#include "ui/standings_tree.h"
 #include "ui/team_lines_dialog.h"
 #include "ui/ui_context.h"
 #include "ui/window_captions.h"
@@ -31,10 +31,6 @@ namespace velmoro {
 namespace {
 
 constexpr int kLeadersShown = 3;
-constexpr int kTeamRole = Qt::UserRole;
-
-const QStringList kStandingsColumns{"Team", "W",    "L",    "Pct",      "GB",  "RS",
-                                    "RA",   "Home", "Away", "Real W-L", "Rank"};
 
 QString Text(const std::string& text) {
     return QString::fromUtf8(text.data(), text.size());
@@ -60,16 +56,11 @@ SeasonWindow::SeasonWindow(UiContext& context, std::vector<SeasonRecord> index, 
       timer_(new QTimer(this)) {
     setWindowTitle(kSeasonCaption);
     usage_ = LoadReplayUsage(context_.session.installDirectory, usageNote_);
-    for (int year : IndexYears(index_))
-        year_->addItem(QString::number(year), year);
-    year_->setCurrentIndex(year_->count() - 1);
+    FillYearBox(year_, index_);
     games_->setRange(0, 200);
     games_->setSpecialValueText("Real");
     cancel_->setEnabled(false);
-    standings_->setColumnCount(kStandingsColumns.size());
-    standings_->setHeaderLabels(kStandingsColumns);
-    standings_->setRootIsDecorated(false);
-    standings_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    SetUpStandingsTree(standings_);
     leaders_->setReadOnly(true);
     leaders_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
 
@@ -111,15 +102,7 @@ SeasonWindow::~SeasonWindow() {
 }
 
 void SeasonWindow::FillLeagues() {
-    const int year = year_->currentData().toInt();
-    league_->clear();
-    league_->addItem("All leagues", QString());
-    QStringList codes;
-    for (const SeasonRecord& record : index_)
-        if (record.year == year && !codes.contains(Text(record.league)))
-            codes.push_back(Text(record.league));
-    for (const QString& code : codes)
-        league_->addItem(Text(LeagueName(code.toStdString())), code);
+    FillLeagueBox(league_, index_, year_->currentData().toInt());
 }
 
 void SeasonWindow::PlaySeasonNow() {
@@ -220,37 +203,13 @@ void SeasonWindow::Finish() {
 }
 
 void SeasonWindow::ShowStandings() {
-    standings_->clear();
-    for (const std::vector<int>& league : SeasonLeagues(season_)) {
-        auto* heading = new QTreeWidgetItem(standings_);
-        heading->setText(0, Text(LeagueName(season_.teams[league.front()].league)));
-        heading->setFirstColumnSpanned(true);
-        for (const StandingRow& row : LeagueStandings(season_, shown_, league)) {
-            const SeasonTeam& team = season_.teams[row.team];
-            auto* item = new QTreeWidgetItem(standings_);
-            const QStringList cells{Text(team.team->name),
-                                    QString::number(row.wins),
-                                    QString::number(row.losses),
-                                    Text(PctText(row.pct)),
-                                    Text(GamesBehindText(row.gamesBehind)),
-                                    QString::number(row.runsScored),
-                                    QString::number(row.runsAllowed),
-                                    QString("%1-%2").arg(row.homeWins).arg(row.homeLosses),
-                                    QString("%1-%2").arg(row.awayWins).arg(row.awayLosses),
-                                    QString("%1-%2").arg(team.realWins).arg(team.realLosses),
-                                    QString::number(team.realRank)};
-            for (int c = 0; c < cells.size(); ++c) {
-                item->setText(c, cells[c]);
-                if (c > 0) item->setTextAlignment(c, Qt::AlignRight);
-            }
-            item->setData(0, kTeamRole, row.team);
-        }
-    }
+    FillStandingsTree(standings_, season_, shown_);
 }
 
 void SeasonWindow::ShowTeamLines(QTreeWidgetItem* item) {
-    if (!item || !item->data(0, kTeamRole).isValid() || shown_.players.empty()) return;
-    TeamLinesDialog dialog(season_, shown_, item->data(0, kTeamRole).toInt(), this);
+    const int team = StandingsTeam(item);
+    if (team < 0 || shown_.players.empty()) return;
+    TeamLinesDialog dialog(season_, shown_, team, this);
     dialog.exec();
 }
 

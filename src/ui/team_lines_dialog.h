@@ -1,5 +1,5 @@
-// A team's players in a replayed season: one row per player who played, his batting
-// and pitching totals.
+// A team's players in a season, replayed or managed: one row per player who played, his
+// batting and pitching totals, sortable by any column.
 #pragma once
 
 #include <QDialog>

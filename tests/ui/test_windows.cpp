@@ -31,6 +31,7 @@
 #include "ui/readme_window.h"
 #include "ui/saved_game_commands.h"
 #include "ui/season_chart.h"
+#include "ui/season_choice_dialog.h"
 #include "ui/season_window.h"
 #include "ui/team_lines_dialog.h"
 
@@ -144,7 +145,12 @@ void WindowsTest::mainMenuButtons() {
     QCOMPARE(harness.prompter.QuestionCount(), 2);
     QCOMPARE(harness.prompter.messages[1].text, std::string(kNotLoadedQuestion));
 
-    // New Game, Season and ReadMe over a folder without their files say so.
+    // New Game, Season (its replay) and ReadMe over a folder without their files say so.
+#ifdef VELMORO_MANAGED_SEASONS
+    ModalWatcher<SeasonChoiceDialog> replay([](SeasonChoiceDialog* choice) {
+        choice->Button(SeasonChoiceDialog::ReplaySeason)->click();
+    });
+#endif
     for (auto* button : {window.NewGameButton(), window.SeasonButton(), window.ReadMeButton()})
         QTest::mouseClick(button, Qt::LeftButton);
     const auto informs = harness.prompter.Informs();
