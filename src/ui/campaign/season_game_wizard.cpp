@@ -48,7 +48,7 @@ void ChooseStarter(QWizard& wizard, int id, const SeasonStarters& starters) {
 
 }  // namespace
 
-Status PrepareSeasonGame(UiContext& context, const ManagedSeason& season, int gameId,
+Status PrepareSeasonGame(UiContext& context, ManagedSeason& season, int gameId,
                          SeasonStarters& starters) {
     SeasonGameSetup setup;
     if (Status known = season.SetupOf(gameId, setup); !known) return known;

@@ -23,7 +23,7 @@ using SeasonStarters = std::array<std::array<std::string, 10>, 2>;
 // The session's game made ready for the wizard's first lineup page: the clubs of game
 // `gameId` from the LegendDB of the season's folder, the designated hitter as the
 // league plays; `starters` whom the season's set-up of the game starts.
-Status PrepareSeasonGame(UiContext& context, const ManagedSeason& season, int gameId,
+Status PrepareSeasonGame(UiContext& context, ManagedSeason& season, int gameId,
                          SeasonStarters& starters);
 
 // The wizard from the visitors' pitcher page on, each lineup page on its starter when
