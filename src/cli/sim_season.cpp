@@ -2,7 +2,6 @@
 // beside the real standings.
 #include <fmt/format.h>
 
-#include <cmath>
 #include <cstdio>
 
 #include <fmt/ranges.h>
