@@ -28,7 +28,8 @@ void AddPlayers(std::vector<PlayerSeason>& sum, const std::vector<PlayerSeason>&
 
 }  // namespace
 
-Status PlayReplays(const Season& season, const SeasonRunOptions& options, int count, Replays& out) {
+Status PlayReplays(const Season& season, const SeasonRunOptions& options, int count, Replays& out,
+                   const ReplayListener& onReplay) {
     out = Replays{};
     out.season = season;
     out.count = count;
@@ -45,6 +46,7 @@ Status PlayReplays(const Season& season, const SeasonRunOptions& options, int co
         out.results.games.insert(out.results.games.end(), one.games.begin(), one.games.end());
         AddPlayers(out.results.players, one.players);
         if (!played) return played;
+        if (onReplay) onReplay(one);
     }
     return OkStatus();
 }
@@ -101,13 +103,6 @@ Realism AveragedRealism(const Replays& replays) {
     // Measured on the long season, the difference in wins adds up over the replays.
     realism.meanWinDifference /= replays.count;
     return realism;
-}
-
-std::string RealismFiguresText(const Replays& replays) {
-    const Realism realism = AveragedRealism(replays);
-    return fmt::format("Runs per game: {:.2f} simulated, {:.2f} real, {:+.1f}%\n",
-                       realism.simulatedRunsPerGame, realism.realRunsPerGame,
-                       RunsDifferencePercent(realism));
 }
 
 }  // namespace velmoro

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -27,10 +28,14 @@ struct Replays {
     std::size_t gamesPerReplay = 0;
 };
 
+// Hears of each replay's own results, replay after replay.
+using ReplayListener = std::function<void(const SeasonResults&)>;
+
 // Plays `season` `count` times, replay r on ReplaySeed(options.seed, r); `onGame` hears of
-// every game of every replay. The same for any number of workers. Stops at the first
-// replay that fails, with its error.
-Status PlayReplays(const Season& season, const SeasonRunOptions& options, int count, Replays& out);
+// every game of every replay, `onReplay` (when set) of every replay played whole. The
+// same for any number of workers. Stops at the first replay that fails, with its error.
+Status PlayReplays(const Season& season, const SeasonRunOptions& options, int count, Replays& out,
+                   const ReplayListener& onReplay = {});
 
 // The standings and leaders of one league as StandingsText and LeadersText show them,
 // every count an average over the replays (one decimal).
@@ -43,9 +48,5 @@ Realism AveragedRealism(const Replays& replays);
 
 // How far the simulated runs per game are from the real ones, in per cent of the real.
 double RunsDifferencePercent(const Realism& realism);
-
-// The realism figures of a replayed season: "Runs per game: 4.31 simulated, 4.54 real,
-// -5.1%".
-std::string RealismFiguresText(const Replays& replays);
 
 }  // namespace velmoro

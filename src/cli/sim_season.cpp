@@ -2,7 +2,6 @@
 // beside the real standings.
 #include <fmt/format.h>
 
-#include <cmath>
 #include <cstdio>
 
 #include <fmt/ranges.h>
@@ -14,6 +13,7 @@
 #include "db/file_write.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
+#include "season/realism.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
 #include "season/season_usage.h"
@@ -70,9 +70,10 @@ struct SeasonRun {
     UsageSource& usage;
 };
 
-
-// The year's season, each team or league it leaves out named on stderr.
-Status ReplayYear(const SeasonRun& run, int year, Replays& replay, bool showProgress) {
+// The year's season, each team or league it leaves out named on stderr; `figures`, when
+// given, gets the realism figures of its replays.
+Status ReplayYear(const SeasonRun& run, int year, Replays& replay, bool showProgress,
+                  RealismFigures* figures = nullptr) {
     const SeasonCommand& command = run.command;
     std::vector<std::string> notes;
     Season season;
@@ -92,8 +93,13 @@ Status ReplayYear(const SeasonRun& run, int year, Replays& replay, bool showProg
     options.engine = command.engine;
     options.realistic = run.realistic;
     options.onGame = [&](int, const GameResult&) { progress.Update(++done); };
-    if (Status played = PlayReplays(season, options, command.replays, replay); !played)
+    RealismTally tally(season);
+    const ReplayListener measure = [&](const SeasonResults& one) { tally.Add(one); };
+    if (Status played =
+            PlayReplays(season, options, command.replays, replay, figures ? measure : nullptr);
+        !played)
         return Status::Error(fmt::format("{} season: {}", year, played.message()));
+    if (figures) *figures = tally.Figures();
     progress.Finish();
     return OkStatus();
 }
@@ -109,7 +115,10 @@ std::string LeagueText(const Replays& replay, const std::vector<int>& league) {
 int RunOneSeason(const SeasonRun& run) {
     const SeasonCommand& command = run.command;
     Replays replay;
-    if (Status replayed = ReplayYear(run, command.year, replay, !command.quiet); !replayed) {
+    RealismFigures figures;
+    if (Status replayed = ReplayYear(run, command.year, replay, !command.quiet,
+                                     Measured(command) ? &figures : nullptr);
+        !replayed) {
         Warn(replayed.message());
         return kSimFailed;
     }
@@ -118,7 +127,7 @@ int RunOneSeason(const SeasonRun& run) {
     for (const std::vector<int>& league : SeasonLeagues(replay.season))
         Say(LeagueText(replay, league));
     Say(RealismText(AveragedRealism(replay)));
-    if (Measured(command)) Say(RealismFiguresText(replay));
+    if (Measured(command)) Say(RealismLine(figures));
     if (!command.csv) return kSimOk;
     if (Status written = WriteSeasonCsv(*command.csv, replay.season, replay.results); !written) {
         Warn(written.message());
@@ -132,7 +141,7 @@ class AllSeasons {
   public:
     explicit AllSeasons(bool measured) : measured_(measured) {}
 
-    void Add(int year, const Replays& replay) {
+    void Add(int year, const Replays& replay, const RealismFigures& figures) {
         const Realism realism = AveragedRealism(replay);
         const std::size_t teams = replay.season.teams.size();
         const std::size_t games = replay.gamesPerReplay;
@@ -158,7 +167,9 @@ class AllSeasons {
             realGames += team.realGames;
         realRuns_ += realism.realRunsPerGame * realGames;
         realGames_ += realGames;
-        AddRunsDifference(year, difference);
+        if (!measured_) return;
+        Say(RealismLine(figures));
+        realism_.Add(figures);
     }
 
     bool Any() const { return teamsMeasured_ > 0; }
@@ -169,11 +180,7 @@ class AllSeasons {
             "difference in wins {:.1f}, runs per game {:.2f} simulated, {:.2f} real\n",
             teamsMeasured_, weightedCorrelation_ / teamsMeasured_, winDifference_ / teamsMeasured_,
             simRuns_ / simGames_, realRuns_ / realGames_);
-        if (measured_)
-            text += fmt::format(
-                "Runs per game by season: {:.1f}% from the real on average, at most {:+.1f}% "
-                "({})\n",
-                absoluteDifference_ / seasons_, largestDifference_, largestYear_);
+        if (measured_) text += realism_.Text();
         return text;
     }
 
@@ -186,22 +193,12 @@ class AllSeasons {
     }
 
   private:
-    void AddRunsDifference(int year, double difference) {
-        ++seasons_;
-        absoluteDifference_ += std::abs(difference);
-        if (std::abs(difference) > std::abs(largestDifference_)) {
-            largestDifference_ = difference;
-            largestYear_ = year;
-        }
-    }
-
     bool measured_;
     std::string csv_;
     double weightedCorrelation_ = 0, winDifference_ = 0;
     long teamsMeasured_ = 0;
     double simRuns_ = 0, realRuns_ = 0, simGames_ = 0, realGames_ = 0;
-    int seasons_ = 0, largestYear_ = 0;
-    double absoluteDifference_ = 0, largestDifference_ = 0;
+    RealismSummary realism_;
 };
 
 int RunAllSeasons(const SeasonRun& run) {
@@ -214,8 +211,11 @@ int RunAllSeasons(const SeasonRun& run) {
     std::vector<int> skipped;
     for (std::size_t y = 0; y < years.size(); ++y) {
         Replays replay;
-        if (Status replayed = ReplayYear(run, years[y], replay, false); replayed) {
-            all.Add(years[y], replay);
+        RealismFigures figures;
+        if (Status replayed =
+                ReplayYear(run, years[y], replay, false, Measured(command) ? &figures : nullptr);
+            replayed) {
+            all.Add(years[y], replay, figures);
         } else {
             Warn(replayed.message());
             skipped.push_back(years[y]);
