@@ -125,7 +125,7 @@ PitcherRates RatesOf(const PitchingLine& line) {
 
 LeagueBatting RealismTally::Expected() const {
     // Batters: each one's real rates over the plate appearances the replays gave him.
-    double pa = 0, ab = 0, hits = 0, homeRuns = 0, walks = 0, strikeouts = 0;
+    double ab = 0, hits = 0, homeRuns = 0, walks = 0, strikeouts = 0;
     // Pitchers: the same over the batters they faced, against all the league's pitchers.
     double used = 0, usedAverage = 0, usedWalks = 0, usedStrikeouts = 0;
     double all = 0, allAverage = 0, allWalks = 0, allStrikeouts = 0;
@@ -137,7 +137,6 @@ LeagueBatting RealismTally::Expected() const {
             const double realPa = player->atBats + player->walks;
             const double simPa = playerAtBats_[at] + playerWalks_[at];
             if (realPa > 0 && simPa > 0) {
-                pa += simPa;
                 ab += playerAtBats_[at];
                 hits += playerAtBats_[at] * Ratio(EffectiveHits(*player), player->atBats);
                 homeRuns += simPa * player->homeRuns / realPa;
