@@ -118,12 +118,26 @@ std::shared_ptr<const SeasonUsage> PlanSeasonUsage(const Season& season,
                                                    const std::vector<PlayerUsage>& rows,
                                                    std::string& note) {
     std::unordered_map<std::string, std::unordered_map<std::string, const PlayerUsage*>> byTeam;
-    for (const PlayerUsage& row : rows)
-        byTeam[row.team].emplace(row.player, &row);
+    // The rows of every season come here: most are another year's, told by the team's name.
+    std::vector<std::string> years;
+    for (const SeasonTeam& entry : season.teams) {
+        byTeam[entry.team->name];
+        if (std::find(years.begin(), years.end(), TeamYear(entry.team->name)) == years.end())
+            years.push_back(TeamYear(entry.team->name));
+    }
+    const auto ours = [&](const std::string& team) {
+        return std::any_of(years.begin(), years.end(),
+                           [&](const std::string& year) { return team.starts_with(year); });
+    };
+    for (const PlayerUsage& row : rows) {
+        if (!ours(row.team)) continue;
+        if (const auto team = byTeam.find(row.team); team != byTeam.end())
+            team->second.emplace(row.player, &row);
+    }
     auto usage = std::make_shared<SeasonUsage>();
     for (const SeasonTeam& entry : season.teams) {
         const auto team = byTeam.find(entry.team->name);
-        if (team == byTeam.end()) {
+        if (team->second.empty()) {
             note = NoUsageNote(entry.team->name + " has no lines in the players' file");
             return nullptr;
         }

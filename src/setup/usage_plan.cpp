@@ -141,6 +141,7 @@ ClubPlan MakeClubPlan(const TeamRecord& team, const std::vector<const PlayerUsag
         const PlayerUsage* row = p < rows.size() ? rows[p] : nullptr;
         PlannedPlayer& player = plan.players[p];
         player.name = record.name;
+        plan.byName.emplace(record.name, static_cast<int>(p));
         RateHitter(record, row, player);
         if (!row) continue;
         player.bats = row->bats;
@@ -165,9 +166,8 @@ ClubPlan MakeClubPlan(const TeamRecord& team, const std::vector<const PlayerUsag
 }
 
 int ClubPlan::Find(const std::string& name) const {
-    for (std::size_t p = 0; p < players.size(); ++p)
-        if (players[p].name == name) return static_cast<int>(p);
-    return -1;
+    const auto at = byName.find(name);
+    return at == byName.end() ? -1 : at->second;
 }
 
 void SetRotationRest(ClubPlan& plan, int year) {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "db/player_usage.h"
@@ -48,6 +49,9 @@ struct ClubPlan {
     // Relievers, most games finished first (then relief games); the closer first of all.
     std::vector<int> bullpen;
     int closer = -1;
+
+    // Each name's first player, as MakeClubPlan makes the plan.
+    std::unordered_map<std::string, int> byName;
 
     bool Usable() const { return !rotation.empty(); }
     // The first player of this name, or -1.
