@@ -37,6 +37,22 @@ void FillHitByPitch(plate::Counts& counts, const plate::Rates& league) {
     counts.plateAppearances += counts.events[plate::HitByPitch];
 }
 
+// Steal attempts (stolen bases over the league's success where caught stealing was not
+// recorded) per time on first by a single, walk or hit by pitch; sacrifice hits per
+// plate appearance.
+void SetRunningGame(const PlayerRecord& player, const PlayerUsage* usage,
+                    const plate::Counts& batting, const LeagueContext& league, PlayerModel& model) {
+    const auto& e = batting.events;
+    const double onFirst = e[plate::Single] + e[plate::Walk] + e[plate::HitByPitch];
+    const double attempts = league.caughtStealingRecorded
+                                ? player.stolenBases + player.caughtStealing
+                                : player.stolenBases / std::max(0.3, league.stealSuccess);
+    model.stealAttempts = onFirst > 0 ? std::min(1.0, attempts / onFirst) : 0;
+    const int sacrifices = usage ? usage->sacrificeHits : kNotRecorded;
+    if (sacrifices > 0 && batting.plateAppearances > 0)
+        model.sacrifices = sacrifices / (batting.plateAppearances + sacrifices);
+}
+
 }  // namespace
 
 bool IsPitcher(const PlayerRecord& player) {
@@ -100,6 +116,7 @@ PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
     PlayerModel model;
     plate::Counts batting = BattingCounts(player, usage);
     FillHitByPitch(batting, league.batting);
+    model.plateAppearances = batting.plateAppearances;
     const bool pitcher = IsPitcher(player) && league.pitchersBatting[plate::OutInPlay] > 0;
     const plate::Rates batterRates = plate::Regressed(
         batting, pitcher ? league.pitchersBatting : league.batting, kBatterRegression);
@@ -119,6 +136,7 @@ PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
         const int games =
             usage && usage->pitchGames > 0 ? usage->pitchGames : player.pitching->games;
         model.usualLength = pitching.plateAppearances / std::max(1, games);
+        model.battersFaced = pitching.plateAppearances;
     }
     model.stealSuccess = league.stealSuccess;
     if (league.caughtStealingRecorded) {
@@ -126,6 +144,7 @@ PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
         model.stealSuccess = (stolen + kStealRegression * league.stealSuccess) /
                              (stolen + player.caughtStealing + kStealRegression);
     }
+    SetRunningGame(player, usage, batting, league, model);
     const double strikeouts = batterRates[plate::Strikeout];
     model.contact =
         std::clamp(strikeouts > 0 ? league.batting[plate::Strikeout] / strikeouts : 1.0, 0.5, 2.0);

@@ -36,8 +36,13 @@ struct PlayerModel {
     plate::Rates batting{};   // relative odds
     plate::Rates pitching{};  // relative odds; all 1 for a player who never pitched
     double usualLength = 0;   // batters he faces in a usual game pitched
+    double plateAppearances = 0, battersFaced = 0;  // his season's, as his lines give them
     double stealSuccess = 0;  // his chance of a steal, drawn toward the league's
     double contact = 1;       // the league's strikeout rate over his (bunting and squeezing)
+    // How often he ran and bunted: steal attempts per time he reached first, and sacrifice
+    // hits per plate appearance.
+    double stealAttempts = 0;
+    double sacrifices = 0;
     char bats = ' ';
     char throws = ' ';
 };
@@ -51,10 +56,15 @@ struct TeamContext {
     // The whole staff's rates per batter faced: what its fielders made of balls in play.
     // Empty (all zero) when unknown.
     plate::Rates staff{};
-    // In the order of the team's players in the database: a worker's copy of the team
-    // keeps that order, and the names tell when it does not.
-    std::vector<std::string> names;
+    // In the order of the team's players in the database. A game's copy of the team may
+    // hold them in another order, so they are found by name.
     std::vector<PlayerModel> players;
+    std::unordered_map<std::string, std::size_t> byName;  // the first player of each name
+
+    const PlayerModel* Find(const std::string& name) const {
+        const auto at = byName.find(name);
+        return at == byName.end() ? nullptr : &players[at->second];
+    }
 };
 
 // Regression: the plate appearances of league average added to each outcome of a

@@ -22,6 +22,22 @@ double Hits(const plate::Rates& rates) {
            rates[plate::HomeRun];
 }
 
+// A batter's factor on hits and walks with the platoon advantage and without it: the
+// same for every batter of a hand, so worked out once.
+std::pair<double, double> PlatoonGains(char bats) {
+    const auto gains = [](char hand) {
+        plate::Rates with, without;
+        with.fill(1.0);
+        without.fill(1.0);
+        const plate::Platoon platoon = plate::PlatoonOf(hand, 'R');
+        plate::ApplyPlatoon(platoon, true, with);
+        plate::ApplyPlatoon(platoon, false, without);
+        return std::pair{with[plate::Single], without[plate::Single]};
+    };
+    static const std::pair<double, double> left = gains('L'), right = gains('R');
+    return bats == 'L' ? left : bats == 'R' ? right : std::pair{1.0, 1.0};
+}
+
 }  // namespace
 
 double Uniform(Random& random) {
@@ -42,14 +58,15 @@ RealisticGame::RealisticGame(std::shared_ptr<const RealisticData> data, const Ga
     parkFactor_.fill(1.0);
     for (int e : {plate::Single, plate::Double, plate::Triple, plate::HomeRun})
         parkFactor_[e] = hits;
-    average_.model.batting.fill(1.0);
-    average_.model.pitching.fill(1.0);
-    average_.model.stealSuccess = context_.stealSuccess;
-    average_.model.usualLength = 27;
+    averageModel_.batting.fill(1.0);
+    averageModel_.pitching.fill(1.0);
+    averageModel_.stealSuccess = context_.stealSuccess;
+    averageModel_.usualLength = 27;
+    average_.model = &averageModel_;
     for (int e = 0; e < plate::Count; ++e)
         average_.battingInContext[e] = context_.odds[e] * parkFactor_[e];
-    rosters_[0] = ModelSide(game.visitor, visitors);
-    rosters_[1] = ModelSide(game.home, home);
+    rosters_[0] = ModelSide(game.visitor, visitors, unknown_[0]);
+    rosters_[1] = ModelSide(game.home, home, unknown_[1]);
     for (int which = 0; which < 2; ++which) {
         // A roster beyond the table's half plays its later players as league average.
         const std::size_t kept = std::min(rosters_[which].size(), kTableSize / 2);
@@ -64,28 +81,26 @@ RealisticGame::RealisticGame(std::shared_ptr<const RealisticData> data, const Ga
     defence_[1] = DefenceFor(home);
 }
 
-RealisticGame::Roster RealisticGame::ModelSide(const GameSide& side,
-                                               const TeamContext* team) const {
+RealisticGame::Roster RealisticGame::ModelSide(const GameSide& side, const TeamContext* team,
+                                               std::vector<PlayerModel>& unknown) const {
     Roster roster;
     if (!side.team) return roster;
+    roster.reserve(side.team->players.size());
+    unknown.reserve(side.team->players.size());
     const TeamContext none;
     const LeagueContext& league = team ? data_->League(team->league) : data_->neutral;
     for (std::size_t p = 0; p < side.team->players.size(); ++p) {
         Entry entry;
         entry.record = side.team->players[p].get();
-        const bool known = team && p < team->players.size() && team->names[p] == entry.record->name;
-        entry.model = known ? team->players[p]
-                            : ModelPlayer(*entry.record, nullptr, league, team ? *team : none);
+        entry.model = team ? team->Find(entry.record->name) : nullptr;
+        if (!entry.model)
+            entry.model = &unknown.emplace_back(
+                ModelPlayer(*entry.record, nullptr, league, team ? *team : none));
         for (int e = 0; e < plate::Count; ++e)
-            entry.battingInContext[e] = entry.model.batting[e] * average_.battingInContext[e];
-        const plate::Platoon platoon = plate::PlatoonOf(entry.model.bats, 'R');
-        plate::Rates with, without;
-        with.fill(1.0);
-        without.fill(1.0);
-        plate::ApplyPlatoon(platoon, true, with);
-        plate::ApplyPlatoon(platoon, false, without);
-        entry.platoonWith = with[plate::Single];
-        entry.platoonWithout = without[plate::Single];
+            entry.battingInContext[e] = entry.model->batting[e] * average_.battingInContext[e];
+        const auto [with, without] = PlatoonGains(entry.model->bats);
+        entry.platoonWith = with;
+        entry.platoonWithout = without;
         roster.push_back(std::move(entry));
     }
     return roster;
@@ -118,17 +133,17 @@ const RealisticGame::Entry* RealisticGame::Find(Side side, const PlayerRecord* p
 }
 
 const PlayerModel& RealisticGame::Player(Side side, const PlayerRecord* player) const {
-    return Find(side, player)->model;
+    return *Find(side, player)->model;
 }
 
 double RealisticGame::UnscaledChances(const GameState& game, plate::Rates& rates) const {
     const Entry& batter = *Find(game.battingSide, game.Batting().lineup[game.batterIndex]);
     const GameSide& fielding = game.Fielding();
-    const PlayerModel& pitcher = Find(game.FieldingSide(), fielding.lineup[kPitcherEntry])->model;
+    const PlayerModel& pitcher = *Find(game.FieldingSide(), fielding.lineup[kPitcherEntry])->model;
     // Platoon and tiring move hits and walks one way and strikeouts the other.
     double boost = 1.0;
     if (pitcher.throws == 'L' || pitcher.throws == 'R')
-        boost = batter.model.bats != pitcher.throws ? batter.platoonWith : batter.platoonWithout;
+        boost = batter.model->bats != pitcher.throws ? batter.platoonWith : batter.platoonWithout;
     if (const BoxPitching* line = fielding.boxLines[kPitcherEntry].back()->pitching.get())
         boost *=
             plate::FatigueFactor(line->outs + line->hitsAllowed + line->walks, pitcher.usualLength);

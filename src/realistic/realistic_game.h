@@ -27,6 +27,8 @@ struct Defence {
 class RealisticGame final : public PlayModel {
   public:
     RealisticGame(std::shared_ptr<const RealisticData> data, const GameState& game);
+    RealisticGame(const RealisticGame&) = delete;
+    RealisticGame& operator=(const RealisticGame&) = delete;
 
     EngineKind Kind() const override { return EngineKind::Realistic; }
     PlayResult PlateAppearance(Session& session, int defensiveChoice) const override;
@@ -48,13 +50,14 @@ class RealisticGame final : public PlayModel {
   private:
     struct Entry {
         const PlayerRecord* record = nullptr;
-        PlayerModel model;
-        plate::Rates battingInContext{};  // his relative odds x the context's, in the park
+        const PlayerModel* model = nullptr;  // the data's, or one of unknown_'s
+        plate::Rates battingInContext{};     // his relative odds x the context's, in the park
         // His platoon factor on hits and walks with the advantage and without it.
         double platoonWith = 1, platoonWithout = 1;
     };
     using Roster = std::vector<Entry>;
-    Roster ModelSide(const GameSide& side, const TeamContext* team) const;
+    Roster ModelSide(const GameSide& side, const TeamContext* team,
+                     std::vector<PlayerModel>& unknown) const;
     Defence DefenceFor(const TeamContext* team) const;
     const Entry* Find(Side side, const PlayerRecord* player) const;
 
@@ -70,7 +73,11 @@ class RealisticGame final : public PlayModel {
         return (reinterpret_cast<std::uintptr_t>(player) >> 4) % kTableSize;
     }
     std::array<Defence, 2> defence_;
+    PlayerModel averageModel_;
     Entry average_;
+    // Players the data does not know (a team changed since it was loaded), modelled here;
+    // reserved for the whole roster so that entries may point into it.
+    std::array<std::vector<PlayerModel>, 2> unknown_;
 };
 
 // A draw in [0, 1) from the game's random source (two draws of it).

@@ -7,6 +7,7 @@
 #include "db/player_usage.h"
 #include "db/records.h"
 #include "db/season_index.h"
+#include "realistic/calibration.h"
 #include "realistic/era.h"
 #include "realistic/odds.h"
 #include "realistic/realistic_data.h"
@@ -143,10 +144,25 @@ class Builder {
         data->neutral = Neutral();
         for (const Placed& placed : placed_)
             data->teams.emplace(placed.team->name, MakeTeam(*data, placed));
+        CalibrateLeagues(*data);
         return data;
     }
 
   private:
+    void CalibrateLeagues(RealisticData& data) const {
+        std::vector<std::vector<Weighted>> batters(data.leagues.size()), pitchers(batters.size());
+        for (const auto& [name, team] : data.teams) {
+            if (team.league < 0) continue;
+            const auto l = static_cast<std::size_t>(team.league);
+            for (const PlayerModel& player : team.players) {
+                batters[l].push_back({&player.batting, player.plateAppearances});
+                pitchers[l].push_back({&player.pitching, player.battersFaced});
+            }
+        }
+        for (std::size_t l = 0; l < data.leagues.size(); ++l)
+            Calibrate(data.leagues[l], std::move(batters[l]), std::move(pitchers[l]));
+    }
+
     void PlaceTeams() {
         std::unordered_map<std::string, int> leagues;
         for (const TeamRecord* team : teams_) {
@@ -239,7 +255,7 @@ class Builder {
         }
         team.staff = StaffRates(placed.team, league);
         for (const auto& player : placed.team->players) {
-            team.names.push_back(player->name);
+            team.byName.emplace(player->name, team.players.size());
             team.players.push_back(
                 ModelPlayer(*player, Usage(*placed.team, *player), league, team));
         }

@@ -9,6 +9,8 @@
 #include "engine/turns.h"
 #include "manager/bullpen.h"
 #include "manager/play_to_end.h"
+#include "realistic/realistic_game.h"
+#include "realistic/running_game.h"
 #include "season/pitching_decisions.h"
 #include "season/season_usage.h"
 #include "setup/default_setup.h"
@@ -175,6 +177,17 @@ Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int>
         up = AtBatOf(game);
         return true;
     };
+    // On the realistic engine the clubs run and bunt as their players did.
+    const auto* realistic = dynamic_cast<const RealisticGame*>(game.model.get());
+    std::uint64_t running = ItemSeed(seed, 2);
+    if (realistic)
+        hooks.choose = [&](int) {
+            running = SplitMix64(running);
+            const double draw = static_cast<double>(running >> 11) * 0x1.0p-53;
+            TurnDecision decision;
+            decision.offense = RunningGameChoice(*realistic, game, draw);
+            return decision;
+        };
     // A game abandoned still tied (two teams that cannot score) counts for neither.
     PlayToEnd(*session_, ManagedSides{}, hooks);
     session_->SetDisplay(nullptr);

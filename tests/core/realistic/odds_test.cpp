@@ -3,7 +3,9 @@
 
 #include <cmath>
 
+#include "realistic/calibration.h"
 #include "realistic/odds.h"
+#include "realistic/realistic_data.h"
 
 namespace velmoro::plate {
 namespace {
@@ -123,6 +125,37 @@ TEST(RealisticOdds, PlatoonSplitsAverageToTheSeasonLine) {
                             (1 - platoon.usualShare) * std::log(without[Single]);
         EXPECT_NEAR(mean, 0.0, 1e-12);
     }
+}
+
+// Players spread wide around their league: the plain league odds give back a little
+// more than the league's home runs; calibrated odds give back its rates.
+TEST(RealisticOdds, CalibratedLeagueGivesBackItsRates) {
+    LeagueContext league;
+    league.batting = {.150, .045, .005, .030, .085, .008, .220, .457};
+    league.odds = OddsOf(league.batting);
+    const auto spread = [&](double homeRuns, double strikeouts) {
+        Rates player = league.batting;
+        player[HomeRun] *= homeRuns, player[Strikeout] *= strikeouts;
+        player[OutInPlay] = 0;
+        double sum = 0;
+        for (double rate : player)
+            sum += rate;
+        player[OutInPlay] = 1 - sum;
+        return RelativeOdds(player, league.batting);
+    };
+    const std::vector<Rates> batters{spread(.2, .7), spread(1, 1), spread(2.5, 1.4)};
+    const std::vector<Rates> pitchers{spread(.6, 1.5), spread(1.5, .6)};
+    std::vector<velmoro::Weighted> weighted, arms;
+    for (const Rates& batter : batters)
+        weighted.push_back({&batter, 500});
+    for (const Rates& pitcher : pitchers)
+        arms.push_back({&pitcher, 700});
+    const Rates plain = velmoro::ExpectedRates(league.odds, weighted, arms);
+    EXPECT_GT(plain[HomeRun], league.batting[HomeRun] * 1.02);
+    velmoro::Calibrate(league, weighted, arms);
+    const Rates calibrated = velmoro::ExpectedRates(league.odds, weighted, arms);
+    for (int e = 0; e < Count; ++e)
+        EXPECT_NEAR(calibrated[e] / league.batting[e], 1.0, 2e-3) << e;
 }
 
 }  // namespace
