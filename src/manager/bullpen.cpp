@@ -18,6 +18,8 @@ namespace {
 constexpr double kUnknownStarterOuts = 18;
 constexpr double kMinimumRunsForHook = 4;
 constexpr double kExtraBatters = 4;
+// Draws of a bench player before the bench counts as empty.
+constexpr int kBenchDraws = 8;
 
 int Lead(const GameState& game, Side side) {
     return game.SideOf(side).teamRuns - game.SideOf(OtherSide(side)).teamRuns;
@@ -151,11 +153,62 @@ std::string Bullpen::PinchHitForPitcher(Session& session, Side side) {
                : "";
 }
 
+std::string Bullpen::PinchHitForStarter(Session& session, Side side) {
+    GameState& game = session.game;
+    if (IsGameOver(game) || game.battingSide != side || game.inning < kBenchInning) return "";
+    const BoxChain& chain = game.SideOf(side).boxLines[game.batterIndex];
+    if (chain.size() != 1 || chain.back()->position == PitcherPosition) return "";
+    const double chance = plan_.benchGamesPerGame / kLatePlateAppearances;
+    if (Draw(1'000'000) >= chance * 1'000'000) return "";
+    const std::string pick = DrawBench(game, side, PinchHitter);
+    if (pick.empty()) return "";
+    return ApplySubstitution(session, side, PinchHitter, pick) == SubstitutionOutcome::Applied
+               ? pick
+               : "";
+}
+
+std::string Bullpen::DrawBench(const GameState& game, Side side, int position) {
+    const auto fits = [&](const PlannedPlayer& player) {
+        return position == PinchHitter || (player.positions & PositionBit(position)) != 0;
+    };
+    int total = 0;
+    for (int p : plan_.bench)
+        if (fits(plan_.players[static_cast<std::size_t>(p)]))
+            total += plan_.players[static_cast<std::size_t>(p)].gamesOffBench;
+    // Drawn among all who fit, again while the one drawn is in the game already: each
+    // free player comes as often as his games off the bench say.
+    const GameSide& own = game.SideOf(side);
+    for (int attempt = 0; total > 0 && attempt < kBenchDraws; ++attempt) {
+        int draw = Draw(total);
+        for (int p : plan_.bench) {
+            const PlannedPlayer& player = plan_.players[static_cast<std::size_t>(p)];
+            if (!fits(player)) continue;
+            if (draw >= player.gamesOffBench) {
+                draw -= player.gamesOffBench;
+                continue;
+            }
+            const bool used =
+                std::any_of(own.boxLines.begin(), own.boxLines.end(), [&](const BoxChain& chain) {
+                    return std::any_of(chain.begin(), chain.end(),
+                                       [&](const auto& line) { return line->name == player.name; });
+                });
+            if (!used) return player.name;
+            break;
+        }
+    }
+    return "";
+}
+
 bool Bullpen::ReplacePinchHitter(Session& session, Side side) {
     GameState& game = session.game;
     if (!ForcedReplacementDue(game, side)) return false;
-    if (game.pinchHitterMustLeave != PitcherPosition)
+    if (game.pinchHitterMustLeave != PitcherPosition) {
+        const std::string pick = DrawBench(game, side, game.pinchHitterMustLeave);
+        if (!pick.empty() && ApplySubstitution(session, side, game.pinchHitterMustLeave, pick) ==
+                                 SubstitutionOutcome::Applied)
+            return true;
         return !book::ReplaceForced(session, side).failed;
+    }
     const std::string pick =
         PickFrom(game, SubstitutionCandidates(session, side, PitcherPosition).names);
     return !pick.empty() &&

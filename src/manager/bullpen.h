@@ -20,6 +20,9 @@ inline constexpr double kStarterExtraRuns = 3;
 inline constexpr int kRelieverRuns = 3;
 // The closer protects a lead of 1..3 from the ninth inning on.
 inline constexpr int kSaveLead = 3;
+// The bench comes in from this inning; a starter bats about this many times from it.
+inline constexpr int kBenchInning = 6;
+inline constexpr double kLatePlateAppearances = 14;
 
 class Bullpen {
   public:
@@ -39,14 +42,24 @@ class Bullpen {
     // the hitter, or "".
     std::string PinchHitForPitcher(Session& session, Side side);
 
-    // `side`'s pinch hitter who batted for the pitcher leaves: a reliever takes his place.
-    // False when none is left (the caller keeps the engine's demand).
+    // Between turns, for `side` at bat, from the sixth inning: a starter due up (not the
+    // pitcher) gives way to a pinch hitter as often as the club's bench came into its
+    // games, each pinch hitter followed by a fielder (two games off the bench), drawn
+    // by his games off the bench. Returns the hitter, or "".
+    std::string PinchHitForStarter(Session& session, Side side);
+
+    // `side`'s pinch hitter leaves: a reliever takes the pitcher's place, a player off
+    // the bench (drawn by his games off it) a fielder's. False when none is left (the
+    // caller keeps the engine's demand).
     bool ReplacePinchHitter(Session& session, Side side);
 
   private:
     bool DayIsDone(const GameState& game, Side side, int ahead) const;
     // A reliever of `names`, drawn by the plan's weights for the inning.
     std::string PickFrom(const GameState& game, const std::vector<std::string>& names);
+    // A bench player of `side` not yet in the game who plays `position` (any, for a pinch
+    // hitter), drawn by his games off the bench; "" when none.
+    std::string DrawBench(const GameState& game, Side side, int position);
     int Draw(int total);
 
     const ClubPlan& plan_;

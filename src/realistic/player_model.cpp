@@ -127,9 +127,7 @@ PlayerModel ModelPlayer(const PlayerRecord& player, const PlayerUsage* usage,
         plate::Counts pitching = PitchingCounts(player, usage, league.batting);
         FillHitByPitch(pitching, league.pitching);
         plate::Rates target = league.pitching;
-        if (team.staff[plate::OutInPlay] > 0)
-            for (int e : {plate::Single, plate::Double, plate::Triple, plate::OutInPlay})
-                target[e] = team.staff[e];
+        if (team.staff[plate::OutInPlay] > 0) target = team.staff;
         model.pitching = plate::RelativeOdds(plate::Regressed(pitching, target, kPitcherRegression),
                                              league.pitching);
         OutOfPark(model.pitching, team.pitchingParkFactor);

@@ -12,6 +12,8 @@ namespace {
 // Of the errors a defence makes, the share that lets the batter reach; the others give
 // runners a further base on a hit.
 constexpr double kReachingShare = 0.55;
+// The others happen on hits with runners on base: about this share of hits.
+constexpr double kHitsWithRunnersOn = 0.45;
 // A ground out with a runner on first and fewer than two outs is turned into a double play
 // this often in a league of 0.93 double plays a team game (the 1960-2010 average).
 constexpr double kDoublePlayOnGrounder = 0.50;
@@ -113,8 +115,9 @@ Defence RealisticGame::DefenceFor(const TeamContext* team) const {
     Defence defence;
     defence.reachOnError = std::min(
         0.4, kReachingShare * errors / std::max(1.0, perGame * league.batting[plate::OutInPlay]));
-    defence.extraBaseError = std::min(
-        0.3, (1.0 - kReachingShare) * errors / std::max(1.0, perGame * Hits(league.batting)));
+    defence.extraBaseError =
+        std::min(0.3, (1.0 - kReachingShare) * errors /
+                          std::max(1.0, perGame * Hits(league.batting) * kHitsWithRunnersOn));
     defence.doublePlay =
         std::min(0.9, kDoublePlayOnGrounder * league.doublePlaysPerGame / kReferenceDoublePlays *
                           (team ? team->doublePlayFactor : 1.0));

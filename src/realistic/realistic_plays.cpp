@@ -51,24 +51,40 @@ PlayResult Hit(const Turn& turn, int event, BasesPlay play) {
     CountPitcherEvent(game, HitEvent);
     static constexpr const char* kTexts[] = {" hit a Single.", " hit a Double.", " hit a Triple.",
                                              " hit a Home Run."};
+    static constexpr const char* kThrownOutTexts[] = {" hit a Single. A runner was thrown out.",
+                                                      " hit a Double. A runner was thrown out."};
     if (event == plate::Double) ++batter.doubles;
     if (event == plate::Triple) ++batter.triples;
     if (event == plate::HomeRun) ++batter.homeRuns;
     result.runs = CommitPlay(turn.session, play);
     batter.rbi += result.errors ? 0 : result.runs;
-    LogPlay(turn.session, turn.Name(), kTexts[event], result.runs);
+    const bool thrownOut = play.outs > 0 && event <= plate::Double;
+    LogPlay(turn.session, turn.Name(), thrownOut ? kThrownOutTexts[event] : kTexts[event],
+            result.runs);
     return result;
 }
 
+// The runner on `base` goes for `extra` with chance `going`, else takes `safe`; one who
+// goes is now and then thrown out (one runner a play at most).
+void Going(const Turn& turn, BasesPlay& play, int base, double going, int extra, int safe) {
+    if (!Occupied(turn.Game())[base] || !turn.Chance(going)) {
+        play.to[base] = safe;
+    } else if (play.outs == 0 && turn.Chance(kThrownOutGoing)) {
+        play.to[base] = kOut;
+        ++play.outs;
+    } else {
+        play.to[base] = extra;
+    }
+}
+
 BasesPlay SingleBases(const Turn& turn) {
-    const auto on = Occupied(turn.Game());
     const bool twoOuts = turn.Game().outs == 2;
     BasesPlay play;
     play.batter = kFirst;
     play.to[kThird] = kHome;
-    play.to[kSecond] = turn.Chance(ScoreFromSecondOnSingle(twoOuts)) ? kHome : kThird;
-    const bool thirdFree = !on[kSecond] || play.to[kSecond] == kHome;
-    play.to[kFirst] = thirdFree && turn.Chance(FirstToThirdOnSingle(twoOuts)) ? kThird : kSecond;
+    Going(turn, play, kSecond, ScoreFromSecondOnSingle(twoOuts), kHome, kThird);
+    const bool thirdFree = !Occupied(turn.Game())[kSecond] || play.to[kSecond] != kThird;
+    Going(turn, play, kFirst, thirdFree ? FirstToThirdOnSingle(twoOuts) : 0, kThird, kSecond);
     return play;
 }
 
@@ -77,7 +93,7 @@ BasesPlay DoubleBases(const Turn& turn) {
     play.batter = kSecond;
     play.to[kThird] = kHome;
     play.to[kSecond] = kHome;
-    play.to[kFirst] = turn.Chance(ScoreFromFirstOnDouble(turn.Game().outs == 2)) ? kHome : kThird;
+    Going(turn, play, kFirst, ScoreFromFirstOnDouble(turn.Game().outs == 2), kHome, kThird);
     return play;
 }
 

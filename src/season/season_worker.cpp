@@ -163,6 +163,9 @@ Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int>
                                                 ItemSeed(seed, static_cast<std::uint32_t>(s)));
     BullpenDisplay display(*session_, {pens[0].get(), pens[1].get()});
     session_->SetDisplay(&display);
+    // The realistic engine's replays also bring in the bench and run and bunt as the
+    // players did; the classic engine's keep the plans their recorded runs rely on.
+    const auto* realistic = dynamic_cast<const RealisticGame*>(game.model.get());
     AtBat up = AtBatOf(game);
     PlayHooks hooks;
     hooks.afterTurn = [&](int) {
@@ -172,13 +175,13 @@ Status SeasonWorker::Play(int gameIndex, std::uint32_t seed, std::pair<int, int>
         if (IsGameOver(game)) return true;
         if (Bullpen* pen = pens[game.FieldingSide() == Side::Home].get())
             pen->ChangePitcher(*session_, game.FieldingSide());
-        if (Bullpen* pen = pens[game.battingSide == Side::Home].get())
+        if (Bullpen* pen = pens[game.battingSide == Side::Home].get()) {
             pen->PinchHitForPitcher(*session_, game.battingSide);
+            if (realistic) pen->PinchHitForStarter(*session_, game.battingSide);
+        }
         up = AtBatOf(game);
         return true;
     };
-    // On the realistic engine the clubs run and bunt as their players did.
-    const auto* realistic = dynamic_cast<const RealisticGame*>(game.model.get());
     std::uint64_t running = ItemSeed(seed, 2);
     if (realistic)
         hooks.choose = [&](int) {

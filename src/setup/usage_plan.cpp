@@ -116,6 +116,23 @@ void PlanStaff(ClubPlan& plan, const TeamRecord& team,
     });
 }
 
+void PlanBench(ClubPlan& plan, const std::vector<const PlayerUsage*>& rows) {
+    int bench = 0, games = 0;
+    for (std::size_t p = 0; p < rows.size() && p < plan.players.size(); ++p) {
+        const PlayerUsage* row = rows[p];
+        if (!row) continue;
+        games += row->pitchStarts;
+        if (plan.players[p].pitcher || row->gamesStarted == kNotRecorded) continue;
+        plan.players[p].gamesOffBench = std::max(0, row->games - row->gamesStarted);
+        bench += plan.players[p].gamesOffBench;
+        if (plan.players[p].gamesOffBench > 0) plan.bench.push_back(static_cast<int>(p));
+    }
+    std::stable_sort(plan.bench.begin(), plan.bench.end(), [&](int a, int b) {
+        return plan.players[a].gamesOffBench > plan.players[b].gamesOffBench;
+    });
+    plan.benchGamesPerGame = games > 0 ? static_cast<double>(bench) / games : 0;
+}
+
 }  // namespace
 
 std::array<double, 10> EstimatedStarts(const PlayerUsage& row) {
@@ -141,6 +158,7 @@ ClubPlan MakeClubPlan(const TeamRecord& team, const std::vector<const PlayerUsag
         const PlayerUsage* row = p < rows.size() ? rows[p] : nullptr;
         PlannedPlayer& player = plan.players[p];
         player.name = record.name;
+        player.positions = record.positions;
         plan.byName.emplace(record.name, static_cast<int>(p));
         RateHitter(record, row, player);
         if (!row) continue;
@@ -156,6 +174,7 @@ ClubPlan MakeClubPlan(const TeamRecord& team, const std::vector<const PlayerUsag
                 plan.positions[slot].push_back({static_cast<int>(p), starts[slot]});
         }
     }
+    PlanBench(plan, rows);
     for (auto& shares : plan.positions)
         Normalize(shares);
     std::vector<const PlayerUsage*> padded = rows;

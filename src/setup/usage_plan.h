@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -33,6 +34,9 @@ struct PlannedPlayer {
     // His complete games' share of his starts, and his outs in the starts he left.
     double completeShare = 0, outsPerShortStart = 0;
     int reliefGames = 0, gamesFinished = 0, saves = 0;
+    // A position player's games off the bench: his games less his starts.
+    int gamesOffBench = 0;
+    std::uint8_t positions = 0;  // the positions his record lets him take
 };
 
 struct ClubPlan {
@@ -49,6 +53,10 @@ struct ClubPlan {
     // Relievers, most games finished first (then relief games); the closer first of all.
     std::vector<int> bullpen;
     int closer = -1;
+    // Position players who came off the bench, most games off it first, and their games
+    // off it over the club's games (its pitchers' starts): how often a game brings one in.
+    std::vector<int> bench;
+    double benchGamesPerGame = 0;
 
     // Each name's first player, as MakeClubPlan makes the plan.
     std::unordered_map<std::string, int> byName;

@@ -62,11 +62,43 @@ TEST(RealisticSeason, SameReplayForAnyNumberOfWorkers) {
         EXPECT_EQ(one.players[p].batting.homeRuns, three.players[p].batting.homeRuns) << p;
 }
 
+// The replay's clubs steal about as often as their players did, their position players
+// come off the bench about as often, and the regulars bat about as often as they did.
+void ExpectRealUsage(const DemoSeason& demo, const SeasonResults& replay) {
+    double stolen = 0, realStolen = 0, regulars = 0, near = 0, ratio = 0;
+    for (const PlayerSeason& line : replay.players) {
+        const SeasonTeam& team = demo.season.teams[static_cast<std::size_t>(line.team)];
+        const PlayerRecord& record = *team.team->players[static_cast<std::size_t>(line.player)];
+        stolen += line.batting.stolenBases;
+        realStolen += record.stolenBases;
+        const int real = record.atBats + record.walks;
+        if (real < 300) continue;
+        ++regulars;
+        ratio += static_cast<double>(line.batting.plateAppearances) / real;
+        near += std::abs(line.batting.plateAppearances - real) <= 0.15 * real;
+    }
+    double bench = 0, realBench = 0;
+    for (const PlayerSeason& line : replay.players)
+        if (!demo.season.teams[static_cast<std::size_t>(line.team)]
+                 .team->players[static_cast<std::size_t>(line.player)]
+                 ->pitching)
+            bench += line.batting.games - line.batting.starts;
+    for (const PlayerUsage& row : demo.rows)
+        if (row.gamesPitcher == 0) realBench += std::max(0, row.games - row.gamesStarted);
+    EXPECT_NEAR(bench / realBench, 1.0, 0.35);
+    EXPECT_NEAR(stolen / realStolen, 1.0, 0.25);
+    EXPECT_NEAR(ratio / regulars, 1.0, 0.08);
+    EXPECT_GT(near / regulars, 0.8);
+}
+
 TEST(RealisticSeason, DemoReplaysComeNearTheInventedSeason) {
     const DemoSeason demo;
     RealismTally tally(demo.season);
-    for (std::uint32_t seed = 1; seed <= 4; ++seed)
-        tally.Add(demo.Play(seed, 0));
+    for (std::uint32_t seed = 1; seed <= 4; ++seed) {
+        const SeasonResults replay = demo.Play(seed, 0);
+        if (seed == 1) ExpectRealUsage(demo, replay);
+        tally.Add(replay);
+    }
     const RealismFigures figures = tally.Figures();
     EXPECT_EQ(figures.replays, 4);
     EXPECT_NEAR(DifferencePercent(figures.simulatedRunsPerGame, figures.realRunsPerGame), 0, 15);
