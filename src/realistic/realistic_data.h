@@ -67,13 +67,14 @@ struct TeamContext {
     }
 };
 
-// Regression: the plate appearances of league average added to each outcome of a
-// player's line. A batter's line is his own: a little, for the smallest samples (and a
-// pitcher at bat is drawn toward the league's pitchers at bat). A
-// pitcher's balls in play owe much to his fielders and to chance (McCracken's finding),
-// so those are drawn hard toward his staff's, which holds his fielders' share;
-// strikeouts and walks are his own.
-inline constexpr plate::Rates kBatterRegression{40, 40, 40, 40, 40, 40, 40, 40};
+// Regression: the plate appearances of average added to each outcome of a player's
+// line. A batter's line is his own, and a replay should give back the season he had: ten
+// plate appearances of his league, enough to keep the smallest samples off the extremes
+// (a pitcher at bat is drawn toward the league's pitchers at bat). A pitcher's balls in
+// play owe much to his fielders and to chance (McCracken's finding), so those are drawn
+// hard toward his staff's, which holds his fielders' share; his strikeouts and walks
+// are his own, drawn a little toward the staff's (the staff's totals stay its own).
+inline constexpr plate::Rates kBatterRegression{10, 10, 10, 10, 10, 10, 10, 10};
 inline constexpr plate::Rates kPitcherRegression{300, 300, 300, 200, 100, 200, 50, 300};
 
 class RealisticData {
