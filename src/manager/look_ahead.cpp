@@ -63,13 +63,13 @@ std::vector<double> PlayOuts(const Session& session, Side side, int offense, int
 
 namespace {
 
-// The best of `choices` against `normal` for `side`, or `normal` itself when none beats
-// it by the margin.
+// The best of `choices` against `normal` (the book's choice) for `side`, or `normal`
+// itself when none beats it by the margin.
 TurnDecision Best(Session& session, Side side, const TurnDecision& normal,
                   const std::vector<TurnDecision>& choices) {
     TurnDecision best = normal;
     if (choices.empty()) return best;
-    // Normal Play is played out once, on the seeds every choice meets.
+    // The book's choice is played out once, on the seeds every choice meets.
     const std::vector<double> normalWins = PlayOuts(session, side, normal.offense, normal.defense);
     double bestGain = 0;
     for (const TurnDecision& choice : choices) {
@@ -122,22 +122,27 @@ TurnDecision Decide(Session& session, bool managesVisitors, bool managesHome) {
     const Side fielding = game.FieldingSide();
     const bool managesBatting = batting == Side::Home ? managesHome : managesVisitors;
     const bool managesFielding = fielding == Side::Home ? managesHome : managesVisitors;
-    // Each side looks ahead against the other side's book choice.
+    // Each side starts from the book's choice, against the other side's book choice,
+    // and leaves it only for a choice its play-outs show better by the margin.
     TurnDecision offense = managesBatting ? book::Offense(game) : TurnDecision{};
     TurnDecision defense = managesFielding ? book::Defense(game) : TurnDecision{};
     if (managesFielding) {
         std::vector<TurnDecision> choices;
-        if (CanPay(game, offense.offense, IntentionalWalkChoice))
-            choices.push_back({offense.offense, IntentionalWalkChoice,
-                               ChoiceName(NormalPlay, IntentionalWalkChoice)});
-        defense = Best(session, fielding, {offense.offense, NormalDefense, ""}, choices);
+        for (int choice : {int{NormalDefense}, int{IntentionalWalkChoice}})
+            if (choice != defense.defense &&
+                (choice == NormalDefense || CanPay(game, offense.offense, choice)))
+                choices.push_back({offense.offense, choice, ChoiceName(NormalPlay, choice)});
+        defense = Best(session, fielding, {offense.offense, defense.defense, defense.reason},
+                       choices);
     }
     if (managesBatting && defense.defense != IntentionalWalkChoice) {
         std::vector<TurnDecision> choices;
-        for (int choice : {SacrificeChoice, StealChoice})
-            if (CanPay(game, choice, defense.defense))
+        for (int choice : {int{NormalPlay}, int{SacrificeChoice}, int{StealChoice}})
+            if (choice != offense.offense &&
+                (choice == NormalPlay || CanPay(game, choice, defense.defense)))
                 choices.push_back({choice, defense.defense, ChoiceName(choice, NormalDefense)});
-        offense = Best(session, batting, {NormalPlay, defense.defense, ""}, choices);
+        offense = Best(session, batting, {offense.offense, defense.defense, offense.reason},
+                       choices);
     }
     TurnDecision decision{offense.offense, defense.defense, offense.reason};
     if (defense.defense == IntentionalWalkChoice)

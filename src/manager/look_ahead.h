@@ -1,5 +1,6 @@
-// "Look ahead": each legal choice of the turn played out to the end of the game from a
-// silent copy, many times, both sides by the book from there on.
+// "Look ahead": the book's choice of the turn and the other plays that can pay, each
+// played out to the end of the game from a silent copy, many times, both sides by the
+// book from there on; the book's choice stands unless another beats it by the margin.
 #pragma once
 
 #include <cstdint>
@@ -10,9 +11,9 @@
 namespace velmoro::look_ahead {
 
 // Games played out per choice. Every choice meets the same random sequences, so the
-// comparison with Normal Play sees the choice rather than the luck.
+// comparison with the book's choice sees the choice rather than the luck.
 inline constexpr int kPlayouts = 32;
-// A choice beats Normal Play only by more than this many standard errors.
+// A choice beats the book's only by more than this many standard errors.
 inline constexpr double kMargin = 2.0;
 // A play-out still tied this late counts as half a win: a horizon of the look-ahead,
 // far short of a game's own inning limit.
