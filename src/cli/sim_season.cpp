@@ -6,6 +6,7 @@
 
 #include <fmt/ranges.h>
 
+#include "base/parallel.h"
 #include "cli/progress.h"
 #include "cli/sim.h"
 #include "cli/sim_replays.h"
@@ -23,6 +24,8 @@ namespace velmoro {
 namespace {
 
 constexpr int kLeadersShown = 3;
+// Seasons a worker takes in each batch of the replay of every season.
+constexpr std::size_t kSeasonsPerWorker = 4;
 
 void Say(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
@@ -52,13 +55,24 @@ struct UsageSource {
     std::string note;
     bool told = false;
 
-    void Attach(Season& season) {
-        if (!rows.empty()) season.usage = PlanSeasonUsage(season, rows, note);
-        if (!season.usage && !told) {
-            told = true;
-            Warn(note);
-        }
+    // Plans the season's usage; "" or why it has none. Seasons may be planned side by side.
+    std::string Attach(Season& season) const {
+        std::string why = note;
+        if (!rows.empty()) season.usage = PlanSeasonUsage(season, rows, why);
+        return season.usage ? std::string() : why;
     }
+    // Says once, of all the seasons, that one plays without its plans.
+    void Tell(const std::string& why) {
+        if (why.empty() || told) return;
+        told = true;
+        Warn(why);
+    }
+};
+
+// What a season's replay has to say on stderr, said in the order of the seasons.
+struct SeasonNotes {
+    std::vector<std::string> leftOut;
+    std::string withoutUsage;
 };
 
 // What every replay of a run plays with.
@@ -73,16 +87,16 @@ struct SeasonRun {
 // The year's season, each team or league it leaves out named on stderr; `figures`, when
 // given, gets the realism figures of its replays.
 Status ReplayYear(const SeasonRun& run, int year, Replays& replay, bool showProgress,
-                  RealismFigures* figures = nullptr) {
+                  SeasonNotes& notes, RealismFigures* figures = nullptr) {
     const SeasonCommand& command = run.command;
-    std::vector<std::string> notes;
+    std::vector<std::string> leftOut;
     Season season;
     const Status chosen = SeasonFromIndex(run.index, run.legend, year, command.league,
-                                          command.gamesPerTeam, season, notes);
-    for (const std::string& note : notes)
-        Warn(fmt::format("{} season, left out: {}", year, note));
+                                          command.gamesPerTeam, season, leftOut);
+    for (const std::string& note : leftOut)
+        notes.leftOut.push_back(fmt::format("{} season, left out: {}", year, note));
     if (!chosen) return chosen;
-    run.usage.Attach(season);
+    notes.withoutUsage = run.usage.Attach(season);
     ProgressBar progress(fmt::format("{} season", year),
                          season.schedule.size() * static_cast<std::size_t>(command.replays),
                          showProgress);
@@ -116,9 +130,13 @@ int RunOneSeason(const SeasonRun& run) {
     const SeasonCommand& command = run.command;
     Replays replay;
     RealismFigures figures;
-    if (Status replayed = ReplayYear(run, command.year, replay, !command.quiet,
-                                     Measured(command) ? &figures : nullptr);
-        !replayed) {
+    SeasonNotes notes;
+    const Status replayed = ReplayYear(run, command.year, replay, !command.quiet, notes,
+                                       Measured(command) ? &figures : nullptr);
+    for (const std::string& note : notes.leftOut)
+        Warn(note);
+    run.usage.Tell(notes.withoutUsage);
+    if (!replayed) {
         Warn(replayed.message());
         return kSimFailed;
     }
@@ -201,6 +219,9 @@ class AllSeasons {
     RealismSummary realism_;
 };
 
+// Seasons are replayed side by side, a worker each: a season plans its usage in
+// schedule order before its games, which would leave the other cores idle. They are
+// reported in order, a batch at a time, and play the same for any number of workers.
 int RunAllSeasons(const SeasonRun& run) {
     const SeasonCommand& command = run.command;
     const std::vector<int> years = IndexYears(run.index);
@@ -209,18 +230,35 @@ int RunAllSeasons(const SeasonRun& run) {
     ProgressBar progress("Seasons", years.size(), !command.quiet);
     AllSeasons all(Measured(command));
     std::vector<int> skipped;
-    for (std::size_t y = 0; y < years.size(); ++y) {
-        Replays replay;
-        RealismFigures figures;
-        if (Status replayed =
-                ReplayYear(run, years[y], replay, false, Measured(command) ? &figures : nullptr);
-            replayed) {
-            all.Add(years[y], replay, figures);
-        } else {
-            Warn(replayed.message());
-            skipped.push_back(years[y]);
+    const int workers = WorkerCount(command.jobs, static_cast<long>(years.size()));
+    SeasonCommand alone = command;
+    alone.jobs = 1;
+    const SeasonRun each{alone, run.index, run.legend, run.realistic, run.usage};
+    const std::size_t batch = static_cast<std::size_t>(workers) * kSeasonsPerWorker;
+    for (std::size_t first = 0; first < years.size(); first += batch) {
+        const std::size_t count = std::min(batch, years.size() - first);
+        std::vector<Replays> replays(count);
+        std::vector<RealismFigures> figures(count);
+        std::vector<SeasonNotes> notes(count);
+        std::vector<Status> done(count, OkStatus());
+        RunParallel(static_cast<long>(count), workers, [&](int, long k) {
+            const auto at = static_cast<std::size_t>(k);
+            done[at] = ReplayYear(each, years[first + at], replays[at], false, notes[at],
+                                  Measured(command) ? &figures[at] : nullptr);
+            return true;
+        });
+        for (std::size_t k = 0; k < count; ++k) {
+            for (const std::string& note : notes[k].leftOut)
+                Warn(note);
+            run.usage.Tell(notes[k].withoutUsage);
+            if (done[k]) {
+                all.Add(years[first + k], replays[k], figures[k]);
+            } else {
+                Warn(done[k].message());
+                skipped.push_back(years[first + k]);
+            }
+            progress.Update(first + k + 1);
         }
-        progress.Update(y + 1);
     }
     if (skipped.empty()) progress.Finish();
     if (all.Any()) Say(all.Summary());
