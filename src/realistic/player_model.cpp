@@ -11,6 +11,11 @@ namespace velmoro {
 namespace {
 
 constexpr double kStealRegression = 15;  // attempts at the league's success added
+// Speed: times on first at the league's attempt rate added to his own; the factor is his
+// rate over the league's to this power, within these bounds.
+constexpr double kSpeedRegression = 20;
+constexpr double kSpeedPower = 0.25;
+constexpr double kSlowest = 0.8, kFastest = 1.25;
 
 double Known(int count, double otherwise) {
     return count == kNotRecorded ? otherwise : count;
@@ -48,6 +53,12 @@ void SetRunningGame(const PlayerRecord& player, const PlayerUsage* usage,
                                 ? player.stolenBases + player.caughtStealing
                                 : player.stolenBases / std::max(0.3, league.stealSuccess);
     model.stealAttempts = onFirst > 0 ? std::min(1.0, attempts / onFirst) : 0;
+    if (league.stealAttempts > 0) {
+        const double rate =
+            (attempts + kSpeedRegression * league.stealAttempts) / (onFirst + kSpeedRegression);
+        model.speed =
+            std::clamp(std::pow(rate / league.stealAttempts, kSpeedPower), kSlowest, kFastest);
+    }
     const int sacrifices = usage ? usage->sacrificeHits : kNotRecorded;
     if (sacrifices > 0 && batting.plateAppearances > 0)
         model.sacrifices = sacrifices / (batting.plateAppearances + sacrifices);

@@ -25,8 +25,10 @@ struct LeagueContext {
     plate::Rates pitchersBatting{};
     double plateAppearancesPerGame = 38;
     double errorsPerGame = 0.7;
+    double unearnedRunsPerGame = 0;  // runs allowed less earned runs; 0 when not recorded
     double doublePlaysPerGame = 0.9;
     double stealSuccess = 0.7;
+    double stealAttempts = 0;  // per time on first by a single, walk or hit by pitch
     bool caughtStealingRecorded = false;
 };
 
@@ -43,6 +45,9 @@ struct PlayerModel {
     // hits per plate appearance.
     double stealAttempts = 0;
     double sacrifices = 0;
+    // His speed on the bases from how often he ran against his league (1 average): the
+    // extra bases he takes on hits, and the double plays he beats out.
+    double speed = 1;
     char bats = ' ';
     char throws = ' ';
 };
@@ -51,7 +56,9 @@ struct TeamContext {
     int league = -1;  // into RealisticData::leagues; -1 the neutral league
     int battingParkFactor = 100;
     int pitchingParkFactor = 100;
-    double errorFactor = 1;       // the team's errors per game over its league's
+    // The team's errors per game over its league's, as they cost it runs: its unearned
+    // runs per game over its league's where the record has them.
+    double errorFactor = 1;
     double doublePlayFactor = 1;  // the same for double plays
     // The whole staff's rates per batter faced: what its fielders made of balls in play.
     // Empty (all zero) when unknown.

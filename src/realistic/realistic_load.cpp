@@ -27,6 +27,7 @@ struct LeagueSums {
     double hitByPitchPlateAppearances = 0;  // the plate appearances those come from
     plate::Counts pitching;
     double games = 0, clubGames = 0, errors = 0, doublePlays = 0, stolen = 0, caught = 0;
+    double unearned = 0, unearnedGames = 0;
 };
 
 struct Lookup {
@@ -43,6 +44,14 @@ struct Lookup {
         return at == clubs.end() ? nullptr : at->second;
     }
 };
+
+double ErrorFactor(const ClubSeason& club, const LeagueContext& league) {
+    const double games = club.games;
+    if (club.earnedRuns > 0 && league.unearnedRunsPerGame > 0)
+        return std::clamp((club.runsAllowed - club.earnedRuns) / games / league.unearnedRunsPerGame,
+                          0.4, 2.5);
+    return std::clamp(club.errors / games / league.errorsPerGame, 0.5, 2.0);
+}
 
 Lookup MakeLookup(const RealisticSources& sources) {
     Lookup lookup;
@@ -114,11 +123,17 @@ LeagueContext ContextOf(const LeagueSums& sums) {
     if (sums.games > 0) league.plateAppearancesPerGame = sums.batting.plateAppearances / sums.games;
     const bool clubs = sums.clubGames > 0 && sums.errors > 0;
     league.errorsPerGame = clubs ? sums.errors / sums.clubGames : EraErrorsPerGame(sums.year);
+    if (sums.unearnedGames > 0) league.unearnedRunsPerGame = sums.unearned / sums.unearnedGames;
     league.doublePlaysPerGame = clubs && sums.doublePlays > 0 ? sums.doublePlays / sums.clubGames
                                                               : EraDoublePlaysPerGame(sums.year);
     league.caughtStealingRecorded = sums.caught > 0.05 * sums.stolen;
     league.stealSuccess = league.caughtStealingRecorded ? sums.stolen / (sums.stolen + sums.caught)
                                                         : kUnrecordedStealSuccess;
+    const auto& e = sums.batting.events;
+    const double onFirst = e[plate::Single] + e[plate::Walk] + e[plate::HitByPitch];
+    const double attempts = league.caughtStealingRecorded ? sums.stolen + sums.caught
+                                                          : sums.stolen / league.stealSuccess;
+    if (onFirst > 0) league.stealAttempts = attempts / onFirst;
     return league;
 }
 
@@ -181,6 +196,10 @@ class Builder {
             if (const ClubSeason* club = lookup_.Club(team->name)) {
                 sums.clubGames += club->games;
                 sums.errors += club->errors;
+                if (club->earnedRuns > 0) {
+                    sums.unearned += club->runsAllowed - club->earnedRuns;
+                    sums.unearnedGames += club->games;
+                }
                 sums.doublePlays += std::max(0, club->doublePlays);
             }
         }
@@ -243,9 +262,7 @@ class Builder {
             team.battingParkFactor = club->battingParkFactor > 0 ? club->battingParkFactor : 100;
             team.pitchingParkFactor = club->pitchingParkFactor > 0 ? club->pitchingParkFactor : 100;
             if (club->games > 0) {
-                team.errorFactor = std::clamp(
-                    club->errors / static_cast<double>(club->games) / league.errorsPerGame, 0.5,
-                    2.0);
+                team.errorFactor = ErrorFactor(*club, league);
                 if (club->doublePlays > 0)
                     team.doublePlayFactor =
                         std::clamp(club->doublePlays / static_cast<double>(club->games) /

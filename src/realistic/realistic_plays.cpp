@@ -4,6 +4,7 @@
 
 #include "engine/bases.h"
 #include "engine/play_log.h"
+#include "engine/running.h"
 #include "engine/session.h"
 #include "engine/strategies.h"
 #include "realistic/base_runners.h"
@@ -28,6 +29,13 @@ struct Turn {
         return batter ? std::string_view(batter->name) : std::string_view();
     }
     const Defence& Fielders() const { return model.DefenceOf(Game().FieldingSide()); }
+    // The speed of the runner on `base` (kFirst..kThird), or of the batter (kHome).
+    double Speed(int base) const {
+        const GameState& game = Game();
+        static constexpr int kBits[] = {Base::First, Base::Second, Base::Third};
+        const int slot = base == kHome ? game.batterIndex : RunnerOnBase(game, kBits[base]);
+        return model.Player(game.battingSide, game.Batting().lineup[slot]).speed;
+    }
     bool InfieldIn() const {
         return defensiveChoice == InfieldInChoice && (Game().bases & Base::Third) &&
                Game().outs < 2;
@@ -67,7 +75,7 @@ PlayResult Hit(const Turn& turn, int event, BasesPlay play) {
 // The runner on `base` goes for `extra` with chance `going`, else takes `safe`; one who
 // goes is now and then thrown out (one runner a play at most).
 void Going(const Turn& turn, BasesPlay& play, int base, double going, int extra, int safe) {
-    if (!Occupied(turn.Game())[base] || !turn.Chance(going)) {
+    if (!Occupied(turn.Game())[base] || !turn.Chance(going * turn.Speed(base))) {
         play.to[base] = safe;
     } else if (play.outs == 0 && turn.Chance(kThrownOutGoing)) {
         play.to[base] = kOut;
@@ -179,7 +187,7 @@ PlayResult GroundOut(const Turn& turn) {
     GameState& game = turn.Game();
     const auto on = Occupied(game);
     if (on[kFirst] && game.outs < 2) {
-        if (turn.Chance(turn.Fielders().doublePlay)) return DoublePlay(turn);
+        if (turn.Chance(turn.Fielders().doublePlay / turn.Speed(kHome))) return DoublePlay(turn);
         if (turn.Chance(kForceAtSecond)) return FieldersChoice(turn);
     }
     BasesPlay play = BatterOut(game);

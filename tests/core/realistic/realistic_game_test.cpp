@@ -2,6 +2,8 @@
 // state the games reach, leaves a sound game whose box score agrees with its scoreboard.
 #include <gtest/gtest.h>
 
+#include "db/club_season.h"
+
 #include "engine/invariants.h"
 #include "engine/strategies.h"
 #include "realistic/realistic.h"
@@ -123,6 +125,32 @@ TEST(RealisticData, PitchersAtBatDrawnTowardPitchers) {
     EXPECT_GT(reliever.batting[plate::Strikeout], 1.5);
     EXPECT_LT(reliever.batting[plate::HomeRun], 0.5);
     EXPECT_LT(hitter.batting[plate::Strikeout], 1.5);
+}
+
+// Runners are as fast as they ran: speed follows steal attempts per time on first
+// against the league's, within its bounds. A club's errors cost what its unearned runs
+// say, against its league's.
+TEST(RealisticData, SpeedFromStealsAndErrorsFromUnearnedRuns) {
+    TeamList teams;
+    TeamRecord& a = testing::MakeTeam(teams, "1950 Runners", 3);
+    TeamRecord& b = testing::MakeTeam(teams, "1950 Walkers", 5);
+    a.players[0]->stolenBases = 90, a.players[0]->caughtStealing = 20;
+    a.players[1]->stolenBases = 0, a.players[1]->caughtStealing = 0;
+    std::vector<ClubSeason> clubs(2);
+    for (int c = 0; c < 2; ++c) {
+        clubs[c].team = c ? b.name : a.name;
+        clubs[c].year = 1950;
+        clubs[c].games = 100, clubs[c].errors = 100;
+        clubs[c].runsAllowed = 500, clubs[c].earnedRuns = c ? 350 : 450;
+    }
+    const auto data = BuildRealisticData({&a, &b}, {nullptr, &clubs, nullptr});
+    const TeamContext& runners = *data->Team(a.name);
+    EXPECT_DOUBLE_EQ(runners.players[0].speed, 1.25);
+    EXPECT_LT(runners.players[1].speed, 1.0);
+    EXPECT_GE(runners.players[1].speed, 0.8);
+    EXPECT_GT(runners.players[0].stealAttempts, runners.players[2].stealAttempts);
+    EXPECT_DOUBLE_EQ(runners.errorFactor, 0.5);
+    EXPECT_DOUBLE_EQ(data->Team(b.name)->errorFactor, 1.5);
 }
 
 }  // namespace
