@@ -9,32 +9,33 @@ namespace velmoro {
 
 namespace {
 
-constexpr std::size_t kSampledBatters = 240;
-constexpr std::size_t kSampledPitchers = 120;
+constexpr std::size_t kCondensedBatters = 200;
+constexpr std::size_t kCondensedPitchers = 100;
 constexpr int kRounds = 3;
 
-// A sample of `players` in proportion to their playing time: points at even steps of the
-// summed weight pick the player they fall on, each pick worth one step. A regular is
-// picked about as often as his plate appearances say; the whole league stays in it.
-std::vector<Weighted> Sampled(std::vector<Weighted> players, std::size_t size) {
+// `players` down to `size`: the ones who played most as they are, the rest as one player
+// of their summed playing time and their average relative odds (`pooled` holds them).
+// The pooled few hold little of the playing time, so averaging their odds first costs
+// little; leaving them out would not do (regulars strike out less and hit more home runs
+// than their league).
+std::vector<Weighted> Condensed(std::vector<Weighted> players, std::size_t size,
+                                plate::Rates& pooled) {
     std::erase_if(players, [](const Weighted& p) { return p.weight <= 0; });
     if (players.size() <= size) return players;
     std::stable_sort(players.begin(), players.end(),
                      [](const Weighted& a, const Weighted& b) { return a.weight > b.weight; });
-    double total = 0;
-    for (const Weighted& player : players)
-        total += player.weight;
-    const double step = total / static_cast<double>(size);
-    std::vector<Weighted> sample;
-    double point = step / 2, reached = 0;
-    for (const Weighted& player : players) {
-        reached += player.weight;
-        double weight = 0;
-        for (; point < reached; point += step)
-            weight += step;
-        if (weight > 0) sample.push_back({player.relative, weight});
+    pooled = {};
+    double weight = 0;
+    for (std::size_t p = size - 1; p < players.size(); ++p) {
+        for (int e = 0; e < plate::Count; ++e)
+            pooled[e] += (*players[p].relative)[e] * players[p].weight;
+        weight += players[p].weight;
     }
-    return sample;
+    for (double& odds : pooled)
+        odds /= weight;
+    players.resize(size - 1);
+    players.push_back({&pooled, weight});
+    return players;
 }
 
 }  // namespace
@@ -64,8 +65,9 @@ plate::Rates ExpectedRates(const plate::Rates& odds, const std::vector<Weighted>
 
 void Calibrate(LeagueContext& league, std::vector<Weighted> batters,
                std::vector<Weighted> pitchers) {
-    batters = Sampled(std::move(batters), kSampledBatters);
-    pitchers = Sampled(std::move(pitchers), kSampledPitchers);
+    plate::Rates pooledBatter{}, pooledPitcher{};
+    batters = Condensed(std::move(batters), kCondensedBatters, pooledBatter);
+    pitchers = Condensed(std::move(pitchers), kCondensedPitchers, pooledPitcher);
     if (batters.empty() || pitchers.empty()) return;
     for (int round = 0; round < kRounds; ++round) {
         const plate::Rates expected = ExpectedRates(league.odds, batters, pitchers);

@@ -24,8 +24,9 @@ struct Weighted {
 plate::Rates ExpectedRates(const plate::Rates& odds, const std::vector<Weighted>& batters,
                            const std::vector<Weighted>& pitchers);
 
-// Sets `league.odds` so that ExpectedRates gives `league.batting`, on a sample of each
-// side in proportion to playing time (the whole league paired would take too long).
+// Sets `league.odds` so that ExpectedRates gives `league.batting`: the players who played
+// most paired as they are, the others of each side pooled into one (the whole league
+// paired would take too long to load).
 void Calibrate(LeagueContext& league, std::vector<Weighted> batters,
                std::vector<Weighted> pitchers);
 
