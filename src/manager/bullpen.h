@@ -1,5 +1,6 @@
-// A club's bullpen run from its usage plan in a replayed game: when the pitcher on the
-// mound comes out, who relieves him, and the pinch hitter for a pitcher on his way out.
+// A club's bullpen and bench run from its usage plan in a replayed game: when the pitcher
+// on the mound comes out, who relieves him, the pinch hitter for a pitcher on his way out,
+// and the bench players who come in late for the starters.
 // Each game draws from its own seed, so a game plays the same on any worker.
 #pragma once
 
@@ -20,7 +21,10 @@ inline constexpr double kStarterExtraRuns = 3;
 inline constexpr int kRelieverRuns = 3;
 // The closer protects a lead of 1..3 from the ninth inning on.
 inline constexpr int kSaveLead = 3;
-// The bench comes in from this inning; a starter bats about this many times from it.
+// The bench comes in from this inning: each time a starter is due up, with chance (the
+// bench's games off it a club game) / kLatePlateAppearances. The 14 (about a starter's
+// plate appearances from the sixth) brings the regulars' plate appearances to their
+// real ones on average.
 inline constexpr int kBenchInning = 6;
 inline constexpr double kLatePlateAppearances = 14;
 
