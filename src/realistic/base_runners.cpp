@@ -49,7 +49,8 @@ int CommitPlay(Session& session, const BasesPlay& play) {
     std::array<int, 3> slot{-1, -1, -1};
     for (int base = kFirst; base <= kThird; ++base)
         if (on[base]) slot[base] = RunnerOnBase(game, kBaseBits[base]);
-    for (int out = 0; out < play.outs; ++out) {
+    // The third out ends the play: a play never makes a fourth.
+    for (int out = 0; out < play.outs && game.outs < 3; ++out) {
         ++game.outs;
         CountPitcherEvent(game, OutEvent);
     }

@@ -40,9 +40,9 @@ BasesPlay Forced(const GameState& game);
 // Every runner and the batter move `bases` bases.
 BasesPlay AllAdvance(const GameState& game, int bases, int batterBase);
 
-// Writes the play: outs, the queue, the runs (credited to the runners, charged to the
-// pitcher; the batter's own run when he scores). Returns the runs scored. Runners who
-// would score on a play that makes the third out do not.
+// Writes the play: outs (never past the third), the queue, the runs (credited to the
+// runners, charged to the pitcher; the batter's own run when he scores). Returns the runs
+// scored. Runners who would score on a play that makes the third out do not.
 int CommitPlay(Session& session, const BasesPlay& play);
 
 }  // namespace velmoro
