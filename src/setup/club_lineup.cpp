@@ -182,11 +182,7 @@ bool PlannedSetup(Session& session, TeamRecord& visitors, TeamRecord& home, bool
                   const ClubPlan* plans[2], const DayLineup lineups[2], std::string* error) {
     SetupState setup;
     GameState& game = session.game;
-    game.visitor.team = &visitors;
-    PrepareSide(session, Side::Visitors);
-    game.home.team = &home;
-    PrepareSide(session, Side::Home);
-    StartLineupPages(session, &visitors, &home, designatedHitter);
+    PrepareBothTeams(session, visitors, home, designatedHitter);
     if (FillSideFromLineup(game, setup, *plans[0], lineups[0])) {
         SwitchToHomeSide(session, setup);
         if (FillSideFromLineup(game, setup, *plans[1], lineups[1])) {

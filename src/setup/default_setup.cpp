@@ -49,13 +49,7 @@ bool FillSide(Session& session, SetupState& setup, StarterChoice starter, bool l
 bool FillBothSides(Session& session, TeamRecord& visitors, TeamRecord& home, bool designatedHitter,
                    StarterChoice visitorStarter, StarterChoice homeStarter, bool lookAhead) {
     SetupState setup;
-    GameState& game = session.game;
-    // The team page prepares each team as it is chosen, visitors first.
-    game.visitor.team = &visitors;
-    PrepareSide(session, Side::Visitors);
-    game.home.team = &home;
-    PrepareSide(session, Side::Home);
-    StartLineupPages(session, &visitors, &home, designatedHitter);
+    PrepareBothTeams(session, visitors, home, designatedHitter);
     if (!FillSide(session, setup, visitorStarter, lookAhead)) return false;
     SwitchToHomeSide(session, setup);
     return FillSide(session, setup, homeStarter, lookAhead);

@@ -51,4 +51,14 @@ void PrepareReplayGame(Session& session) {
     PrepareSide(session, Side::Home);
 }
 
+void PrepareBothTeams(Session& session, TeamRecord& visitors, TeamRecord& home,
+                      bool designatedHitter) {
+    GameState& game = session.game;
+    game.visitor.team = &visitors;
+    PrepareSide(session, Side::Visitors);
+    game.home.team = &home;
+    PrepareSide(session, Side::Home);
+    StartLineupPages(session, &visitors, &home, designatedHitter);
+}
+
 }  // namespace velmoro

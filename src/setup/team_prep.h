@@ -29,4 +29,9 @@ void PrepareReplayGame(Session& session);
 void StartLineupPages(Session& session, TeamRecord* visitors, TeamRecord* home,
                       bool designatedHitter);
 
+// The team page's part of a whole set-up: each team stored and prepared as it is chosen,
+// the visitors first, then StartLineupPages.
+void PrepareBothTeams(Session& session, TeamRecord& visitors, TeamRecord& home,
+                      bool designatedHitter);
+
 }  // namespace velmoro
