@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "cli/db_commands.h"
+#include "cli/parse_command_line.h"
 #include "cli/program_frame.h"
 
 namespace {
@@ -59,14 +60,7 @@ int RunCommand(int argc, char** argv) {
     usageReport->add_option("--from", usage.from, "first season");
     usageReport->add_option("--to", usage.to, "last season");
 
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return 2;
-    }
+    if (const std::optional<int> exit = ParseCommandLine(app, argc, argv, 2)) return *exit;
 
     if (*dump) return RunDump(file);
     if (*build) return RunBuild(json, out, filter);

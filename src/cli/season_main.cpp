@@ -2,6 +2,7 @@
 // the standings, leaders and box scores, and export it.
 #include <CLI/CLI.hpp>
 
+#include "cli/parse_command_line.h"
 #include "cli/program_frame.h"
 #include "cli/season_commands.h"
 
@@ -107,14 +108,8 @@ int RunCommand(int argc, char** argv) {
     AddNew(app, commands);
     AddPlayCommands(app, commands);
     AddReadCommands(app, commands);
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::ParseError& e) {
-        app.exit(e);
-        return kSeasonUsage;
-    }
+    if (const std::optional<int> exit = ParseCommandLine(app, argc, argv, kSeasonUsage))
+        return *exit;
     return Dispatch(app, commands);
 }
 
