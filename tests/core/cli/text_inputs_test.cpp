@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "support/program_runner.h"
+#include "support/small_lahman.h"
 #include "support/temp_dir.h"
 
 namespace velmoro {
@@ -23,7 +24,9 @@ TEST(TextInputs, AByteOrderMarkAtTheStartIsReadPastByEveryReader) {
     marked("Seasons.csv", Contents(data / "Seasons.csv"));
     marked("s", "1 0\n0 1\n");
     marked("game.gam", Contents(tests / "saves" / "demo_mid.gam"));
-    for (const auto& table : fs::directory_iterator(tests / "lahman"))
+    TempDir lahman;
+    WriteSmallLahmanTables(lahman.path());
+    for (const auto& table : fs::directory_iterator(lahman.path()))
         marked("lahman" / table.path().filename(), Contents(table.path()));
     // A club of the demo league: replaced, not added under a name that holds the mark.
     const std::string club = Contents(tests / "club" / "club_pitching_without_p.txt");

@@ -12,6 +12,7 @@
 #include "import/lahman_import.h"
 #include "import/lahman_names.h"
 #include "import/lahman_positions.h"
+#include "support/small_lahman.h"
 #include "support/temp_dir.h"
 
 namespace velmoro {
@@ -128,18 +129,9 @@ TEST(LahmanRates, EraAndOpponentsAverageRoundedOrDerived) {
     EXPECT_EQ(OppAvgX1000(NAN, 50, 0, 0, 0, 0, 150), 250);   // no batters faced: outs + hits
 }
 
-// Two franchises over two seasons, listed out of order, and a season the other tables
-// do not reach; one player traded within his club's season (two stints for one
-// club), one who mainly pitched.
-void WriteTables(const std::filesystem::path& dir) {
-    namespace fs = std::filesystem;
-    fs::copy(VELMORO_TEST_DATA_DIR "/lahman", dir,
-             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
-}
-
 TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
     TempDir dir;
-    WriteTables(dir.path());
+    WriteSmallLahmanTables(dir.path());
     TeamList teams;
     LahmanImportResult result;
     std::string error;
@@ -182,7 +174,7 @@ TEST(LahmanImport, SmallTablesIntoOrderedTeamsWithStandings) {
 // The side files' counts land in their columns, summed over stints; empty stays empty.
 TEST(LahmanImport, SideFilesFromTheTablesColumns) {
     TempDir dir;
-    WriteTables(dir.path());
+    WriteSmallLahmanTables(dir.path());
     TeamList teams;
     LahmanImportResult result;
     ASSERT_TRUE(ImportLahman(dir.path(), {}, teams, &result));
@@ -241,7 +233,7 @@ TEST(LahmanImport, SideFilesFromTheTablesColumns) {
 // without a column, stops the import.
 TEST(LahmanImport, DamagedRowsAndTables) {
     TempDir dir;
-    WriteTables(dir.path());
+    WriteSmallLahmanTables(dir.path());
     // A doubled Batting row, a count with junk, a value past its field, junk in a side
     // column and a doubled Teams row.
     const std::string batting = Contents(dir / "Batting.csv"), teams = Contents(dir / "Teams.csv");
@@ -276,7 +268,7 @@ TEST(LahmanImport, DamagedRowsAndTables) {
     WriteBytes(dir / "People.csv", "playerID,nameFirst\n" + std::string(kMaxCsvLineBytes + 1, 'x'));
     EXPECT_FALSE(ImportLahman(dir.path(), {}, list, nullptr, &error));
     EXPECT_NE(error.find("People.csv: line 2 is longer than 1 MB"), std::string::npos) << error;
-    WriteTables(dir.path());
+    WriteSmallLahmanTables(dir.path());
     WriteBytes(dir / "Pitching.csv", "playerID,yearID,teamID\n");
     EXPECT_FALSE(ImportLahman(dir.path(), {}, list, nullptr, &error));
     EXPECT_NE(error.find("Pitching.csv has no column"), std::string::npos) << error;
