@@ -177,7 +177,6 @@ std::string Bullpen::DrawBench(const GameState& game, Side side, int position) {
             total += plan_.players[static_cast<std::size_t>(p)].gamesOffBench;
     // Drawn among all who fit, again while the one drawn is in the game already: each
     // free player comes as often as his games off the bench say.
-    const GameSide& own = game.SideOf(side);
     for (int attempt = 0; total > 0 && attempt < kBenchDraws; ++attempt) {
         int draw = Draw(total);
         for (int p : plan_.bench) {
@@ -187,12 +186,7 @@ std::string Bullpen::DrawBench(const GameState& game, Side side, int position) {
                 draw -= player.gamesOffBench;
                 continue;
             }
-            const bool used =
-                std::any_of(own.boxLines.begin(), own.boxLines.end(), [&](const BoxChain& chain) {
-                    return std::any_of(chain.begin(), chain.end(),
-                                       [&](const auto& line) { return line->name == player.name; });
-                });
-            if (!used) return player.name;
+            if (IsAvailableSubstitute(game, side, player.name)) return player.name;
             break;
         }
     }

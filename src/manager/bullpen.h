@@ -47,9 +47,9 @@ class Bullpen {
     std::string PinchHitForPitcher(Session& session, Side side);
 
     // Between turns, for `side` at bat, from the sixth inning: a starter due up (not the
-    // pitcher) gives way to a pinch hitter as often as the club's bench came into its
-    // games, each pinch hitter followed by a fielder (two games off the bench), drawn
-    // by his games off the bench. Returns the hitter, or "".
+    // pitcher) gives way to a pinch hitter with chance (the bench's games off it a club
+    // game) / kLatePlateAppearances, the hitter drawn by his games off the bench.
+    // Returns the hitter, or "".
     std::string PinchHitForStarter(Session& session, Side side);
 
     // `side`'s pinch hitter leaves: a reliever takes the pitcher's place, a player off

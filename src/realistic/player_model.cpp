@@ -47,11 +47,8 @@ void FillHitByPitch(plate::Counts& counts, const plate::Rates& league) {
 // plate appearance.
 void SetRunningGame(const PlayerRecord& player, const PlayerUsage* usage,
                     const plate::Counts& batting, const LeagueContext& league, PlayerModel& model) {
-    const auto& e = batting.events;
-    const double onFirst = e[plate::Single] + e[plate::Walk] + e[plate::HitByPitch];
-    const double attempts = league.caughtStealingRecorded
-                                ? player.stolenBases + player.caughtStealing
-                                : player.stolenBases / std::max(0.3, league.stealSuccess);
+    const double onFirst = TimesOnFirst(batting);
+    const double attempts = StealAttempts(player.stolenBases, player.caughtStealing, league);
     model.stealAttempts = onFirst > 0 ? std::min(1.0, attempts / onFirst) : 0;
     if (league.stealAttempts > 0) {
         const double rate =
@@ -65,6 +62,16 @@ void SetRunningGame(const PlayerRecord& player, const PlayerUsage* usage,
 }
 
 }  // namespace
+
+double TimesOnFirst(const plate::Counts& batting) {
+    const auto& e = batting.events;
+    return e[plate::Single] + e[plate::Walk] + e[plate::HitByPitch];
+}
+
+double StealAttempts(double stolen, double caught, const LeagueContext& league) {
+    return league.caughtStealingRecorded ? stolen + caught
+                                         : stolen / std::max(0.3, league.stealSuccess);
+}
 
 bool IsPitcher(const PlayerRecord& player) {
     return player.pitching && player.positions == Pitcher;

@@ -102,6 +102,12 @@ class RealisticData {
 // A pitcher and nothing else (his batting is a pitcher's).
 bool IsPitcher(const PlayerRecord& player);
 
+// Times on first of a batting line: singles, walks, hit by pitch.
+double TimesOnFirst(const plate::Counts& batting);
+// Steal attempts of `stolen` bases and `caught` stealing: both where the league recorded
+// caught stealing, else the stolen bases over the league's success.
+double StealAttempts(double stolen, double caught, const LeagueContext& league);
+
 // The counts a batter's line gives (with the side file's row when there is one).
 plate::Counts BattingCounts(const PlayerRecord& player, const PlayerUsage* usage);
 // The counts a pitcher's line gives, what it lacks estimated from his league's shares;

@@ -129,11 +129,9 @@ LeagueContext ContextOf(const LeagueSums& sums) {
     league.caughtStealingRecorded = sums.caught > 0.05 * sums.stolen;
     league.stealSuccess = league.caughtStealingRecorded ? sums.stolen / (sums.stolen + sums.caught)
                                                         : kUnrecordedStealSuccess;
-    const auto& e = sums.batting.events;
-    const double onFirst = e[plate::Single] + e[plate::Walk] + e[plate::HitByPitch];
-    const double attempts = league.caughtStealingRecorded ? sums.stolen + sums.caught
-                                                          : sums.stolen / league.stealSuccess;
-    if (onFirst > 0) league.stealAttempts = attempts / onFirst;
+    const double onFirst = TimesOnFirst(sums.batting);
+    if (onFirst > 0)
+        league.stealAttempts = StealAttempts(sums.stolen, sums.caught, league) / onFirst;
     return league;
 }
 

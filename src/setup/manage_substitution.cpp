@@ -98,9 +98,13 @@ std::string ReplaceCaption(int fieldPosition) {
 }
 
 bool IsAvailableSubstitute(const GameState& game, Side side, const PlayerRecord& player) {
+    return IsAvailableSubstitute(game, side, player.name);
+}
+
+bool IsAvailableSubstitute(const GameState& game, Side side, std::string_view name) {
     for (const BoxChain& chain : game.SideOf(side).boxLines) {
         for (const auto& line : chain) {
-            if (line->name == player.name) return false;
+            if (line->name == name) return false;
         }
     }
     return true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "db/records.h"
@@ -32,6 +33,7 @@ std::string ReplaceCaption(int fieldPosition);
 // False when somebody of this name has appeared for `side` in this game, in any of its
 // ten BoxLine chains: a player who left never comes back.
 bool IsAvailableSubstitute(const GameState& game, Side side, const PlayerRecord& player);
+bool IsAvailableSubstitute(const GameState& game, Side side, std::string_view name);
 
 // The lineup index (0..9) of the player now at a position of `side`'s defence (for 0,
 // the batter due up), or 10 when he is not in its lineup.
