@@ -95,10 +95,9 @@ int RunCompareManagers(const SimOptions& options, TeamRecord& visitors, TeamReco
                        std::shared_ptr<const RealisticData> realistic);
 
 // Replays the season (or every season) of the index beside LegendDB in `directory`;
-// stdout gets the standings, leaders and realism figures. `realistic` is asked for the
-// realistic engine's data when the command plays on it.
+// stdout gets the standings, leaders and realism figures.
 int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
-                     const std::filesystem::path& directory, const RealisticDataSource& realistic);
+                     const std::filesystem::path& directory);
 
 // "Velmoro Baseball: TEXT" on stderr, the way every message box reaches the user here.
 void ShowSimMessage(const std::string& text);

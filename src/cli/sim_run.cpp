@@ -261,7 +261,7 @@ int RunSim(const SimOptions& options) {
         command.seed =
             options.seed ? *options.seed : static_cast<std::uint32_t>(std::time(nullptr));
         if (!LoadDatabases(session, /*withCustomTeams=*/false)) return kSimFailed;
-        return RunSeasonCommand(command, session.teams, session.installDirectory, run.realistic);
+        return RunSeasonCommand(command, session.teams, session.installDirectory);
     }
 
     if (options.load) {

@@ -12,8 +12,10 @@
 #include "cli/sim_replays.h"
 #include "db/csv.h"
 #include "db/file_write.h"
+#include "db/install_dir.h"
 #include "db/season_index.h"
 #include "db/team_files.h"
+#include "realistic/realistic.h"
 #include "season/realism.h"
 #include "season/season_report.h"
 #include "season/season_teams.h"
@@ -280,7 +282,7 @@ int RunAllSeasons(const SeasonRun& run) {
 }  // namespace
 
 int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
-                     const std::filesystem::path& directory, const RealisticDataSource& realistic) {
+                     const std::filesystem::path& directory) {
     std::vector<SeasonRecord> index;
     std::string error;
     const std::filesystem::path indexPath = ReplayIndexPath(directory);
@@ -294,8 +296,12 @@ int RunSeasonCommand(const SeasonCommand& command, TeamDatabase& teams,
     }
     UsageSource usage;
     usage.rows = LoadReplayUsage(directory, usage.note);
-    const SeasonRun run{command, index, teams.legendTeams,
-                        command.engine == EngineKind::Realistic ? realistic() : nullptr, usage};
+    // The realistic engine's data reads the players' side file the usage plans have read.
+    std::shared_ptr<const RealisticData> realistic;
+    if (command.engine == EngineKind::Realistic)
+        realistic = LoadRealisticData(teams, DataFileToRead(directory, kLegendFileName),
+                                      usage.rows.empty() ? nullptr : &usage.rows);
+    const SeasonRun run{command, index, teams.legendTeams, realistic, usage};
     return command.allSeasons ? RunAllSeasons(run) : RunOneSeason(run);
 }
 

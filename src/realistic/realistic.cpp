@@ -9,16 +9,20 @@
 namespace velmoro {
 
 std::shared_ptr<const RealisticData> LoadRealisticData(const TeamDatabase& teams,
-                                                       const std::filesystem::path& database) {
+                                                       const std::filesystem::path& database,
+                                                       const std::vector<PlayerUsage>* players) {
     // Each file beside the database is optional: a missing or damaged one leaves its
     // part to the sums and the era's rates.
     std::vector<SeasonRecord> index;
     std::vector<ClubSeason> clubs;
-    std::vector<PlayerUsage> players;
+    std::vector<PlayerUsage> read;
     RealisticSources sources;
     if (LoadSeasonIndex(SeasonIndexPathFor(database), index)) sources.index = &index;
     if (LoadClubSeasons(ClubSeasonPathFor(database), clubs)) sources.clubs = &clubs;
-    if (LoadPlayerUsage(PlayerUsagePathFor(database), players)) sources.players = &players;
+    if (players)
+        sources.players = players;
+    else if (LoadPlayerUsage(PlayerUsagePathFor(database), read))
+        sources.players = &read;
     std::vector<const TeamRecord*> legend;
     for (const auto& team : teams.legendTeams)
         legend.push_back(team.get());
